@@ -1,0 +1,295 @@
+#include "ProjectFile.h"
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QByteArray ScrambleLine(const QByteArray &bytes)
+{
+    QByteArray out(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) out[i] = char(~static_cast<unsigned char>(bytes[i]));
+    return out;
+}
+
+QString ScrambleLine(const QString &text) { return fromCp1252(ScrambleLine(toCp1252(text))); }
+
+QString DateStampedName(const QString &extension) { return Now().toString("yyMMdd-HHmm") + extension; }
+
+namespace {
+const QString ErrorTitle = QStringLiteral("FOUTMELDING");
+
+class LineWriter {
+public:
+    void text(const QString &value)
+    {
+        QByteArray bytes = toCp1252(value);
+        // "ò" scrambles to CR and "õ" to LF: together they would end the line early.
+        for (qsizetype i = 1; i < bytes.size(); ++i)
+            if (bytes[i - 1] == char(0xF2) && bytes[i] == char(0xF5)) bytes[i] = '?';
+        out += ScrambleLine(bytes);
+        out += "\r\n";
+    }
+    void number(int value) { text(QString::number(value)); }
+    void flag(bool value) { number(value ? -1 : 0); }
+    QByteArray out;
+};
+
+class LineReader {
+public:
+    explicit LineReader(const QByteArray &bytes)
+    {
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            const qsizetype end = bytes.indexOf("\r\n", start);
+            if (end < 0) {
+                lines << bytes.mid(start);
+                break;
+            }
+            lines << bytes.mid(start, end - start);
+            start = end + 2;
+        }
+    }
+    qsizetype left() const { return lines.size() - next; }
+    bool text(QString &value)
+    {
+        if (next >= lines.size()) return false;
+        value = fromCp1252(ScrambleLine(lines[next++]));
+        return true;
+    }
+    bool number(int16 &value)
+    {
+        QString t;
+        if (!text(t)) return false;
+        bool ok = false;
+        const int v = t.trimmed().toInt(&ok);
+        if (!ok || !fitsInt16(v)) return false;
+        value = int16(v);
+        return true;
+    }
+    bool flag(bool &value)
+    {
+        int16 v = 0;
+        if (!number(v)) return false;
+        value = v != 0;
+        return true;
+    }
+    // A count line holds the highest index; -1 for none. Each element needs at least `linesEach` lines.
+    bool count(int &elements, int linesEach)
+    {
+        int16 highest = 0;
+        if (!number(highest) || highest < -1) return false;
+        elements = highest + 1;
+        return qint64(elements) * linesEach <= left();
+    }
+
+private:
+    QList<QByteArray> lines;
+    qsizetype next = 0;
+};
+
+constexpr int PartLines = 7;
+constexpr int CompartmentLines = 14;
+constexpr int MarkLines = 19 + 17;
+
+void writeClearSizes(LineWriter &w, const ProjectState &s)
+{
+    for (int16 v : s.ClearHeightsLeft) w.number(v);
+    for (int16 v : s.ClearWidths) w.number(v);
+    for (int16 v : s.ClearHeightsRight) w.number(v);
+    for (int16 v : s.ClearHeightsMiddle) w.number(v);
+}
+
+template <std::size_t N> bool readArray(LineReader &r, std::array<int16, N> &a)
+{
+    for (int16 &v : a)
+        if (!r.number(v)) return false;
+    return true;
+}
+
+struct ParsedProject {
+    QString personal[LastPersonalField + 1];
+    QList<FrameRecord> marks;
+    ProjectState clear; // only the four clear-size arrays are used
+};
+
+enum class ParseResult { Ok, Invalid, NoMarks };
+
+bool readPart(LineReader &r, CompartmentPartRecord &p)
+{
+    return r.number(p.PartX) && r.number(p.PartY) && r.number(p.PartWidth) && r.number(p.PartHeight)
+           && r.text(p.GrilleCode) && r.number(p.BarsHorizontal) && r.number(p.BarsVertical);
+}
+
+bool readCompartment(LineReader &r, CompartmentRecord &c)
+{
+    int parts = 0;
+    if (!(r.text(c.FillType) && r.text(c.FillCode) && r.flag(c.OpensInward) && r.number(c.Direction)
+          && r.number(c.BreastWallHeight) && r.flag(c.AppliedBars) && r.number(c.PosX) && r.number(c.PosY)
+          && r.number(c.ClearWidth) && r.number(c.ClearHeight) && r.text(c.ExtraText) && r.flag(c.ToughenedGlass)
+          && r.text(c.ScreenName) && r.count(parts, PartLines)))
+        return false;
+    c.Parts.resize(parts);
+    for (CompartmentPartRecord &p : c.Parts)
+        if (!readPart(r, p)) return false;
+    return true;
+}
+
+bool readMark(LineReader &r, FrameRecord &m, ProjectState &clear)
+{
+    int compartments = 0;
+    if (!(r.text(m.Mark) && r.text(m.Description) && r.number(m.CountDrawn) && r.number(m.CountMirrored)
+          && r.number(m.Width) && r.number(m.Height) && r.text(m.Sill) && r.flag(m.ResistanceClass2)
+          && r.text(m.ShapeCode) && r.text(m.Colour) && r.text(m.CavityBatten) && r.text(m.TimberType)
+          && r.number(m.FrameThickness) && r.number(m.FrameWidth) && r.number(m.MullionThickness)
+          && r.number(m.TransomThickness) && r.number(m.UpperSectionHeight) && r.text(m.Remark)
+          && r.count(compartments, CompartmentLines)))
+        return false;
+    m.Compartments.resize(compartments);
+    for (CompartmentRecord &c : m.Compartments)
+        if (!readCompartment(r, c)) return false;
+    return readArray(r, clear.ClearHeightsLeft) && readArray(r, clear.ClearWidths)
+           && readArray(r, clear.ClearHeightsRight) && readArray(r, clear.ClearHeightsMiddle);
+}
+
+ParseResult parse(const QByteArray &bytes, ParsedProject &out)
+{
+    LineReader r(bytes);
+    QString magic;
+    if (!r.text(magic) || magic != ProjectMagic) return ParseResult::Invalid;
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
+        if (!r.text(out.personal[i])) return ParseResult::Invalid;
+    int16 highest = 0;
+    if (!r.number(highest)) return ParseResult::Invalid;
+    if (highest == -1) return ParseResult::NoMarks;
+    if (highest < -1 || highest == 32767 || qint64(highest + 1) * MarkLines > r.left()) return ParseResult::Invalid;
+    out.marks.resize(highest + 1);
+    for (FrameRecord &m : out.marks)
+        if (!readMark(r, m, out.clear)) return ParseResult::Invalid;
+    return ParseResult::Ok;
+}
+}
+
+QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fields)
+{
+    LineWriter w;
+    w.text(ProjectMagic);
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) w.text(fields.personalField(i));
+    const int count = state.marksInUse();
+    w.number(count - 1);
+    for (int i = 0; i < count; ++i) {
+        const FrameRecord &m = state.FrameRecords[i];
+        w.text(m.Mark);
+        w.text(m.Description);
+        w.number(m.CountDrawn);
+        w.number(m.CountMirrored);
+        w.number(m.Width);
+        w.number(m.Height);
+        w.text(m.Sill);
+        w.flag(m.ResistanceClass2);
+        w.text(m.ShapeCode);
+        w.text(m.Colour);
+        w.text(m.CavityBatten);
+        w.text(m.TimberType);
+        w.number(m.FrameThickness);
+        w.number(m.FrameWidth);
+        w.number(m.MullionThickness);
+        w.number(m.TransomThickness);
+        w.number(m.UpperSectionHeight);
+        w.text(m.Remark);
+        w.number(int(m.Compartments.size()) - 1);
+        for (const CompartmentRecord &c : m.Compartments) {
+            w.text(c.FillType);
+            w.text(c.FillCode);
+            w.flag(c.OpensInward);
+            w.number(c.Direction);
+            w.number(c.BreastWallHeight);
+            w.flag(c.AppliedBars);
+            w.number(c.PosX);
+            w.number(c.PosY);
+            w.number(c.ClearWidth);
+            w.number(c.ClearHeight);
+            w.text(c.ExtraText);
+            w.flag(c.ToughenedGlass);
+            w.text(c.ScreenName);
+            w.number(int(c.Parts.size()) - 1);
+            for (const CompartmentPartRecord &p : c.Parts) {
+                w.number(p.PartX);
+                w.number(p.PartY);
+                w.number(p.PartWidth);
+                w.number(p.PartHeight);
+                w.text(p.GrilleCode);
+                w.number(p.BarsHorizontal);
+                w.number(p.BarsVertical);
+            }
+        }
+        writeClearSizes(w, state);
+    }
+    return w.out;
+}
+
+bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
+{
+    if (state.MarkCount <= 0 || state.FrameRecords.isEmpty()) {
+        MsgBox("Er zijn geen kozijntekeningen om op te slaan !", MsgStyle::Exclamation, ErrorTitle);
+        return false;
+    }
+    if (saveAs) {
+        FileDialogRequest request;
+        request.filter = QStringList{"Zandrel Tofmaar bestand (*.tof)", "*.tof"};
+        request.initialDir = QDir::currentPath();
+        state.ProjectFileName = dialogs().saveFile(request);
+        if (state.ProjectFileName.isEmpty()) return false;
+    } else {
+        state.ProjectFileName = DateStampedName(".TOF");
+    }
+    const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
+    QString error;
+    if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state, fields), &error)) {
+        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n" + error, MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
+    MsgBox("De tekeningen zijn opgeslagen !\r\n\r\n" + fullPath, MsgStyle::Information, "Info");
+    state.SavedFrameRecords = state.FrameRecords.mid(0, state.MarkCount);
+    state.ProjectDirty = false;
+    return true;
+}
+
+bool LoadProject(ProjectState &state, PersonalFields &fields)
+{
+    QFile file(state.ProjectFileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MsgBox("Het bestand kan niet worden geopend !\r\n\r\n" + QFileInfo(state.ProjectFileName).absoluteFilePath(),
+               MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const bool readFailed = file.error() != QFileDevice::NoError;
+    file.close();
+
+    ParsedProject parsed;
+    const ParseResult result = readFailed ? ParseResult::Invalid : parse(bytes, parsed);
+    if (result == ParseResult::NoMarks) {
+        MsgBox("Er zijn geen kozijntekeningen gevonden in dit bestand !", MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
+    if (result == ParseResult::Invalid) {
+        MsgBox("Ongeldig bestandsformaat !", MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
+
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) fields.setPersonalField(i, parsed.personal[i]);
+    state.FrameRecords = parsed.marks;
+    state.MarkCount = int16(parsed.marks.size());
+    state.CurrentMarkIndex = int16(state.MarkCount - 1);
+    state.ClearHeightsLeft = parsed.clear.ClearHeightsLeft;
+    state.ClearWidths = parsed.clear.ClearWidths;
+    state.ClearHeightsRight = parsed.clear.ClearHeightsRight;
+    state.ClearHeightsMiddle = parsed.clear.ClearHeightsMiddle;
+    state.SavedFrameRecords = state.FrameRecords;
+    state.ProjectDirty = false;
+    return true;
+}

@@ -1,0 +1,65 @@
+#include "Dialogs.h"
+
+#include <QRegularExpression>
+
+namespace {
+// Without a widget service (a console program, a test that installed nothing) every box is
+// answered with its first button and no file is chosen.
+class NullDialogs final : public DialogService {
+public:
+    int msgBox(const QString &, int style, const QString &) override
+    {
+        switch (style & 7) {
+        case MsgStyle::AbortRetryIgnore: return MsgAnswer::Abort;
+        case MsgStyle::YesNoCancel:
+        case MsgStyle::YesNo: return MsgAnswer::Yes;
+        case MsgStyle::RetryCancel: return MsgAnswer::Retry;
+        default: return MsgAnswer::OK;
+        }
+    }
+    QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QStringList openFile(const FileDialogRequest &) override { return {}; }
+    QString saveFile(const FileDialogRequest &) override { return {}; }
+};
+
+NullDialogs nullDialogs;
+DialogService *current = nullptr;
+}
+
+DialogService *setDialogService(DialogService *service)
+{
+    DialogService *previous = current;
+    current = service;
+    return previous;
+}
+
+DialogService &dialogs() { return current ? *current : nullDialogs; }
+
+int MsgBox(const QString &prompt, int style, const QString &title) { return dialogs().msgBox(prompt, style, title); }
+
+QString InputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    return dialogs().inputBox(prompt, title, defaultText);
+}
+
+QString qtNameFilters(const QStringList &pairs)
+{
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &p : pairs[i + 1].split(';', Qt::SkipEmptyParts)) {
+            const QString pattern = p.trimmed();
+            patterns << pattern;
+            // Files written on Windows carry either case; Linux matches case-sensitively.
+            if (pattern != "*.*") {
+                if (pattern.toLower() != pattern && !patterns.contains(pattern.toLower())) patterns << pattern.toLower();
+                if (pattern.toUpper() != pattern && !patterns.contains(pattern.toUpper())) patterns << pattern.toUpper();
+            }
+        }
+        if (patterns.contains("*.*")) patterns = {"*"};
+        QString description = pairs[i];
+        description.remove(QRegularExpression("\\s*\\([^)]*\\)\\s*$"));
+        filters << description + " (" + patterns.join(' ') + ")";
+    }
+    return filters.join(";;");
+}

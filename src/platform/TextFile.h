@@ -1,0 +1,25 @@
+#pragma once
+// Text files of the program folder: Windows-1252 bytes, lines ended by CR LF.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Windows-1252 conversion. A character the code page cannot hold is written as "?".
+QByteArray toCp1252(const QString &text);
+QString fromCp1252(const QByteArray &bytes);
+
+// The path of `name` in `dir` (default: the current folder), found case-insensitively;
+// `name` may hold one folder level ("Vormen/LMM.bmp"). "" when nothing matches.
+QString findFile(const QString &name, const QString &dir = QString());
+bool fileExists(const QString &name, const QString &dir = QString());
+bool folderExists(const QString &name, const QString &dir = QString());
+
+// The lines of a text file; CR LF, LF and CR all end a line, a final line end adds no empty line.
+// nullopt when the file is missing or cannot be read.
+std::optional<QStringList> readTextLines(const QString &path);
+
+// Writes the lines, each followed by CR LF, through a QSaveFile: the old file stays whole on failure.
+// On failure returns false and, where given, fills `error`.
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -1,0 +1,37 @@
+#pragma once
+// The 43 shape codes: ten basic shapes (the main screen's buttons) and their variants (the shape
+// window's buttons). Codes are compared whole and case-sensitively.
+#include <QList>
+#include <QString>
+
+struct BasicShape {
+    int k;
+    QString picture;  // base name in Vormen, without ".bmp"
+    QString tooltip;
+    QString basicCode;
+    int variants;     // number of variant buttons in the shape window
+};
+
+struct ShapeVariant {
+    int k;            // basic shape
+    int i;            // variant button; -1 for the shapes without variant buttons
+    QString code;
+};
+
+namespace ShapeCodes {
+constexpr int BasicShapeCount = 10;
+constexpr int MaxVariants = 9;
+
+const QList<BasicShape> &basicShapes();
+const QList<ShapeVariant> &all(); // 43 rows, in button order
+bool isShapeCode(const QString &code);
+
+QString basicCode(int k);                 // "" outside 0..9
+int variantCount(int k);                  // 0 outside 0..9
+QString variantCode(int k, int i);        // "" where there is no such variant button
+QString variantIcon(int k, int i);        // "img/" k i ".ico"; "" where there is no such button
+QString pictureFile(int k, bool selected);// "Vormen/" base ("_S") ".bmp"
+int basicShapeOf(const QString &code);    // -1 for a code that is not in the table
+QString shapeBitmap(const QString &code); // "IMG/" code ".bmp"; "" for a code that is not in the table
+QString familyWord(const QString &code);  // by the first character; "" for another
+}

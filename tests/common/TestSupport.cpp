@@ -1,0 +1,60 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + "/" + QDir(from).relativeFilePath(source);
+        if (QFileInfo(source).isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(source, target);
+    }
+}
+}
+
+TestFolder::TestFolder(bool withCatalogue) : previous(QDir::currentPath())
+{
+    if (withCatalogue) copyTree(ZANTOF_CATALOGUE_DIR, dir.path());
+    QDir::setCurrent(dir.path());
+}
+
+TestFolder::~TestFolder() { QDir::setCurrent(previous); }
+
+QByteArray TestFolder::read(const QString &name) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void TestFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QDir().mkpath(QFileInfo(file(name)).absolutePath());
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+void saveShot(QWidget *widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("ZANTOF_SHOTS");
+    if (folder.isEmpty() || !widget) return;
+    QDir().mkpath(folder);
+    widget->grab().save(folder + "/" + name + ".png");
+}
+
+QByteArray scrambled(const QByteArray &plain)
+{
+    QByteArray out = plain;
+    for (char &c : out) c = char(~static_cast<unsigned char>(c));
+    return out;
+}

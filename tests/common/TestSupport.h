@@ -1,0 +1,39 @@
+#pragma once
+// What every test program shares: a scratch program folder and the scripted dialogs.
+#include "platform/ScriptedDialogs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// A temporary folder holding a copy of the sample catalogue; it is the current folder while the
+// object lives, as the program folder is for the program.
+class TestFolder {
+public:
+    explicit TestFolder(bool withCatalogue = true);
+    ~TestFolder();
+    QString path() const { return dir.path(); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+    QByteArray read(const QString &name) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+};
+
+// Saves a PNG of a widget into $ZANTOF_SHOTS, when that is set, so that people can look at it.
+class QWidget;
+void saveShot(QWidget *widget, const QString &name);
+
+// Fails the current test with the scripted dialogs' problems, if any.
+#define VERIFY_DIALOGS(d) \
+    do { \
+        const QString problems_ = (d).verify(); \
+        if (!problems_.isEmpty()) QFAIL(qPrintable(problems_)); \
+    } while (0)
+
+// Windows-1252 bytes of a line as the project file stores it: every byte complemented.
+QByteArray scrambled(const QByteArray &plain);
