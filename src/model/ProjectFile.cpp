@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <charconv>
+#include <cstring>
+#include <string>
+
 QByteArray ScrambleLine(const QByteArray &bytes)
 {
     QByteArray out(bytes.size(), Qt::Uninitialized);
@@ -24,49 +28,76 @@ const QString ErrorTitle = QStringLiteral("FOUTMELDING");
 
 class LineWriter {
 public:
+    LineWriter() { out.reserve(1 << 16); }
     void text(const QString &value)
     {
-        QByteArray bytes = toCp1252(value);
-        // "ò" scrambles to CR and "õ" to LF: together they would end the line early.
-        for (qsizetype i = 1; i < bytes.size(); ++i)
-            if (bytes[i - 1] == char(0xF2) && bytes[i] == char(0xF5)) bytes[i] = '?';
-        out += ScrambleLine(bytes);
+        char previous = 0;
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            const QChar c = value[i];
+            if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) ++i;
+            char b = encodeCp1252(c.unicode());
+            // "ò" scrambles to CR and "õ" to LF: together they would end the line early.
+            if (b == char(0xF5) && previous == char(0xF2)) b = '?';
+            previous = b;
+            out.push_back(char(~static_cast<unsigned char>(b)));
+        }
         out += "\r\n";
     }
-    void number(int value) { text(QString::number(value)); }
+    void number(int value)
+    {
+        char digits[12];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        for (char *c = digits; c != end; ++c) out.push_back(char(~static_cast<unsigned char>(*c)));
+        out += "\r\n";
+    }
     void flag(bool value) { number(value ? -1 : 0); }
-    QByteArray out;
+    QByteArray bytes() const { return QByteArray(out.data(), qsizetype(out.size())); }
+
+private:
+    std::string out;
 };
 
+// Reads the lines one after the other; only a plain CR LF ends a line.
 class LineReader {
 public:
-    explicit LineReader(const QByteArray &bytes)
+    explicit LineReader(const QByteArray &bytes) : data(bytes.constData()), size(bytes.size())
     {
-        qsizetype start = 0;
-        while (start < bytes.size()) {
-            const qsizetype end = bytes.indexOf("\r\n", start);
-            if (end < 0) {
-                lines << bytes.mid(start);
-                break;
-            }
-            lines << bytes.mid(start, end - start);
-            start = end + 2;
-        }
+        for (qsizetype end = nextLineEnd(0); end < size; end = nextLineEnd(end + 2)) ++total;
+        if (size > 0 && !bytes.endsWith("\r\n")) ++total; // a last line without its line end
     }
-    qsizetype left() const { return lines.size() - next; }
+    qsizetype left() const { return total - consumed; }
     bool text(QString &value)
     {
-        if (next >= lines.size()) return false;
-        value = fromCp1252(ScrambleLine(lines[next++]));
+        qsizetype from, to;
+        if (!take(from, to)) return false;
+        if (from == to) {
+            value = QString();
+            return true;
+        }
+        value = QString(to - from, Qt::Uninitialized);
+        QChar *d = value.data();
+        for (qsizetype i = from; i < to; ++i) d[i - from] = decodeCp1252(static_cast<unsigned char>(~data[i]));
         return true;
     }
+    // An integer: optional blanks, an optional sign, decimal digits, optional blanks.
     bool number(int16 &value)
     {
-        QString t;
-        if (!text(t)) return false;
-        bool ok = false;
-        const int v = t.trimmed().toInt(&ok);
-        if (!ok || !fitsInt16(v)) return false;
+        qsizetype from, to;
+        if (!take(from, to)) return false;
+        auto plain = [this](qsizetype i) { return char(~static_cast<unsigned char>(data[i])); };
+        while (from < to && plain(from) == ' ') ++from;
+        while (to > from && plain(to - 1) == ' ') --to;
+        bool negative = false;
+        if (from < to && (plain(from) == '-' || plain(from) == '+')) negative = plain(from++) == '-';
+        if (from == to || to - from > 6) return false;
+        int v = 0;
+        for (qsizetype i = from; i < to; ++i) {
+            const char c = plain(i);
+            if (c < '0' || c > '9') return false;
+            v = v * 10 + (c - '0');
+        }
+        if (negative) v = -v;
+        if (!fitsInt16(v)) return false;
         value = int16(v);
         return true;
     }
@@ -87,8 +118,32 @@ public:
     }
 
 private:
-    QList<QByteArray> lines;
-    qsizetype next = 0;
+    qsizetype nextLineEnd(qsizetype at) const
+    {
+        while (at < size) {
+            const void *cr = std::memchr(data + at, '\r', size_t(size - at));
+            if (!cr) return size;
+            const qsizetype i = static_cast<const char *>(cr) - data;
+            if (i + 1 < size && data[i + 1] == '\n') return i;
+            at = i + 1;
+        }
+        return size;
+    }
+    bool take(qsizetype &from, qsizetype &to)
+    {
+        if (consumed >= total) return false;
+        from = pos;
+        to = nextLineEnd(pos);
+        pos = to + 2;
+        ++consumed;
+        return true;
+    }
+
+    const char *data;
+    qsizetype size;
+    qsizetype total = 0;
+    qsizetype consumed = 0;
+    qsizetype pos = 0;
 };
 
 constexpr int PartLines = 7;
@@ -228,7 +283,7 @@ QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fie
         }
         writeClearSizes(w, state);
     }
-    return w.out;
+    return w.bytes();
 }
 
 bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)

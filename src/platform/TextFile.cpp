@@ -12,14 +12,17 @@ const char16_t high[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char encodeChar(char16_t c)
+}
+
+char encodeCp1252(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
     for (int i = 0; i < 32; ++i)
         if (high[i] == c) return char(0x80 + i);
     return '?';
 }
-}
+
+QChar decodeCp1252(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b); }
 
 QByteArray toCp1252(const QString &text)
 {
@@ -28,7 +31,7 @@ QByteArray toCp1252(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i; // one character, one "?"
-        out.append(encodeChar(c.unicode()));
+        out.append(encodeCp1252(c.unicode()));
     }
     return out;
 }
@@ -38,8 +41,7 @@ QString fromCp1252(const QByteArray &bytes)
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *d = out.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+        d[i] = decodeCp1252(static_cast<unsigned char>(bytes[i]));
     }
     return out;
 }

@@ -8,6 +8,9 @@
 // Windows-1252 conversion. A character the code page cannot hold is written as "?".
 QByteArray toCp1252(const QString &text);
 QString fromCp1252(const QByteArray &bytes);
+// One character of each; encodeCp1252 gives '?' for a character the code page cannot hold.
+char encodeCp1252(char16_t c);
+QChar decodeCp1252(unsigned char b);
 
 // The path of `name` in `dir` (default: the current folder), found case-insensitively;
 // `name` may hold one folder level ("Vormen/LMM.bmp"). "" when nothing matches.

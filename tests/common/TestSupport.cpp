@@ -58,3 +58,28 @@ QByteArray scrambled(const QByteArray &plain)
     for (char &c : out) c = char(~static_cast<unsigned char>(c));
     return out;
 }
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool setFolderWritable(const QString &path, bool writable)
+{
+    // Root ignores permission bits, so the immutable attribute is tried first.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        int flags = 0;
+        bool done = false;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = writable ? (flags & ~FS_IMMUTABLE_FL) : (flags | FS_IMMUTABLE_FL);
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        if (done) return true;
+    }
+    if (::geteuid() == 0) return false;
+    return ::chmod(native.constData(), writable ? 0755 : 0555) == 0;
+}

@@ -37,3 +37,7 @@ void saveShot(QWidget *widget, const QString &name);
 
 // Windows-1252 bytes of a line as the project file stores it: every byte complemented.
 QByteArray scrambled(const QByteArray &plain);
+
+// Makes a folder refuse new entries (even for root) or lifts that again. False when the file
+// system cannot do it; the caller then skips.
+bool setFolderWritable(const QString &path, bool writable);

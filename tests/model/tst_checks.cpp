@@ -1,0 +1,167 @@
+#include "TestSupport.h"
+
+#include "model/Checks.h"
+
+#include <functional>
+
+namespace {
+CompartmentRecord filled(const QString &code)
+{
+    CompartmentRecord c;
+    c.FillType = "RAAM";
+    c.FillCode = code;
+    c.Parts = {CompartmentPartRecord{1, 2, 3, 4, "1", 0, 0}};
+    return c;
+}
+
+FrameRecord completeMark(const QString &label, int compartments = 3)
+{
+    FrameRecord m;
+    m.Mark = label;
+    m.CountDrawn = 1;
+    m.Width = 1000;
+    m.Height = 2000;
+    m.ShapeCode = "K;;2;S";
+    for (int i = 0; i < compartments; ++i) m.Compartments << filled("RA");
+    return m;
+}
+
+void setMarks(ProjectState &s, const QList<FrameRecord> &marks)
+{
+    s.FrameRecords = marks;
+    s.MarkCount = int16(marks.size());
+}
+}
+
+using Edit = std::function<void(ProjectState &)>;
+Q_DECLARE_METATYPE(Edit)
+
+class ChecksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void projectChanged_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("nothing") << Edit([](ProjectState &) {}) << false;
+        QTest::newRow("remark") << Edit([](ProjectState &s) { s.FrameRecords[1].Remark = "nieuw"; }) << true;
+        QTest::newRow("label case") << Edit([](ProjectState &s) { s.FrameRecords[0].Mark = "a"; }) << true;
+        QTest::newRow("direction") << Edit([](ProjectState &s) { s.FrameRecords[1].Compartments[2].Direction = 2; }) << true;
+        QTest::newRow("bars") << Edit([](ProjectState &s) { s.FrameRecords[0].Compartments[0].Parts[0].BarsVertical = 1; }) << true;
+        QTest::newRow("flag") << Edit([](ProjectState &s) { s.FrameRecords[0].ResistanceClass2 = true; }) << true;
+        QTest::newRow("screen name") << Edit([](ProjectState &s) { s.FrameRecords[0].Compartments[1].ScreenName = "Hor"; }) << true;
+        QTest::newRow("is complete") << Edit([](ProjectState &s) { s.FrameRecords[0].IsComplete = true; }) << false;
+        QTest::newRow("step widths") << Edit([](ProjectState &s) {
+            s.FrameRecords[0].StepWidthLeft = 10;
+            s.FrameRecords[1].StepWidthRight = 20;
+        }) << false;
+        QTest::newRow("last mark deleted") << Edit([](ProjectState &s) {
+            s.FrameRecords.removeLast();
+            s.MarkCount = 1;
+        }) << true;
+        QTest::newRow("mark added") << Edit([](ProjectState &s) {
+            s.FrameRecords << completeMark("C");
+            s.MarkCount = 3;
+        }) << true;
+        QTest::newRow("compartment added") << Edit([](ProjectState &s) { s.FrameRecords[0].Compartments << CompartmentRecord{}; }) << true;
+        QTest::newRow("part added") << Edit([](ProjectState &s) { s.FrameRecords[1].Compartments[0].Parts << CompartmentPartRecord{}; }) << true;
+        QTest::newRow("fill cleared") << Edit([](ProjectState &s) { s.FrameRecords[1].Compartments[0].Parts.clear(); }) << true;
+    }
+    void projectChanged()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(bool, changed);
+        ScopedProject p;
+        setMarks(p.state(), {completeMark("A"), completeMark("B")});
+        p->SavedFrameRecords = p->FrameRecords;
+        edit(p.state());
+        QCOMPARE(ProjectChanged(p.state()), changed);
+    }
+
+    void marksBeforeTheFirstSaveCountAsChanged()
+    {
+        ScopedProject p;
+        QVERIFY(!ProjectChanged(p.state()));
+        setMarks(p.state(), {completeMark("A")});
+        QVERIFY(ProjectChanged(p.state()));
+    }
+
+    void firstEmptyCompartment()
+    {
+        ScopedProject p;
+        QCOMPARE(FirstEmptyCompartment(p.state()), int16(-1)); // no marks at all
+        FrameRecord m = completeMark("A", 4);
+        setMarks(p.state(), {completeMark("X"), m});
+        p->CurrentMarkIndex = 1;
+        QCOMPARE(FirstEmptyCompartment(p.state()), int16(-1));
+        p->FrameRecords[1].Compartments[2].FillCode.clear();
+        p->FrameRecords[1].Compartments[0].FillCode.clear();
+        p->FrameRecords[1].Compartments[0].FillType = "DEUR"; // a type alone does not fill it
+        QCOMPARE(FirstEmptyCompartment(p.state()), int16(0));
+        p->CurrentMarkIndex = 0; // another mark is on screen
+        QCOMPARE(FirstEmptyCompartment(p.state()), int16(-1));
+    }
+
+    void checkProject_data()
+    {
+        QTest::addColumn<QList<FrameRecord>>("marks");
+        QTest::addColumn<QString>("message");
+        auto with = [](const QString &label, const std::function<void(FrameRecord &)> &f) {
+            FrameRecord m = completeMark(label);
+            f(m);
+            return m;
+        };
+        auto emptyAt = [&](const QString &label, int j) {
+            return with(label, [j](FrameRecord &m) { m.Compartments[j].FillCode.clear(); });
+        };
+        QTest::newRow("no marks") << QList<FrameRecord>{} << "";
+        QTest::newRow("all complete") << QList<FrameRecord>{completeMark("A"), completeMark("B")} << "";
+        QTest::newRow("count drawn before width")
+            << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.CountDrawn = 0; m.Width = 0; })}
+            << "Aantal kozijnen onbekend bij merk A";
+        QTest::newRow("only mirrored frames")
+            << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.CountDrawn = 0; m.CountMirrored = 2; })}
+            << "Aantal kozijnen onbekend bij merk A";
+        QTest::newRow("negative width") << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.Width = -5; })}
+                                        << "Kozijnbreedte onbekend bij merk A";
+        QTest::newRow("height") << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.Height = 0; })}
+                                << "Kozijnhoogte onbekend bij merk A";
+        QTest::newRow("shape") << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.ShapeCode.clear(); })}
+                               << "Vorm kozijn onbekend bij merk A";
+        QTest::newRow("no compartments") << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.Compartments.clear(); })}
+                                         << "Geen vakken bekend voor merk A";
+        QTest::newRow("empty label appended as it is")
+            << QList<FrameRecord>{with("", [](FrameRecord &m) { m.Height = 0; })} << "Kozijnhoogte onbekend bij merk ";
+        QTest::newRow("first empty compartment of A") << QList<FrameRecord>{emptyAt("A", 1), completeMark("B")}
+                                                      << "Geen vakvulling opgegeven voor vak: 2 van merk A";
+        QTest::newRow("the last mark with an empty compartment wins")
+            << QList<FrameRecord>{emptyAt("A", 0), emptyAt("B", 2), completeMark("C")}
+            << "Geen vakvulling opgegeven voor vak: 3 van merk B";
+        QTest::newRow("a later hard failure wins over an empty compartment")
+            << QList<FrameRecord>{emptyAt("A", 0), with("B", [](FrameRecord &m) { m.Height = 0; })}
+            << "Kozijnhoogte onbekend bij merk B";
+        QTest::newRow("the first hard failure by index")
+            << QList<FrameRecord>{with("A", [](FrameRecord &m) { m.ShapeCode.clear(); }),
+                                  with("B", [](FrameRecord &m) { m.CountDrawn = 0; })}
+            << "Vorm kozijn onbekend bij merk A";
+    }
+    void checkProject()
+    {
+        QFETCH(QList<FrameRecord>, marks);
+        QFETCH(QString, message);
+        ScopedProject p;
+        setMarks(p.state(), marks);
+        QCOMPARE(CheckProject(p.state()), message);
+    }
+
+    void checkProjectLooksOnlyAtMarksInUse()
+    {
+        ScopedProject p;
+        p->FrameRecords = {FrameRecord{}}; // left after the last mark was deleted
+        p->MarkCount = 0;
+        QCOMPARE(CheckProject(p.state()), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(ChecksTest)
+#include "tst_checks.moc"

@@ -1,0 +1,425 @@
+#include "TestSupport.h"
+
+#include "model/Checks.h"
+#include "model/ProjectFile.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+
+namespace {
+const QString ErrorTitle = QStringLiteral("FOUTMELDING");
+
+// The personal fields 2..12 as a user would have typed them.
+void fillPersonal(PersonalFields &f)
+{
+    const QStringList values = {"K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB", "Zwolle",
+                                "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
+                                "smtp.devries.example"};
+    for (int i = 0; i < values.size(); ++i) f.setPersonalField(i + 2, values[i]);
+}
+
+// One mark, one compartment, one part, every field set to a value of its own.
+void fillSmallProject(ProjectState &s)
+{
+    FrameRecord m;
+    m.IsComplete = true;
+    m.Mark = "A";
+    m.Description = "Voorgevel";
+    m.CountDrawn = 2;
+    m.CountMirrored = 1;
+    m.Width = 1200;
+    m.Height = 2400;
+    m.Sill = "Hardsteen";
+    m.ResistanceClass2 = true;
+    m.ShapeCode = "K;;1;S";
+    m.StepWidthLeft = 5;
+    m.StepWidthRight = 6;
+    m.Colour = "Wit";
+    m.CavityBatten = "Spouwlat 30";
+    m.TimberType = "Meranti";
+    m.FrameThickness = 67;
+    m.FrameWidth = 114;
+    m.MullionThickness = 56;
+    m.TransomThickness = 78;
+    m.UpperSectionHeight = 300;
+    m.Remark = "Let op";
+    CompartmentRecord c;
+    c.FillType = "RAAM";
+    c.FillCode = "RA";
+    c.OpensInward = true;
+    c.Direction = 1;
+    c.BreastWallHeight = 400;
+    c.AppliedBars = true;
+    c.PosX = 67;
+    c.PosY = 68;
+    c.ClearWidth = 1066;
+    c.ClearHeight = 2265;
+    c.ExtraText = "x";
+    c.ToughenedGlass = true;
+    c.ScreenName = "Rolhor";
+    c.Parts = {CompartmentPartRecord{10, 20, 1000, 2000, "4L", 2, 3}};
+    m.Compartments = {c};
+    s.FrameRecords = {m};
+    s.MarkCount = 1;
+    s.ClearHeightsLeft = {1, 2, 3, 4};
+    s.ClearWidths = {5, 6, 7, 8, 9};
+    s.ClearHeightsRight = {10, 11, 12, 13, 14, 15};
+    s.ClearHeightsMiddle = {16, -17};
+}
+
+QByteArray fileOf(const QList<QByteArray> &plainLines)
+{
+    QByteArray out;
+    for (const QByteArray &line : plainLines) out += scrambled(line) + "\r\n";
+    return out;
+}
+
+const QList<QByteArray> SmallProjectLines = {
+    "#QV ZANDREL-TOFMAAR#",
+    "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB", "Zwolle", "038-1234567",
+    "038-7654321", "Nieuwbouw school", "info@devries.example", "smtp.devries.example",
+    "0",                                                            // highest mark index
+    "A", "Voorgevel", "2", "1", "1200", "2400", "Hardsteen", "-1", "K;;1;S", "Wit", "Spouwlat 30", "Meranti",
+    "67", "114", "56", "78", "300", "Let op", "0",                   // highest compartment index
+    "RAAM", "RA", "-1", "1", "400", "-1", "67", "68", "1066", "2265", "x", "-1", "Rolhor", "0",
+    "10", "20", "1000", "2000", "4L", "2", "3",
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "-17",
+};
+
+// Everything a load may change, to check that a refused file changed none of it.
+struct Observed {
+    QList<FrameRecord> records, saved;
+    int16 markCount, current;
+    bool dirty;
+    std::array<int16, 4> left;
+    std::array<int16, 5> widths;
+    std::array<int16, 6> right;
+    std::array<int16, 2> middle;
+    QStringList personal;
+    bool operator==(const Observed &) const = default;
+};
+Observed observe(const ProjectState &s, const PersonalFields &f)
+{
+    QStringList personal;
+    for (int i = 2; i <= 12; ++i) personal << f.personalField(i);
+    return {s.FrameRecords, s.SavedFrameRecords, s.MarkCount, s.CurrentMarkIndex, s.ProjectDirty,
+            s.ClearHeightsLeft, s.ClearWidths, s.ClearHeightsRight, s.ClearHeightsMiddle, personal};
+}
+}
+
+class ProjectFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 59))); }
+    void cleanup() { setFixedNow({}); }
+
+    void scrambleIsTheByteComplement()
+    {
+        QCOMPARE(ScrambleLine(QByteArray("A ")), QByteArray("\xBE\xDF"));
+        QCOMPARE(ScrambleLine(QString::fromUtf8("ò")), QString("\r"));
+        const QString text = QString::fromUtf8("Kozijn é ò õ €");
+        QCOMPARE(ScrambleLine(ScrambleLine(text)), text);
+    }
+
+    void plainSaveWritesTheExactBytes()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillPersonal(fields);
+        fillSmallProject(p.state());
+        p->ProjectDirty = true;
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK, "De tekeningen zijn opgeslagen !\r\n\r\n" + folder.path() + "/260305-1407.TOF", "Info");
+
+        QVERIFY(SaveProject(p.state(), fields, false));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(d.shown[0].style, 64);
+        QCOMPARE(p->ProjectFileName, QString("260305-1407.TOF"));
+        QCOMPARE(SmallProjectLines.size(), 70);
+        const QByteArray bytes = folder.read("260305-1407.TOF");
+        QCOMPARE(bytes, fileOf(SmallProjectLines));
+        // The magic as raw bytes: every byte complemented, then a plain CR LF.
+        QCOMPARE(bytes.left(22), QByteArray("\xDC\xAE\xA9\xDF\xA5\xBE\xB1\xBB\xAD\xBA\xB3\xD2\xAB\xB0\xB9\xB2\xBE\xBE\xAD\xDC\r\n"));
+        QVERIFY(!p->ProjectDirty);
+        QCOMPARE(p->SavedFrameRecords, p->FrameRecords);
+        QVERIFY(!ProjectChanged(p.state()));
+
+        // The snapshot is a copy, not a view of the records.
+        p->FrameRecords[0].Compartments[0].FillCode = "RB";
+        QCOMPARE(p->SavedFrameRecords[0].Compartments[0].FillCode, QString("RA"));
+    }
+
+    void plainSavesWithinAMinuteShareAName()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillSmallProject(p.state());
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK).answer(MsgAnswer::OK).answer(MsgAnswer::OK);
+        QVERIFY(SaveProject(p.state(), fields, false));
+        p->FrameRecords[0].Mark = "B";
+        setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 1)));
+        QVERIFY(SaveProject(p.state(), fields, false));
+        setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 8, 0)));
+        QVERIFY(SaveProject(p.state(), fields, false));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(QDir().entryList({"*.TOF"}), QStringList({"260305-1407.TOF", "260305-1408.TOF"}));
+        QVERIFY(folder.read("260305-1407.TOF").contains(scrambled("B") + "\r\n" + scrambled("Voorgevel")));
+    }
+
+    void roundTripKeepsEveryStoredField()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillPersonal(fields);
+        fields.setPersonalField(5, QString::fromUtf8("Crème brûlée 1\r\nachterom"));
+        fields.setPersonalField(9, "");
+        fillSmallProject(p.state());
+
+        FrameRecord second; // empty texts, negative numbers, no compartments
+        second.Mark = QString::fromUtf8("ò");
+        second.CountDrawn = -1;
+        second.Width = -32768;
+        second.Height = 32767;
+        second.TimberType = QString::fromUtf8("õ");
+        second.Remark = QString::fromUtf8("regel 1\r\nregel 2 ò\r\nõ einde ò");
+        FrameRecord third = p->FrameRecords[0];
+        third.Mark = "C";
+        CompartmentRecord unfilled;   // no fill, no parts
+        unfilled.ClearWidth = 500;
+        CompartmentRecord twoParts = third.Compartments[0];
+        twoParts.Parts.append(CompartmentPartRecord{0, -1, 2, -3, "", 0, 9});
+        third.Compartments = {unfilled, twoParts, unfilled};
+        p->FrameRecords = {p->FrameRecords[0], second, third};
+        p->MarkCount = 3;
+        p->CurrentMarkIndex = 0;
+        p->ProjectDirty = true;
+
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK);
+        QVERIFY(SaveProject(p.state(), fields, false));
+        const QList<FrameRecord> written = p->FrameRecords;
+
+        ScopedProject loaded;
+        PersonalFieldsStore loadedFields;
+        loaded->ProjectFileName = p->ProjectFileName;
+        loaded->ProjectDirty = true;
+        QVERIFY(LoadProject(loaded.state(), loadedFields));
+        VERIFY_DIALOGS(d);
+
+        QCOMPARE(loaded->MarkCount, int16(3));
+        QCOMPARE(loaded->CurrentMarkIndex, int16(2)); // the last mark
+        QVERIFY(!loaded->ProjectDirty);
+        for (int i = 2; i <= 12; ++i) QCOMPARE(loadedFields.personalField(i), fields.personalField(i));
+        QCOMPARE(loaded->FrameRecords.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            FrameRecord expected = written[i];
+            expected.IsComplete = false; // not stored
+            expected.StepWidthLeft = 0;
+            expected.StepWidthRight = 0;
+            QCOMPARE(loaded->FrameRecords[i], expected);
+        }
+        QVERIFY(loaded->FrameRecords[2].Compartments[0].Parts.isEmpty());
+        QCOMPARE(loaded->FrameRecords[2].Compartments[1].Parts.size(), 2);
+        QCOMPARE(loaded->SavedFrameRecords, loaded->FrameRecords);
+        QCOMPARE(loaded->ClearHeightsMiddle, (std::array<int16, 2>{16, -17}));
+        QVERIFY(!ProjectChanged(loaded.state()));
+    }
+
+    void unfilledMarksSaveWithCountMinusOne()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        FrameRecord m;
+        m.Mark = "A";
+        m.CountDrawn = 1;
+        p->FrameRecords = {m};
+        p->MarkCount = 1;
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK);
+        QVERIFY(SaveProject(p.state(), fields, false));
+        const QByteArray bytes = folder.read("260305-1407.TOF");
+        QList<QByteArray> expected = {"#QV ZANDREL-TOFMAAR#", "", "", "", "", "", "", "", "", "", "", "", "0",
+                                      "A", "", "1", "0", "0", "0", "", "0", "", "", "", "", "0", "0", "0", "0", "0",
+                                      "", "-1"};
+        for (int i = 0; i < 17; ++i) expected << "0";
+        QCOMPARE(bytes, fileOf(expected));
+    }
+
+    void textThatWouldForgeALineEnd()
+    {
+        // "ò" then "õ" scramble to CR LF; the "õ" is written as "?" so that no line shifts.
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillSmallProject(p.state());
+        p->FrameRecords[0].Description = QString::fromUtf8("aòõb");
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK);
+        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(folder.read("260305-1407.TOF").contains(scrambled("a\xF2?b") + "\r\n"));
+        ScopedProject loaded;
+        loaded->ProjectFileName = p->ProjectFileName;
+        QVERIFY(LoadProject(loaded.state(), fields));
+        QCOMPARE(loaded->FrameRecords[0].Description, QString::fromUtf8("aò?b"));
+        QCOMPARE(loaded->FrameRecords[0].Sill, QString("Hardsteen"));
+    }
+
+    void loneCrAndLfBelongToTheLine()
+    {
+        // As a file written elsewhere may hold them: a lone CR (from "ò") and a lone LF (from "õ").
+        TestFolder folder(false);
+        QList<QByteArray> lines = SmallProjectLines;
+        lines[14] = "\xF2x\xF5"; // Description
+        folder.write("old.tof", fileOf(lines));
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        p->ProjectFileName = "old.tof";
+        QVERIFY(LoadProject(p.state(), fields));
+        QCOMPARE(p->FrameRecords[0].Description, QString::fromUtf8("òxõ"));
+        QCOMPARE(p->FrameRecords[0].CountDrawn, int16(2));
+    }
+
+    void refusedFilesChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QString invalid = "Ongeldig bestandsformaat !";
+        auto with = [](int line, const QByteArray &value) {
+            QList<QByteArray> l = SmallProjectLines;
+            l[line] = value;
+            return fileOf(l);
+        };
+        const QByteArray good = fileOf(SmallProjectLines);
+        QTest::newRow("magic in lower case") << with(0, "#qv zandrel-tofmaar#") << invalid;
+        QTest::newRow("magic not scrambled") << QByteArray("#QV ZANDREL-TOFMAAR#\r\n") + good.mid(22) << invalid;
+        QTest::newRow("empty file") << QByteArray() << invalid;
+        QTest::newRow("mark count -1") << with(12, "-1") << QString("Er zijn geen kozijntekeningen gevonden in dit bestand !");
+        QTest::newRow("mark count -2") << with(12, "-2") << invalid;
+        QTest::newRow("mark count too large for the file") << with(12, "1") << invalid;
+        QTest::newRow("mark count far too large") << with(12, "32767") << invalid;
+        QTest::newRow("compartment count too large") << with(31, "5000") << invalid;
+        QTest::newRow("compartment count -2") << with(31, "-2") << invalid;
+        QTest::newRow("part count too large") << with(45, "1") << invalid;
+        QTest::newRow("width not a number") << with(17, "12a") << invalid;
+        QTest::newRow("width empty") << with(17, "") << invalid;
+        QTest::newRow("width out of range") << with(17, "32768") << invalid;
+        QTest::newRow("flag not a number") << with(20, "ja") << invalid;
+        QTest::newRow("last line missing") << good.left(good.size() - 5) << invalid;
+        QTest::newRow("personal fields cut short") << good.left(100) << invalid;
+        QTest::newRow("file missing") << QByteArray("<none>")
+                                      << "Het bestand kan niet worden geopend !\r\n\r\n" + QDir::current().absoluteFilePath("p.tof");
+    }
+    void refusedFilesChangeNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        TestFolder folder(false);
+        if (bytes != "<none>") folder.write("p.tof", bytes);
+        if (message.startsWith("Het bestand")) message = "Het bestand kan niet worden geopend !\r\n\r\n" + folder.file("p.tof");
+
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fields.setPersonalField(3, "Oud bedrijf");
+        FrameRecord old;
+        old.Mark = "Z";
+        p->FrameRecords = {old, old};
+        p->MarkCount = 2;
+        p->CurrentMarkIndex = 1;
+        p->ProjectDirty = true;
+        p->ClearWidths = {9, 9, 9, 9, 9};
+        p->SavedFrameRecords = {old};
+        p->ProjectFileName = "p.tof";
+        const Observed before = observe(p.state(), fields);
+
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK, message, ErrorTitle);
+        QVERIFY(!LoadProject(p.state(), fields));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(d.shown[0].style, 16);
+        QVERIFY(observe(p.state(), fields) == before);
+    }
+
+    void saveAsUsesTheDialogAndMatchesBothCases()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillPersonal(fields);
+        fillSmallProject(p.state());
+        p->ProjectDirty = true;
+        ScriptedDialogs d;
+        d.answerSave(folder.file("mijn project.tof"));
+        d.answer(MsgAnswer::OK, "De tekeningen zijn opgeslagen !\r\n\r\n" + folder.file("mijn project.tof"), "Info");
+        QVERIFY(SaveProject(p.state(), fields, true));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(d.shown[0].request.filter, QStringList({"Zandrel Tofmaar bestand (*.tof)", "*.tof"}));
+        QCOMPARE(qtNameFilters(d.shown[0].request.filter), QString("Zandrel Tofmaar bestand (*.tof *.TOF)"));
+        QCOMPARE(folder.read("mijn project.tof"), fileOf(SmallProjectLines));
+        QVERIFY(!p->ProjectDirty);
+    }
+
+    void cancelledSaveAsDoesNothing()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillSmallProject(p.state());
+        p->ProjectDirty = true;
+        p->ProjectFileName = "earlier.tof";
+        ScriptedDialogs d;
+        d.answerSave("");
+        QVERIFY(!SaveProject(p.state(), fields, true));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(d.shown.size(), 1);
+        QVERIFY(p->ProjectDirty);
+        QVERIFY(p->SavedFrameRecords.isEmpty());
+        QCOMPARE(p->ProjectFileName, QString());
+        QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+    }
+
+    void nothingToSaveWithoutMarks()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        p->FrameRecords = {FrameRecord{}}; // what is left after the last mark is deleted
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK, "Er zijn geen kozijntekeningen om op te slaan !", ErrorTitle);
+        QVERIFY(!SaveProject(p.state(), fields, false));
+        VERIFY_DIALOGS(d);
+        QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+    }
+
+    void failedWriteIsReportedAndKeepsTheOldFile()
+    {
+        TestFolder folder(false);
+        QDir().mkdir("vast");
+        folder.write("vast/project.tof", "old");
+        if (!setFolderWritable(folder.file("vast"), false)) QSKIP("cannot make a folder read-only here");
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillSmallProject(p.state());
+        p->ProjectDirty = true;
+        ScriptedDialogs d;
+        d.answerSave(folder.file("vast/project.tof"));
+        d.answer(MsgAnswer::OK);
+        const bool saved = SaveProject(p.state(), fields, true);
+        setFolderWritable(folder.file("vast"), true);
+        QVERIFY(!saved);
+        VERIFY_DIALOGS(d);
+        QVERIFY(d.shown[1].prompt.startsWith("De tekeningen zijn niet opgeslagen !\r\n\r\n" + folder.file("vast/project.tof")));
+        QCOMPARE(d.shown[1].style, 16);
+        QCOMPARE(d.shown[1].title, ErrorTitle);
+        QCOMPARE(folder.read("vast/project.tof"), QByteArray("old"));
+        QVERIFY(p->ProjectDirty);
+        QVERIFY(p->SavedFrameRecords.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ProjectFileTest)
+#include "tst_projectfile.moc"
