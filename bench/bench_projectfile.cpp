@@ -96,14 +96,17 @@ static void PlainWriteSameSize(benchmark::State &st)
 }
 BENCHMARK(PlainWriteSameSize)->Unit(benchmark::kMillisecond);
 
+static void writePlainFile()
+{
+    QFile f("plain.bin");
+    f.open(QIODevice::WriteOnly);
+    f.write(sameSize());
+}
+
 static void PlainReadSameSize(benchmark::State &st)
 {
     Folder folder;
-    {
-        QFile f("plain.bin");
-        f.open(QIODevice::WriteOnly);
-        f.write(sameSize());
-    }
+    writePlainFile();
     for (auto _ : st) {
         QFile f("plain.bin");
         f.open(QIODevice::ReadOnly);
@@ -116,11 +119,7 @@ BENCHMARK(PlainReadSameSize)->Unit(benchmark::kMillisecond);
 static void PlainCopySameSize(benchmark::State &st)
 {
     Folder folder;
-    {
-        QFile f("plain.bin");
-        f.open(QIODevice::WriteOnly);
-        f.write(sameSize());
-    }
+    writePlainFile();
     for (auto _ : st) {
         QFile in("plain.bin");
         in.open(QIODevice::ReadOnly);
