@@ -63,13 +63,19 @@ QBrush ImageCanvas::brush() const
     }
 }
 
-void ImageCanvas::clearPicture() { image_.fill(state().BackColor); }
+void ImageCanvas::clearPicture()
+{
+    image_.fill(state().BackColor);
+    notify();
+}
 
 void ImageCanvas::line(QPoint p1, QPoint p2)
 {
     Painter p(&image_);
     p.setPen(pen());
     p.drawLine(toPixel(p1.x()), toPixel(p1.y()), toPixel(p2.x()), toPixel(p2.y()));
+    p.end();
+    notify();
 }
 
 void ImageCanvas::box(QPoint p1, QPoint p2)
@@ -88,6 +94,8 @@ void ImageCanvas::box(QPoint p1, QPoint p2)
         p.setBrush(Qt::NoBrush);
         p.drawRect(left, top, right - left, bottom - top);
     }
+    p.end();
+    notify();
 }
 
 void ImageCanvas::circle(QPoint c, int r)
@@ -97,6 +105,8 @@ void ImageCanvas::circle(QPoint c, int r)
     p.setPen(pen());
     p.setBrush(brush());
     p.drawEllipse(QPoint(toPixel(c.x()), toPixel(c.y())), radius, radius);
+    p.end();
+    notify();
 }
 
 void ImageCanvas::drawText(const QString &text)
@@ -107,4 +117,6 @@ void ImageCanvas::drawText(const QString &text)
     p.setFont(f);
     p.setPen(s.ForeColor);
     p.drawText(toPixel(s.CurrentX), toPixel(s.CurrentY) + QFontMetrics(f).ascent(), text);
+    p.end();
+    notify();
 }

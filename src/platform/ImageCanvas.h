@@ -7,11 +7,15 @@
 #include <QImage>
 #include <QPen>
 
+#include <functional>
+
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(int width, int height);
 
     const QImage &image() const { return image_; }
+    // Called after every change of the picture, so that a widget showing it can repaint.
+    void setChanged(std::function<void()> changed) { changed_ = std::move(changed); }
     // The pixel that holds a point in twips (twips 0..14 are pixel 0).
     static int toPixel(int twips);
 
@@ -26,5 +30,7 @@ protected:
 private:
     QPen pen() const;
     QBrush brush() const;
+    void notify() const { if (changed_) changed_(); }
     QImage image_;
+    std::function<void()> changed_;
 };

@@ -2,6 +2,7 @@
 // mm, so that the scale is 1 and every recorded box reads in frame millimetres. Frame (T = 60),
 // mullion (S = 70) and transom (D = 50) differ, and every compartment has a clear size of its own
 // (cw = 300, 400, ... 900; ch = 210, 310, ... 810), so a member that takes the wrong size shows.
+#include "DrawingFixtures.h"
 #include "drawing/DrawFrame.h"
 #include "platform/RecordingCanvas.h"
 
@@ -17,23 +18,9 @@ const SillRect sill3000x2000{0, 1940, 3000, 2000, true};
 
 FrameRecord markWith(const QString &code, int compartments, int w = 3000, int h = 2000, int t = 60)
 {
-    FrameRecord m;
-    m.Mark = "A";
-    m.ShapeCode = code;
-    m.Width = int16(w);
-    m.Height = int16(h);
-    m.FrameThickness = int16(t);
-    m.MullionThickness = 70;
-    m.TransomThickness = 50;
-    for (int i = 0; i < compartments; ++i) {
-        CompartmentRecord c;
-        c.ClearWidth = int16(300 + 100 * i);
-        c.ClearHeight = int16(210 + 100 * i);
-        c.PosX = -1;
-        c.PosY = -1;
-        m.Compartments.append(c);
-    }
-    return m;
+    QList<QSize> clear;
+    for (int i = 0; i < compartments; ++i) clear.append(QSize(300 + 100 * i, 210 + 100 * i));
+    return drawingMark(code, w, h, t, clear);
 }
 
 QList<MemberBox> recordedBoxes(const RecordingCanvas &canvas)

@@ -1,6 +1,7 @@
 // The drawing tools on a recording canvas: scale and centring, the mapping with halves to even,
 // the pen and fill state each primitive leaves, the label font, the marker and the hit test.
 #include "drawing/DrawTools.h"
+#include "drawing/ShapeWidthInputs.h"
 #include "platform/RecordingCanvas.h"
 
 #include <QTest>
@@ -33,6 +34,7 @@ private slots:
     void hitTestEdgesAndOverlap();
     void hitTestWithOffsets();
     void hitTestWithoutScaleOrMark();
+    void widthInputsRoundHalvesToEven();
 };
 
 void TestDrawTools::scaleAndOffsets_data()
@@ -333,6 +335,24 @@ void TestDrawTools::hitTestWithoutScaleOrMark()
     QCOMPARE(tools.VakAtPoint(&empty, 0, 0), int16(-1));
     tools.SetDrawScale(-1, 100);
     QCOMPARE(tools.VakAtPoint(&mark, 0, 0), int16(-1));
+}
+
+void TestDrawTools::widthInputsRoundHalvesToEven()
+{
+    struct Inputs : ShapeWidthInputs {
+        double widthInput(int index) const override
+        {
+            const double values[] = {12.5, 13.5, 700, 32767.5, qQNaN()};
+            return index >= 0 && index < 5 ? values[index] : 0;
+        }
+    } inputs;
+    QCOMPARE(readWidthInput(&inputs, 0), std::optional<int>(12));
+    QCOMPARE(readWidthInput(&inputs, 1), std::optional<int>(14));
+    QCOMPARE(readWidthInput(&inputs, 2, 130), std::optional<int>(830)); // the sum is added first
+    QCOMPARE(readWidthInput(&inputs, 0, 1), std::optional<int>(14));   // 13.5 -> 14
+    QCOMPARE(readWidthInput(&inputs, 3), std::optional<int>());         // 32768 does not fit
+    QCOMPARE(readWidthInput(&inputs, 4), std::optional<int>());
+    QCOMPARE(readWidthInput(nullptr, 0), std::optional<int>());
 }
 
 QTEST_MAIN(TestDrawTools)

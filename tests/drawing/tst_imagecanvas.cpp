@@ -1,6 +1,7 @@
 // Frames and primitives on the real picture: the frame fills the canvas and is centred, nothing
 // is smoothed, and drawing again in the background colour erases. The pictures are saved as PNGs
 // (into $ZANTOF_SHOTS, else a temporary folder) so that people can look at them.
+#include "DrawingFixtures.h"
 #include "drawing/DrawFrame.h"
 #include "platform/ImageCanvas.h"
 
@@ -11,27 +12,6 @@
 namespace {
 constexpr int CanvasW = 8490; // the drawing window's canvas, in twips
 constexpr int CanvasH = 6240;
-
-struct Sizes { int w, h; };
-
-FrameRecord mark(const QString &code, int w, int h, int t, const QList<Sizes> &clear)
-{
-    FrameRecord m;
-    m.Mark = "A";
-    m.ShapeCode = code;
-    m.Width = int16(w);
-    m.Height = int16(h);
-    m.FrameThickness = int16(t);
-    m.MullionThickness = 70;
-    m.TransomThickness = 50;
-    for (const Sizes &s : clear) {
-        CompartmentRecord c;
-        c.ClearWidth = int16(s.w);
-        c.ClearHeight = int16(s.h);
-        m.Compartments.append(c);
-    }
-    return m;
-}
 
 QString shotsFolder()
 {
@@ -87,6 +67,7 @@ private slots:
     void sillWithoutSillKeepsOnlyItsTopEdge();
     void hatchedFillLeavesTheInsideVisible();
     void labelIsPrinted();
+    void everyChangeIsReported();
 };
 
 void TestImageCanvas::frameFillsTheCanvasCentred_data()
@@ -95,25 +76,25 @@ void TestImageCanvas::frameFillsTheCanvasCentred_data()
     QTest::addColumn<QRect>("area"); // in pixels: twips / 15, cut
     QTest::addColumn<QString>("shot");
     // 3.1, (2695, 20): x 2695..5795 -> 179..386, y 20..6220 -> 1..414
-    QTest::newRow("K") << mark("K", 1000, 2000, 67, {{866, 1866}}) << QRect(QPoint(179, 1), QPoint(386, 414))
+    QTest::newRow("K") << drawingMark("K", 1000, 2000, 67, {{866, 1866}}) << QRect(QPoint(179, 1), QPoint(386, 414))
                        << "drawing-K";
     // 2.8, (45, 320): x 45..8445 -> 3..563, y 320..5920 -> 21..394
     QTest::newRow("K;;2;S;D1;D2;D3;S2")
-        << mark("K;;2;S;D1;D2;D3;S2", 3000, 2000, 60,
+        << drawingMark("K;;2;S;D1;D2;D3;S2", 3000, 2000, 60,
                 {{600, 500}, {700, 600}, {700, 600}, {670, 700}, {600, 1330}, {1470, 1230}, {670, 1130}})
         << QRect(QPoint(3, 21), QPoint(563, 394)) << "drawing-K-2S-D1D2D3S2";
     // 4.1, (555, 45): x 555..7935 -> 37..529, y 45..6195 -> 3..413
     QTest::newRow("K;;1;D;S1;S3;D1;D4")
-        << mark("K;;1;D;S1;S3;D1;D4", 1800, 1500, 60,
+        << drawingMark("K;;1;D;S1;S3;D1;D4", 1800, 1500, 60,
                 {{400, 500}, {740, 1000}, {400, 600}, {400, 450}, {400, 350}, {1680, 330}})
         << QRect(QPoint(37, 3), QPoint(529, 413)) << "drawing-K-1D-S1S3D1D4";
     // 2.8, (45, 320) as above
     QTest::newRow("K;;1;S;D1;D2;S1;D1")
-        << mark("K;;1;S;D1;D2;S1;D1", 3000, 2000, 60,
+        << drawingMark("K;;1;S;D1;D2;S1;D1", 3000, 2000, 60,
                 {{800, 600}, {800, 500}, {1000, 1150}, {940, 1000}, {1870, 680}, {940, 830}})
         << QRect(QPoint(3, 21), QPoint(563, 394)) << "drawing-K-1S-D1D2S1D1";
     // 2.9, (2940, 75): x 2940..5550 -> 196..370, y 75..6165 -> 5..411
-    QTest::newRow("K0") << mark("K0", 900, 2100, 0, {{900, 2100}}) << QRect(QPoint(196, 5), QPoint(370, 411))
+    QTest::newRow("K0") << drawingMark("K0", 900, 2100, 0, {{900, 2100}}) << QRect(QPoint(196, 5), QPoint(370, 411))
                         << "drawing-K0";
 }
 
@@ -238,6 +219,23 @@ void TestImageCanvas::labelIsPrinted()
     QVERIFY(area.width() > 30);
     QCOMPARE(colours(canvas.image()), (QSet<QRgb>{white, qRgb(0, 0, 255)}));
     saveImage(canvas.image(), "drawing-label");
+}
+
+void TestImageCanvas::everyChangeIsReported()
+{
+    ImageCanvas canvas(1500, 1500);
+    int changes = 0;
+    canvas.setChanged([&] { ++changes; });
+    DrawTools tools(canvas);
+    tools.DrawBoxMm(0, 0, 10, 10); // no scale: nothing drawn, nothing reported
+    QCOMPARE(changes, 0);
+    tools.SetDrawScale(100, 100);
+    canvas.cls();
+    tools.DrawBoxMm(0, 0, 10, 10);
+    tools.DrawLineMm(0, 0, 10, 10);
+    tools.DrawCircleMm(5, 5, 30);
+    tools.PrintLabel(1, 1, "x");
+    QCOMPARE(changes, 5);
 }
 
 QTEST_MAIN(TestImageCanvas)
