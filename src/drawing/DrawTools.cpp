@@ -3,6 +3,7 @@
 #include "platform/Rounding.h"
 
 #include <algorithm>
+#include <limits>
 
 void DrawTools::SetDrawScale(int width, int height)
 {
@@ -14,7 +15,7 @@ void DrawTools::SetDrawScale(int width, int height)
     if (width <= 0 || height <= 0 || wc <= 0 || hc <= 0) return;
     // floor(min(wc / w, hc / h) * 10), in integers: no binary fraction can cut a whole tenth off.
     const long long tenths = std::min(wc * 10 / width, hc * 10 / height);
-    if (tenths <= 0 || tenths > 32767) return;
+    if (tenths <= 0 || tenths > std::numeric_limits<int>::max()) return;
     // (wc - w * scale) / 2 = (10 wc - w * tenths) / 20
     const long long ox = divRoundHalfEven(wc * 10 - width * tenths, 20);
     const long long oy = divRoundHalfEven(hc * 10 - height * tenths, 20);

@@ -60,6 +60,8 @@ void TestDrawTools::scaleAndOffsets_data()
     QTest::newRow("fractional scale") << 10 << 1000 << 3 << 3 << 33 << 0 << 495;
     QTest::newRow("width 0") << 8490 << 6240 << 0 << 2000 << 0 << 0 << 0;
     QTest::newRow("height negative") << 8490 << 6240 << 1000 << -5 << 0 << 0 << 0;
+    // a = 84900, b = 62400: a tiny frame gets a large scale, centred; (8490 - 6240) / 2, 0
+    QTest::newRow("one millimetre") << 8490 << 6240 << 1 << 1 << 62400 << 1125 << 0;
     // a = 0.1: a scale of 0 draws nothing
     QTest::newRow("frame far larger than canvas") << 10 << 10 << 1000 << 1000 << 0 << 0 << 0;
 }
