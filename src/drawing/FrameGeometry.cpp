@@ -1,0 +1,359 @@
+#include "FrameGeometry.h"
+
+#include <algorithm>
+
+// Notation: W, H outer size; T frame, S mullion, D transom thickness; cw[i], ch[i] the clear size
+// of compartment i. Each function draws the members in their order, then places the compartments
+// by index. Sizes of members come from particular compartments (a mullion may end at the clear
+// height of its neighbour); that is the shape's rule, not a slip.
+
+FrameInputs FrameInputs::of(const FrameRecord &mark, const ShapeWidthInputs *inputs)
+{
+    FrameInputs f;
+    f.W = mark.Width;
+    f.H = mark.Height;
+    f.T = mark.FrameThickness;
+    f.S = mark.MullionThickness;
+    f.D = mark.TransomThickness;
+    f.U = mark.UpperSectionHeight;
+    const qsizetype n = std::min<qsizetype>(mark.Compartments.size(), MaxShapeCompartments);
+    for (qsizetype i = 0; i < n; ++i) {
+        f.cw[i] = mark.Compartments[i].ClearWidth;
+        f.ch[i] = mark.Compartments[i].ClearHeight;
+    }
+    f.inputs = inputs;
+    return f;
+}
+
+void FrameGeometry::outer(const FrameInputs &f)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    box(0, 0, W, T);
+    box(0, T, T, H - T);
+    box(W - T, T, W, H - T);
+    box(0, H - T, W, H);
+    sill = {0, H - T, W, H, true};
+}
+
+namespace {
+
+// --- rectangular: one frame, mullions and transoms ---
+
+void shapeK(const FrameInputs &f, FrameGeometry &g)
+{
+    g.outer(f);
+    g.at(f.T, f.T);
+}
+
+void shapeK0(const FrameInputs &f, FrameGeometry &g)
+{
+    g.outer(f);
+    g.at(0, 0);
+}
+
+void shapeK_1S(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+}
+
+void shapeK_1S_2(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.box(T + cw[0] + S, T + ch[1], T + cw[0] + S + cw[1], T + ch[1] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + S, T + ch[1] + D);
+}
+
+void shapeK_1S_1(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[1]);
+    g.box(T, T + ch[0], T + cw[2], T + ch[0] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T, T + ch[0] + D);
+}
+
+void shapeK_1S_1_2(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0] + D + ch[2]);
+    g.box(T + cw[0] + S, T + ch[1], T + cw[0] + S + cw[1], T + ch[1] + D);
+    g.box(T, T + ch[0], T + cw[2], T + ch[0] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[2] + S, T + ch[1] + D);
+}
+
+void shapeK_2S(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.box(T + cw[0] + S + cw[1], T, T + cw[0] + S + cw[1] + S, T + ch[0]);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S, T);
+}
+
+void shapeK_2S_D1D2D3(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0] + D + ch[3]);
+    g.box(T + cw[0] + S + cw[1], T, T + cw[0] + S + cw[1] + S, T + ch[0] + D + ch[3]);
+    g.box(T, T + ch[0], T + cw[0], T + ch[0] + D);
+    g.box(T + cw[0] + S, T + ch[1], T + cw[0] + S + cw[1], T + ch[1] + D);
+    g.box(T + cw[0] + S + cw[1] + S, T + ch[2], T + cw[0] + S + cw[1] + S + cw[2], T + ch[2] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[0] + S, T + ch[1] + D);
+    g.at(T + cw[0] + S + cw[1] + S, T + ch[2] + D);
+}
+
+void shapeK_2S_D2S2(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.box(T + cw[0] + S + cw[4], T, T + cw[0] + S + cw[4] + S, T + ch[3]);
+    g.box(T + cw[0] + S, T + ch[1], T + cw[0] + S + cw[4], T + ch[1] + D);
+    g.box(T + cw[0] + S + cw[1], T, T + cw[0] + S + cw[1] + S, T + ch[1]);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S + cw[2] + S, T);
+    g.at(T + cw[0] + S, T + ch[1] + D);
+}
+
+void shapeK_2S_D1D2D3S2(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0] + D + ch[4]);
+    g.box(T + cw[0] + S + cw[5], T, T + cw[0] + S + cw[5] + S, T + ch[3] + D + ch[6]);
+    g.box(T, T + ch[0], T + cw[4], T + ch[0] + D);
+    g.box(T + cw[0] + S, T + ch[1], T + cw[0] + S + cw[5], T + ch[1] + D);
+    g.box(T + cw[0] + S + cw[5] + S, T + ch[3], T + cw[0] + S + cw[5] + S + cw[3], T + ch[3] + D);
+    g.box(T + cw[0] + S + cw[1], T, T + cw[0] + S + cw[1] + S, T + ch[1]);
+    const int x1 = T + cw[0] + S;
+    const int x2 = x1 + cw[1] + S;
+    const int x3 = x2 + cw[2] + S;
+    g.at(T, T);
+    g.at(x1, T);
+    g.at(x2, T);
+    g.at(x3, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[0] + S, T + ch[1] + D);
+    g.at(x3, T + ch[3] + D);
+}
+
+void shapeK_2S_D1D3(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[1]);
+    g.box(T + cw[0] + S + cw[1], T, T + cw[0] + S + cw[1] + S, T + ch[1]);
+    g.box(T, T + ch[0], T + cw[3], T + ch[0] + D);
+    g.box(T + cw[0] + S + cw[1] + S, T + ch[2], T + cw[0] + S + cw[1] + S + cw[2], T + ch[2] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[0] + S + cw[1] + S, T + ch[2] + D);
+}
+
+void shapeK_3S(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.box(T + cw[0] + S + cw[1], T, T + cw[0] + S + cw[1] + S, T + ch[1]);
+    g.box(T + cw[0] + S + cw[1] + S + cw[2], T, T + cw[0] + S + cw[1] + S + cw[2] + S, T + ch[1]);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S, T);
+    g.at(T + cw[0] + S + cw[1] + S + cw[2] + S, T);
+}
+
+// --- divided first by a full-width transom ---
+
+void shapeK_1D(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T, T + ch[0], W - T, T + ch[0] + D);
+    g.at(T, T);
+    g.at(T, T + ch[0] + D);
+}
+
+void shapeK_1D_S1S3(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T, T + ch[0], W - T, T + ch[0] + D);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.box(W - T - cw[2] - S, T, W - T - cw[2], T + ch[1]);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(W - T - cw[2], T);
+    g.at(T, T + ch[0] + D);
+}
+
+void shapeK_1D_S1S3D1D4(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T, T + ch[1], W - T, T + ch[1] + D);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[1]);
+    g.box(W - T - cw[2] - S, T, W - T - cw[2], T + ch[1]);
+    g.box(T, T + ch[0], T + cw[0], T + ch[0] + D);
+    g.box(W - T - cw[2], T + ch[2], W - T, T + ch[2] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(W - T - cw[2], T);
+    g.at(T, T + ch[0] + D);
+    g.at(W - T - cw[2], T + ch[2] + D);
+    g.at(T, T + ch[1] + D);
+}
+
+// --- other shapes: a full-height mullion, a shorter one and two or three transoms ---
+
+// The members of "K;;1;S;D1;D2;S2", which "K;;1;S;D1;D2;S2;D5" draws as well before its extra transom.
+void membersK_1S_D1D2S2(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(T + cw[0], T, T + cw[0] + S, H - T);
+    g.box(T, T + ch[0], T + cw[0], T + ch[0] + D);
+    g.box(T + cw[0] + S, T + ch[1], W - T, T + ch[1] + D);
+    g.box(W - T - cw[2] - S, T, W - T - cw[2], T + ch[1]);
+}
+
+void shapeK_1S_D1D2S2(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    membersK_1S_D1D2S2(f, g);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + cw[1] + 2 * S, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[3] + S, T + ch[1] + D);
+}
+
+void shapeK_1S_D1S1D2S1(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(W - T - cw[2] - S, T, W - T - cw[2], H - T);
+    g.box(T, T + ch[0], T + cw[3], T + ch[0] + D);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[0]);
+    g.box(W - T - cw[2], T + ch[2], W - T, T + ch[2] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + cw[1] + 2 * S, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[0] + cw[1] + 2 * S, T + ch[2] + D);
+}
+
+void shapeK_1S_D1D2S2D5(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    membersK_1S_D1D2S2(f, g);
+    g.box(W - T - cw[2], T + ch[2], W - T, T + ch[2] + D);
+    g.at(T, T);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + cw[1] + 2 * S, T);
+    g.at(T + cw[0] + cw[1] + 2 * S, T + ch[2] + D);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[0] + S, T + ch[1] + D);
+}
+
+void shapeK_1S_D1D2S1D1(const FrameInputs &f, FrameGeometry &g)
+{
+    const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
+    g.outer(f);
+    g.box(W - T - cw[3] - S, T, W - T - cw[3], H - T);
+    g.box(T, T + ch[0], T + cw[0], T + ch[0] + D);
+    g.box(T, T + ch[2], T + cw[4], T + ch[2] + D);
+    g.box(T + cw[0], T, T + cw[0] + S, T + ch[2]);
+    g.box(W - T - cw[3], T + ch[3], W - T, T + ch[3] + D);
+    g.at(T, T);
+    g.at(T, T + ch[0] + D);
+    g.at(T + cw[0] + S, T);
+    g.at(T + cw[0] + cw[2] + 2 * S, T);
+    g.at(T, T + ch[2] + D);
+    g.at(T + cw[0] + cw[2] + 2 * S, T + ch[3] + D);
+}
+
+} // namespace
+
+const QList<ShapeDrawing> &FrameShapes::table()
+{
+    // The stepped families (L, M, R) are known with their counts; their geometry comes later.
+    static const QList<ShapeDrawing> rows = {
+        {"K", 1, shapeK},
+        {"K;;1;S", 2, shapeK_1S},
+        {"K;;1;S;2", 3, shapeK_1S_2},
+        {"K;;1;S;1", 3, shapeK_1S_1},
+        {"K;;1;S;1;2", 4, shapeK_1S_1_2},
+        {"K;;2;S", 3, shapeK_2S},
+        {"K;;2;S;D1;D2;D3", 6, shapeK_2S_D1D2D3},
+        {"K;;2;S;D2;S2", 5, shapeK_2S_D2S2},
+        {"K;;2;S;D1;D2;D3;S2", 7, shapeK_2S_D1D2D3S2},
+        {"K;;2;S;D1;D3", 5, shapeK_2S_D1D3},
+        {"K;;3;S", 4, shapeK_3S},
+        {"L;1", 2, nullptr},
+        {"L;2", 3, nullptr},
+        {"L;4", 2, nullptr},
+        {"L;5", 3, nullptr},
+        {"L;6", 2, nullptr},
+        {"L;1;;;D1", 3, nullptr},
+        {"L;1;;;D1;D2", 4, nullptr},
+        {"L;1;;;D2", 3, nullptr},
+        {"L;7", 2, nullptr},
+        {"M;1", 3, nullptr},
+        {"M;2", 4, nullptr},
+        {"M;4", 3, nullptr},
+        {"M;5", 4, nullptr},
+        {"M;6", 2, nullptr},
+        {"M;7", 3, nullptr},
+        {"R;1", 2, nullptr},
+        {"R;2", 3, nullptr},
+        {"R;4", 2, nullptr},
+        {"R;5", 3, nullptr},
+        {"R;6", 2, nullptr},
+        {"R;1;;;D1", 3, nullptr},
+        {"R;1;;;D1;D2", 4, nullptr},
+        {"R;1;;;D2", 3, nullptr},
+        {"R;7", 2, nullptr},
+        {"K;;1;D", 2, shapeK_1D},
+        {"K;;1;D;S1;S3", 4, shapeK_1D_S1S3},
+        {"K;;1;D;S1;S3;D1;D4", 6, shapeK_1D_S1S3D1D4},
+        {"K;;1;S;D1;D2;S2", 5, shapeK_1S_D1D2S2},
+        {"K;;1;S;D1;S1;D2;S1", 5, shapeK_1S_D1S1D2S1},
+        {"K;;1;S;D1;D2;S2;D5", 6, shapeK_1S_D1D2S2D5},
+        {"K;;1;S;D1;D2;S1;D1", 6, shapeK_1S_D1D2S1D1},
+        {"K0", 1, shapeK0},
+    };
+    return rows;
+}
+
+const ShapeDrawing *FrameShapes::find(const QString &code)
+{
+    for (const ShapeDrawing &row : table())
+        if (row.code == code) return &row;
+    return nullptr;
+}
