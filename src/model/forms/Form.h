@@ -1,0 +1,78 @@
+#pragma once
+// The base of every window of the program. It gives each window the load, activation and unload
+// hooks, keeps the loaded windows in load order, and takes part in the form-level stack.
+//
+// Load is construction followed by load(); unload() runs Form_Unload and then closes and deletes
+// the window. Windows are modeless.
+//
+// Activation: Qt re-activates a window when a message box or file dialog over it closes, or when the
+// user comes back from another program; none of that counts. Form_Activate (and, for a registered
+// window, the close-above step) runs only when activation moves to a different window of ours.
+#include "model/FormLevels.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class Form : public QWidget, public LevelWindow {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Window, // a window of its own; with a parent it is owned by it and stays above it
+        Hosted, // shown inside its parent's window (the main screen inside the frame window)
+        Frame,  // the frame window: no level, and its own activation counts for nothing
+    };
+    explicit Form(QWidget *parent = nullptr, Kind kind = Kind::Window);
+    ~Form() override;
+
+    // Runs Form_Load. False when the window did not stay loaded (its load unloaded it or ended the program).
+    bool load();
+    // Runs Form_Unload; unless that cancels, releases the level, closes and deletes the window
+    // (deleteLater). True when the window is unloaded afterwards.
+    bool unload();
+    bool isLoaded() const { return loaded_; }
+    Kind kind() const { return kind_; }
+
+    QString levelTag() const override { return tag_; }
+    void setLevelTag(const QString &tag) override { tag_ = tag; }
+    void unloadWindow() override { unload(); }
+
+    static QList<Form *> loadedForms();        // load order
+    static QList<LevelWindow *> loadedLevelWindows();
+    static Form *frameWindow();                 // the loaded frame window, or nullptr
+    static Form *activeForm();                  // the last window of ours whose activation counted
+
+    // Activation of one of our windows; public so that tests can drive it. fromWindowSystem: the
+    // window system's own activation, which may come while a window below an unloaded one takes over.
+    static void activated(Form *form, bool fromWindowSystem = false);
+
+    // Ends the program at once: every window is closed without its own unload work, then the
+    // end handler runs (QCoreApplication::exit by default; a test records the code).
+    static void EndProgram(int code = 0);
+    static void setProgramEndHandler(std::function<void(int)> handler);
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload(bool &cancel) { Q_UNUSED(cancel); }
+
+    // Each exactly once per window; ReleaseFormLevel also runs after Form_Unload when the window did not call it.
+    void RegisterFormLevel();
+    void ReleaseFormLevel();
+    void CloseFormsAbove();
+
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void forget();
+    static Form *topmostVisible();
+
+    Kind kind_;
+    QString tag_;
+    bool loaded_ = false;
+    bool loading_ = false;
+    bool unloading_ = false;
+    bool registered_ = false;
+    bool released_ = false;
+};

@@ -1,0 +1,66 @@
+#include "NumericField.h"
+
+#include <QIntValidator>
+
+NumericField::NumericField(QWidget *parent) : TextField(parent)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    applyRange();
+    connect(this, &QLineEdit::textEdited, this, &NumericField::Change);
+}
+
+void NumericField::applyRange()
+{
+    setValidator(new QIntValidator(min_, max_, this));
+    const int digits = int(QString::number(qMax(qAbs(min_), qAbs(max_))).size());
+    setMaxLength(digits + (min_ < 0 ? 1 : 0));
+}
+
+void NumericField::setRange(int minimum, int maximum)
+{
+    min_ = minimum;
+    max_ = qMax(minimum, maximum);
+    applyRange();
+    if (!isEmpty()) display(value());
+}
+
+int NumericField::value() const
+{
+    bool ok = false;
+    const int v = text().trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+
+void NumericField::display(int v) { QLineEdit::setText(QString::number(qBound(min_, v, max_))); }
+
+void NumericField::setValue(int v)
+{
+    display(v);
+    emit Change();
+}
+
+void NumericField::setValueText(const QString &t)
+{
+    const QString s = t.trimmed();
+    qsizetype end = 0;
+    if (end < s.size() && (s[end] == '-' || s[end] == '+')) ++end;
+    while (end < s.size() && s[end] >= '0' && s[end] <= '9') ++end;
+    bool ok = false;
+    const qlonglong v = s.left(end).toLongLong(&ok);
+    if (ok)
+        setValue(int(qBound<qlonglong>(qlonglong(min_), v, qlonglong(max_))));
+    else
+        clearValue();
+}
+
+void NumericField::clearValue()
+{
+    QLineEdit::setText(QString());
+    emit Change();
+}
+
+void NumericField::leavingField()
+{
+    // A typed value beyond the limits (below the minimum) is brought within them as the field is left.
+    if (!isEmpty() && (value() < min_ || value() > max_)) setValue(value());
+}
