@@ -1,5 +1,6 @@
 #include "ProjectFile.h"
 
+#include "ClearSizes.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -150,12 +151,10 @@ constexpr int PartLines = 7;
 constexpr int CompartmentLines = 14;
 constexpr int MarkLines = 19 + 17;
 
-void writeClearSizes(LineWriter &w, const ProjectState &s)
+void writeClearSizes(LineWriter &w, const ClearSizeSet &s)
 {
-    for (int16 v : s.ClearHeightsLeft) w.number(v);
-    for (int16 v : s.ClearWidths) w.number(v);
-    for (int16 v : s.ClearHeightsRight) w.number(v);
-    for (int16 v : s.ClearHeightsMiddle) w.number(v);
+    for (int r = 0; r < ClearSizeSet::RowCount; ++r)
+        for (int16 v : s.row(r)) w.number(v);
 }
 
 template <std::size_t N> bool readArray(LineReader &r, std::array<int16, N> &a)
@@ -206,8 +205,12 @@ bool readMark(LineReader &r, FrameRecord &m, ProjectState &clear)
     m.Compartments.resize(compartments);
     for (CompartmentRecord &c : m.Compartments)
         if (!readCompartment(r, c)) return false;
-    return readArray(r, clear.ClearHeightsLeft) && readArray(r, clear.ClearWidths)
-           && readArray(r, clear.ClearHeightsRight) && readArray(r, clear.ClearHeightsMiddle);
+    ClearSizeSet own;
+    if (!(readArray(r, own.Left) && readArray(r, own.Widths) && readArray(r, own.Right) && readArray(r, own.Middle)))
+        return false;
+    m.ClearSizes = own;
+    SetProjectClearSizes(clear, own); // the last mark's stay project-wide
+    return true;
 }
 
 ParseResult parse(const QByteArray &bytes, ParsedProject &out)
@@ -281,7 +284,7 @@ QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fie
                 w.number(p.BarsVertical);
             }
         }
-        writeClearSizes(w, state);
+        writeClearSizes(w, m.ClearSizes ? *m.ClearSizes : ProjectClearSizes(state));
     }
     return w.bytes();
 }

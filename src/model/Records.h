@@ -6,7 +6,35 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+#include <optional>
+#include <span>
+
 using int16 = qint16;
+
+// The 17 clear-size inputs of the shape window: row 0 left heights, 1 widths, 2 right heights,
+// 3 middle heights. Kept per mark and project-wide.
+struct ClearSizeSet {
+    std::array<int16, 4> Left{};
+    std::array<int16, 5> Widths{};
+    std::array<int16, 6> Right{};
+    std::array<int16, 2> Middle{};
+
+    static constexpr int RowCount = 4;
+    std::span<int16> row(int r)
+    {
+        switch (r) {
+        case 0: return Left;
+        case 1: return Widths;
+        case 2: return Right;
+        case 3: return Middle;
+        }
+        return {};
+    }
+    std::span<const int16> row(int r) const { return const_cast<ClearSizeSet *>(this)->row(r); }
+
+    bool operator==(const ClearSizeSet &) const = default;
+};
 
 struct CompartmentPartRecord {
     int16 PartX = 0;
@@ -62,6 +90,9 @@ struct FrameRecord {
     int16 UpperSectionHeight = 0;
     QString Remark;
     QList<CompartmentRecord> Compartments;
+    // The clear sizes of this mark's last accepted "Vakvulling" (or of its block in the project
+    // file); none for a mark that never had any.
+    std::optional<ClearSizeSet> ClearSizes;
 
     bool operator==(const FrameRecord &) const = default;
 };

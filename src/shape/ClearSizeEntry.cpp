@@ -1,0 +1,88 @@
+#include "ClearSizeEntry.h"
+
+#include "ClearSizeLayout.h"
+#include "Compartments.h"
+#include "model/ClearSizes.h"
+#include "platform/Dialogs.h"
+
+namespace {
+const QString ErrorTitle = QStringLiteral("FOUTMELDING");
+}
+
+bool SettleShapeFlags(ProjectState &state)
+{
+    if (state.ShapeChanged) {
+        state.ShapeChanged = false;
+        state.NewShapePending = true;
+        return false;
+    }
+    const FrameRecord *mark = state.currentMark();
+    state.NewShapePending = !(mark && HasCompartmentsForCode(*mark));
+    return !state.NewShapePending;
+}
+
+ClearSizeSet StoredClearSizes(const ProjectState &state, const FrameRecord &mark)
+{
+    return mark.ClearSizes ? *mark.ClearSizes : ProjectClearSizes(state);
+}
+
+void ApplyShapeLayout(ProjectState &state)
+{
+    state.ClearSizeMax = {};
+    FrameRecord *mark = state.currentMark();
+    if (!mark) return;
+    if (state.NewShapePending) mark->UpperSectionHeight = 0;
+    const ClearSizeLayout::ShapeLayout *layout = ClearSizeLayout::find(mark->ShapeCode);
+    if (!layout) return;
+    if (state.NewShapePending && layout->upperSectionWhenNew) mark->UpperSectionHeight = 1;
+    state.ClearSizeMax = ClearSizeLayout::maxima(*mark);
+}
+
+int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSizeMax, const ClearSizeSet &inputs)
+{
+    if (row < 0 || row >= ClearSizeLayout::RowCount) return 0;
+    int maximum = clearSizeMax[row];
+    if (row != ClearSizeLayout::RowL) return maximum;
+    if (code == "M;2" || code == "M;4") maximum -= inputs.Right[0];
+    else if (code == "M;5") maximum -= inputs.Right[0] + inputs.Right[1];
+    else if (code == "K;;1;D;S1;S3;D1;D4") maximum -= inputs.Right[2];
+    return maximum;
+}
+
+bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs)
+{
+    const FrameRecord *mark = state.currentMark();
+    const ClearSizeLayout::ShapeLayout *layout = mark ? ClearSizeLayout::find(mark->ShapeCode) : nullptr;
+    if (!layout) return false;
+    for (int r = ClearSizeLayout::RowCount - 1; r >= 0; --r) {
+        const int n = layout->shown(r);
+        if (n == 0) continue;
+        std::span<int16> row = inputs.row(r);
+        QList<int> values(row.begin(), row.begin() + n);
+        if (!CheckClearSizeRow(values, RowMaximum(mark->ShapeCode, r, state.ClearSizeMax, inputs))) return false;
+        for (int i = 0; i < n; ++i) row[i] = int16(values[i]); // a completed value lies within the maximum
+    }
+    return true;
+}
+
+bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs)
+{
+    FrameRecord *mark = state.currentMark();
+    if (!mark) return false;
+    if (!ClearSizeLayout::find(mark->ShapeCode)) {
+        MsgBox(UnknownShapeMessage(mark->ShapeCode), MsgStyle::Exclamation, ErrorTitle);
+        return false;
+    }
+    if (!CheckShapeRows(state, inputs)) return false;
+    const CompartmentBuild build = BuildCompartments(*mark, inputs, state.NewShapePending);
+    if (!build.ok) {
+        MsgBox(build.message, MsgStyle::Exclamation, ErrorTitle);
+        return false;
+    }
+    *mark = build.mark;
+    mark->ClearSizes = inputs;
+    SetProjectClearSizes(state, inputs);
+    // The drawing window starts from its own defaults for compartments made anew.
+    if (build.fresh) state.NewShapePending = true;
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What the shape window does with the project when it opens, lays out a code and accepts its clear
+// sizes ("Vakvulling"), without widgets: the window reads its 17 inputs into a ClearSizeSet, calls
+// these, and writes the set back into its inputs.
+#include "model/ProjectState.h"
+
+// Opening the window: settles NewShapePending and ShapeChanged for this opening. True when the
+// mark keeps its compartments and the window is to load StoredClearSizes into its inputs.
+bool SettleShapeFlags(ProjectState &state);
+
+// The clear sizes the window loads for a mark: its own, or the project-wide ones where it has none.
+ClearSizeSet StoredClearSizes(const ProjectState &state, const FrameRecord &mark);
+
+// The layout's part in the project for the current mark's code: ClearSizeMax, and a new shape's
+// UpperSectionHeight (0, or 1 for the codes with an upper section).
+void ApplyShapeLayout(ProjectState &state);
+
+// The room of one row at "Vakvulling": ClearSizeMax, and for row 0 of a few codes less what the
+// right column takes (read from `inputs` as row 2's check left them).
+int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSizeMax, const ClearSizeSet &inputs);
+
+// Checks and completes the shown rows in the order 3, 2, 1, 0. Stops at the first refused row,
+// whose message has been shown; rows checked before keep their completed values.
+bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs);
+
+// "Vakvulling" up to the drawing window: the row checks, the construction and, only when both
+// succeed, the commit into the current mark (compartments, its own clear sizes) and into the
+// project-wide arrays. A refusal has been shown and nothing is committed. True: show the drawing.
+bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs);

@@ -1,0 +1,239 @@
+// What the shape window does with the project: the flags on opening, the sizes it loads, and
+// "Vakvulling": the row checks in the order 3, 2, 1, 0, the construction and the commit.
+#include "TestSupport.h"
+#include "shape/ClearSizeEntry.h"
+#include "shape/Compartments.h"
+
+#include <QTest>
+
+namespace {
+FrameRecord frame(const QString &code)
+{
+    FrameRecord m;
+    m.Mark = "A";
+    m.ShapeCode = code;
+    m.Width = 2000;
+    m.Height = 2100;
+    m.FrameThickness = 67;
+    m.MullionThickness = 56;
+    m.TransomThickness = 44;
+    return m;
+}
+
+// One mark, laid out as the window does before "Vakvulling".
+void openOn(ScopedProject &project, const FrameRecord &mark, bool newShape)
+{
+    project->FrameRecords = {mark};
+    project->MarkCount = 1;
+    project->CurrentMarkIndex = 0;
+    project->NewShapePending = newShape;
+    ApplyShapeLayout(project.state());
+}
+
+const QString Invalid = "Ongeldige dagmaten opgegeven !\r\n\r\n";
+}
+
+class TestClearSizeEntry : public QObject {
+    Q_OBJECT
+private slots:
+    void flagsOnOpening();
+    void storedSizesPerMark();
+    void rowZeroLessTheRightColumn();
+    void newMarkBuildsAndCopies();
+    void existingMarkKeepsItsFillings();
+    void failedRowStopsWithItsMessage();
+    void rowWithoutRoom();
+    void compartmentWithoutSizeCommitsNothing();
+    void unknownCode();
+};
+
+void TestClearSizeEntry::flagsOnOpening()
+{
+    ScopedProject project;
+    FrameRecord built = frame("M;1");
+    built.Compartments.resize(3);
+    project->FrameRecords = {built};
+    project->MarkCount = 1;
+
+    // No confirmed change, compartments of its code: keep them, load the sizes.
+    project->NewShapePending = true;
+    QVERIFY(SettleShapeFlags(project.state()));
+    QVERIFY(!project->NewShapePending);
+
+    // A confirmed change of the basic shape.
+    project->ShapeChanged = true;
+    QVERIFY(!SettleShapeFlags(project.state()));
+    QVERIFY(project->NewShapePending);
+    QVERIFY(!project->ShapeChanged);
+
+    // A new mark, and a mark whose compartments were built for another code: as a new shape.
+    for (int n : {0, 2}) {
+        project->FrameRecords[0].Compartments.resize(n);
+        project->NewShapePending = false;
+        QVERIFY(!SettleShapeFlags(project.state()));
+        QVERIFY(project->NewShapePending);
+    }
+}
+
+void TestClearSizeEntry::storedSizesPerMark()
+{
+    ScopedProject project;
+    project->ClearWidths = {1, 2, 3, 4, 5};
+    FrameRecord own = frame("K;;1;S");
+    own.ClearSizes = ClearSizeSet{};
+    own.ClearSizes->Widths = {900, 1000, 0, 0, 0};
+    QCOMPARE(StoredClearSizes(project.state(), own).Widths, (std::array<int16, 5>{900, 1000, 0, 0, 0}));
+    QCOMPARE(StoredClearSizes(project.state(), frame("K;;1;S")).Widths, (std::array<int16, 5>{1, 2, 3, 4, 5}));
+}
+
+void TestClearSizeEntry::rowZeroLessTheRightColumn()
+{
+    const std::array<int16, 4> max{2000, 3000, 4000, 5000};
+    ClearSizeSet in;
+    in.Right = {500, 300, 200, 0, 0, 0};
+    QCOMPARE(RowMaximum("M;5", 0, max, in), 1200);
+    QCOMPARE(RowMaximum("M;5", 0, max, in), 1200); // the laid-out maximum is never changed
+    QCOMPARE(RowMaximum("M;2", 0, max, in), 1500);
+    QCOMPARE(RowMaximum("M;4", 0, max, in), 1500);
+    QCOMPARE(RowMaximum("K;;1;D;S1;S3;D1;D4", 0, max, in), 1800);
+    QCOMPARE(RowMaximum("M;1", 0, max, in), 2000);
+    QCOMPARE(RowMaximum("M;5", 2, max, in), 4000);
+    QCOMPARE(RowMaximum("M;5", 3, max, in), 5000);
+}
+
+// "M;2" with the right column empty: row 2 is completed first, then row 0 is checked against its
+// maximum less the completed R(0).
+void TestClearSizeEntry::newMarkBuildsAndCopies()
+{
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    openOn(project, frame("M;2"), true); // rows: L 1922, B 1754, R 1922
+    QCOMPARE(project->ClearSizeMax, (std::array<int16, 4>{1922, 1754, 1922, 0}));
+
+    ClearSizeSet in;
+    in.Left = {0, 0, 7, 7};        // hidden L(2), L(3) are copied as they are
+    in.Widths = {400, 0, 400, 0, 0};
+    QVERIFY(AcceptClearSizes(project.state(), in));
+    // R: 1922 / 3 = 640, 1282 / 2 = 641, 641. L against 1922 - 640 = 1282: 641, 641. B: 400, 954, 400.
+    QCOMPARE(in.Right, (std::array<int16, 6>{640, 641, 641, 0, 0, 0}));
+    QCOMPARE(in.Left, (std::array<int16, 4>{641, 641, 7, 7}));
+    QCOMPARE(in.Widths, (std::array<int16, 5>{400, 954, 400, 0, 0}));
+
+    const FrameRecord &m = project->FrameRecords[0];
+    QCOMPARE(m.Compartments.size(), 4);
+    QCOMPARE(int(m.Compartments[0].ClearWidth), 1866);
+    QCOMPARE(int(m.Compartments[0].ClearHeight), 640);
+    QCOMPARE(int(m.Compartments[1].ClearHeight), 641);
+    QCOMPARE(int(m.Compartments[2].ClearWidth), 954);
+    QCOMPARE(int(m.Compartments[2].ClearHeight), 2100 - 134 - 44 - 640);
+    QCOMPARE(m.ClearSizes, std::optional<ClearSizeSet>(in));
+    QCOMPARE(project->ClearHeightsLeft, in.Left);
+    QCOMPARE(project->ClearWidths, in.Widths);
+    QCOMPARE(project->ClearHeightsRight, in.Right);
+    QCOMPARE(project->ClearHeightsMiddle, in.Middle);
+    QVERIFY(project->NewShapePending);
+    VERIFY_DIALOGS(dialogs);
+}
+
+void TestClearSizeEntry::existingMarkKeepsItsFillings()
+{
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    FrameRecord mark = frame("K;;1;S");
+    mark.Compartments.resize(2);
+    mark.Compartments[0].FillCode = "DE";
+    mark.Compartments[1].FillCode = "RA";
+    mark.Compartments[1].PosX = 555;
+    project->FrameRecords = {mark};
+    project->MarkCount = 1;
+    QVERIFY(SettleShapeFlags(project.state()));
+    ApplyShapeLayout(project.state());
+
+    // The rows are checked at every press: the last width is completed to W - 2F - Mu = 1810.
+    ClearSizeSet in;
+    in.Widths = {800, 900, 0, 0, 0};
+    QVERIFY(AcceptClearSizes(project.state(), in));
+    QCOMPARE(in.Widths[1], int16(1010));
+    const FrameRecord &m = project->FrameRecords[0];
+    QCOMPARE(m.Compartments[0].FillCode, QString("DE"));
+    QCOMPARE(m.Compartments[1].FillCode, QString("RA"));
+    QCOMPARE(int(m.Compartments[1].PosX), 555);
+    QCOMPARE(int(m.Compartments[1].ClearWidth), 1010);
+    QVERIFY(!project->NewShapePending);
+    VERIFY_DIALOGS(dialogs);
+}
+
+// Row 0 of "M;5" fails after rows 2 and 1 passed: they show their completed values, nothing is built.
+void TestClearSizeEntry::failedRowStopsWithItsMessage()
+{
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    openOn(project, frame("M;5"), true); // L 1922, B 1754, R 1922
+    const FrameRecord before = project->FrameRecords[0];
+    // Row 0 is checked against 1922 - 500 - 300 = 1122.
+    dialogs.answer(MsgAnswer::OK, Invalid + "De totale opgegeven dagmaat (1200) is groter dan de maximale dagmaat (1122)",
+                   "FOUTMELDING");
+    ClearSizeSet in;
+    in.Left = {600, 600, 0, 0};
+    in.Widths = {500, 0, 500, 0, 0};
+    in.Right = {500, 300, 0, 0, 0, 0};
+    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown[0].style, int(MsgStyle::Exclamation));
+    QCOMPARE(in.Right, (std::array<int16, 6>{500, 300, 561, 561, 0, 0}));
+    QCOMPARE(in.Widths, (std::array<int16, 5>{500, 754, 500, 0, 0}));
+    QCOMPARE(in.Left, (std::array<int16, 4>{600, 600, 0, 0}));
+    QCOMPARE(project->FrameRecords[0], before);
+    QCOMPARE(project->ClearWidths, (std::array<int16, 5>{}));
+    VERIFY_DIALOGS(dialogs);
+}
+
+void TestClearSizeEntry::rowWithoutRoom()
+{
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    FrameRecord mark = frame("K;;1;S");
+    mark.Width = 100;
+    mark.MullionThickness = 67; // 100 - 134 - 67
+    openOn(project, mark, true);
+    dialogs.answer(MsgAnswer::OK,
+                   Invalid + "De maten van het kozijn laten geen ruimte over voor de dagmaten (maximale dagmaat -101)",
+                   "FOUTMELDING");
+    ClearSizeSet in;
+    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
+    VERIFY_DIALOGS(dialogs);
+}
+
+// "M;6": compartment 2 is R(1) less the frame member; R(1) completed to 26 leaves -41.
+void TestClearSizeEntry::compartmentWithoutSizeCommitsNothing()
+{
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    openOn(project, frame("M;6"), true); // B 1866, R 1966
+    const FrameRecord before = project->FrameRecords[0];
+    dialogs.answer(MsgAnswer::OK, Invalid + "De daghoogte van vak 2 is 0 of kleiner (-41 mm).", "FOUTMELDING");
+    ClearSizeSet in;
+    in.Widths = {300, 1266, 0, 0, 0};
+    in.Right = {1940, 0, 0, 0, 0, 0};
+    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QCOMPARE(in.Right[1], int16(26));
+    QCOMPARE(project->FrameRecords[0], before);
+    QCOMPARE(project->ClearHeightsRight, (std::array<int16, 6>{}));
+    VERIFY_DIALOGS(dialogs);
+}
+
+void TestClearSizeEntry::unknownCode()
+{
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    openOn(project, frame("X;1"), true);
+    dialogs.answer(MsgAnswer::OK, "Onbekende vorm kozijn: \"X;1\" !", "FOUTMELDING");
+    ClearSizeSet in;
+    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
+    VERIFY_DIALOGS(dialogs);
+}
+
+QTEST_GUILESS_MAIN(TestClearSizeEntry)
+#include "tst_clearsizeentry.moc"
