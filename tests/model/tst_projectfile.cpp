@@ -220,6 +220,8 @@ private slots:
             expected.IsComplete = false; // not stored
             expected.StepWidthLeft = 0;
             expected.StepWidthRight = 0;
+            // A mark without sizes of its own was written with the project's and reads back with them.
+            expected.ClearSizes = ClearSizeSet{{1, 2, 3, 4}, {5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15}, {16, -17}};
             QCOMPARE(loaded->FrameRecords[i], expected);
         }
         QVERIFY(loaded->FrameRecords[2].Compartments[0].Parts.isEmpty());
