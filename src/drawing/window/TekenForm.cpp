@@ -1,0 +1,431 @@
+#include "TekenForm.h"
+
+#include "DrawingCatalogue.h"
+#include "FillCodePictures.h"
+#include "model/Checks.h"
+#include "model/Vocabularies.h"
+#include "platform/Dialogs.h"
+#include "platform/widgets/ChoiceList.h"
+#include "platform/widgets/NumericField.h"
+#include "platform/widgets/TextField.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QAbstractItemView>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+std::function<void(TekenForm &)> optionsOpener;
+std::function<void()> helpOpener;
+
+// Layout in pixels.
+constexpr int Margin = 8;
+constexpr int ColumnWidth = 290;
+constexpr int LabelWidth = 84;
+constexpr int RowHeight = 24;
+constexpr int RowStep = 30;
+constexpr int CodeButton = 44;
+constexpr int CodesPerRow = 5;
+constexpr int TypeButtonWidth = (ColumnWidth - 6) / 2;
+constexpr int TypeButtonHeight = 28;
+
+QLabel *label(const QString &text, QWidget *parent, const QRect &at)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(at);
+    return l;
+}
+}
+
+void TekenForm::setOptionsWindowOpener(std::function<void(TekenForm &)> open) { optionsOpener = std::move(open); }
+void TekenForm::setHelpOpener(std::function<void()> open) { helpOpener = std::move(open); }
+
+TekenForm::TekenForm(QWidget *parent) : Form(parent), canvas_(CanvasWidth, CanvasHeight), tools_(canvas_)
+{
+    setObjectName(QStringLiteral("TekenForm"));
+    buildControls();
+}
+
+TekenForm::~TekenForm() { canvas_.setChanged({}); }
+
+TekenForm *TekenForm::Show(const ShapeWidthInputs *inputs, Form *beneath, QWidget *parent)
+{
+    QPointer<TekenForm> form = new TekenForm(parent);
+    form->setShapeWidthInputs(inputs);
+    form->setWindowBeneath(beneath);
+    if (!form->load()) return nullptr;
+    if (!form) return nullptr;
+    form->show();
+    return form;
+}
+
+void TekenForm::buildControls()
+{
+    auto *border = new QFrame(this);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setLineWidth(1);
+    Pic1 = new PictureBox(canvas_, border);
+    Pic1->move(1, 1);
+    border->setGeometry(Margin, Margin, Pic1->width() + 2, Pic1->height() + 2);
+    Shape1 = new VakMarker(Pic1);
+    connect(Pic1, &PictureBox::MouseDown, this, &TekenForm::Pic1_MouseDown);
+
+    const int belowPicture = border->geometry().bottom() + 1 + Margin;
+    label(QStringLiteral("Opmerking:"), this, QRect(Margin, belowPicture, LabelWidth, RowHeight));
+    Text1 = new TextField(this);
+    Text1->setGeometry(Margin + LabelWidth, belowPicture, border->width() - LabelWidth, RowHeight);
+
+    const int x0 = border->geometry().right() + 1 + 2 * Margin;
+    const int fieldWidth = ColumnWidth - LabelWidth;
+    const QStringList listLabels = {QStringLiteral("Kleur:"), QStringLiteral("Spouwlatten:"),
+                                    QStringLiteral("Onderdorpel:")};
+    for (int k = 0; k < 3; ++k) {
+        const int y = Margin + k * RowStep;
+        label(listLabels[k], this, QRect(x0, y, LabelWidth, RowHeight));
+        Combo1[k] = new ChoiceList(this);
+        Combo1[k]->setGeometry(x0 + LabelWidth, y, fieldWidth, RowHeight);
+        connect(Combo1[k], &ChoiceList::Click, this, [this, k] { Combo1_Click(k); });
+    }
+
+    const int numberRow = Margin + 3 * RowStep;
+    label(QStringLiteral("Vaknummer:"), this, QRect(x0, numberRow, LabelWidth, RowHeight));
+    Num1 = new NumericField(this);
+    Num1->setGeometry(x0 + LabelWidth, numberRow, 48, RowHeight);
+    connect(Num1, &NumericField::Change, this, &TekenForm::Num1_Change);
+    const int spinX = x0 + LabelWidth + 48;
+    auto *up = new QToolButton(this);
+    up->setArrowType(Qt::UpArrow);
+    up->setGeometry(spinX, numberRow, 18, RowHeight / 2);
+    auto *down = new QToolButton(this);
+    down->setArrowType(Qt::DownArrow);
+    down->setGeometry(spinX, numberRow + RowHeight / 2, 18, RowHeight / 2);
+    connect(up, &QToolButton::clicked, this, [this] { spin(1); });
+    connect(down, &QToolButton::clicked, this, [this] { spin(-1); });
+
+    const QStringList captions = {QStringLiteral("Deur"),   QStringLiteral("Raam"),   QStringLiteral("Glasvak"),
+                                  QStringLiteral("Paneel"), QStringLiteral("Wissen"), QStringLiteral("Terug")};
+    const int typesTop = numberRow + RowStep + Margin;
+    for (int k = 0; k < 6; ++k) {
+        Command1[k] = new QPushButton(captions[k], this);
+        Command1[k]->setGeometry(x0 + (k % 2) * (ColumnWidth - TypeButtonWidth),
+                                 typesTop + (k / 2) * (TypeButtonHeight + 4), TypeButtonWidth, TypeButtonHeight);
+        connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+    }
+    Command1[4]->setIcon(QIcon(FillCodePictures::erase()));
+    Command1[4]->setIconSize(QSize(20, 20));
+
+    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), 0, 8);
+    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), 9, 16);
+    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), 17, 23);
+    const int boxTop = typesTop + 3 * (TypeButtonHeight + 4) + Margin;
+    for (QFrame *box : {PicDeur, PicRaam, PicPaneel}) box->move(x0, boxTop);
+
+    Command3 = new QPushButton(QStringLiteral("O.K."), this);
+    Command3->setGeometry(x0 + ColumnWidth - TypeButtonWidth, belowPicture, TypeButtonWidth, TypeButtonHeight);
+    connect(Command3, &QPushButton::clicked, this, &TekenForm::Command3_Click);
+
+    setFixedSize(x0 + ColumnWidth + Margin, belowPicture + TypeButtonHeight + Margin);
+}
+
+QFrame *TekenForm::buildCodeBox(const QString &caption, int first, int last)
+{
+    auto *box = new QFrame(this);
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    box->setAutoFillBackground(true); // the boxes lie on top of each other: the one on top hides the others
+    label(caption, box, QRect(Margin, 4, ColumnWidth - 2 * Margin, 20));
+    for (int k = first; k <= last; ++k) {
+        const int n = k - first;
+        auto *b = new QToolButton(box);
+        b->setIcon(QIcon(FillCodePictures::forButton(k)));
+        b->setIconSize(QSize(FillCodePictures::Size, FillCodePictures::Size));
+        const FillCodeInfo *info = FillCodes::forButton(k);
+        b->setToolTip(info ? info->tooltip : QStringLiteral("Terug"));
+        b->setGeometry(Margin + (n % CodesPerRow) * CodeButton, 26 + (n / CodesPerRow) * CodeButton, CodeButton - 2,
+                       CodeButton - 2);
+        connect(b, &QToolButton::clicked, this, [this, k] { Command2_Click(k); });
+        Command2[k] = b;
+    }
+    const int rows = (last - first) / CodesPerRow + 1;
+    box->resize(ColumnWidth, 26 + rows * CodeButton + 4);
+    box->hide();
+    return box;
+}
+
+void TekenForm::showCodeBox(QFrame *box)
+{
+    box->show();
+    box->raise();
+}
+
+void TekenForm::spin(int step)
+{
+    const int v = Num1->isEmpty() ? Num1->minimum() : Num1->value() + step;
+    Num1->setValue(qBound(Num1->minimum(), v, Num1->maximum()));
+}
+
+int TekenForm::selectedVak() const
+{
+    const FrameRecord *mark = Project().currentMark();
+    if (!mark || Num1->isEmpty()) return -1;
+    const int v = Num1->value();
+    if (v < 1 || v > mark->Compartments.size()) return -1;
+    return v - 1;
+}
+
+// Opening.
+
+void TekenForm::Form_Load()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move((screen->geometry().width() - width()) / 2, 67); // 1000 twips from the top
+    FormLoading = true;
+
+    FrameRecord *mark = Project().currentMark();
+    const QString colour = mark ? mark->Colour : QString();
+    const QString batten = mark ? mark->CavityBatten : QString();
+    const QString sill = mark ? mark->Sill : QString();
+
+    LoadColours();
+    LoadBattens();
+    LoadSills();
+
+    const int count = mark ? int(mark->Compartments.size()) : 0;
+    Num1->setRange(1, count);
+
+    canvas_.cls();
+    const FrameDrawn drawn = DrawFrame(tools_, Project(), frame_, inputs_);
+    inputs_ = nullptr; // read only while the frame is drawn
+    setWindowTitle(frame_.Caption);
+    if (drawn == FrameDrawn::TooLarge) MsgBox(frameTooLargeMessage(), MsgStyle::Exclamation, QStringLiteral("FOUTMELDING"));
+
+    if (!Project().NewShapePending && mark) {
+        restoreChoice(0, colour, &FrameRecord::Colour);
+        restoreChoice(1, batten, &FrameRecord::CavityBatten);
+        restoreChoice(2, sill, &FrameRecord::Sill);
+        if (sill.isEmpty()) Combo1[2]->setListIndex(-1);
+        Text1->setText(mark->Remark);
+        for (int n = Num1->minimum(); n <= Num1->maximum(); ++n) {
+            Num1->setValue(n);
+            ReDrawVak();
+        }
+    }
+    Num1->setValue(1);
+    RegisterFormLevel();
+    FormLoading = false;
+}
+
+namespace {
+void fill(ChoiceList *list, const QStringList &entries)
+{
+    list->clearEntries();
+    for (const QString &e : entries) list->addEntry(e);
+    if (list->entryCount() > 0) list->setListIndex(0);
+    // Long catalogue names are read in full in the opened list.
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * Margin);
+}
+}
+
+void TekenForm::LoadColours()
+{
+    fill(Combo1[0], DrawingCatalogue::colourEntries());
+    if (FrameRecord *mark = Project().currentMark()) mark->Colour = Combo1[0]->text();
+}
+
+void TekenForm::LoadBattens()
+{
+    fill(Combo1[1], DrawingCatalogue::battenEntries());
+    if (FrameRecord *mark = Project().currentMark()) mark->CavityBatten = Combo1[1]->text();
+}
+
+void TekenForm::LoadSills()
+{
+    fill(Combo1[2], DrawingCatalogue::sillEntries());
+    if (FrameRecord *mark = Project().currentMark()) mark->Sill = Combo1[2]->text();
+}
+
+void TekenForm::restoreChoice(int list, const QString &remembered, QString FrameRecord::*field)
+{
+    if (remembered.isEmpty()) return;
+    ChoiceList *c = Combo1[list];
+    // A choice the catalogue no longer lists stays the mark's: it is listed for this window only.
+    bool listed = false;
+    for (int k = 0; k < c->entryCount() && !listed; ++k) listed = c->entry(k) == remembered;
+    if (!listed) c->addEntry(remembered);
+    c->setText(remembered);
+    Project().currentMark()->*field = remembered;
+}
+
+// Choice lists.
+
+void TekenForm::Combo1_Click(int index)
+{
+    if (FormLoading) return;
+    FrameRecord *mark = Project().currentMark();
+    if (!mark) return;
+    switch (index) {
+    case 0: mark->Colour = Combo1[0]->text(); break;
+    case 1: mark->CavityBatten = Combo1[1]->text(); break;
+    case 2:
+        mark->Sill = Combo1[2]->text();
+        DrawSill();
+        break;
+    default: break;
+    }
+}
+
+void TekenForm::DrawSill()
+{
+    const SillRect &r = frame_.Sill;
+    if (!r.isSet) return;
+    const QString text = Combo1[2]->text();
+    tools_.ClearBoxMm(r.X1, r.Y1, r.X2, r.Y2);
+    if (text.contains(QLatin1String("Geen"), Qt::CaseInsensitive) ||
+        text.contains(QLatin1String("Zonder"), Qt::CaseInsensitive)) {
+        tools_.EraseBoxMm(r.X1, r.Y1, r.X2, r.Y2);
+        tools_.DrawLineMm(r.X1, r.Y1, r.X2, r.Y1);
+    }
+    if (!text.isEmpty()) tools_.PrintLabel(r.X1 + 25, r.Y1 - 5, text);
+}
+
+// Fill types and fill codes.
+
+void TekenForm::makeParts(CompartmentRecord &c, int count)
+{
+    c.Parts = QList<CompartmentPartRecord>(count);
+}
+
+void TekenForm::openOptionsWindow()
+{
+    if (optionsOpener) optionsOpener(*this);
+}
+
+void TekenForm::Command1_Click(int index)
+{
+    if (index == 5) {
+        unload();
+        return;
+    }
+    const int i = selectedVak();
+    if (i < 0) return;
+    ClearVak(i);
+    CompartmentRecord &c = Project().currentMark()->Compartments[i];
+    switch (index) {
+    case 0:
+        c.FillType = FillTypes::Door;
+        showCodeBox(PicDeur);
+        break;
+    case 1:
+        c.FillType = FillTypes::Window;
+        showCodeBox(PicRaam);
+        break;
+    case 2:
+        c.FillType = FillTypes::Glass;
+        c.FillCode = FillCodes::OutsideGlazing;
+        makeParts(c, 1);
+        Shape1->setShown(false);
+        openOptionsWindow();
+        break;
+    case 3:
+        c.FillType = FillTypes::Panel;
+        showCodeBox(PicPaneel);
+        break;
+    default: break; // "Wissen": the compartment is empty now
+    }
+}
+
+void TekenForm::Command2_Click(int index)
+{
+    const FillCodeInfo *info = FillCodes::forButton(index);
+    if (!info) {
+        if (index < 0 || index > 23) return;
+        Shape1->setShown(false);
+        (index <= 8 ? PicDeur : index <= 16 ? PicRaam : PicPaneel)->hide();
+        return;
+    }
+    const int i = selectedVak();
+    if (i < 0) return;
+    Shape1->setShown(false);
+    CompartmentRecord *c = &Project().currentMark()->Compartments[i];
+    if (c->FillType != info->fillType) {
+        // A code always lands on a compartment of its own type.
+        ClearVak(i);
+        c = &Project().currentMark()->Compartments[i];
+        c->FillType = info->fillType;
+    }
+    c->FillCode = info->code;
+    makeParts(*c, info->parts);
+    if (info->code == QLatin1String("SD")) c->Direction = 1;
+    const bool panel = c->FillType == FillTypes::Panel;
+
+    ReDrawVak();
+    PicDeur->hide();
+    PicRaam->hide();
+    if (!panel) {
+        openOptionsWindow();
+    } else if (Num1->value() < Num1->maximum()) {
+        Num1->setValue(Num1->value() + 1);
+    } else {
+        Num1->setValue(Num1->minimum());
+    }
+    PicPaneel->hide();
+}
+
+// Selection.
+
+void TekenForm::Num1_Change()
+{
+    const int i = selectedVak();
+    if (i < 0) return;
+    Shape1->setShown(true);
+    Shape1->place(tools_.PlaceVakMarker(Project().currentMark(), i));
+}
+
+void TekenForm::Pic1_MouseDown(int button, int, float x, float y)
+{
+    Shape1->setShown(true);
+    if (button != 1) return;
+    const int i = tools_.VakAtPoint(Project().currentMark(), x, y);
+    if (i >= 0) Num1->setValue(i + 1);
+}
+
+// Ready check.
+
+void TekenForm::Command3_Click()
+{
+    const int i = FirstEmptyCompartment(Project());
+    if (i < 0) {
+        if (FrameRecord *mark = Project().currentMark()) mark->IsComplete = true;
+        const QPointer<Form> beneath = beneath_;
+        unload();
+        if (beneath) beneath->unload();
+        return;
+    }
+    MsgBox(QStringLiteral("U heeft geen vakvulling opgegeven voor vak ") + QString::number(i + 1),
+           MsgStyle::Exclamation, QStringLiteral("FOUTMELDING"));
+    Pic1->update();
+    Num1->setValue(i + 1);
+}
+
+// Closing.
+
+void TekenForm::Form_Unload(bool &)
+{
+    if (FrameRecord *mark = Project().currentMark()) mark->Remark = Text1->text();
+    ReleaseFormLevel();
+}
+
+void TekenForm::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_F1:
+        if (helpOpener) helpOpener();
+        break;
+    case Qt::Key_Escape: unload(); break;
+    default: Form::keyPressEvent(event); return;
+    }
+    event->accept();
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The drawing window: the current mark's frame to scale, selection of a compartment by click or
+// by number, its filling (type, then kind), the mark's colour, cavity batten, sill and remark,
+// and the ready check that every compartment is filled.
+//
+// Whoever opens it (the shape window) hands over its width inputs, which the frame drawing reads
+// while the window loads, and itself as the window beneath, which the ready button closes after
+// closing this one.
+#include "PictureBox.h"
+#include "drawing/DrawFrame.h"
+#include "model/forms/Form.h"
+#include "platform/ImageCanvas.h"
+
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class ChoiceList;
+class NumericField;
+class TextField;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+class TekenForm : public Form {
+    Q_OBJECT
+public:
+    // The canvas as laid out, in twips.
+    static constexpr int CanvasWidth = 8490;
+    static constexpr int CanvasHeight = 6240;
+
+    explicit TekenForm(QWidget *parent = nullptr);
+    ~TekenForm() override;
+
+    // Makes, loads and shows the window on the current mark. nullptr when it did not stay loaded.
+    static TekenForm *Show(const ShapeWidthInputs *inputs = nullptr, Form *beneath = nullptr, QWidget *parent = nullptr);
+
+    // Before load(): the shape window's width inputs (read only while the frame is drawn).
+    void setShapeWidthInputs(const ShapeWidthInputs *inputs) { inputs_ = inputs; }
+    // The window that the ready button closes after this one.
+    void setWindowBeneath(Form *beneath) { beneath_ = beneath; }
+
+    // The windows that come later: the options window for the selected compartment (after
+    // "Glasvak" and every fill code but a panel), and the help on F1. Unset: nothing happens.
+    static void setOptionsWindowOpener(std::function<void(TekenForm &)> open);
+    static void setHelpOpener(std::function<void()> open);
+
+    // The 0-based index of the compartment whose number Num1 holds; -1 when Num1 holds no
+    // compartment of the mark (empty, 0, past the last) or there is no mark.
+    int selectedVak() const;
+    // Redraws the selected compartment; nothing without a selected compartment.
+    void ReDrawVak();
+    // Wipes the drawing of compartment `index` and clears its filling.
+    void ClearVak(int index);
+
+    DrawTools &drawTools() { return tools_; }
+    ImageCanvas &canvas() { return canvas_; }
+    const FrameDrawingState &frameState() const { return frame_; }
+
+    // The controls, under their names.
+    PictureBox *Pic1 = nullptr;
+    VakMarker *Shape1 = nullptr;
+    std::array<ChoiceList *, 3> Combo1{};
+    NumericField *Num1 = nullptr;
+    TextField *Text1 = nullptr;
+    std::array<QPushButton *, 6> Command1{};
+    QFrame *PicDeur = nullptr;
+    QFrame *PicRaam = nullptr;
+    QFrame *PicPaneel = nullptr;
+    std::array<QToolButton *, 24> Command2{};
+    QPushButton *Command3 = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool &cancel) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildControls();
+    QFrame *buildCodeBox(const QString &label, int first, int last);
+    void showCodeBox(QFrame *box);
+    void spin(int step);
+
+    void LoadColours();
+    void LoadBattens();
+    void LoadSills();
+    void restoreChoice(int list, const QString &remembered, QString FrameRecord::*field);
+    void DrawSill();
+
+    void Combo1_Click(int index);
+    void Command1_Click(int index);
+    void Command2_Click(int index);
+    void Command3_Click();
+    void Num1_Change();
+    void Pic1_MouseDown(int button, int shift, float x, float y);
+
+    // The compartment's symbols; until they are drawn a filled compartment shows empty.
+    void DrawVakSymbols(int index);
+    void EraseVakMarks(int index);
+
+    static void makeParts(CompartmentRecord &c, int count);
+    void openOptionsWindow();
+
+    ImageCanvas canvas_;
+    DrawTools tools_;
+    FrameDrawingState frame_;
+    const ShapeWidthInputs *inputs_ = nullptr;
+    QPointer<Form> beneath_;
+    bool FormLoading = false;
+};
