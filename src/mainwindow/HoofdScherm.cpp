@@ -472,6 +472,13 @@ void HoofdScherm::ShowMarksOverview() {}
 void HoofdScherm::Text1_LostFocus(int index)
 {
     if (index != 0) return;
+    leavingMarkField = true;
+    lookUpMark();
+    leavingMarkField = false;
+}
+
+void HoofdScherm::lookUpMark()
+{
     ProjectState &s = Project();
     if (Text1[0]->text().isEmpty()) Text1[0]->setText(NextMarkName(QString()));
     if (s.MarkCount == 0) {
@@ -515,7 +522,9 @@ void HoofdScherm::OfferNewMark()
         } else {
             Text1[0]->setText(QString());
         }
-        Text1[0]->setFocus();
+        // Refused while leaving the mark field, the focus goes where the user went: sending it back
+        // would ask again at every move and keep the user in the field.
+        if (!leavingMarkField) Text1[0]->setFocus();
     }
     UpdateButtonStates();
     ShowFrameRecord();

@@ -79,6 +79,7 @@ protected:
 
 private:
     void buildControls();
+    void lookUpMark();
     // The fields of the mark on screen other than its label go into the record.
     void storeFieldsExceptLabel(FrameRecord &record);
     // The save question of the shut-down and of opening a project. False when the user cancels or the save fails.
@@ -92,4 +93,5 @@ private:
     void ShowMarksOverview();
 
     ZanTof *frame;
+    bool leavingMarkField = false;
 };

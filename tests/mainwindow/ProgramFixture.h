@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 
@@ -39,6 +40,11 @@ struct Program {
     }
 
     HoofdScherm &s() { return *screen; }
+    // The program starts with the focus in the empty mark field: leaving it offers mark "A".
+    void declineFirstMark()
+    {
+        dialogs.answer(MsgAnswer::No, "Merk \"A\" niet gevonden.\r\n\r\nWilt u een nieuw merk aanmaken ?");
+    }
     ProjectState &state() { return project.state(); }
 
     // Types a label into the mark field and leaves it, as the user does with Tab.
