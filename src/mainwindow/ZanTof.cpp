@@ -68,6 +68,7 @@ void ZanTof::setMainScreen(HoofdScherm *screen)
 {
     main = screen;
     screen->setParent(workspace);
+    screen->setPalette(QApplication::palette()); // not the frame's dark client area
     screen->move(0, 0);
     resize(screen->width(), screen->height() + menuBar->sizeHint().height());
 }
