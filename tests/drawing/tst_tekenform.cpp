@@ -78,6 +78,8 @@ private slots:
     void wissenClearsTheCompartment();
 
     void sillChoice();
+    void sillOfAFrameNotDrawnIsNotDrawn();
+    void noCurrentMark();
 
     void readyRefusesThenClosesBothWindows();
     void formLevelsEscAndHelp();
@@ -623,6 +625,42 @@ void TestTekenForm::sillChoice()
     QCOMPARE(Project().FrameRecords[0].Colour, QString("Zwart RAL 9005"));
     QCOMPARE(Project().FrameRecords[0].CavityBatten, QString("Spouwlat 40 mm"));
     QCOMPARE(f->canvas().image(), before);
+}
+
+void TestTekenForm::sillOfAFrameNotDrawnIsNotDrawn()
+{
+    // A stepped shape is not drawn yet: no sill rectangle, so the sill choice draws nothing.
+    TekenForm *f = open(drawingMark("L;1", 2000, 2400, 67, {{800, 900}, {1000, 2266}}));
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QString("2 vaks links melkmeisje kozijn (breedte x hoogte = 2000 mm x 2400 mm)"));
+    QVERIFY(!f->frameState().Sill.isSet);
+    QVERIFY(f->Combo1[2]->setListIndex(1));
+    QCOMPARE(Project().FrameRecords[0].Sill, QString("Hardhouten onderdorpel"));
+    QCOMPARE(inked(f->canvas().image(), f->canvas().image().rect()), 0);
+}
+
+void TestTekenForm::noCurrentMark()
+{
+    ProjectState &s = Project();
+    s.FrameRecords = {oneVak()};
+    s.MarkCount = 1;
+    s.CurrentMarkIndex = 3;
+    s.NewShapePending = false;
+    QPointer<TekenForm> f = TekenForm::Show();
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QString("0 vaks  kozijn (breedte x hoogte = 0 mm x 0 mm)"));
+    QCOMPARE(f->selectedVak(), -1);
+    QVERIFY(!f->Shape1->isShown());
+    for (int k = 0; k < 5; ++k) f->Command1[k]->click();
+    for (int k = 0; k < 24; ++k) f->Command2[k]->click();
+    f->Combo1[2]->setListIndex(1);
+    QTest::mouseClick(f->Pic1, Qt::LeftButton, {}, QPoint(200, 200));
+    QCOMPARE(Project().FrameRecords[0], oneVak());
+    QVERIFY(optionsOpened.isEmpty());
+    f->Command3->click(); // nothing to check: the window closes
+    QVERIFY(!f->isLoaded());
+    QCOMPARE(Project().FrameRecords[0], oneVak());
+    QCOMPARE(Project().FormLevel, int16(0));
 }
 
 void TestTekenForm::readyRefusesThenClosesBothWindows()
