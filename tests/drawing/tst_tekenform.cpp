@@ -104,8 +104,8 @@ void TestTekenForm::init()
     dialogs = std::make_unique<ScriptedDialogs>();
     optionsOpened.clear();
     helpShown = 0;
-    TekenForm::setOptionsWindowOpener([this](TekenForm &f) { optionsOpened << &f; });
-    TekenForm::setHelpOpener([this] { ++helpShown; });
+    TekenForm::setOptionsWindowOpener([this](TekenForm *f) { optionsOpened << f; });
+    TekenForm::setHelpOpener([this](TekenForm *) { ++helpShown; });
 }
 
 void TestTekenForm::cleanup()

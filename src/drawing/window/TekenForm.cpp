@@ -19,8 +19,8 @@
 #include <QToolButton>
 
 namespace {
-std::function<void(TekenForm &)> optionsOpener;
-std::function<void()> helpOpener;
+TekenForm::WindowHook optionsOpener;
+TekenForm::WindowHook helpOpener;
 
 // Layout in pixels.
 constexpr int Margin = 8;
@@ -41,8 +41,8 @@ QLabel *label(const QString &text, QWidget *parent, const QRect &at)
 }
 }
 
-void TekenForm::setOptionsWindowOpener(std::function<void(TekenForm &)> open) { optionsOpener = std::move(open); }
-void TekenForm::setHelpOpener(std::function<void()> open) { helpOpener = std::move(open); }
+void TekenForm::setOptionsWindowOpener(WindowHook opener) { optionsOpener = std::move(opener); }
+void TekenForm::setHelpOpener(WindowHook opener) { helpOpener = std::move(opener); }
 
 TekenForm::TekenForm(QWidget *parent) : Form(parent), canvas_(CanvasWidth, CanvasHeight), tools_(canvas_)
 {
@@ -300,7 +300,7 @@ void TekenForm::makeParts(CompartmentRecord &c, int count)
 
 void TekenForm::openOptionsWindow()
 {
-    if (optionsOpener) optionsOpener(*this);
+    if (optionsOpener) optionsOpener(this);
 }
 
 void TekenForm::Command1_Click(int index)
@@ -422,7 +422,7 @@ void TekenForm::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_F1:
-        if (helpOpener) helpOpener();
+        if (helpOpener) helpOpener(this);
         break;
     case Qt::Key_Escape: unload(); break;
     default: Form::keyPressEvent(event); return;

@@ -41,10 +41,12 @@ public:
     // The window that the ready button closes after this one.
     void setWindowBeneath(Form *beneath) { beneath_ = beneath; }
 
-    // The windows that come later: the options window for the selected compartment (after
-    // "Glasvak" and every fill code but a panel), and the help on F1. Unset: nothing happens.
-    static void setOptionsWindowOpener(std::function<void(TekenForm &)> open);
-    static void setHelpOpener(std::function<void()> open);
+    using WindowHook = std::function<void(TekenForm *)>;
+    // The options window for the selected compartment, shown after "Glasvak" and after every fill
+    // code but a panel's; unset, nothing is shown.
+    static void setOptionsWindowOpener(WindowHook opener);
+    // F1 calls this (the program opens the help topic of this window there); unset, F1 does nothing.
+    static void setHelpOpener(WindowHook opener);
 
     // The 0-based index of the compartment whose number Num1 holds; -1 when Num1 holds no
     // compartment of the mark (empty, 0, past the last) or there is no mark.
