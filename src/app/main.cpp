@@ -1,10 +1,24 @@
-#include <QApplication>
-#include <QTextStream>
+#include "mainwindow/HoofdScherm.h"
+#include "mainwindow/ZanTof.h"
+#include "platform/widgets/QtDialogs.h"
 
+#include <QApplication>
+
+// ZanTof runs in the current folder, which is its program folder: the catalogue files are read and
+// the personal data and projects are written there.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZanTof");
-    QTextStream(stdout) << "ZanTof: the project model is built; the program has no window yet.\n";
-    return 0;
+    QtDialogs qtDialogs;
+    setDialogService(&qtDialogs);
+
+    auto *frame = new ZanTof;
+    frame->load();
+    auto *screen = new HoofdScherm(frame);
+    if (!screen->load()) return 1; // the catalogue is incomplete; the user has been told
+    frame->show();
+    const int code = QApplication::exec();
+    setDialogService(nullptr);
+    return code;
 }

@@ -2,6 +2,7 @@
 
 #include "ClearSizeLayout.h"
 #include "Compartments.h"
+#include "ShapeCodes.h"
 #include "model/ClearSizes.h"
 #include "platform/Dialogs.h"
 
@@ -84,5 +85,20 @@ bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs)
     SetProjectClearSizes(state, inputs);
     // The drawing window starts from its own defaults for compartments made anew.
     if (build.fresh) state.NewShapePending = true;
+    return true;
+}
+
+int VariantBasicShape(const FrameRecord &mark, int pressedButton)
+{
+    return mark.ShapeCode.isEmpty() ? pressedButton : ShapeCodes::basicShapeOf(mark.ShapeCode);
+}
+
+bool ChooseVariant(ProjectState &state, int k, int i)
+{
+    FrameRecord *mark = state.currentMark();
+    const QString code = ShapeCodes::variantCode(k, i);
+    if (!mark || code.isEmpty()) return false;
+    if (code != mark->ShapeCode) state.NewShapePending = true;
+    mark->ShapeCode = code;
     return true;
 }

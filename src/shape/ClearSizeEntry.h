@@ -2,6 +2,10 @@
 // What the shape window does with the project when it opens, lays out a code and accepts its clear
 // sizes ("Vakvulling"), without widgets: the window reads its 17 inputs into a ClearSizeSet, calls
 // these, and writes the set back into its inputs.
+//
+// Opening: SettleShapeFlags, then the layout (ApplyShapeLayout and the widgets of ClearSizeLayout),
+// then, when SettleShapeFlags said so, the inputs from StoredClearSizes. A variant button:
+// ChooseVariant, then the layout again. "Vakvulling": AcceptClearSizes, then the drawing window.
 #include "model/ProjectState.h"
 
 // Opening the window: settles NewShapePending and ShapeChanged for this opening. True when the
@@ -27,3 +31,11 @@ bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs);
 // succeed, the commit into the current mark (compartments, its own clear sizes) and into the
 // project-wide arrays. A refusal has been shown and nothing is committed. True: show the drawing.
 bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs);
+
+// The basic shape whose variant buttons the window shows: that of the mark's own code, or the
+// pressed shape button's for a mark without a code; -1 (no buttons) for a code outside the 43.
+int VariantBasicShape(const FrameRecord &mark, int pressedButton);
+
+// Variant button i of basic shape k: stores its code in the current mark, setting NewShapePending
+// when the code changes. False, with nothing changed, where there is no such variant.
+bool ChooseVariant(ProjectState &state, int k, int i);

@@ -179,4 +179,6 @@ std::array<int16, RowCount> maxima(const FrameRecord &mark)
 }
 
 QString sizeLabel(int value) { return value < 0 ? QString::number(value) : " " + QString::number(value); }
+
+QString missingPictureMessage(const QString &code) { return ("IMG\\" + code + ".bmp").toUpper() + " niet gevonden !"; }
 }

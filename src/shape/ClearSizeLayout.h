@@ -56,4 +56,7 @@ std::array<int16, RowCount> maxima(const FrameRecord &mark);
 
 // The text printed for an overall size: a blank before a number that is not negative.
 QString sizeLabel(int value);
+
+// The message for a code whose picture is missing or unreadable: "IMG\K;;1;S.BMP niet gevonden !".
+QString missingPictureMessage(const QString &code);
 }

@@ -90,9 +90,9 @@ private slots:
         QCOMPARE(seen, QStringList{"validate"});
         QVERIFY(w.number->hasFocus());
 
-        // Leaving again with the same value lets the user go: the check never traps the focus.
+        // Leaving again with the same value lets the user go, unchecked: the check never traps the focus.
         w.other->setFocus(Qt::TabFocusReason);
-        QCOMPARE(seen, (QStringList{"validate", "validate", "lost"}));
+        QCOMPARE(seen, (QStringList{"validate", "lost"}));
         QVERIFY(w.other->hasFocus());
 
         // A new value is checked afresh.

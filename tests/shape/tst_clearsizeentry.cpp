@@ -45,6 +45,7 @@ private slots:
     void rowWithoutRoom();
     void compartmentWithoutSizeCommitsNothing();
     void unknownCode();
+    void variants();
 };
 
 void TestClearSizeEntry::flagsOnOpening()
@@ -233,6 +234,30 @@ void TestClearSizeEntry::unknownCode()
     QVERIFY(!AcceptClearSizes(project.state(), in));
     QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
     VERIFY_DIALOGS(dialogs);
+}
+
+void TestClearSizeEntry::variants()
+{
+    // The mark's own code decides the buttons; the pressed shape button only for a mark without one.
+    QCOMPARE(VariantBasicShape(frame("L;7"), 2), 4);
+    QCOMPARE(VariantBasicShape(frame(""), 2), 2);
+    QCOMPARE(VariantBasicShape(frame("L;1;"), 2), -1);
+
+    ScopedProject project;
+    FrameRecord mark = frame("M;1");
+    mark.Compartments.resize(3);
+    project->FrameRecords = {mark};
+    project->MarkCount = 1;
+    QVERIFY(ChooseVariant(project.state(), 5, 0)); // the code it has
+    QVERIFY(!project->NewShapePending);
+    QVERIFY(ChooseVariant(project.state(), 5, 3));
+    QCOMPARE(project->FrameRecords[0].ShapeCode, QString("M;5"));
+    QVERIFY(project->NewShapePending);
+    project->NewShapePending = false;
+    QVERIFY(!ChooseVariant(project.state(), 5, 6)); // no seventh variant
+    QVERIFY(!ChooseVariant(project.state(), 3, 0)); // no variant buttons
+    QCOMPARE(project->FrameRecords[0].ShapeCode, QString("M;5"));
+    QVERIFY(!project->NewShapePending);
 }
 
 QTEST_GUILESS_MAIN(TestClearSizeEntry)

@@ -44,7 +44,7 @@ private slots:
     void variantButtons();
     void maximaAsTheyComeOut();
     void upperSectionOfANewShape();
-    void sizeLabels();
+    void texts();
 };
 
 // W - 2F - Mu 2810, W - 2F - 2Mu 2754, W - 2F - 3Mu 2698, W - 2F 2866, W - 6F 2598, W - 4F 2732;
@@ -240,11 +240,12 @@ void TestLayout::upperSectionOfANewShape()
     }
 }
 
-void TestLayout::sizeLabels()
+void TestLayout::texts()
 {
     QCOMPARE(sizeLabel(1200), QString(" 1200"));
     QCOMPARE(sizeLabel(0), QString(" 0"));
     QCOMPARE(sizeLabel(-5), QString("-5"));
+    QCOMPARE(missingPictureMessage("K;;1;S"), QString("IMG\\K;;1;S.BMP niet gevonden !"));
 }
 
 QTEST_GUILESS_MAIN(TestLayout)

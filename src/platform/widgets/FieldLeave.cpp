@@ -20,7 +20,7 @@ bool FieldLeave::leaving(const QFocusEvent *event)
 
 bool FieldLeave::settle(QWidget *field, bool cancel, const QString &value)
 {
-    if (!cancel || (refused && refusedValue == value)) {
+    if (!cancel) {
         refused = false;
         return true;
     }

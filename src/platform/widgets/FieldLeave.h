@@ -17,6 +17,8 @@ public:
     void focusIn() { hasFocus = true; }
     // True when the focus change leaves the field.
     bool leaving(const QFocusEvent *event);
+    // The value was refused when the field was last left: it is not checked (nor reported) again.
+    bool refusedBefore(const QString &value) const { return refused && refusedValue == value; }
     // After the validation notification: true when the move stands. On a refusal puts the focus back.
     bool settle(QWidget *field, bool cancel, const QString &value);
 

@@ -16,7 +16,7 @@ void TextField::focusOutEvent(QFocusEvent *event)
     if (!leave.leaving(event)) return;
     leavingField();
     bool cancel = false;
-    emit Validate(cancel);
+    if (!leave.refusedBefore(text())) emit Validate(cancel);
     if (leave.settle(this, cancel, text())) emit LostFocus();
 }
 

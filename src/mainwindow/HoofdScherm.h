@@ -1,0 +1,97 @@
+#pragma once
+// The main screen: the mark on screen with its sizes, the user's personal and mail data, the mark
+// buttons, the ten shape buttons and the send button. The program starts with its load and ends
+// with its unload.
+#include "model/PersonalFields.h"
+#include "model/Records.h"
+#include "model/forms/Form.h"
+
+#include <array>
+
+class ChoiceList;
+class NumericField;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class TextField;
+class ZanTof;
+
+class HoofdScherm : public Form, public PersonalFields {
+    Q_OBJECT
+public:
+    explicit HoofdScherm(ZanTof *frame);
+
+    // Text1: 0 mark, 1 description, 2 to 12 the personal data (customer number, company, contact,
+    // address, postcode, town, telephone, fax, project description, e-mail address, mail server).
+    std::array<TextField *, 13> Text1{};
+    // Num1: 0 width, 1 height, 2 count drawn, 3 count mirrored, 4 frame timber thickness,
+    // 5 frame timber width, 6 mullion thickness, 7 transom thickness.
+    std::array<NumericField *, 8> Num1{};
+    // Combo1: 0 timber types, 1 mail method ("Standaard", "WinSock", "Outlook").
+    std::array<ChoiceList *, 2> Combo1{};
+    QCheckBox *WK2 = nullptr;
+    // Command1: 0 first, 1 previous, 2 next, 3 last, 4 delete, 5 overview, 6 new.
+    std::array<QPushButton *, 7> Command1{};
+    std::array<QPushButton *, 10> Command2{}; // the shape buttons
+    std::array<QPushButton *, 2> Command3{};  // 0 help pointer, 1 send
+
+    // The basic code of the mark last shown or given a shape, and the last shape button clicked.
+    QString CurrentBasicCode;
+    int LastShapeButton = 0;
+
+    // PersonalFields: Text1 (2) to (12).
+    QString personalField(int index) const override;
+    void setPersonalField(int index, const QString &text) override;
+
+    bool CheckRequiredFiles();
+    void LoadPersonalData();
+    void LoadTimberTypes();
+    void LoadFactoryDefaults();
+    void SavePersonalData();
+
+    void Command1_Click(int index);
+    void Command2_GotFocus(int index);
+    void Command2_Click(int index);
+    void Command3_Click(int index);
+    void Text1_LostFocus(int index);
+    void Form_KeyDown(int keyCode);
+
+    void OfferNewMark();
+    void InitFrameRecord();
+    void SaveRec();
+    void ShowFrameRecord();
+    void DeleteFrameRecord();
+    void UpdateButtonStates();
+    void ShowShapeButtons(int selected);
+    void OpenFile();
+    void MenuHelp();
+
+    // A label typed into the mark field but never looked up is put back to the mark's own label, so
+    // that storing the screen never renames a mark.
+    void KeepLookedUpLabel();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(bool &cancel) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void lookUpMark();
+    // The fields of the mark on screen other than its label go into the record.
+    void storeFieldsExceptLabel(FrameRecord &record);
+    // The save question of the shut-down and of opening a project. False when the user cancels or the save fails.
+    bool askToSaveChanges();
+    void checkWidth(bool &cancel);
+    void checkHeight(bool &cancel);
+    void checkEMail(bool &cancel);
+    // The shape window opens here on a shape click; it comes with that window.
+    void OpenShapeWindow(int index);
+    // The marks overview opens here; it comes with that window.
+    void ShowMarksOverview();
+
+    ZanTof *frame;
+    bool leavingMarkField = false;
+};
