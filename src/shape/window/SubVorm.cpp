@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/NumericField.h"
+#include "platform/widgets/Twips.h"
 #include "shape/ClearSizeEntry.h"
 #include "shape/ClearSizeLayout.h"
 #include "shape/Compartments.h"
@@ -16,10 +17,6 @@
 #include <QScreen>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
-QRect twipsRect(int left, int top, int width, int height) { return QRect(px(left), px(top), px(width), px(height)); }
-
 constexpr int WindowWidth = 8400, WindowHeight = 6780;
 constexpr int WindowTop = 575;
 const QColor Highlight(0, 200, 255);
@@ -41,15 +38,6 @@ QPixmap fillPicture()
     for (const QRect r : {QRect(4, 4, 9, 9), QRect(15, 4, 8, 9), QRect(4, 15, 9, 8), QRect(15, 15, 8, 8)}) p.drawRect(r);
     return pm;
 }
-
-// The basic shape of the variant buttons follows the mark's own code; only a mark without one
-// takes the pressed button's.
-int variantBasicShape(const FrameRecord &mark, int pressedButton)
-{
-    return mark.ShapeCode.isEmpty() ? pressedButton : ShapeCodes::basicShapeOf(mark.ShapeCode);
-}
-
-QString missingPictureMessage(const QString &code) { return ("IMG\\" + code + ".bmp").toUpper() + " niet gevonden !"; }
 }
 
 SubVorm::SubVorm(ShapeButtonSource shapeButton, QWidget *parent) : Form(parent), shapeButton(std::move(shapeButton))
@@ -162,7 +150,7 @@ int SubVorm::basicShape() const
 {
     const int pressed = shapeButton ? shapeButton() : -1;
     const FrameRecord *mark = Project().currentMark();
-    return mark ? variantBasicShape(*mark, pressed) : pressed;
+    return mark ? VariantBasicShape(*mark, pressed) : pressed;
 }
 
 void SubVorm::ShowSubShapeButtons()
@@ -184,13 +172,7 @@ void SubVorm::ShowSubShapeButtons()
 
 void SubVorm::Command1_Click(int index)
 {
-    ProjectState &state = Project();
-    FrameRecord *mark = state.currentMark();
-    const QString code = ShapeCodes::variantCode(basicShape(), index);
-    if (mark && !code.isEmpty()) {
-        if (code != mark->ShapeCode) state.NewShapePending = true;
-        mark->ShapeCode = code;
-    }
+    ChooseVariant(Project(), basicShape(), index);
     LayoutShape();
 }
 
@@ -254,7 +236,7 @@ void SubVorm::showPicture(const QString &code)
     if (!path.isEmpty() && QFileInfo(path).isFile()) picture.load(path);
     Pic1->setPicture(picture);
     // A missing or unreadable picture is told; the window goes on without it.
-    if (picture.isNull()) MsgBox(missingPictureMessage(code), MsgStyle::Critical | MsgStyle::OK, ErrorTitle);
+    if (picture.isNull()) MsgBox(ClearSizeLayout::missingPictureMessage(code), MsgStyle::Critical | MsgStyle::OK, ErrorTitle);
 }
 
 // ---- Clear sizes ----
