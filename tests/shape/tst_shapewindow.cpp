@@ -2,6 +2,7 @@
 // overall sizes, "Vakvulling" from the inputs to the mark and the drawing window's hook, the stored
 // sizes per mark, Esc, F1 and the form level.
 #include "TestSupport.h"
+#include "ShapeTestMark.h"
 #include "model/ProjectFile.h"
 #include "model/forms/Form.h"
 #include "platform/TextFile.h"
@@ -26,18 +27,7 @@ void removePicture(const QString &code)
 const QString Error = "FOUTMELDING";
 const QColor Highlight(0, 200, 255);
 
-FrameRecord frame(const QString &code, const QString &label = "A")
-{
-    FrameRecord m;
-    m.Mark = label;
-    m.ShapeCode = code;
-    m.Width = 2000;
-    m.Height = 2100;
-    m.FrameThickness = 67;
-    m.MullionThickness = 56;
-    m.TransomThickness = 44;
-    return m;
-}
+FrameRecord frame(const QString &code, const QString &label = "A") { return testMark(code, 2000, 2100, label); }
 
 QString missingPicture(const QString &code) { return "IMG\\" + code.toUpper() + ".BMP niet gevonden !"; }
 
