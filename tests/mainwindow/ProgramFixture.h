@@ -54,7 +54,7 @@ struct Program {
         s().Text1[0]->setText(label);
         s().Text1[1]->setFocus(Qt::TabFocusReason);
     }
-    // Makes a new mark through the mark field, answering Yes.
+    // Makes a new mark through the mark field, answering Yes, and gives it a width and height.
     void newMark(const QString &label, int width = 1200, int height = 1500)
     {
         dialogs.answer(MsgAnswer::Yes, "Merk \"" + label + "\" niet gevonden.\r\n\r\nWilt u een nieuw merk aanmaken ?",
@@ -62,6 +62,7 @@ struct Program {
         enterMark(label);
         s().Num1[0]->setValue(width);
         s().Num1[1]->setValue(height);
+        s().SaveRec();
     }
     QStringList marks()
     {

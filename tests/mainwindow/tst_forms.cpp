@@ -128,6 +128,20 @@ private slots:
         QCOMPARE(Form::frameWindow(), frame);
     }
 
+    void closingTheTopWindowHandsOverToTheOneBelow()
+    {
+        QPointer<TestForm> main = open("main"), shape = open("shape"), drawing = open("drawing");
+        QApplication::setActiveWindow(drawing);
+        QVERIFY(drawing->unload()); // the program closes it, as the ready button does
+        QCOMPARE(Form::activeForm(), shape.data());
+        // The window system may first activate another of our windows: that is no move of the user's.
+        QApplication::setActiveWindow(main);
+        QVERIFY(shape->isLoaded());
+        QTest::qWait(400);
+        QApplication::setActiveWindow(main); // later, it is
+        QVERIFY(!shape->isLoaded());
+    }
+
     void everyWindowReleasesItsLevelExactlyOnce()
     {
         TestForm *main = open("main");

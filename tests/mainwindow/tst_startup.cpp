@@ -222,6 +222,8 @@ private slots:
         QTest::newRow("LF lines") << QByteArray(FullPersGeg).replace("\r\n", "\n") + "2" << FullPersGeg + " 2\r\n";
         QTest::newRow("eleven lines") << FullPersGeg << FullPersGeg + "-1\r\n";
         QTest::newRow("no file") << QByteArray() << QByteArray("\r\n").repeated(11) + " 0\r\n";
+        const QByteArray cp = QByteArray(FullPersGeg).replace("De Vries", "Zo\xeb & Ren\xe9" "e") + " 2\r\n";
+        QTest::newRow("Windows-1252") << cp << cp;
     }
     void personalDataIsWrittenBackAtClose()
     {

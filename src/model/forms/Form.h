@@ -3,7 +3,9 @@
 // hooks, keeps the loaded windows in load order, and takes part in the form-level stack.
 //
 // Load is construction followed by load(); unload() runs Form_Unload and then closes and deletes
-// the window. Windows are modeless.
+// the window. Windows are modeless: a window of its own is made with the frame as its owner,
+//   auto *w = new SubVorm(Form::frameWindow()); w->load(); w->show();
+// and a window that takes part in the form-level stack calls RegisterFormLevel() in its Form_Load.
 //
 // Activation: Qt re-activates a window when a message box or file dialog over it closes, or when the
 // user comes back from another program; none of that counts. Form_Activate (and, for a registered
