@@ -12,6 +12,7 @@
 #include "platform/widgets/TextField.h"
 #include "platform/widgets/Twips.h"
 #include "shape/ShapeCodes.h"
+#include "shape/window/SubVorm.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -706,11 +707,65 @@ bool HoofdScherm::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void HoofdScherm::Command2_GotFocus(int index) { ShowShapeButtons(index); }
+void HoofdScherm::Command2_GotFocus(int index)
+{
+    FocusedShapeButton = index;
+    ShowShapeButtons(index);
+}
 
-void HoofdScherm::Command2_Click(int index) { OpenShapeWindow(index); }
+void HoofdScherm::Command2_Click(int index)
+{
+    if (index < 0 || index >= ShapeCodes::BasicShapeCount) return;
+    FocusedShapeButton = index; // a click gives the button the focus first
+    if (Num1[0]->value() == 0) {
+        MsgBox("Ongeldige breedte van het kozijn !", MsgStyle::Exclamation, ErrorTitle);
+        Num1[0]->setFocus();
+        return;
+    }
+    if (Num1[1]->value() == 0) {
+        MsgBox("Ongeldige hoogte van het kozijn !", MsgStyle::Exclamation, ErrorTitle);
+        Num1[1]->setFocus();
+        return;
+    }
+    ProjectState &s = Project();
+    if (s.MarkCount <= 0) return;
+    FrameRecord *m = s.currentMark();
+    if (!m) return;
+    KeepLookedUpLabel();
+    SaveRec();
 
-void HoofdScherm::OpenShapeWindow(int) {}
+    const QString code = ShapeCodes::basicCode(index);
+    if (m->ShapeCode.isEmpty()) {
+        CurrentBasicCode = code;
+        m->ShapeCode = code;
+    } else if (CurrentBasicCode != code) {
+        if (MsgBox("Wilt u de vorm van het kozijn wijzigen ?", MsgStyle::Question | MsgStyle::YesNo, "Zandrel tofmaar")
+            == MsgAnswer::Yes) {
+            CurrentBasicCode = code;
+            m->ShapeCode = code;
+            s.NewShapePending = true;
+            s.ShapeChanged = true;
+        } else {
+            ShowShapeButtons(LastShapeButton);
+            FocusedShapeButton = LastShapeButton;
+            Command2[LastShapeButton]->setFocus();
+        }
+    }
+    // A loose window or door has no frame; a declined change keeps the thickness of the mark's own shape.
+    if (m->ShapeCode == "K0") m->FrameThickness = 0;
+    LastShapeButton = index;
+    OpenShapeWindow(index);
+}
+
+SubVorm *HoofdScherm::shapeWindowOpen() const { return shapeWindow; }
+
+void HoofdScherm::OpenShapeWindow(int)
+{
+    // Activating this screen closes a shape window; one opened from code goes the same way.
+    if (shapeWindow) shapeWindow->unload();
+    shapeWindow = new SubVorm([this] { return FocusedShapeButton; }, frame);
+    if (shapeWindow->load()) shapeWindow->show();
+}
 
 void HoofdScherm::Command3_Click(int index)
 {

@@ -6,6 +6,7 @@
 #include "model/Records.h"
 #include "model/forms/Form.h"
 
+#include <QPointer>
 #include <array>
 
 class ChoiceList;
@@ -13,6 +14,7 @@ class NumericField;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class SubVorm;
 class TextField;
 class ZanTof;
 
@@ -38,6 +40,9 @@ public:
     // The basic code of the mark last shown or given a shape, and the last shape button clicked.
     QString CurrentBasicCode;
     int LastShapeButton = 0;
+    // The shape button that has the focus here: the shape window shows the variants of its row.
+    int FocusedShapeButton = -1;
+    SubVorm *shapeWindowOpen() const;
 
     // PersonalFields: Text1 (2) to (12).
     QString personalField(int index) const override;
@@ -87,11 +92,11 @@ private:
     void checkWidth(bool &cancel);
     void checkHeight(bool &cancel);
     void checkEMail(bool &cancel);
-    // The shape window opens here on a shape click; it comes with that window.
     void OpenShapeWindow(int index);
     // The marks overview opens here; it comes with that window.
     void ShowMarksOverview();
 
     ZanTof *frame;
+    QPointer<SubVorm> shapeWindow;
     bool leavingMarkField = false;
 };

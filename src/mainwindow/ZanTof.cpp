@@ -68,7 +68,10 @@ void ZanTof::setMainScreen(HoofdScherm *screen)
 {
     main = screen;
     screen->setParent(workspace);
-    screen->setPalette(QApplication::palette()); // not the frame's dark client area
+    // Not the frame's dark client area: the role is set on the screen itself, or it would inherit it.
+    QPalette own = screen->palette();
+    own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    screen->setPalette(own);
     screen->move(0, 0);
     resize(screen->width(), screen->height() + menuBar->sizeHint().height());
 }

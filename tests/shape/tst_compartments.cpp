@@ -1,23 +1,14 @@
 // The compartments of every shape code, against values worked out by hand from the construction
 // rules. Frame 67, mullion 56 and transom 44 differ, and every input has a value of its own, so a
 // member or input taken for another shows in the numbers.
+#include "ShapeTestMark.h"
 #include "shape/Compartments.h"
 #include "shape/ShapeCodes.h"
 
 #include <QTest>
 
 namespace {
-FrameRecord frame(const QString &code)
-{
-    FrameRecord m;
-    m.ShapeCode = code;
-    m.Width = 2000;
-    m.Height = 2400;
-    m.FrameThickness = 67;
-    m.MullionThickness = 56;
-    m.TransomThickness = 44;
-    return m;
-}
+FrameRecord frame(const QString &code) { return testMark(code, 2000, 2400); }
 
 ClearSizeSet distinctInputs()
 {

@@ -1,5 +1,6 @@
 // The clear-size layout per shape code: which inputs show, the row maxima, and the places that the
 // window and the shape pictures share.
+#include "ShapeTestMark.h"
 #include "shape/ClearSizeEntry.h"
 #include "shape/ClearSizeLayout.h"
 #include "shape/ShapeCodes.h"
@@ -10,17 +11,7 @@
 using namespace ClearSizeLayout;
 
 namespace {
-FrameRecord frame(const QString &code)
-{
-    FrameRecord m;
-    m.ShapeCode = code;
-    m.Width = 3000;
-    m.Height = 2100;
-    m.FrameThickness = 67;
-    m.MullionThickness = 56;
-    m.TransomThickness = 44;
-    return m;
-}
+FrameRecord frame(const QString &code) { return testMark(code, 3000, 2100); }
 
 QString counts(const ShapeLayout &s)
 {
