@@ -1,3 +1,4 @@
+#include "drawing/window/DrawingWindowHooks.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
 #include "platform/widgets/QtDialogs.h"
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName("ZanTof");
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
+    DrawingWindowHooks::install();
 
     auto *frame = new ZanTof;
     frame->load();
