@@ -42,8 +42,8 @@ struct Cell {
 
 using RowRefs = std::map<char, const char *>;
 
-struct Spec {
-    Spec(const char *code, QList<Cell> cells, RowRefs starts = {}, RowRefs ends = {}, int x0 = -1, int x1 = -1,
+struct Sketch {
+    Sketch(const char *code, QList<Cell> cells, RowRefs starts = {}, RowRefs ends = {}, int x0 = -1, int x1 = -1,
          bool loose = false)
         : code(code), cells(std::move(cells)), starts(std::move(starts)), ends(std::move(ends)), x0(x0), x1(x1), loose(loose)
     {
@@ -59,9 +59,9 @@ struct Spec {
 Cell band(int c0, int c1, const char *row) { return {c0, c1, row, row, Kind::Band}; }
 Cell gap(int c) { return {c, c, "F", "F", Kind::Gap}; }
 
-const QList<Spec> &specs()
+const QList<Sketch> &sketches()
 {
-    static const QList<Spec> table = {
+    static const QList<Sketch> table = {
         {"K", {{0, 0, "F", "F"}}, {}, {}, 110, 290},
         {"K;;1;S", {{0, 0, "F", "F"}, {1, 1, "F", "F"}}},
         {"K;;1;S;2", {{0, 0, "F", "F"}, {1, 1, "R0", "R0"}, {1, 1, "R1", "R1"}}},
@@ -177,17 +177,17 @@ struct Geometry {
 const char Scales[] = {'L', 'R', 'M'};
 int rowOf(char scale) { return scale == 'L' ? RowL : scale == 'R' ? RowR : RowM; }
 
-Geometry layOut(const Spec &spec, const ShapeLayout &layout)
+Geometry layOut(const Sketch &sketch, const ShapeLayout &layout)
 {
     Geometry g;
     const RowPlacement &widths = layout.rows[RowB];
     if (widths.along.isEmpty()) {
-        g.columns << Span{spec.x0, spec.x1};
+        g.columns << Span{sketch.x0, sketch.x1};
     } else {
         QList<int> centres;
         for (int left : widths.along) centres << left + InputWidth / 2;
-        g.columns = split(centres, spec.x0 >= 0 ? spec.x0 : mirroredFirst(centres),
-                          spec.x1 >= 0 ? spec.x1 : mirroredLast(centres));
+        g.columns = split(centres, sketch.x0 >= 0 ? sketch.x0 : mirroredFirst(centres),
+                          sketch.x1 >= 0 ? sketch.x1 : mirroredLast(centres));
     }
 
     // The opening ends above the width inputs; its top mirrors the first row of the height scales.
@@ -198,7 +198,7 @@ Geometry layOut(const Spec &spec, const ShapeLayout &layout)
     g.bottom = widths.along.isEmpty() ? 245 : widths.common - 10 - Member;
     bool anyTop = false;
     for (char s : Scales) {
-        if (centres[s].size() < 2 || spec.starts.count(s)) continue;
+        if (centres[s].size() < 2 || sketch.starts.count(s)) continue;
         const int t = mirroredFirst(centres[s]);
         g.top = anyTop ? std::min(g.top, t) : t;
         anyTop = true;
@@ -209,10 +209,10 @@ Geometry layOut(const Spec &spec, const ShapeLayout &layout)
     for (int pass = 0; pass < 2; ++pass) {
         for (char s : Scales) {
             if (centres[s].isEmpty() || g.rows.count(s)) continue;
-            const bool refers = spec.starts.count(s) || spec.ends.count(s);
+            const bool refers = sketch.starts.count(s) || sketch.ends.count(s);
             if (refers != (pass == 1)) continue;
-            const int start = spec.starts.count(s) ? g.rowEdge(spec.starts.at(s), true) : g.top;
-            const int end = spec.ends.count(s) ? g.rowEdge(spec.ends.at(s), false) : g.bottom;
+            const int start = sketch.starts.count(s) ? g.rowEdge(sketch.starts.at(s), true) : g.top;
+            const int end = sketch.ends.count(s) ? g.rowEdge(sketch.ends.at(s), false) : g.bottom;
             g.rows[s] = split(centres[s], start, end);
         }
     }
@@ -238,10 +238,10 @@ Geometry layOut(const Spec &spec, const ShapeLayout &layout)
     return g;
 }
 
-QPainterPath timber(const Spec &spec, const Geometry &g)
+QPainterPath timber(const Sketch &sketch, const Geometry &g)
 {
     QPainterPath path;
-    for (const Cell &c : spec.cells) {
+    for (const Cell &c : sketch.cells) {
         QPainterPath part;
         if (c.kind == Kind::Gap) {
             const QRect r = g.rect(c);
@@ -254,15 +254,15 @@ QPainterPath timber(const Spec &spec, const Geometry &g)
     return path.simplified();
 }
 
-void drawFrame(QPainter &p, const Spec &spec, const Geometry &g)
+void drawFrame(QPainter &p, const Sketch &sketch, const Geometry &g)
 {
     const QPen outline(Outline, 0);
     p.setPen(outline);
-    if (!spec.loose) {
+    if (!sketch.loose) {
         p.setBrush(Wood);
-        p.drawPath(timber(spec, g));
+        p.drawPath(timber(sketch, g));
     }
-    for (const Cell &c : spec.cells) {
+    for (const Cell &c : sketch.cells) {
         if (c.kind == Kind::Gap) continue;
         const QRect r = g.rect(c);
         p.setBrush(c.kind == Kind::Band ? Band : Glass);
@@ -274,10 +274,10 @@ void drawFrame(QPainter &p, const Spec &spec, const Geometry &g)
             p.drawRect(r);
         }
     }
-    if (spec.loose) {
+    if (sketch.loose) {
         // A sash without a frame: its own thin outline round the glass.
         p.setBrush(Qt::NoBrush);
-        p.drawRect(g.rect(spec.cells[0]).adjusted(-3, -3, 3, 3));
+        p.drawRect(g.rect(sketch.cells[0]).adjusted(-3, -3, 3, 3));
     }
 }
 
@@ -332,32 +332,32 @@ void drawDimensions(QPainter &p, const ShapeLayout &layout, const Geometry &g, c
     }
 }
 
-QImage picture(const Spec &spec, const ShapeLayout &layout, const Geometry &g)
+QImage picture(const Sketch &sketch, const ShapeLayout &layout, const Geometry &g)
 {
     QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QRect outer = spec.loose ? g.rect(spec.cells[0]).adjusted(-3, -3, 3, 3) : timber(spec, g).boundingRect().toRect();
+    const QRect outer = sketch.loose ? g.rect(sketch.cells[0]).adjusted(-3, -3, 3, 3) : timber(sketch, g).boundingRect().toRect();
     drawDimensions(p, layout, g, outer);
-    drawFrame(p, spec, g);
+    drawFrame(p, sketch, g);
     p.end();
     // Antialiasing is off, so these are all the colours there are: 8 bits a pixel hold them exactly.
     const QList<QRgb> colours{QColor(Qt::white).rgb(), Wood.rgb(), Outline.rgb(), Glass.rgb(), Band.rgb(), Dimension.rgb()};
     return image.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage icon(const Spec &spec, const Geometry &g)
+QImage icon(const Sketch &sketch, const Geometry &g)
 {
     QImage image(IconSize, IconSize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QRectF shape = timber(spec, g).boundingRect();
+    const QRectF shape = timber(sketch, g).boundingRect();
     const double scale = (IconSize - 6) / std::max(shape.width(), shape.height());
     QPainter p(&image);
     p.translate(IconSize / 2.0, IconSize / 2.0);
     p.scale(scale, scale);
     p.translate(-shape.center());
-    drawFrame(p, spec, g);
+    drawFrame(p, sketch, g);
     return image;
 }
 
@@ -384,18 +384,18 @@ int main(int argc, char **argv)
     bool ok = true;
     int written = 0;
     for (const ShapeVariant &v : ShapeCodes::all()) {
-        const Spec *spec = nullptr;
-        for (const Spec &s : specs())
-            if (v.code == QLatin1String(s.code)) spec = &s;
+        const Sketch *sketch = nullptr;
+        for (const Sketch &s : sketches())
+            if (v.code == QLatin1String(s.code)) sketch = &s;
         const ShapeLayout *layout = find(v.code);
-        if (!spec || !layout) {
+        if (!sketch || !layout) {
             QTextStream(stderr) << v.code << ": no drawing\n";
             ok = false;
             continue;
         }
         int panes = 0;
-        for (const Cell &c : spec->cells) panes += c.kind == Kind::Pane;
-        const Geometry g = layOut(*spec, *layout);
+        for (const Cell &c : sketch->cells) panes += c.kind == Kind::Pane;
+        const Geometry g = layOut(*sketch, *layout);
         if (panes != CompartmentCount(v.code)) {
             QTextStream(stderr) << v.code << ": " << panes << " panes for " << CompartmentCount(v.code) << " compartments\n";
             ok = false;
@@ -404,10 +404,10 @@ int main(int argc, char **argv)
             QTextStream(stderr) << v.code << ": " << problem << "\n";
             ok = false;
         }
-        ok = save(picture(*spec, *layout, g), folder.filePath(v.code + ".bmp"), "bmp") && ok;
+        ok = save(picture(*sketch, *layout, g), folder.filePath(v.code + ".bmp"), "bmp") && ok;
         ++written;
         if (v.i >= 0) {
-            ok = save(icon(*spec, g), folder.filePath(QString("%1%2.ico").arg(v.k).arg(v.i)), "ico") && ok;
+            ok = save(icon(*sketch, g), folder.filePath(QString("%1%2.ico").arg(v.k).arg(v.i)), "ico") && ok;
             ++written;
         }
     }
