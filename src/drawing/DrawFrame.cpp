@@ -1,5 +1,6 @@
 #include "DrawFrame.h"
 
+#include "shape/Compartments.h"
 #include "shape/ShapeCodes.h"
 
 QString frameTooLargeMessage()
@@ -33,7 +34,7 @@ bool fits(const FrameGeometry &g, qsizetype compartments)
 FrameDrawn drawShape(DrawTools &tools, FrameRecord &mark, const ShapeDrawing *shape, FrameDrawingState &frame,
                      const ShapeWidthInputs *inputs)
 {
-    if (shape && mark.Compartments.size() < shape->compartments) return FrameDrawn::TooFewCompartments;
+    if (shape && mark.Compartments.size() < CompartmentCount(shape->code)) return FrameDrawn::TooFewCompartments;
     tools.SetDrawScale(mark.Width, mark.Height);
     if (!shape) return FrameDrawn::UnknownShape;
     if (!shape->geometry) return FrameDrawn::NotDrawnYet;

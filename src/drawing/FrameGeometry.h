@@ -1,8 +1,8 @@
 #pragma once
 // The geometry of a frame per shape code: which members are drawn, in which order, where each
 // compartment's opening starts and where the sill lies, all in frame millimetres computed in int.
-// One plain function per code; a table keyed by shape code, in the order in which the drawing
-// tests the codes, names the function and the number of compartments the code places.
+// One plain function per code, in a table keyed by shape code in the order in which the drawing
+// tests the codes. How many compartments a code has is the construction's (CompartmentCount).
 #include "ShapeWidthInputs.h"
 #include "model/Records.h"
 
@@ -57,7 +57,6 @@ using ShapeGeometryFn = void (*)(const FrameInputs &, FrameGeometry &);
 
 struct ShapeDrawing {
     QString code;
-    int compartments;          // how many compartments the code places, 0 .. n - 1
     ShapeGeometryFn geometry;  // nullptr: the shape is not drawn yet
 };
 
