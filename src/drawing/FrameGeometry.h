@@ -3,7 +3,7 @@
 // compartment's opening starts and where the sill lies, all in frame millimetres computed in int.
 // One plain function per code, in a table keyed by shape code in the order in which the drawing
 // tests the codes. How many compartments a code has is the construction's (CompartmentCount).
-#include "ShapeWidthInputs.h"
+#include "shape/ShapeWidthInputs.h"
 #include "model/Records.h"
 
 #include <QList>
