@@ -1,6 +1,8 @@
 // The redraw and the clearing of one compartment of the drawing window.
 #include "TekenForm.h"
 
+#include "drawing/CompartmentFilling.h"
+
 void TekenForm::ReDrawVak()
 {
     const int i = selectedVak();
@@ -18,14 +20,7 @@ void TekenForm::ClearVak(int index)
     canvas_.state().ForeColor = Qt::black;
 
     CompartmentRecord &c = mark->Compartments[index];
-    c.FillType.clear();
-    c.FillCode.clear();
-    c.ExtraText.clear();
-    c.ScreenName.clear();
-    c.OpensInward = false;
-    c.Direction = 0;
-    c.BreastWallHeight = 0;
-    c.AppliedBars = false;
+    CompartmentFilling::clear(c);
     tools_.ClearBoxMm(c.PosX, c.PosY, c.PosX + c.ClearWidth, c.PosY + c.ClearHeight);
 }
 
