@@ -559,7 +559,7 @@ void HoofdScherm::storeFieldsExceptLabel(FrameRecord &m)
     m.CountMirrored = int16(Num1[3]->value());
     m.TimberType = Combo1[0]->text();
     // A loose window or door has no frame: its thickness stays 0 whatever the field shows.
-    m.FrameThickness = m.ShapeCode == "K0" ? int16(0) : int16(Num1[4]->value());
+    m.FrameThickness = ShapeCodes::isLoose(m.ShapeCode) ? int16(0) : int16(Num1[4]->value());
     m.FrameWidth = int16(Num1[5]->value());
     m.MullionThickness = int16(Num1[6]->value());
     m.TransomThickness = int16(Num1[7]->value());
@@ -752,7 +752,7 @@ void HoofdScherm::Command2_Click(int index)
         }
     }
     // A loose window or door has no frame; a declined change keeps the thickness of the mark's own shape.
-    if (m->ShapeCode == "K0") m->FrameThickness = 0;
+    if (ShapeCodes::isLoose(m->ShapeCode)) m->FrameThickness = 0;
     LastShapeButton = index;
     OpenShapeWindow(index);
 }
