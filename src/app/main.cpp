@@ -1,4 +1,4 @@
-#include "drawing/window/DrawingWindowHooks.h"
+#include "AppWindowOpener.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
 #include "platform/FontFaces.h"
@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtDutch);
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
-    DrawingWindowHooks::install();
+    AppWindowOpener opener;
+    ScopedWindowOpener installed(&opener);
 
     auto *frame = new ZanTof;
     frame->load();
