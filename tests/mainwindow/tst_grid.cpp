@@ -15,6 +15,19 @@ QList<GridColumn> twoColumns()
 QList<QStringList> threeRows() { return {{"A", "1"}, {"B", "22"}, {"C"}}; }
 
 QColor pixelAt(QWidget *w, QPoint p) { return w->grab().toImage().pixelColor(p); }
+
+// Three rows in a shown view.
+struct ShownGrid {
+    GridModel m{twoColumns()};
+    GridView v;
+    ShownGrid()
+    {
+        m.setRows(threeRows());
+        v.setModel(&m);
+        v.resize(300, 200);
+        v.show();
+    }
+};
 }
 
 class GridTest : public QObject {
@@ -42,12 +55,9 @@ private slots:
 
     void viewShowsTheGridAsSetUp()
     {
-        GridModel m(twoColumns());
-        m.setRows(threeRows());
-        GridView v;
-        v.setModel(&m);
-        v.resize(300, 200);
-        v.show();
+        ShownGrid g;
+        GridModel &m = g.m;
+        GridView &v = g.v;
         QVERIFY(QTest::qWaitForWindowExposed(&v));
 
         QCOMPARE(v.columnWidth(0), 120);
@@ -79,12 +89,8 @@ private slots:
 
     void aClickOnADataRowIsOnePick()
     {
-        GridModel m(twoColumns());
-        m.setRows(threeRows());
-        GridView v;
-        v.setModel(&m);
-        v.resize(300, 200);
-        v.show();
+        ShownGrid g;
+        GridView &v = g.v;
         QVERIFY(QTest::qWaitForWindowExposed(&v));
         QSignalSpy picks(&v, &GridView::rowClicked);
 
