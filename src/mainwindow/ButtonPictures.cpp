@@ -3,9 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace ButtonPictures {
-
-QPixmap send()
+QPixmap sendPicture()
 {
     QPixmap pm(36, 36);
     pm.fill(Qt::transparent);
@@ -32,7 +30,7 @@ QPixmap send()
     return pm;
 }
 
-QPixmap help()
+QPixmap helpPicture()
 {
     QPixmap pm(36, 36);
     pm.fill(Qt::transparent);
@@ -59,4 +57,33 @@ QPixmap help()
     return pm;
 }
 
+QPixmap mailLogPicture()
+{
+    QPixmap pm(36, 36);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 60, 110), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7, 3, 22, 30));
+    for (int i = 0; i < 5; ++i) {
+        const qreal y = 9 + i * 5;
+        p.setPen(QPen(QColor(220, 40, 30), 1.5));
+        p.drawLine(QPointF(10, y), QPointF(13, y)); // a tick per letter sent
+        p.setPen(QPen(QColor(40, 60, 110), 1.2));
+        p.drawLine(QPointF(15, y), QPointF(26, y));
+    }
+    return pm;
+}
+
+QPixmap closePicture()
+{
+    QPixmap pm(36, 36);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(200, 20, 20), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(9, 9), QPointF(27, 27));
+    p.drawLine(QPointF(27, 9), QPointF(9, 27));
+    return pm;
 }

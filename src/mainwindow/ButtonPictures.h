@@ -1,9 +1,8 @@
 #pragma once
-// The pictures of the main screen's help-pointer and send buttons, painted rather than read from
-// the catalogue: they belong to the program, not to the factory.
+// The pictures of the picture buttons without captions: 36 x 36, transparent around the drawing.
 #include <QPixmap>
 
-namespace ButtonPictures {
-QPixmap send();  // an envelope with an arrow
-QPixmap help();  // a pointer with a question mark
-}
+QPixmap sendPicture();     // an envelope with an arrow: send the drawings
+QPixmap helpPicture();     // a pointer with a question mark
+QPixmap mailLogPicture();  // a list of sent letters: the mail log
+QPixmap closePicture();    // a cross

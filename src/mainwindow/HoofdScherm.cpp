@@ -1,5 +1,6 @@
 #include "HoofdScherm.h"
 
+#include "forms/WindowWait.h"
 #include "model/Catalogue.h"
 #include "model/ErrorTitle.h"
 #include "model/MarkList.h"
@@ -156,7 +157,13 @@ void HoofdScherm::Command1_Click(int index)
             UpdateButtonStates();
         }
         break;
-    case OverviewButton: windowOpener().open(WindowKind::MarksOverview, this); break;
+    case OverviewButton: {
+        // The overview reports back through the project: a picked row sets CurrentMarkIndex.
+        const QPointer<Form> overview = windowOpener().open(WindowKind::MarksOverview, this);
+        WaitWhileOpen(Project().MarkOverviewOpen, overview);
+        if (overview) overview->unload();
+        break;
+    }
     case NewMark:
         Text1[MarkField]->setText(NextMarkName(Text1[MarkField]->text()));
         if (!Text1[MarkField]->text().isEmpty()) OfferNewMark();

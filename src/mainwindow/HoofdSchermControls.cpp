@@ -106,7 +106,7 @@ void HoofdScherm::buildControls()
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, k] { Command2_Click(k); });
     }
-    const QPixmap pictures[2] = {ButtonPictures::help(), ButtonPictures::send()};
+    const QPixmap pictures[2] = {helpPicture(), sendPicture()};
     for (int k = 0; k < 2; ++k) {
         auto *b = Command3[k] = new QPushButton(this);
         b->setObjectName(QString("Command3_%1").arg(k));
