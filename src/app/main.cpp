@@ -1,11 +1,10 @@
 #include "drawing/window/DrawingWindowHooks.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
+#include "platform/widgets/DutchInterface.h"
 #include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 // ZanTof runs in the current folder, which is its program folder: the catalogue files are read and
 // the personal data and projects are written there.
@@ -13,11 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZanTof");
-    // The user interface is Dutch, the buttons of Qt's own dialogs ("Ja", "Nee", "Annuleren") too.
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    QTranslator qtDutch;
-    if (qtDutch.load("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDutch);
+    useDutchInterface();
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
     DrawingWindowHooks::install();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,4 +67,17 @@ QStringList QtDialogs::openFile(const FileDialogRequest &request)
 QString QtDialogs::saveFile(const FileDialogRequest &request)
 {
     return QFileDialog::getSaveFileName(request.owner, request.title, request.initialDir, qtNameFilters(request.filter));
+}
+
+QString QtDialogs::browseFolder(const FolderBrowseRequest &request)
+{
+    // Opens on the start folder, or on the nearest folder above it that exists, else on the root.
+    QString start = request.startFolder.isEmpty() ? request.root : request.startFolder;
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString up = QFileInfo(start).absolutePath();
+        start = up == start ? QString() : up;
+    }
+    if (request.includeFiles)
+        return QFileDialog::getOpenFileName(request.owner, request.title, start);
+    return QFileDialog::getExistingDirectory(request.owner, request.title, start);
 }
