@@ -1,6 +1,7 @@
-#include "drawing/window/DrawingWindowHooks.h"
+#include "AppWindowOpener.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
+#include "platform/FontFaces.h"
 #include "platform/widgets/DutchInterface.h"
 #include "platform/widgets/QtDialogs.h"
 
@@ -12,10 +13,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZanTof");
+    mapFontFaces();
     useDutchInterface();
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
-    DrawingWindowHooks::install();
+    AppWindowOpener opener;
+    ScopedWindowOpener installed(&opener);
 
     auto *frame = new ZanTof;
     frame->load();

@@ -1,6 +1,6 @@
 #pragma once
 // The installer's wizard: welcome, target folder, Start-menu folder, ready, progress, finish.
-#include "model/forms/Form.h"
+#include "forms/Form.h"
 
 #include <QStringList>
 #include <array>
