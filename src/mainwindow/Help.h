@@ -2,7 +2,7 @@
 // The help window: one of four topics, a title and a text, with "O.K." under it. A topic call loads
 // the window when needed and fills and places it, but does not show it; the caller shows it.
 #include "HelpTopics.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
 
 class QLabel;
 class QPlainTextEdit;
