@@ -309,7 +309,8 @@ bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
     const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
     QString error;
     if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state, fields), &error)) {
-        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n" + error, MsgStyle::Critical, ErrorTitle);
+        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n\r\n" + error, MsgStyle::Critical,
+               ErrorTitle);
         return false;
     }
     MsgBox("De tekeningen zijn opgeslagen !\r\n\r\n" + fullPath, MsgStyle::Information, "Info");

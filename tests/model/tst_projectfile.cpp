@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString ErrorTitle = QStringLiteral("FOUTMELDING");
@@ -427,27 +428,62 @@ private slots:
         QVERIFY(QDir().entryList(QDir::Files).isEmpty());
     }
 
-    void failedWriteIsReportedAndKeepsTheOldFile()
+    // A save that fails says so, leaves the old file whole and no temporary file, and keeps the
+    // project dirty; for a small project and for one larger than any write buffer.
+    void failedSaveIsReportedAndKeepsTheOldFile_data()
     {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("marks");
+        QTest::addColumn<QString>("reason");
+        for (int marks : {5, 300}) { // about 1.6 KB and 100 KB
+            const QByteArray n = " " + QByteArray::number(marks);
+            QTest::newRow("file-size limit" + n) << "limit" << marks << "De schijf is vol.\r\n(File too large)";
+            QTest::newRow("read-only folder" + n)
+                << "read-only" << marks << "U heeft geen toestemming om hier te schrijven.\r\n(Operation not permitted)";
+            QTest::newRow("vanished folder" + n)
+                << "vanished" << marks << "De map bestaat niet (meer).\r\n(No such file or directory)";
+            QTest::newRow("target is a folder" + n)
+                << "folder" << marks << "Het bestand kan niet worden geschreven.\r\n(Is a directory)";
+            QTest::newRow("write EIO" + n)
+                << "write" << marks << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
+            QTest::newRow("sync EIO" + n) << "sync" << marks << "De schijf is vol.\r\n(No space left on device)";
+        }
+    }
+    void failedSaveIsReportedAndKeepsTheOldFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, marks);
+        QFETCH(QString, reason);
         TestFolder folder(false);
-        QDir().mkdir("vast");
-        folder.write("vast/project.tof", "old");
-        if (!setFolderWritable(folder.file("vast"), false)) QSKIP("cannot make a folder read-only here");
+        const QByteArray old = fileOf(SmallProjectLines);
+        if (fault == "folder")
+            QDir().mkpath("vast/project.tof/binnen");
+        else
+            folder.write("vast/project.tof", old);
+        const QString target = folder.file(fault == "vanished" ? "weg/project.tof" : "vast/project.tof");
         ScopedProject p;
         PersonalFieldsStore fields;
         fillSmallProject(p.state());
+        for (int i = 1; i < marks; ++i) p->FrameRecords << p->FrameRecords[0];
+        p->MarkCount = int16(marks);
         p->ProjectDirty = true;
         ScriptedDialogs d;
-        d.answerSave(folder.file("vast/project.tof"));
-        d.answer(MsgAnswer::OK);
-        const bool saved = SaveProject(p.state(), fields, true);
-        setFolderWritable(folder.file("vast"), true);
+        d.answerSave(target);
+        d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + target + "\r\n\r\n" + reason, ErrorTitle);
+        bool saved = true;
+        {
+            WriteFault made(fault, folder.file("vast"));
+            if (!made.active()) QSKIP("this fault cannot be made here");
+            saved = SaveProject(p.state(), fields, true);
+        }
         QVERIFY(!saved);
         VERIFY_DIALOGS(d);
-        QVERIFY(d.shown[1].prompt.startsWith("De tekeningen zijn niet opgeslagen !\r\n\r\n" + folder.file("vast/project.tof")));
         QCOMPARE(d.shown[1].style, 16);
-        QCOMPARE(d.shown[1].title, ErrorTitle);
-        QCOMPARE(folder.read("vast/project.tof"), QByteArray("old"));
+        if (fault == "folder")
+            QVERIFY(QFileInfo(folder.file("vast/project.tof/binnen")).isDir());
+        else
+            QCOMPARE(folder.read("vast/project.tof"), old);
+        QCOMPARE(QDir("vast").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("project.tof"));
         QVERIFY(p->ProjectDirty);
         QVERIFY(p->SavedFrameRecords.isEmpty());
     }
