@@ -12,6 +12,9 @@ void clear(CompartmentRecord &c)
     c.Direction = 0;
     c.BreastWallHeight = 0;
     c.AppliedBars = false;
+    // A re-filled compartment cannot show or change it in the options window: a stale flag would
+    // draw a door without sash widths and send it as toughened glass.
+    c.ToughenedGlass = false;
 }
 
 void setFillType(CompartmentRecord &c, const QString &fillType)

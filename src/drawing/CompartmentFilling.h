@@ -7,8 +7,8 @@
 
 namespace CompartmentFilling {
 
-// Empties the filling: type, code, extra text, screen, direction, breast wall and applied bars.
-// Place, size, toughened glass and the parts stay.
+// Empties the filling: type, code, extra text, screen, direction, breast wall, applied bars and
+// toughened glass. Place, size and the parts stay.
 void clear(CompartmentRecord &c);
 
 // A fill-type button ("Deur", "Raam", "Glasvak", "Paneel"): the compartment is emptied and gets

@@ -26,7 +26,7 @@ CompartmentRecord optioned(const QString &type, const QString &code)
     return c;
 }
 
-// Only place, size, toughened glass and the parts are left.
+// Only place, size and the parts are left.
 CompartmentRecord emptied(const CompartmentRecord &c)
 {
     CompartmentRecord e;
@@ -34,7 +34,6 @@ CompartmentRecord emptied(const CompartmentRecord &c)
     e.PosY = c.PosY;
     e.ClearWidth = c.ClearWidth;
     e.ClearHeight = c.ClearHeight;
-    e.ToughenedGlass = c.ToughenedGlass;
     e.Parts = c.Parts;
     return e;
 }
@@ -50,7 +49,7 @@ const FillCodeInfo &code(const QString &c)
 class TestCompartmentFilling : public QObject {
     Q_OBJECT
 private slots:
-    void clearingKeepsPlaceSizeToughenedGlassAndParts()
+    void clearingKeepsPlaceSizeAndParts()
     {
         CompartmentRecord c = optioned("DEUR", "D2");
         const CompartmentRecord before = c;
