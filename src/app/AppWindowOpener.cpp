@@ -2,6 +2,7 @@
 
 #include "drawing/window/TekenForm.h"
 #include "mainwindow/Help.h"
+#include "mainwindow/OvzMerken.h"
 #include "mainwindow/frmAbout.h"
 #include "shape/ShapeWidthInputs.h"
 
@@ -11,6 +12,7 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from)
     case WindowKind::Drawing:
         // Over the window that asks (the shape window), owned by its owner, reading its width inputs.
         return TekenForm::Show(dynamic_cast<const ShapeWidthInputs *>(from), from, from ? from->parentWidget() : nullptr);
+    case WindowKind::MarksOverview: return OvzMerken::Show(Form::frameWindow());
     case WindowKind::About: {
         // One About box: asked again, the loaded one comes forward.
         frmAbout *about = frmAbout::window();
