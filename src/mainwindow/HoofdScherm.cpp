@@ -2,7 +2,6 @@
 
 #include "forms/WindowWait.h"
 #include "model/Catalogue.h"
-#include "model/ErrorTitle.h"
 #include "model/MarkList.h"
 #include "model/PersonalData.h"
 #include "model/ProjectCommands.h"
