@@ -11,7 +11,7 @@ QString frameTooLargeMessage()
 QString FrameCaption(const FrameRecord *mark)
 {
     QString text;
-    if (mark && mark->ShapeCode == QLatin1String("K0"))
+    if (mark && ShapeCodes::isLoose(mark->ShapeCode))
         text = QStringLiteral("Los raam/deur");
     else
         text = QString::number(mark ? mark->Compartments.size() : 0) + " vaks " +

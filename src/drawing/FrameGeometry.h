@@ -1,9 +1,12 @@
 #pragma once
 // The geometry of a frame per shape code: which members are drawn, in which order, where each
 // compartment's opening starts and where the sill lies, all in frame millimetres computed in int.
-// One plain function per code, in a table keyed by shape code in the order in which the drawing
-// tests the codes. How many compartments a code has is the construction's (CompartmentCount).
-#include "ShapeWidthInputs.h"
+// One plain function per code, in a table per family keyed by shape code (one file per family).
+// Each function draws the members in their order, then places the compartments by index. Sizes of
+// members come from particular compartments (a mullion may end at the clear height of its
+// neighbour); that is the shape's rule, not a slip. How many compartments a code has is the
+// construction's (CompartmentCount).
+#include "shape/ShapeWidthInputs.h"
 #include "model/Records.h"
 
 #include <QList>
@@ -61,8 +64,12 @@ struct ShapeDrawing {
 };
 
 namespace FrameShapes {
-// Every shape code, in the order in which the drawing tests them.
+// Every shape code that a family draws, in the order of the shape-code table.
 const QList<ShapeDrawing> &table();
+// The families, one file each.
+const QList<ShapeDrawing> &rectangular(); // mullions, transoms, the loose window or door
+const QList<ShapeDrawing> &others();      // a full-height mullion with a shorter one and transoms
+const QList<ShapeDrawing> &stepped();     // left, middle and right stepped frames
 // The row of a code (exact, case-sensitive), or nullptr.
 const ShapeDrawing *find(const QString &code);
 }

@@ -43,10 +43,9 @@ int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSi
 {
     if (row < 0 || row >= ClearSizeLayout::RowCount) return 0;
     int maximum = clearSizeMax[row];
-    if (row != ClearSizeLayout::RowL) return maximum;
-    if (code == "M;2" || code == "M;4") maximum -= inputs.Right[0];
-    else if (code == "M;5") maximum -= inputs.Right[0] + inputs.Right[1];
-    else if (code == "K;;1;D;S1;S3;D1;D4") maximum -= inputs.Right[2];
+    const ClearSizeLayout::ShapeLayout *layout = ClearSizeLayout::find(code);
+    if (row != ClearSizeLayout::RowL || !layout) return maximum;
+    for (int i : layout->rowLLessRight) maximum -= inputs.Right[i];
     return maximum;
 }
 

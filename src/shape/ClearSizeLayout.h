@@ -36,6 +36,7 @@ struct ShapeLayout {
     std::array<RowPlacement, RowCount> rows;
     std::array<MaxFormula, RowCount> maxima;
     QPoint widthText, heightText; // where the overall width (upright) and height (sideways) start
+    QList<int> rowLLessRight;         // R inputs taken off row L's maximum at "Vakvulling"
     bool upperSectionWhenNew = false; // a new shape starts with UpperSectionHeight 1
 
     int shown(int row) const { return int(rows[row].along.size()); }

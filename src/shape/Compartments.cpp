@@ -1,5 +1,7 @@
 #include "Compartments.h"
 
+#include "ShapeCodes.h"
+
 #include <QList>
 
 #include <functional>
@@ -178,7 +180,7 @@ const QList<CodeRule> &rules()
              return Plan{{{s.B(0), s.L(0)}, {s.B(0), s.L(1)}, {s.B(1), s.L(0) + s.Tr + s.L(1)}, {s.B(2), s.R(0)},
                           {s.B(0) + s.Mu + s.B(1), s.L(2)}, {s.B(2), s.R(1)}}};
          }},
-        {"K0", 1, [](const Sizes &s) { return Plan{{{s.W, s.H}}}; }},
+        {ShapeCodes::LooseCode, 1, [](const Sizes &s) { return Plan{{{s.W, s.H}}}; }},
     };
     return table;
 }

@@ -13,7 +13,7 @@ const QList<BasicShape> &ShapeCodes::basicShapes()
         {6, "RMM", "RECHTS MELKMEISJE." + more, "R;1", 9},
         {7, "Kozijn1h", "RECHTHOEK KOZIJN + 1 DORPEL." + more, "K;;1;D", 3},
         {8, "Kozijn5h", "Overige vormen." + more, "K;;1;S;D1;D2;S2", 4},
-        {9, "LosRD", "Losse ramen of deuren (zonder kozijn)", "K0", 0},
+        {9, "LosRD", "Losse ramen of deuren (zonder kozijn)", LooseCode, 0},
     };
     return table;
 }
@@ -34,10 +34,12 @@ const QList<ShapeVariant> &ShapeCodes::all()
         {7, 0, "K;;1;D"}, {7, 1, "K;;1;D;S1;S3"}, {7, 2, "K;;1;D;S1;S3;D1;D4"},
         {8, 0, "K;;1;S;D1;D2;S2"}, {8, 1, "K;;1;S;D1;S1;D2;S1"}, {8, 2, "K;;1;S;D1;D2;S2;D5"},
         {8, 3, "K;;1;S;D1;D2;S1;D1"},
-        {9, -1, "K0"},
+        {9, -1, LooseCode},
     };
     return table;
 }
+
+bool ShapeCodes::isLoose(const QString &code) { return code == QLatin1String(LooseCode); }
 
 bool ShapeCodes::isShapeCode(const QString &code) { return basicShapeOf(code) >= 0; }
 

@@ -21,6 +21,9 @@ struct ShapeVariant {
 namespace ShapeCodes {
 constexpr int BasicShapeCount = 10;
 constexpr int MaxVariants = 9;
+// The loose window or door: no frame, so no frame thickness, and a caption of its own.
+inline constexpr char LooseCode[] = "K0";
+bool isLoose(const QString &code);
 
 const QList<BasicShape> &basicShapes();
 const QList<ShapeVariant> &all(); // 43 rows, in button order

@@ -2,7 +2,7 @@
 // filled, the ready button closing both; the form levels along the way.
 #include "../shape/ShapeTestMark.h"
 #include "TestSupport.h"
-#include "drawing/window/DrawingWindowHooks.h"
+#include "app/AppWindowOpener.h"
 #include "drawing/window/TekenForm.h"
 #include "platform/widgets/NumericField.h"
 #include "shape/window/SubVorm.h"
@@ -36,7 +36,7 @@ private slots:
         project = std::make_unique<ScopedProject>();
         folder = std::make_unique<TestFolder>();
         dialogs = std::make_unique<ScriptedDialogs>();
-        DrawingWindowHooks::install();
+        installed = std::make_unique<ScopedWindowOpener>(&windows);
     }
     void cleanup()
     {
@@ -45,7 +45,7 @@ private slots:
         for (const QPointer<Form> &f : left)
             if (f) delete f.data();
         settle();
-        SubVorm::setDrawingWindowOpener({});
+        installed.reset();
         dialogs.reset();
         folder.reset();
         project.reset();
@@ -54,6 +54,8 @@ private slots:
     void vakvullingOpensTheDrawingAndReadyClosesBoth();
 
 private:
+    AppWindowOpener windows;
+    std::unique_ptr<ScopedWindowOpener> installed;
     std::unique_ptr<ScopedProject> project;
     std::unique_ptr<TestFolder> folder;
     std::unique_ptr<ScriptedDialogs> dialogs;
