@@ -1,6 +1,7 @@
-#include "drawing/window/DrawingWindowHooks.h"
+#include "AppWindowOpener.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
+#include "platform/FontFaces.h"
 #include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZanTof");
+    mapFontFaces();
     // The user interface is Dutch, the buttons of Qt's own dialogs ("Ja", "Nee", "Annuleren") too.
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QTranslator qtDutch;
@@ -20,7 +22,8 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtDutch);
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
-    DrawingWindowHooks::install();
+    AppWindowOpener opener;
+    ScopedWindowOpener installed(&opener);
 
     auto *frame = new ZanTof;
     frame->load();

@@ -4,7 +4,7 @@
 // after clearing the canvas and before restoring the fillings.
 #include "DrawTools.h"
 #include "FrameGeometry.h"
-#include "ShapeWidthInputs.h"
+#include "shape/ShapeWidthInputs.h"
 #include "model/ProjectState.h"
 
 #include <QString>

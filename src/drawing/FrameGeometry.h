@@ -6,7 +6,7 @@
 // members come from particular compartments (a mullion may end at the clear height of its
 // neighbour); that is the shape's rule, not a slip. How many compartments a code has is the
 // construction's (CompartmentCount).
-#include "ShapeWidthInputs.h"
+#include "shape/ShapeWidthInputs.h"
 #include "model/Records.h"
 
 #include <QList>

@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -376,25 +375,7 @@ void HoofdScherm::Form_Unload(bool &cancel)
 
 void HoofdScherm::Form_Activate() { UpdateButtonStates(); }
 
-void HoofdScherm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape) {
-        Form_KeyDown(event->key() == Qt::Key_F1 ? 112 : 27);
-        return;
-    }
-    Form::keyPressEvent(event);
-}
-
-void HoofdScherm::Form_KeyDown(int keyCode)
-{
-    if (keyCode == 112) MenuHelp();
-    if (keyCode == 27) unload();
-}
-
-void HoofdScherm::MenuHelp()
-{
-    // The help window comes with its own window; until then F1 and the menu's help item do nothing.
-}
+void HoofdScherm::MenuHelp() { windowOpener().showHelp(HelpTopic::Main, this); }
 
 // ---- Field checks ----
 
@@ -458,7 +439,7 @@ void HoofdScherm::Command1_Click(int index)
             UpdateButtonStates();
         }
         break;
-    case 5: ShowMarksOverview(); break;
+    case 5: windowOpener().open(WindowKind::MarksOverview, this); break;
     case 6:
         Text1[0]->setText(NextMarkName(Text1[0]->text()));
         if (!Text1[0]->text().isEmpty()) OfferNewMark();
@@ -467,8 +448,6 @@ void HoofdScherm::Command1_Click(int index)
     }
     ShowFrameRecord();
 }
-
-void HoofdScherm::ShowMarksOverview() {}
 
 void HoofdScherm::Text1_LostFocus(int index)
 {

@@ -4,7 +4,7 @@
 // with its unload.
 #include "model/PersonalFields.h"
 #include "model/Records.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
 
 #include <QPointer>
 #include <array>
@@ -59,7 +59,6 @@ public:
     void Command2_Click(int index);
     void Command3_Click(int index);
     void Text1_LostFocus(int index);
-    void Form_KeyDown(int keyCode);
 
     void OfferNewMark();
     void InitFrameRecord();
@@ -79,7 +78,8 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload(bool &cancel) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    std::optional<HelpTopic> helpTopic() const override { return HelpTopic::Main; }
+    bool unloadsOnEscape() const override { return true; }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -93,8 +93,6 @@ private:
     void checkHeight(bool &cancel);
     void checkEMail(bool &cancel);
     void OpenShapeWindow(int index);
-    // The marks overview opens here; it comes with that window.
-    void ShowMarksOverview();
 
     ZanTof *frame;
     QPointer<SubVorm> shapeWindow;

@@ -114,10 +114,7 @@ void ZanTof::QVHelp_Click()
     if (main) main->MenuHelp();
 }
 
-void ZanTof::About_Click()
-{
-    // The About box comes with its own window.
-}
+void ZanTof::About_Click() { windowOpener().open(WindowKind::About, this); }
 
 void ZanTof::Send_Click()
 {
@@ -143,10 +140,8 @@ void ZanTof::Send_Click()
                MsgStyle::Exclamation, "FOUTMELDING");
         return;
     }
-    ShowSendWindow();
+    windowOpener().open(WindowKind::Send, this);
 }
-
-void ZanTof::ShowSendWindow() {}
 
 void ZanTof::Form_Unload(bool &cancel)
 {

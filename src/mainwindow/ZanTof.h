@@ -2,7 +2,7 @@
 // The frame window: the program's outer window with the menu. It holds the main screen and has no
 // start-up or shut-down work of its own; closing it closes the main screen, whose shut-down ends
 // the program or keeps both open.
-#include "model/forms/Form.h"
+#include "forms/Form.h"
 
 class HoofdScherm;
 class QAction;
@@ -48,8 +48,6 @@ protected:
 
 private:
     void saveFromMenu(bool saveAs);
-    // The send window takes over here; it comes with the quotation mail.
-    void ShowSendWindow();
 
     QWidget *workspace = nullptr;
     HoofdScherm *main = nullptr;

@@ -299,7 +299,9 @@ bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
         FileDialogRequest request;
         request.filter = QStringList{"Zandrel Tofmaar bestand (*.tof)", "*.tof"};
         request.initialDir = QDir::currentPath();
-        state.ProjectFileName = dialogs().saveFile(request);
+        request.defaultSuffix = "tof";
+        // A name typed without an extension would be hidden by the open dialog's filter.
+        state.ProjectFileName = withDefaultSuffix(dialogs().saveFile(request), request.defaultSuffix);
         if (state.ProjectFileName.isEmpty()) return false;
     } else {
         state.ProjectFileName = DateStampedName(".TOF");

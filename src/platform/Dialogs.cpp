@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -62,4 +63,12 @@ QString qtNameFilters(const QStringList &pairs)
         filters << description + " (" + patterns.join(' ') + ")";
     }
     return filters.join(";;");
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    if (path.isEmpty() || suffix.isEmpty()) return path;
+    const QFileInfo info(path);
+    if (!info.suffix().isEmpty()) return path;
+    return path.endsWith(u'.') ? path + suffix : path + u'.' + suffix;
 }

@@ -24,6 +24,8 @@ struct FileDialogRequest {
     QStringList filter;
     QString title;
     bool multiSelect = false;
+    // Save dialog: the extension (without ".") that a name typed without one gets.
+    QString defaultSuffix;
 };
 
 class DialogService {
@@ -44,6 +46,9 @@ DialogService &dialogs();
 
 int MsgBox(const QString &prompt, int style = 0, const QString &title = QString());
 QString InputBox(const QString &prompt, const QString &title = QString(), const QString &defaultText = QString());
+
+// The path with ".suffix" added when its file name has no extension; "" stays "".
+QString withDefaultSuffix(const QString &path, const QString &suffix);
 
 // Qt name-filter text for description/pattern pairs; a pattern matches lower and upper case.
 QString qtNameFilters(const QStringList &pairs);

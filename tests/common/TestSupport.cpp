@@ -1,10 +1,15 @@
 #include "TestSupport.h"
 
+#include "platform/FontFaces.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+
+// Windows in tests see the same faces as in the program.
+Q_COREAPP_STARTUP_FUNCTION(mapFontFaces)
 
 namespace {
 void copyTree(const QString &from, const QString &to)

@@ -2,7 +2,7 @@
 // For the tests that go from the shape window into the drawing window: a fresh project, a scratch
 // program folder and scripted dialogs per test, and every window left over closed afterwards.
 #include "TestSupport.h"
-#include "drawing/window/DrawingWindowHooks.h"
+#include "app/AppWindowOpener.h"
 #include "drawing/window/TekenForm.h"
 #include "model/ProjectState.h"
 #include "shape/window/SubVorm.h"
@@ -26,7 +26,7 @@ struct WindowFixture {
         project = std::make_unique<ScopedProject>();
         folder = std::make_unique<TestFolder>();
         dialogs = std::make_unique<ScriptedDialogs>();
-        DrawingWindowHooks::install();
+        installed = std::make_unique<ScopedWindowOpener>(&windows);
     }
     void cleanup()
     {
@@ -35,12 +35,14 @@ struct WindowFixture {
         for (const QPointer<Form> &f : left)
             if (f) delete f.data();
         settle();
-        SubVorm::setDrawingWindowOpener({});
+        installed.reset();
         dialogs.reset();
         folder.reset();
         project.reset();
     }
 
+    AppWindowOpener windows;
+    std::unique_ptr<ScopedWindowOpener> installed;
     std::unique_ptr<ScopedProject> project;
     std::unique_ptr<TestFolder> folder;
     std::unique_ptr<ScriptedDialogs> dialogs;

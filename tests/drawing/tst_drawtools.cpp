@@ -1,7 +1,7 @@
 // The drawing tools on a recording canvas: scale and centring, the mapping with halves to even,
 // the pen and fill state each primitive leaves, the label font, the marker and the hit test.
 #include "drawing/DrawTools.h"
-#include "drawing/ShapeWidthInputs.h"
+#include "shape/ShapeWidthInputs.h"
 #include "platform/RecordingCanvas.h"
 
 #include <QTest>

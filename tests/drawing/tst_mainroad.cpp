@@ -2,7 +2,7 @@
 // "Vakvulling" opens the drawing window, every compartment is filled, "O.K." closes the drawing
 // and shape windows, "Opslaan" saves, and a fresh start loads the marks back as entered.
 #include "../mainwindow/ProgramFixture.h"
-#include "drawing/window/DrawingWindowHooks.h"
+#include "app/AppWindowOpener.h"
 #include "drawing/window/TekenForm.h"
 #include "shape/window/SubVorm.h"
 
@@ -27,7 +27,8 @@ private slots:
 void TestMainRoad::newMarkToSavedProjectAndBack()
 {
     TestFolder folder;
-    DrawingWindowHooks::install();
+    AppWindowOpener windows;
+    ScopedWindowOpener installed(&windows);
     QString saved;
     {
         setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 30)));
@@ -100,7 +101,6 @@ void TestMainRoad::newMarkToSavedProjectAndBack()
     QCOMPARE(c1.PosX, int16(923));
     QCOMPARE(c1.PosY, int16(67));
     VERIFY_DIALOGS(q.dialogs);
-    SubVorm::setDrawingWindowOpener({});
 }
 
 QTEST_MAIN(TestMainRoad)

@@ -4,7 +4,8 @@
 #include "DrawingFixtures.h"
 #include "TestSupport.h"
 #include "drawing/window/TekenForm.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
+#include "forms/RecordingWindowOpener.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
 #include "platform/widgets/TextField.h"
@@ -93,8 +94,8 @@ private:
     std::unique_ptr<ScopedProject> project;
     std::unique_ptr<TestFolder> folder;
     std::unique_ptr<ScriptedDialogs> dialogs;
-    QList<TekenForm *> optionsOpened;
-    int helpShown = 0;
+    std::unique_ptr<RecordingWindowOpener> opener;
+    QList<Form *> optionsOpened() const { return opener->openedFrom(WindowKind::Options); }
 };
 
 void TestTekenForm::init()
@@ -102,10 +103,7 @@ void TestTekenForm::init()
     project = std::make_unique<ScopedProject>();
     folder = std::make_unique<TestFolder>();
     dialogs = std::make_unique<ScriptedDialogs>();
-    optionsOpened.clear();
-    helpShown = 0;
-    TekenForm::setOptionsWindowOpener([this](TekenForm *f) { optionsOpened << f; });
-    TekenForm::setHelpOpener([this](TekenForm *) { ++helpShown; });
+    opener = std::make_unique<RecordingWindowOpener>();
 }
 
 void TestTekenForm::cleanup()
@@ -115,8 +113,7 @@ void TestTekenForm::cleanup()
     for (const QPointer<Form> &f : left)
         if (f) delete f.data();
     settle();
-    TekenForm::setOptionsWindowOpener({});
-    TekenForm::setHelpOpener({});
+    opener.reset();
     dialogs.reset();
     folder.reset();
     project.reset();
@@ -332,7 +329,7 @@ void TestTekenForm::noValidCompartmentNumberDoesNothing()
         f->Command2[0]->click();
         f->Command2[17]->click();
         QCOMPARE(Project().FrameRecords[0], before);
-        QVERIFY(optionsOpened.isEmpty());
+        QVERIFY(optionsOpened().isEmpty());
         for (QFrame *box : {f->PicDeur, f->PicRaam, f->PicPaneel}) QVERIFY(box->isHidden());
     }
     QVERIFY(f->isLoaded());
@@ -395,7 +392,7 @@ void TestTekenForm::fillTypeButtons()
     if (parts == 1) QCOMPARE(r.Parts[0], CompartmentPartRecord{});
     const QList<QFrame *> boxes = {f->PicDeur, f->PicRaam, f->PicPaneel};
     for (int k = 0; k < 3; ++k) QCOMPARE(boxes[k]->isVisible(), k == box);
-    QCOMPARE(optionsOpened.size(), options ? 1 : 0);
+    QCOMPARE(optionsOpened().size(), options ? 1 : 0);
     QCOMPARE(f->Shape1->isShown(), !options); // "Glasvak" hides the marker
 
     // The opening is wiped: compartment 1 lies at pixels 139..269 x 32..144; its inside is white.
@@ -469,12 +466,12 @@ void TestTekenForm::fillCodeButtons()
     QCOMPARE(r.Direction, int16(direction));
     for (QFrame *box : {f->PicDeur, f->PicRaam, f->PicPaneel}) QVERIFY(box->isHidden());
     if (type == "PANEEL") {
-        QVERIFY(optionsOpened.isEmpty());
+        QVERIFY(optionsOpened().isEmpty());
         QCOMPARE(f->Num1->value(), 3); // moves on to the next compartment and marks it
         QVERIFY(f->Shape1->isShown());
         QCOMPARE(f->Shape1->placed(), marker(4260, 503, 1960, 1680));
     } else {
-        QCOMPARE(optionsOpened, QList<TekenForm *>{f});
+        QCOMPARE(optionsOpened(), QList<Form *>{f});
         QCOMPARE(f->Num1->value(), 2);
         QVERIFY(!f->Shape1->isShown());
     }
@@ -554,7 +551,7 @@ void TestTekenForm::terugInACodeBoxOnlyHidesIt()
     QCOMPARE(r.Compartments[0].FillType, QString("DEUR"));
     QCOMPARE(r.Compartments[2].FillType, QString("PANEEL"));
     QCOMPARE(r.Compartments[2].FillCode, QString());
-    QVERIFY(optionsOpened.isEmpty());
+    QVERIFY(optionsOpened().isEmpty());
 }
 
 void TestTekenForm::wissenClearsTheCompartment()
@@ -657,7 +654,7 @@ void TestTekenForm::noCurrentMark()
     f->Combo1[2]->setListIndex(1);
     QTest::mouseClick(f->Pic1, Qt::LeftButton, {}, QPoint(200, 200));
     QCOMPARE(Project().FrameRecords[0], oneVak());
-    QVERIFY(optionsOpened.isEmpty());
+    QVERIFY(optionsOpened().isEmpty());
     f->Command3->click(); // nothing to check: the window closes
     QVERIFY(!f->isLoaded());
     QCOMPARE(Project().FrameRecords[0], oneVak());
@@ -725,7 +722,7 @@ void TestTekenForm::formLevelsEscAndHelp()
     QCOMPARE(Project().FormLevel, int16(2));
 
     QTest::keyClick(f, Qt::Key_F1);
-    QCOMPARE(helpShown, 1);
+    QCOMPARE(opener->helpTopics(), QList<HelpTopic>{HelpTopic::Drawing});
     QVERIFY(f->isLoaded());
 
     f->Text1->setText("Esc bewaart");

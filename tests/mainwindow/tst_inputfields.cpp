@@ -5,6 +5,7 @@
 #include "platform/widgets/TextField.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -26,6 +27,15 @@ struct Window {
     TextField *text;
     QLineEdit *other;
 };
+
+// Types any character, as a keyboard layout or an input method would deliver it.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
 }
 
 class TestInputFields : public QObject {
@@ -62,6 +72,42 @@ private slots:
         w.number->setFocus();
         QTest::keyClicks(w.number, "12345x");
         QCOMPARE(w.number->text(), QString("1234"));
+    }
+
+    void aNumberFieldTakesDigitsOnly()
+    {
+        // typed, shown: a "." or "," would be taken as a group separator by a locale-aware field
+        const QList<std::pair<QString, QString>> cases{
+            {"12ab-3.5", "1235"}, {"1.5", "15"}, {".", ""}, {"7,0", "70"}, {"-4", "4"}, {"1 2", "12"},
+        };
+        for (const auto &[typed, shown] : cases) {
+            Window w;
+            w.number->setFocus();
+            QTest::keyClicks(w.number, typed);
+            QCOMPARE(w.number->text(), shown);
+            QCOMPARE(w.number->refusalNotice(), QString()); // only a text field speaks of characters
+        }
+    }
+
+    void aCharacterTheFilesCannotHoldIsRefusedAtTheField()
+    {
+        Window w;
+        w.text->setFocus();
+        QTest::keyClicks(w.text, "Za");
+        QCOMPARE(w.text->refusalNotice(), QString());
+
+        QApplication::clipboard()->setText(QString::fromUtf8("\u0142\u00f3d\u017a")); // "łódź" pasted
+        w.text->paste();
+        QCOMPARE(w.text->text(), QString("Za"));
+        QVERIFY(w.text->refusalNotice().contains(QString::fromUtf8("\u0142")));
+
+        typeText(w.text, QString::fromUtf8("\u0142")); // typed
+        QCOMPARE(w.text->text(), QString("Za"));
+
+        // What Windows-1252 holds is taken as typed: accents, the euro sign, a question mark.
+        const QString held = QString::fromUtf8("\u00e9\u20ac\u00eb?");
+        typeText(w.text, held);
+        QCOMPARE(w.text->text(), "Za" + held);
     }
 
     void aValueBelowTheMinimumIsRaisedWhenTheFieldIsLeft()

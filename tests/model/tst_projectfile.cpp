@@ -365,6 +365,36 @@ private slots:
         QVERIFY(!p->ProjectDirty);
     }
 
+    void aSaveAsNameWithoutExtensionGetsTofSoThatOpenFindsIt()
+    {
+        // typed name, file written
+        const QList<std::pair<QString, QString>> cases{
+            {"saveas_test", "saveas_test.tof"},
+            {"saveas_test.", "saveas_test.tof"},
+            {"kozijnen.TOF", "kozijnen.TOF"},
+            {"kozijnen.Tof", "kozijnen.Tof"},
+            {"versie 2.tof", "versie 2.tof"},
+        };
+        for (const auto &[typed, written] : cases) {
+            TestFolder folder(false);
+            ScopedProject p;
+            PersonalFieldsStore fields;
+            fillSmallProject(p.state());
+            ScriptedDialogs d;
+            d.answerSave(folder.file(typed));
+            d.answer(MsgAnswer::OK, "De tekeningen zijn opgeslagen !\r\n\r\n" + folder.file(written), "Info");
+            QVERIFY(SaveProject(p.state(), fields, true));
+            VERIFY_DIALOGS(d);
+            QCOMPARE(d.shown[0].request.defaultSuffix, QString("tof"));
+            QCOMPARE(QDir().entryList(QDir::Files), QStringList{written});
+            QCOMPARE(p->ProjectFileName, folder.file(written));
+            // The open dialog's own filter shows it.
+            const QStringList patterns = qtNameFilters({"Zandrel Tofmaar bestand (*.tof)", "*.tof"})
+                                             .section('(', 1).chopped(1).split(' ');
+            QVERIFY2(QDir::match(patterns, written), qPrintable(written));
+        }
+    }
+
     void cancelledSaveAsDoesNothing()
     {
         TestFolder folder(false);

@@ -1,10 +1,11 @@
 // The shape window on screen: its variant buttons, the inputs per code on the picture, the printed
-// overall sizes, "Vakvulling" from the inputs to the mark and the drawing window's hook, the stored
+// overall sizes, "Vakvulling" from the inputs to the mark and the request for the drawing window, the stored
 // sizes per mark, Esc, F1 and the form level.
 #include "TestSupport.h"
 #include "ShapeTestMark.h"
 #include "model/ProjectFile.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
+#include "forms/RecordingWindowOpener.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/NumericField.h"
 #include "shape/ShapeCodes.h"
@@ -119,7 +120,7 @@ private slots:
     void failedRowStopsWithItsMessage();
     void sizesPerMarkSurviveSwitchingAndSaving();
     void escapeClosesAndKeepsEverything();
-    void helpKeyCallsItsHookOnly();
+    void helpKeyAsksForItsTopicOnly();
     void formLevelAndLabelFonts();
     void widthInputsForTheDrawing();
     void screenshots();
@@ -132,7 +133,8 @@ private:
     std::unique_ptr<TestFolder> folder;
     std::unique_ptr<ScopedProject> project;
     std::unique_ptr<ScriptedDialogs> dialogs;
-    QList<SubVorm *> drawingCalls;
+    std::unique_ptr<RecordingWindowOpener> opener;
+    QList<Form *> drawingCalls() const { return opener->openedFrom(WindowKind::Drawing); }
 };
 
 void TestShapeWindow::init()
@@ -140,9 +142,7 @@ void TestShapeWindow::init()
     folder = std::make_unique<TestFolder>();
     project = std::make_unique<ScopedProject>();
     dialogs = std::make_unique<ScriptedDialogs>();
-    drawingCalls.clear();
-    SubVorm::setDrawingWindowOpener([this](SubVorm *w) { drawingCalls << w; });
-    SubVorm::setHelpOpener({});
+    opener = std::make_unique<RecordingWindowOpener>();
 }
 
 void TestShapeWindow::cleanup()
@@ -152,7 +152,7 @@ void TestShapeWindow::cleanup()
     for (const QPointer<Form> &f : left)
         if (f) f->unload();
     settle();
-    SubVorm::setDrawingWindowOpener({});
+    opener.reset();
     dialogs.reset();
     project.reset();
     folder.reset();
@@ -389,7 +389,7 @@ void TestShapeWindow::unknownCodeBuildsNothing()
     w->Command2_Click();
     QVERIFY(Project().currentMark()->Compartments.isEmpty());
     QVERIFY(!Project().currentMark()->ClearSizes);
-    QVERIFY(drawingCalls.isEmpty());
+    QVERIFY(drawingCalls().isEmpty());
     VERIFY_DIALOGS(*dialogs);
 }
 
@@ -414,17 +414,17 @@ void TestShapeWindow::newMarkBuildsCopiesAndOpensTheDrawing()
     QCOMPARE(Project().ClearHeightsLeft, (std::array<int16, 4>{}));
     QVERIFY(m.ClearSizes);
     QCOMPARE(m.ClearSizes->Widths, (std::array<int16, 5>{800, 1010, 0, 0, 0}));
-    QCOMPARE(drawingCalls, QList<SubVorm *>{w});
+    QCOMPARE(drawingCalls(), QList<Form *>{w});
     QVERIFY(Project().NewShapePending); // the drawing starts from its own defaults
     QVERIFY(w->isLoaded());
 
-    // Without a drawing window "Vakvulling" ends after the sizes are kept.
-    SubVorm::setDrawingWindowOpener({});
+    // When no drawing window opens, "Vakvulling" ends after the sizes are kept.
     w->B[0]->setValue(900);
     w->B[1]->clearValue();
     w->Command2_Click();
     QCOMPARE(Project().ClearWidths[1], int16(910));
-    QCOMPARE(drawingCalls.size(), 1);
+    QCOMPARE(drawingCalls().size(), 2);
+    QVERIFY(w->isLoaded());
     VERIFY_DIALOGS(*dialogs);
 }
 
@@ -466,7 +466,7 @@ void TestShapeWindow::existingMarkKeepsItsFillings()
     QCOMPARE(after.Compartments[2].ClearHeight, int16(1200));
     QCOMPARE(Project().ClearWidths, (std::array<int16, 5>{500, 700, 554, 0, 0}));
     QVERIFY(!Project().NewShapePending);
-    QCOMPARE(drawingCalls.size(), 1);
+    QCOMPARE(drawingCalls().size(), 1);
     VERIFY_DIALOGS(*dialogs);
 }
 
@@ -508,7 +508,7 @@ void TestShapeWindow::rowZeroLessTheRightColumnAtEveryPress()
     w->Command2_Click();
     QCOMPARE(inputTexts(*w), QString("1200,,, | 584,585,585,, | 500,300,561,561,, | ,"));
     QVERIFY(Project().currentMark()->Compartments.isEmpty());
-    QVERIFY(drawingCalls.isEmpty());
+    QVERIFY(drawingCalls().isEmpty());
 
     w->L[0]->clearValue();
     for (int press = 0; press < 3; ++press) {
@@ -523,7 +523,7 @@ void TestShapeWindow::rowZeroLessTheRightColumnAtEveryPress()
     QCOMPARE(m.Compartments[0].ClearHeight, int16(300));
     QCOMPARE(m.Compartments[2].ClearWidth, int16(585));
     QCOMPARE(m.Compartments[2].ClearHeight, int16(1122)); // 2100 - 134 - 44 - 300 - 500
-    QCOMPARE(drawingCalls.size(), 3);
+    QCOMPARE(drawingCalls().size(), 3);
     VERIFY_DIALOGS(*dialogs);
 }
 
@@ -544,7 +544,7 @@ void TestShapeWindow::failedRowStopsWithItsMessage()
     QVERIFY(Project().currentMark()->Compartments.isEmpty());
     QVERIFY(!Project().currentMark()->ClearSizes);
     QCOMPARE(Project().ClearHeightsRight, (std::array<int16, 6>{}));
-    QVERIFY(drawingCalls.isEmpty());
+    QVERIFY(drawingCalls().isEmpty());
     QVERIFY(w->isLoaded());
     VERIFY_DIALOGS(*dialogs);
 }
@@ -625,19 +625,16 @@ void TestShapeWindow::escapeClosesAndKeepsEverything()
     VERIFY_DIALOGS(*dialogs);
 }
 
-void TestShapeWindow::helpKeyCallsItsHookOnly()
+void TestShapeWindow::helpKeyAsksForItsTopicOnly()
 {
     openProject({frame("K;;1;S")}, 0, true);
     SubVorm *w = openWindow(1);
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(w, &f1); // no help window yet: nothing happens
+    QApplication::sendEvent(w->B[0], &f1); // from an input, too
+    QCOMPARE(opener->helpTopics(), QList<HelpTopic>{HelpTopic::Shape});
+    QCOMPARE(opener->help[0].from.data(), w);
+    QVERIFY(opener->opened.isEmpty());
     QVERIFY(w->isLoaded());
-    QList<SubVorm *> calls;
-    SubVorm::setHelpOpener([&](SubVorm *from) { calls << from; });
-    QApplication::sendEvent(w->B[0], &f1);
-    QCOMPARE(calls, QList<SubVorm *>{w});
-    QVERIFY(w->isLoaded());
-    SubVorm::setHelpOpener({});
     VERIFY_DIALOGS(*dialogs);
 }
 
@@ -647,10 +644,11 @@ void TestShapeWindow::formLevelAndLabelFonts()
     auto *main = new MainStandIn;
     main->load();
     QPointer<DrawingStandIn> drawing;
-    SubVorm::setDrawingWindowOpener([&](SubVorm *) {
+    opener->onOpen = [&](WindowKind, Form *) -> Form * {
         drawing = new DrawingStandIn;
         drawing->load();
-    });
+        return drawing;
+    };
     for (int round = 0; round < 3; ++round) {
         QPointer<SubVorm> w = openWindow(1);
         QCOMPARE(w->levelTag(), QString("1"));

@@ -11,7 +11,6 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QAbstractItemView>
 #include <QPushButton>
@@ -19,9 +18,6 @@
 #include <QToolButton>
 
 namespace {
-TekenForm::WindowHook optionsOpener;
-TekenForm::WindowHook helpOpener;
-
 // Layout in pixels.
 constexpr int Margin = 8;
 constexpr int ColumnWidth = 290;
@@ -40,9 +36,6 @@ QLabel *label(const QString &text, QWidget *parent, const QRect &at)
     return l;
 }
 }
-
-void TekenForm::setOptionsWindowOpener(WindowHook opener) { optionsOpener = std::move(opener); }
-void TekenForm::setHelpOpener(WindowHook opener) { helpOpener = std::move(opener); }
 
 TekenForm::TekenForm(QWidget *parent) : Form(parent), canvas_(CanvasWidth, CanvasHeight), tools_(canvas_)
 {
@@ -300,7 +293,7 @@ void TekenForm::makeParts(CompartmentRecord &c, int count)
 
 void TekenForm::openOptionsWindow()
 {
-    if (optionsOpener) optionsOpener(this);
+    windowOpener().open(WindowKind::Options, this);
 }
 
 void TekenForm::Command1_Click(int index)
@@ -416,16 +409,4 @@ void TekenForm::Form_Unload(bool &)
 {
     if (FrameRecord *mark = Project().currentMark()) mark->Remark = Text1->text();
     ReleaseFormLevel();
-}
-
-void TekenForm::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_F1:
-        if (helpOpener) helpOpener(this);
-        break;
-    case Qt::Key_Escape: unload(); break;
-    default: Form::keyPressEvent(event); return;
-    }
-    event->accept();
 }

@@ -8,12 +8,11 @@
 // closing this one.
 #include "PictureBox.h"
 #include "drawing/DrawFrame.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
 #include "platform/ImageCanvas.h"
 
 #include <QPointer>
 #include <array>
-#include <functional>
 
 class ChoiceList;
 class NumericField;
@@ -40,13 +39,6 @@ public:
     void setShapeWidthInputs(const ShapeWidthInputs *inputs) { inputs_ = inputs; }
     // The window that the ready button closes after this one.
     void setWindowBeneath(Form *beneath) { beneath_ = beneath; }
-
-    using WindowHook = std::function<void(TekenForm *)>;
-    // The options window for the selected compartment, shown after "Glasvak" and after every fill
-    // code but a panel's; unset, nothing is shown.
-    static void setOptionsWindowOpener(WindowHook opener);
-    // F1 calls this (the program opens the help topic of this window there); unset, F1 does nothing.
-    static void setHelpOpener(WindowHook opener);
 
     // The 0-based index of the compartment whose number Num1 holds; -1 when Num1 holds no
     // compartment of the mark (empty, 0, past the last) or there is no mark.
@@ -76,7 +68,8 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    std::optional<HelpTopic> helpTopic() const override { return HelpTopic::Drawing; }
+    bool unloadsOnEscape() const override { return true; }
 
 private:
     void buildControls();
@@ -102,6 +95,7 @@ private:
     void EraseVakMarks(int index);
 
     static void makeParts(CompartmentRecord &c, int count);
+    // The options window for the selected compartment, after "Glasvak" and after every fill code but a panel's.
     void openOptionsWindow();
 
     ImageCanvas canvas_;

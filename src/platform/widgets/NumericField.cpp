@@ -1,6 +1,6 @@
 #include "NumericField.h"
 
-#include <QIntValidator>
+#include <QRegularExpressionValidator>
 
 NumericField::NumericField(QWidget *parent) : TextField(parent)
 {
@@ -11,7 +11,9 @@ NumericField::NumericField(QWidget *parent) : TextField(parent)
 
 void NumericField::applyRange()
 {
-    setValidator(new QIntValidator(min_, max_, this));
+    // Digits only: a locale validator would also take group separators ("123.") while typing.
+    const QString sign = min_ < 0 ? QStringLiteral("-?") : QString();
+    setValidator(new QRegularExpressionValidator(QRegularExpression(sign + QStringLiteral("[0-9]*")), this));
     const int digits = int(QString::number(qMax(qAbs(min_), qAbs(max_))).size());
     setMaxLength(digits + (min_ < 0 ? 1 : 0));
 }

@@ -65,5 +65,10 @@ QStringList QtDialogs::openFile(const FileDialogRequest &request)
 
 QString QtDialogs::saveFile(const FileDialogRequest &request)
 {
-    return QFileDialog::getSaveFileName(request.owner, request.title, request.initialDir, qtNameFilters(request.filter));
+    QFileDialog dialog(request.owner, request.title, request.initialDir, qtNameFilters(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the extension itself, so that its overwrite question is about the file really written.
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
 }

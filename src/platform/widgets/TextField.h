@@ -9,6 +9,9 @@ class TextField : public QLineEdit {
 public:
     explicit TextField(QWidget *parent = nullptr);
 
+    // What the user was last told when typing or pasting was refused; "" when nothing was refused.
+    QString refusalNotice() const { return refusalNotice_; }
+
 signals:
     // The user leaves the field; set cancel to keep the focus in it.
     void Validate(bool &cancel);
@@ -23,5 +26,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void inputRefused();
+
     FieldLeave leave;
+    QString refusalNotice_;
 };

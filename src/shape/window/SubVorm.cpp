@@ -11,7 +11,6 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -21,9 +20,6 @@ constexpr int WindowWidth = 8400, WindowHeight = 6780;
 constexpr int WindowTop = 575;
 const QColor Highlight(0, 200, 255);
 const QString ErrorTitle = QStringLiteral("FOUTMELDING");
-
-SubVorm::WindowHook drawingOpener;
-SubVorm::WindowHook helpOpener;
 
 // A frame of four panes: the picture of "Vakvulling".
 QPixmap fillPicture()
@@ -47,9 +43,6 @@ SubVorm::SubVorm(ShapeButtonSource shapeButton, QWidget *parent) : Form(parent),
 }
 
 SubVorm::~SubVorm() = default;
-
-void SubVorm::setDrawingWindowOpener(WindowHook opener) { drawingOpener = std::move(opener); }
-void SubVorm::setHelpOpener(WindowHook opener) { helpOpener = std::move(opener); }
 
 void SubVorm::buildControls()
 {
@@ -105,7 +98,7 @@ NumericField *SubVorm::input(int row, int index) const
     return nullptr;
 }
 
-// ---- Load, activation, keys, unload ----
+// ---- Load, activation, unload ----
 
 void SubVorm::Form_Load()
 {
@@ -122,21 +115,6 @@ void SubVorm::Form_Load()
 }
 
 void SubVorm::Form_Activate() { ShowSubShapeButtons(); }
-
-void SubVorm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape) {
-        Form_KeyDown(event->key() == Qt::Key_F1 ? 112 : 27);
-        return;
-    }
-    Form::keyPressEvent(event);
-}
-
-void SubVorm::Form_KeyDown(int keyCode)
-{
-    if (keyCode == 112 && helpOpener) helpOpener(this);
-    if (keyCode == 27) unload();
-}
 
 void SubVorm::Form_Unload(bool &)
 {
@@ -278,7 +256,7 @@ void SubVorm::Command2_Click()
     const bool accepted = AcceptClearSizes(Project(), sizes);
     // The rows checked before a refused one keep their completed values.
     setClearSizeInputs(sizes);
-    if (accepted && drawingOpener) drawingOpener(this);
+    if (accepted) windowOpener().open(WindowKind::Drawing, this);
 }
 
 double SubVorm::widthInput(int index) const

@@ -7,8 +7,8 @@
 // The frame drawing reads the width inputs B(0) and B(1) through ShapeWidthInputs while this
 // window stays open beneath the drawing window.
 #include "LabelFonts.h"
-#include "drawing/ShapeWidthInputs.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
+#include "shape/ShapeWidthInputs.h"
 
 #include <array>
 #include <functional>
@@ -22,16 +22,9 @@ public:
     // The index (0 to 9) of the main screen's shape button that has the focus there: the button
     // pressed to open this window, or the one of the mark's shape after a declined change.
     using ShapeButtonSource = std::function<int()>;
-    using WindowHook = std::function<void(SubVorm *)>;
 
     explicit SubVorm(ShapeButtonSource shapeButton, QWidget *parent = nullptr);
     ~SubVorm() override;
-
-    // "Vakvulling" ends by calling this with the window (the program shows the drawing window
-    // there); without it, "Vakvulling" ends after the sizes are kept.
-    static void setDrawingWindowOpener(WindowHook opener);
-    // F1 calls this (the program opens the help topic of this window there); without it F1 does nothing.
-    static void setHelpOpener(WindowHook opener);
 
     std::array<QPushButton *, 9> Command1{}; // the variant buttons
     QPushButton *Command2 = nullptr;         // "Vakvulling"
@@ -47,8 +40,8 @@ public:
     void LoadClearSizeInputs();
 
     void Command1_Click(int index);
+    // Checks and keeps the sizes, then asks for the drawing window.
     void Command2_Click();
-    void Form_KeyDown(int keyCode);
 
     // The basic shape whose variants are shown: that of the mark's code, the pressed button's for
     // a mark without one.
@@ -70,7 +63,8 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload(bool &cancel) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    std::optional<HelpTopic> helpTopic() const override { return HelpTopic::Shape; }
+    bool unloadsOnEscape() const override { return true; }
 
 private:
     void buildControls();

@@ -10,11 +10,17 @@
 // Activation: Qt re-activates a window when a message box or file dialog over it closes, or when the
 // user comes back from another program; none of that counts. Form_Activate (and, for a registered
 // window, the close-above step) runs only when activation moves to a different window of ours.
+//
+// Keys: F1 shows the window's help topic and Esc unloads the window, where the window says so
+// (helpTopic(), unloadsOnEscape()); every other key goes on to the window's parent.
+#include "KeyCodes.h"
+#include "WindowOpener.h"
 #include "model/FormLevels.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class Form : public QWidget, public LevelWindow {
     Q_OBJECT
@@ -53,7 +59,14 @@ public:
     static void EndProgram(int code = 0);
     static void setProgramEndHandler(std::function<void(int)> handler);
 
+    // The key-down of the window, with KeyCode values: F1 and Esc as described above.
+    virtual void Form_KeyDown(int keyCode);
+
 protected:
+    // The help topic F1 shows; none: F1 does nothing here.
+    virtual std::optional<HelpTopic> helpTopic() const { return std::nullopt; }
+    virtual bool unloadsOnEscape() const { return false; }
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Unload(bool &cancel) { Q_UNUSED(cancel); }
@@ -65,6 +78,7 @@ protected:
 
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void forget();

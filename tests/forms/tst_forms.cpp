@@ -1,8 +1,10 @@
-// The window base class on the form-level stack, with Qt's own activations.
+// The window base class on the form-level stack, with Qt's own activations, and its F1 and Esc.
 #include "TestSupport.h"
-#include "model/forms/Form.h"
+#include "forms/Form.h"
+#include "forms/RecordingWindowOpener.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -20,8 +22,13 @@ public:
     bool cancelUnload = false;
     bool releaseInUnload = false;
     int activations = 0;
+    std::optional<HelpTopic> topic;
+    bool escape = false;
 
 protected:
+    std::optional<HelpTopic> helpTopic() const override { return topic; }
+    bool unloadsOnEscape() const override { return escape; }
+
     void Form_Load() override
     {
         events << "load " + objectName();
@@ -179,6 +186,41 @@ private slots:
         QCOMPARE(Project().FormLevel, int16(0));
         settle();
         QVERIFY(!main && !shape);
+    }
+
+    void helpAndEscapeOnlyWhereTheWindowStatesThemAndOnlyOnce()
+    {
+        RecordingWindowOpener opener;
+        QPointer<TestForm> shape = open("shape"), plain = open("plain");
+        shape->topic = HelpTopic::Shape;
+        shape->escape = true;
+        auto *shapeField = new QLineEdit(shape);
+        auto *plainField = new QLineEdit(plain);
+
+        QTest::keyClick(plainField, Qt::Key_F1);
+        QTest::keyClick(plainField, Qt::Key_Escape);
+        QVERIFY(opener.help.isEmpty());
+        QVERIFY(plain->isLoaded());
+
+        QTest::keyClick(shapeField, Qt::Key_F1); // a key the field does not take goes to its window
+        QCOMPARE(opener.helpTopics(), QList<HelpTopic>{HelpTopic::Shape});
+        QCOMPARE(opener.help[0].from.data(), shape.data());
+        QVERIFY(opener.opened.isEmpty());
+        QTest::keyClick(shapeField, Qt::Key_Escape);
+        QVERIFY(!shape->isLoaded());
+        QVERIFY(plain->isLoaded());
+
+        // A hosted window that states nothing leaves both keys to the window that holds it.
+        QPointer<TestForm> outer = open("outer");
+        outer->topic = HelpTopic::Main;
+        outer->escape = true;
+        QPointer<TestForm> inner = open("inner", outer, Form::Kind::Hosted);
+        opener.clear();
+        QTest::keyClick(inner, Qt::Key_F1);
+        QCOMPARE(opener.helpTopics(), QList<HelpTopic>{HelpTopic::Main});
+        QCOMPARE(opener.help[0].from.data(), outer.data());
+        QTest::keyClick(inner, Qt::Key_Escape);
+        QVERIFY(!outer->isLoaded());
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace {
@@ -157,6 +158,27 @@ void Form::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const bool help = event->key() == Qt::Key_F1 && helpTopic();
+    const bool escape = event->key() == Qt::Key_Escape && unloadsOnEscape();
+    if (!help && !escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Form_KeyDown(help ? KeyCode::F1 : KeyCode::Escape);
+}
+
+void Form::Form_KeyDown(int keyCode)
+{
+    if (keyCode == KeyCode::F1) {
+        if (const auto topic = helpTopic()) windowOpener().showHelp(*topic, this);
+    } else if (keyCode == KeyCode::Escape && unloadsOnEscape()) {
+        unload();
+    }
 }
 
 void Form::EndProgram(int code)

@@ -1,0 +1,17 @@
+#include "AppWindowOpener.h"
+
+#include "drawing/window/TekenForm.h"
+#include "shape/ShapeWidthInputs.h"
+
+Form *AppWindowOpener::open(WindowKind kind, Form *from)
+{
+    switch (kind) {
+    case WindowKind::Drawing:
+        // Over the window that asks (the shape window), owned by its owner, reading its width inputs.
+        return TekenForm::Show(dynamic_cast<const ShapeWidthInputs *>(from), from, from ? from->parentWidget() : nullptr);
+    default:
+        return nullptr; // a window not built yet
+    }
+}
+
+void AppWindowOpener::showHelp(HelpTopic, Form *) {}

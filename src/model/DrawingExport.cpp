@@ -1,0 +1,180 @@
+#include "DrawingExport.h"
+
+#include "ProjectFile.h"
+#include "platform/Dialogs.h"
+#include "platform/TextFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+namespace {
+// A line break inside a text would start a new line for the factory's reader.
+QString oneLine(const QString &text)
+{
+    if (!text.contains(u'\r') && !text.contains(u'\n')) return text;
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    out.replace(u'\r', u' ');
+    out.replace(u'\n', u' ');
+    return out;
+}
+
+// A text inside a ";"-separated line: a ";" of its own would split the field.
+QString field(const QString &text)
+{
+    QString out = oneLine(text);
+    out.replace(u';', u',');
+    return out;
+}
+
+QString number(int value) { return QString::number(value); }
+
+struct SpecialOrder {
+    const char *shapeCode;
+    std::initializer_list<int> order;
+};
+const std::array<SpecialOrder, 5> SpecialOrders{{
+    {"K;;1;S;D1;D2;S2", {0, 1, 3, 4, 2}},
+    {"K;;1;S;D1;S1;D2;S1", {0, 4, 1, 2, 3}},
+    {"K;;1;S;D1;D2;S2;D5", {0, 1, 4, 5, 2, 3}},
+    {"K;;1;S;D1;D2;S1;D1", {0, 3, 4, 5, 2, 1}},
+    {"K;;1;D;S1;S3;D1;D4", {0, 2, 3, 4, 5, 1}},
+}};
+
+// Parts 0 and 1 as the export sees them: a compartment without parts counts as one empty part.
+struct PartView {
+    bool two = false;
+    CompartmentPartRecord first, second;
+    explicit PartView(const CompartmentRecord &c)
+    {
+        if (!c.Parts.isEmpty()) first = c.Parts[0];
+        two = c.Parts.size() > 1;
+        if (two) second = c.Parts[1];
+    }
+};
+
+QString grille(const PartView &p)
+{
+    const QString &g0 = p.first.GrilleCode;
+    if (!p.two) return g0;
+    const QString &g1 = p.second.GrilleCode;
+    if (!g0.isEmpty() && g1.isEmpty()) return g0 + "_VakL";
+    if (g0.isEmpty() && !g1.isEmpty()) return g1 + "_VakR";
+    if (!g0.isEmpty() && !g1.isEmpty()) return g0 + "_VakLR";
+    return QString();
+}
+
+QString placement(const PartView &p)
+{
+    if (!p.two) return QStringLiteral("Boven");
+    const int upper = p.first.BarsHorizontal + p.first.BarsVertical;
+    const int lower = p.second.BarsHorizontal + p.second.BarsVertical;
+    if (upper > 0 && lower > 0) return QStringLiteral("Boven+Onder");
+    if (upper <= 0 && lower > 0) return QStringLiteral("Onder");
+    return QStringLiteral("Boven"); // bars in the upper pane only, or none at all
+}
+}
+
+QList<int> SetExportOrder(const FrameRecord &mark)
+{
+    const qsizetype count = mark.Compartments.size();
+    for (const SpecialOrder &s : SpecialOrders)
+        if (mark.ShapeCode == QLatin1String(s.shapeCode) && qsizetype(s.order.size()) == count) return QList<int>(s.order);
+    QList<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    return order;
+}
+
+QString ExportShapeCode(const FrameRecord &mark)
+{
+    if (mark.ShapeCode == QLatin1String("L;4")) return QStringLiteral("L;1");
+    if (mark.ShapeCode == QLatin1String("L;5")) return QStringLiteral("L;2");
+    return mark.ShapeCode;
+}
+
+QString ExportOpening(const CompartmentRecord &c)
+{
+    const int d = c.Direction;
+    const QString &code = c.FillCode;
+    if (d == 0) return QStringLiteral("0");
+    if (code == QLatin1String("SU")) return d == 1 ? QStringLiteral("L") : QStringLiteral("R");
+    if (code == QLatin1String("SD")) {
+        switch (d) {
+        case 1: return QStringLiteral("SDL");
+        case 2: return QStringLiteral("SDR");
+        case 3: return QStringLiteral("SDA");
+        default: return QString(); // only an edited project file holds another direction here
+        }
+    }
+    if (code == QLatin1String("SV") || code == QLatin1String("DK")) return d == 1 ? QStringLiteral("KL") : QStringLiteral("KR");
+    if (c.OpensInward) return d == 1 ? QStringLiteral("2") : QStringLiteral("1");
+    return d == 1 ? QStringLiteral("3") : QStringLiteral("4");
+}
+
+QString ExportCompartmentLine(const CompartmentRecord &c, int number)
+{
+    const PartView parts(c);
+    const int barsH = parts.two ? std::max(parts.first.BarsHorizontal, parts.second.BarsHorizontal) : parts.first.BarsHorizontal;
+    const int barsV = parts.two ? std::max(parts.first.BarsVertical, parts.second.BarsVertical) : parts.first.BarsVertical;
+    const QStringList fields{
+        ::number(number),
+        field(c.FillCode + (c.ToughenedGlass ? "H" : "")),
+        field(grille(parts)),
+        ::number(c.BreastWallHeight),
+        ExportOpening(c),
+        c.AppliedBars ? QStringLiteral("opplak") : QString(),
+        ::number(barsH),
+        ::number(barsV),
+        placement(parts),
+        ::number(c.ClearWidth),
+        ::number(c.ClearHeight),
+        field(c.ExtraText),
+        field(c.ScreenName),
+    };
+    return fields.join(u';');
+}
+
+QStringList DrawingExportLines(const ProjectState &state, const PersonalData &personal)
+{
+    QStringList lines;
+    lines << DrawingFileTag;
+    for (int i = FirstPersonalField; i <= 11; ++i) lines << oneLine(personal.field(i)); // not the mail server
+    lines << QString();
+
+    const int marks = state.marksInUse();
+    for (int i = 0; i < marks; ++i) {
+        const FrameRecord &m = state.FrameRecords[i];
+        lines << ":" + field(m.Mark) + ";" + (m.ResistanceClass2 ? "1" : "0") + ";" + field(m.Sill);
+        lines << ";" + oneLine(ExportShapeCode(m)); // its own ";" are the factory's too
+        lines << ";" + number(m.Width) + ";" + number(m.Height);
+        lines << ";" + number(m.CountDrawn) + ";" + number(m.CountMirrored);
+        lines << ";" + field(m.TimberType) + ";" + number(m.FrameThickness) + ";" + number(m.FrameWidth) + ";"
+                     + number(m.TransomThickness) + ";" + number(m.MullionThickness);
+        lines << ";" + field(m.Colour);
+        lines << ";" + field(m.CavityBatten);
+        const QString upper = m.UpperSectionHeight > 0 ? ";Boven;" + number(m.UpperSectionHeight) + ";" : QStringLiteral(";;;");
+        lines << upper + number(int(m.Compartments.size())) + ";" + number(m.StepWidthLeft) + ";" + number(m.StepWidthRight);
+        for (int k : SetExportOrder(m)) lines << ExportCompartmentLine(m.Compartments[k], k + 1);
+        lines << QString();
+        lines << oneLine(m.Remark);
+        lines << QStringLiteral(";END");
+    }
+    return lines;
+}
+
+bool ExportDrawings(ProjectState &state, const PersonalData &personal)
+{
+    const QString name = DateStampedName(".TEK");
+    QString error;
+    if (!writeTextLines(name, DrawingExportLines(state, personal), &error)) {
+        MsgBox("Het tekeningenbestand kan niet worden geschreven !\r\n\r\n" + QFileInfo(name).absoluteFilePath() + "\r\n"
+                   + error,
+               MsgStyle::Critical, QStringLiteral("FOUTMELDING"));
+        return false;
+    }
+    state.ProjectFileName = name;
+    return true;
+}

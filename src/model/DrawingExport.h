@@ -1,0 +1,33 @@
+#pragma once
+// The drawing file for the factory ("YYMMDD-HHMM.TEK"): plain Windows-1252 text, CR LF, one item per
+// line, ";" between the fields of a mark or compartment line. The factory's software reads it, so
+// its layout is fixed to the byte.
+#include "PersonalData.h"
+#include "ProjectState.h"
+
+#include <QList>
+#include <QString>
+
+inline const QString DrawingFileTag = QStringLiteral("@;2.0");
+
+// The order in which a mark's compartments are written: a few shapes list theirs in an order of
+// their own; every other mark (and one of those whose compartment count does not fit that order)
+// goes in index order.
+QList<int> SetExportOrder(const FrameRecord &mark);
+
+// The shape code as the factory knows it: "L;4" and "L;5" are its "L;1" and "L;2".
+QString ExportShapeCode(const FrameRecord &mark);
+
+// Field 5 of a compartment line.
+QString ExportOpening(const CompartmentRecord &c);
+// One compartment line; `number` is the 1-based compartment number.
+QString ExportCompartmentLine(const CompartmentRecord &c, int number);
+
+// Every line of the file, without line ends.
+QStringList DrawingExportLines(const ProjectState &state, const PersonalData &personal);
+
+// Writes the file for the whole project into the current folder under a new date-stamped name,
+// replacing one of that name, and leaves that bare name in ProjectFileName. Returns false when the
+// file could not be written: the user has been told, nothing may be sent, and ProjectFileName and
+// any older file of that name are left as they were.
+bool ExportDrawings(ProjectState &state, const PersonalData &personal);
