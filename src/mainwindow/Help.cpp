@@ -3,7 +3,6 @@
 #include "platform/Screen.h"
 #include "platform/widgets/Twips.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -108,20 +107,6 @@ void Help::resizeEvent(QResizeEvent *event)
     outerWidth = width() * TwipsPerPixel + FrameWidth;
     outerHeight = height() * TwipsPerPixel + FrameHeight;
     Form_Resize();
-}
-
-void Help::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        Form_KeyDown(27);
-        return;
-    }
-    Form::keyPressEvent(event);
-}
-
-void Help::Form_KeyDown(int keyCode)
-{
-    if (keyCode == 27) unload();
 }
 
 void Help::Command1_Click() { unload(); }

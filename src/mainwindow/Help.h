@@ -32,12 +32,11 @@ public:
     QPushButton *Command1 = nullptr;
 
     void Command1_Click();
-    void Form_KeyDown(int keyCode);
 
 protected:
     explicit Help(QWidget *owner);
     void Form_Load() override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool unloadsOnEscape() const override { return true; }
     void resizeEvent(QResizeEvent *event) override;
 
 private:
