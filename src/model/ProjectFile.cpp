@@ -70,7 +70,7 @@ public:
     bool text(QString &value)
     {
         qsizetype from, to;
-        if (!take(from, to)) return false;
+        if (!take(from, to) || to - from > ProjectFileLimit) return false;
         if (from == to) {
             value = QString();
             return true;
@@ -90,12 +90,13 @@ public:
         while (to > from && plain(to - 1) == ' ') --to;
         bool negative = false;
         if (from < to && (plain(from) == '-' || plain(from) == '+')) negative = plain(from++) == '-';
-        if (from == to || to - from > 6) return false;
+        if (from == to) return false;
         int v = 0;
         for (qsizetype i = from; i < to; ++i) {
             const char c = plain(i);
             if (c < '0' || c > '9') return false;
             v = v * 10 + (c - '0');
+            if (v > 32768) return false; // leading zeros are allowed, a value out of range is not
         }
         if (negative) v = -v;
         if (!fitsInt16(v)) return false;
@@ -115,6 +116,7 @@ public:
         int16 highest = 0;
         if (!number(highest) || highest < -1) return false;
         elements = highest + 1;
+        if (elements > ProjectFileLimit) return false;
         return qint64(elements) * linesEach <= left();
     }
 
@@ -223,12 +225,57 @@ ParseResult parse(const QByteArray &bytes, ParsedProject &out)
     int16 highest = 0;
     if (!r.number(highest)) return ParseResult::Invalid;
     if (highest == -1) return ParseResult::NoMarks;
-    if (highest < -1 || highest == 32767 || qint64(highest + 1) * MarkLines > r.left()) return ParseResult::Invalid;
+    if (highest < -1 || highest + 1 > ProjectFileLimit || qint64(highest + 1) * MarkLines > r.left())
+        return ParseResult::Invalid;
     out.marks.resize(highest + 1);
     for (FrameRecord &m : out.marks)
         if (!readMark(r, m, out.clear)) return ParseResult::Invalid;
     return ParseResult::Ok;
 }
+}
+
+namespace {
+// Characters as the file stores them: a character outside the BMP is one "?".
+qsizetype storedLength(const QString &text)
+{
+    qsizetype n = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i)
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate()) --n;
+    return n;
+}
+
+bool tooLong(std::initializer_list<const QString *> texts)
+{
+    for (const QString *t : texts)
+        if (storedLength(*t) > ProjectFileLimit) return true;
+    return false;
+}
+}
+
+QString ProjectSaveProblem(const ProjectState &state, const PersonalFields &fields)
+{
+    const QString limit = QString::number(ProjectFileLimit);
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
+        if (storedLength(fields.personalField(i)) > ProjectFileLimit)
+            return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
+    for (int i = 0; i < state.marksInUse(); ++i) {
+        const FrameRecord &m = state.FrameRecords[i];
+        const QString label = "\"" + m.Mark.left(40) + "\""; // a label over the limit is not shown whole
+        const QString mark = "Merk " + label;
+        if (tooLong({&m.Mark, &m.Description, &m.Sill, &m.ShapeCode, &m.Colour, &m.CavityBatten, &m.TimberType, &m.Remark}))
+            return mark + " heeft een tekst van meer dan " + limit + " tekens.";
+        if (m.Compartments.size() > ProjectFileLimit) return mark + " heeft meer dan " + limit + " vakken.";
+        for (qsizetype j = 0; j < m.Compartments.size(); ++j) {
+            const CompartmentRecord &c = m.Compartments[j];
+            const QString compartment = "Vak " + QString::number(j + 1) + " van merk " + label;
+            if (tooLong({&c.FillType, &c.FillCode, &c.ExtraText, &c.ScreenName}))
+                return compartment + " heeft een tekst van meer dan " + limit + " tekens.";
+            if (c.Parts.size() > ProjectFileLimit) return compartment + " heeft meer dan " + limit + " delen.";
+            for (const CompartmentPartRecord &p : c.Parts)
+                if (tooLong({&p.GrilleCode})) return compartment + " heeft een tekst van meer dan " + limit + " tekens.";
+        }
+    }
+    return {};
 }
 
 QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fields)
@@ -295,6 +342,11 @@ bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
         MsgBox("Er zijn geen kozijntekeningen om op te slaan !", MsgStyle::Exclamation, ErrorTitle);
         return false;
     }
+    // Refused before anything is asked or written: a file the reader would refuse is no save.
+    if (const QString problem = ProjectSaveProblem(state, fields); !problem.isEmpty()) {
+        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
     if (saveAs) {
         FileDialogRequest request;
         request.filter = QStringList{"Zandrel Tofmaar bestand (*.tof)", "*.tof"};
@@ -309,7 +361,8 @@ bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
     const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
     QString error;
     if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state, fields), &error)) {
-        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n" + error, MsgStyle::Critical, ErrorTitle);
+        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n\r\n" + error, MsgStyle::Critical,
+               ErrorTitle);
         return false;
     }
     MsgBox("De tekeningen zijn opgeslagen !\r\n\r\n" + fullPath, MsgStyle::Information, "Info");
@@ -326,8 +379,11 @@ bool LoadProject(ProjectState &state, PersonalFields &fields)
                MsgStyle::Critical, ErrorTitle);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    const bool readFailed = file.error() != QFileDevice::NoError;
+    // The first line before the rest: a large file that is no project is refused without reading it.
+    static const QByteArray magicLine = ScrambleLine(toCp1252(ProjectMagic)) + "\r\n";
+    bool readFailed = file.read(magicLine.size()) != magicLine || !file.seek(0);
+    const QByteArray bytes = readFailed ? QByteArray() : file.readAll();
+    readFailed = readFailed || file.error() != QFileDevice::NoError;
     file.close();
 
     ParsedProject parsed;

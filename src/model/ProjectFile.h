@@ -12,6 +12,14 @@ inline const QString ProjectMagic = QStringLiteral("#QV ZANDREL-TOFMAAR#");
 QByteArray ScrambleLine(const QByteArray &bytes);
 QString ScrambleLine(const QString &text);
 
+// The most elements a list of the file may hold (marks, compartments of a mark, parts of a
+// compartment) and the most characters of a text line: what a 16-bit count and an input field hold.
+constexpr int ProjectFileLimit = 32767;
+
+// Why the project cannot be written so that it reads back (a list or a text over the limit), in
+// words for the user; "" when it can.
+QString ProjectSaveProblem(const ProjectState &state, const PersonalFields &fields);
+
 // The whole file as it would be written, with its own file name left to the caller.
 QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fields);
 
@@ -20,7 +28,7 @@ QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fie
 // is the snapshot taken and ProjectDirty cleared.
 bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs);
 
-// Reads the file named by ProjectFileName. Parses the whole file before it changes anything: a
+// Reads the file named by ProjectFileName. Checks the first line before it reads on. Parses the whole file before it changes anything: a
 // refused file leaves the project and the personal fields as they were. True when it loaded.
 bool LoadProject(ProjectState &state, PersonalFields &fields);
 

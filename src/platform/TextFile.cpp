@@ -3,7 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // 0x80..0x9F of Windows-1252; the five undefined bytes map to the control characters of the same code.
@@ -101,14 +107,119 @@ std::optional<QStringList> readTextLines(const QString &path)
     return lines;
 }
 
+namespace {
+WriteStep failingStep = WriteStep::None;
+int failingCode = 0;
+
+// The write or sync itself, or the fault a test put in its place.
+ssize_t writeSome(int fd, const char *data, size_t size)
+{
+    if (failingStep == WriteStep::Write) {
+        errno = failingCode;
+        return -1;
+    }
+    return ::write(fd, data, size);
+}
+
+int syncFile(int fd)
+{
+    if (failingStep == WriteStep::Sync) {
+        errno = failingCode;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = writeSome(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// A new file gets the permissions a plain create would give it; a replaced one keeps its own.
+mode_t modeFor(const QByteArray &target)
+{
+    struct stat st;
+    if (::stat(target.constData(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The target's folder is synced so that the rename itself survives a power cut; a file system that
+// cannot sync a folder has nothing to lose here, and the file is in place either way.
+void syncFolder(const QByteArray &target)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+}
+
+void failWriteStep(WriteStep step, int code)
+{
+    failingStep = step;
+    failingCode = code;
+}
+
+QString writeFailureText(int code)
+{
+    QString reason;
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: reason = "De schijf is vol."; break;
+    case EACCES:
+    case EPERM:
+    case EROFS: reason = "U heeft geen toestemming om hier te schrijven."; break;
+    case ENOENT:
+    case ENOTDIR: reason = "De map bestaat niet (meer)."; break;
+    default: reason = "Het bestand kan niet worden geschreven."; break;
+    }
+    return reason + "\r\n(" + QString::fromLocal8Bit(std::strerror(code)) + ")";
+}
+
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
+    // Through a link, the file it points to is replaced, not the link.
+    const QFileInfo info(path);
+    const QByteArray target = QFile::encodeName(info.isSymLink() ? info.symLinkTarget() : path);
+    QByteArray temporary = target + ".XXXXXX";
+    const mode_t mode = modeFor(target);
+
+    int code = 0;
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        code = errno;
+    } else {
+        bool done = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && syncFile(fd) == 0;
+        if (!done) code = errno;
+        if (::close(fd) != 0 && done) {
+            done = false;
+            code = errno;
+        }
+        if (done && ::rename(temporary.constData(), target.constData()) != 0) {
+            done = false;
+            code = errno;
+        }
+        if (!done) ::unlink(temporary.constData());
+    }
+    if (code != 0) {
+        if (error) *error = writeFailureText(code);
         return false;
     }
+    syncFolder(target);
     return true;
 }
 

@@ -22,7 +22,19 @@ bool folderExists(const QString &name, const QString &dir = QString());
 // nullopt when the file is missing or cannot be read.
 std::optional<QStringList> readTextLines(const QString &path);
 
-// Writes the lines, each followed by CR LF, through a QSaveFile: the old file stays whole on failure.
-// On failure returns false and, where given, fills `error`.
+// Writes the lines, each followed by CR LF. The bytes go to a temporary file next to the target,
+// which is synced to disk and then renamed over it: on any failure the old file stays whole and the
+// temporary file is removed. On failure returns false and, where given, fills `error` with a short
+// Dutch reason and the system's own text as a detail (see writeFailureText).
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// The reason a write failed with the system error `code`, for a message box: "De schijf is vol.",
+// "U heeft geen toestemming om hier te schrijven.", "De map bestaat niet (meer)." or "Het bestand
+// kan niet worden geschreven.", then the system's text in brackets on a line of its own.
+QString writeFailureText(int code);
+
+// For tests: the next writes fail at this step with this error code, as a failing disk would
+// (an EIO from the device, an ENOSPC found only at the sync). WriteStep::None lifts it.
+enum class WriteStep { None, Write, Sync };
+void failWriteStep(WriteStep step, int code = 0);

@@ -64,7 +64,12 @@ QByteArray scrambled(const QByteArray &plain)
     return out;
 }
 
+#include "platform/TextFile.h"
+
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -87,4 +92,37 @@ bool setFolderWritable(const QString &path, bool writable)
     }
     if (::geteuid() == 0) return false;
     return ::chmod(native.constData(), writable ? 0755 : 0555) == 0;
+}
+
+WriteFault::WriteFault(const QString &kind, const QString &folder) : kind(kind), folder(folder)
+{
+    if (kind == "limit") {
+        previousSignal = ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        previousLimit = (long long)limit.rlim_cur;
+        limit.rlim_cur = 1024;
+        made = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    } else if (kind == "read-only") {
+        made = setFolderWritable(folder, false);
+    } else if (kind == "write") {
+        failWriteStep(WriteStep::Write, EIO);
+    } else if (kind == "sync") {
+        failWriteStep(WriteStep::Sync, ENOSPC);
+    }
+}
+
+WriteFault::~WriteFault()
+{
+    if (kind == "limit") {
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = rlim_t(previousLimit);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, previousSignal);
+    } else if (kind == "read-only") {
+        setFolderWritable(folder, true);
+    } else {
+        failWriteStep(WriteStep::None);
+    }
 }

@@ -41,3 +41,23 @@ QByteArray scrambled(const QByteArray &plain);
 // Makes a folder refuse new entries (even for root) or lifts that again. False when the file
 // system cannot do it; the caller then skips.
 bool setFolderWritable(const QString &path, bool writable);
+
+// Makes the writes into `folder` fail while it lives, with real kernel errors where a test can make
+// them: "limit" (a file-size limit of 1 KB as "ulimit -f 1", SIGXFSZ ignored, so a write gets
+// EFBIG), "read-only" (the folder refuses new entries); and injected device faults: "write" (EIO)
+// and "sync" (ENOSPC found only at the sync). Any other kind does nothing. active() is false when
+// the fault cannot be made here; the caller then skips.
+class WriteFault {
+public:
+    WriteFault(const QString &kind, const QString &folder);
+    ~WriteFault();
+    WriteFault(const WriteFault &) = delete;
+    WriteFault &operator=(const WriteFault &) = delete;
+    bool active() const { return made; }
+
+private:
+    QString kind, folder;
+    bool made = true;
+    long long previousLimit = 0;
+    void (*previousSignal)(int) = nullptr;
+};

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString ErrorTitle = QStringLiteral("FOUTMELDING");
@@ -98,6 +99,16 @@ struct Observed {
     QStringList personal;
     bool operator==(const Observed &) const = default;
 };
+// Bytes this process has read from files so far.
+qint64 bytesReadSoFar()
+{
+    QFile io("/proc/self/io");
+    if (!io.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray &line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:")) return line.mid(6).trimmed().toLongLong();
+    return 0;
+}
+
 Observed observe(const ProjectState &s, const PersonalFields &f)
 {
     QStringList personal;
@@ -310,6 +321,8 @@ private slots:
         QTest::newRow("width not a number") << with(17, "12a") << invalid;
         QTest::newRow("width empty") << with(17, "") << invalid;
         QTest::newRow("width out of range") << with(17, "32768") << invalid;
+        QTest::newRow("width out of range after zeros") << with(17, "000000000032768") << invalid;
+        QTest::newRow("compartment count over the limit") << with(31, "32767") << invalid;
         QTest::newRow("flag not a number") << with(20, "ja") << invalid;
         QTest::newRow("last line missing") << good.left(good.size() - 5) << invalid;
         QTest::newRow("personal fields cut short") << good.left(100) << invalid;
@@ -427,27 +440,224 @@ private slots:
         QVERIFY(QDir().entryList(QDir::Files).isEmpty());
     }
 
-    void failedWriteIsReportedAndKeepsTheOldFile()
+    void leadingZerosAndBlanksAreTheNumber()
     {
         TestFolder folder(false);
-        QDir().mkdir("vast");
-        folder.write("vast/project.tof", "old");
-        if (!setFolderWritable(folder.file("vast"), false)) QSKIP("cannot make a folder read-only here");
+        QList<QByteArray> lines = SmallProjectLines;
+        lines[12] = "0000000000";                 // mark count
+        lines[16] = "0000000000000000000000001"; // CountMirrored
+        lines[17] = "-000000000032768";          // Width
+        lines[18] = " +0032767 ";                // Height
+        lines[20] = "-0000001";                  // ResistanceClass2
+        folder.write("p.tof", fileOf(lines));
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        p->ProjectFileName = "p.tof";
+        QVERIFY(LoadProject(p.state(), fields));
+        const FrameRecord &m = p->FrameRecords[0];
+        QCOMPARE(p->MarkCount, int16(1));
+        QCOMPARE(m.CountMirrored, int16(1));
+        QCOMPARE(m.Width, int16(-32768));
+        QCOMPARE(m.Height, int16(32767));
+        QVERIFY(m.ResistanceClass2);
+    }
+
+    void aLargeFileThatIsNoProjectIsNotReadWhole()
+    {
+        TestFolder folder(false);
+        {
+            QFile f(folder.file("film.tof"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("RIFF\x24\xF0\x00\x00" "AVI LIST\r\n");
+            QVERIFY(f.resize(qint64(200) << 20)); // 200 MB, sparse
+        }
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        p->ProjectFileName = "film.tof";
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", ErrorTitle);
+        const qint64 before = bytesReadSoFar();
+        QVERIFY(!LoadProject(p.state(), fields));
+        const qint64 read = bytesReadSoFar() - before;
+        VERIFY_DIALOGS(d);
+        QVERIFY2(read < 65536, qPrintable(QString("%1 bytes read").arg(read)));
+    }
+
+    // One limit for every list of the file and for every text line: 32767 reads and writes,
+    // 32768 is refused by both.
+    void limitsOnReading_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<int>("count");
+        for (const char *level : {"marks", "compartments", "parts", "text"}) {
+            QTest::newRow(QByteArray(level) + " 32767") << QString(level) << 32767;
+            QTest::newRow(QByteArray(level) + " 32768") << QString(level) << 32768;
+        }
+    }
+    void limitsOnReading()
+    {
+        QFETCH(QString, level);
+        QFETCH(int, count);
+        QByteArray header;
+        for (const QByteArray &line : SmallProjectLines.mid(0, 12)) header += scrambled(line) + "\r\n";
+        auto lines = [](const QList<QByteArray> &l) { return fileOf(l); };
+        const QList<QByteArray> markStart = {"A", "", "1", "0", "1200", "1500", "", "0", "K;;1;S", "", "", "",
+                                             "67", "114", "67", "67", "0", ""};
+        QList<QByteArray> clearSizes;
+        for (int i = 0; i < 17; ++i) clearSizes << "0";
+        const QList<QByteArray> compartmentStart = {"RAAM", "RA", "0", "0", "0", "0", "67", "67", "1066", "1366",
+                                                    "", "0", ""};
+        const QByteArray highest = QByteArray::number(count - 1);
+        QByteArray bytes = header;
+        if (level == "marks") {
+            bytes += lines({highest}) + (lines(markStart) + lines({"-1"}) + lines(clearSizes)).repeated(count);
+        } else if (level == "compartments") {
+            bytes += lines({"0"}) + lines(markStart) + lines({highest})
+                     + (lines(compartmentStart) + lines({"-1"})).repeated(count) + lines(clearSizes);
+        } else if (level == "parts") {
+            bytes += lines({"0"}) + lines(markStart) + lines({"0"}) + lines(compartmentStart) + lines({highest})
+                     + lines({"0", "0", "500", "1366", "", "0", "0"}).repeated(count) + lines(clearSizes);
+        } else {
+            QList<QByteArray> mark = markStart;
+            mark[1] = QByteArray(count, 'x');
+            bytes += lines({"0"}) + lines(mark) + lines({"-1"}) + lines(clearSizes);
+        }
+        TestFolder folder(false);
+        folder.write("groot.tof", bytes);
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        p->ProjectFileName = "groot.tof";
+        ScriptedDialogs d;
+        if (count > ProjectFileLimit) d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", ErrorTitle);
+        QCOMPARE(LoadProject(p.state(), fields), count <= ProjectFileLimit);
+        VERIFY_DIALOGS(d);
+        if (count > ProjectFileLimit) {
+            QVERIFY(p->FrameRecords.isEmpty());
+            return;
+        }
+        const FrameRecord &last = p->FrameRecords.last();
+        const qsizetype got = level == "marks"          ? p->FrameRecords.size()
+                              : level == "compartments" ? last.Compartments.size()
+                              : level == "parts"        ? last.Compartments[0].Parts.size()
+                                                        : last.Description.size();
+        QCOMPARE(got, qsizetype(count));
+    }
+
+    void limitsOnWriting_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("problem"); // "" for a save that goes through
+        for (int count : {32767, 32768}) {
+            const bool over = count > 32767;
+            const QByteArray n = " " + QByteArray::number(count);
+            QTest::newRow("compartments" + n) << "compartments" << count
+                                              << (over ? "Merk \"A\" heeft meer dan 32767 vakken." : "");
+            QTest::newRow("parts" + n) << "parts" << count << (over ? "Vak 1 van merk \"A\" heeft meer dan 32767 delen." : "");
+            QTest::newRow("remark" + n) << "remark" << count
+                                        << (over ? "Merk \"A\" heeft een tekst van meer dan 32767 tekens." : "");
+            QTest::newRow("grille code" + n) << "grille" << count
+                                             << (over ? "Vak 1 van merk \"A\" heeft een tekst van meer dan 32767 tekens." : "");
+            QTest::newRow("personal field" + n) << "personal" << count
+                                                << (over ? "Een van uw persoonlijke gegevens is langer dan 32767 tekens." : "");
+        }
+    }
+    void limitsOnWriting()
+    {
+        QFETCH(QString, level);
+        QFETCH(int, count);
+        QFETCH(QString, problem);
+        TestFolder folder(false);
         ScopedProject p;
         PersonalFieldsStore fields;
         fillSmallProject(p.state());
+        FrameRecord &m = p->FrameRecords[0];
+        if (level == "compartments") m.Compartments = QList<CompartmentRecord>(count, m.Compartments[0]);
+        if (level == "parts") m.Compartments[0].Parts = QList<CompartmentPartRecord>(count, m.Compartments[0].Parts[0]);
+        if (level == "remark") m.Remark = QString(count - 1, 'r') + QString::fromUtf8("😀"); // one stored character
+        if (level == "grille") m.Compartments[0].Parts[0].GrilleCode = QString(count, 'g');
+        if (level == "personal") fields.setPersonalField(12, QString(count, 's'));
         p->ProjectDirty = true;
         ScriptedDialogs d;
-        d.answerSave(folder.file("vast/project.tof"));
-        d.answer(MsgAnswer::OK);
-        const bool saved = SaveProject(p.state(), fields, true);
-        setFolderWritable(folder.file("vast"), true);
+        // Save as: a refused project is refused before the save dialog is shown.
+        if (problem.isEmpty())
+            d.answerSave(folder.file("groot.tof")).answer(MsgAnswer::OK);
+        else
+            d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, ErrorTitle);
+        QCOMPARE(SaveProject(p.state(), fields, true), problem.isEmpty());
+        VERIFY_DIALOGS(d);
+        if (!problem.isEmpty()) {
+            QCOMPARE(d.shown[0].style, 16);
+            QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+            QVERIFY(p->ProjectDirty);
+            return;
+        }
+        ScopedProject loaded;
+        loaded->ProjectFileName = "groot.tof";
+        PersonalFieldsStore loadedFields;
+        QVERIFY(LoadProject(loaded.state(), loadedFields));
+        QCOMPARE(loaded->FrameRecords[0].Compartments.size(), m.Compartments.size());
+        QCOMPARE(loaded->FrameRecords[0].Compartments[0].Parts.size(), m.Compartments[0].Parts.size());
+        QCOMPARE(loaded->FrameRecords[0].Remark.size(), level == "remark" ? qsizetype(count) : m.Remark.size());
+        QCOMPARE(loadedFields.personalField(12), fields.personalField(12));
+    }
+
+    // A save that fails says so, leaves the old file whole and no temporary file, and keeps the
+    // project dirty; for a small project and for one larger than any write buffer.
+    void failedSaveIsReportedAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("marks");
+        QTest::addColumn<QString>("reason");
+        for (int marks : {5, 300}) { // about 1.6 KB and 100 KB
+            const QByteArray n = " " + QByteArray::number(marks);
+            QTest::newRow("file-size limit" + n) << "limit" << marks << "De schijf is vol.\r\n(File too large)";
+            QTest::newRow("read-only folder" + n)
+                << "read-only" << marks << "U heeft geen toestemming om hier te schrijven.\r\n(Operation not permitted)";
+            QTest::newRow("vanished folder" + n)
+                << "vanished" << marks << "De map bestaat niet (meer).\r\n(No such file or directory)";
+            QTest::newRow("target is a folder" + n)
+                << "folder" << marks << "Het bestand kan niet worden geschreven.\r\n(Is a directory)";
+            QTest::newRow("write EIO" + n)
+                << "write" << marks << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
+            QTest::newRow("sync EIO" + n) << "sync" << marks << "De schijf is vol.\r\n(No space left on device)";
+        }
+    }
+    void failedSaveIsReportedAndKeepsTheOldFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, marks);
+        QFETCH(QString, reason);
+        TestFolder folder(false);
+        const QByteArray old = fileOf(SmallProjectLines);
+        if (fault == "folder")
+            QDir().mkpath("vast/project.tof/binnen");
+        else
+            folder.write("vast/project.tof", old);
+        const QString target = folder.file(fault == "vanished" ? "weg/project.tof" : "vast/project.tof");
+        ScopedProject p;
+        PersonalFieldsStore fields;
+        fillSmallProject(p.state());
+        for (int i = 1; i < marks; ++i) p->FrameRecords << p->FrameRecords[0];
+        p->MarkCount = int16(marks);
+        p->ProjectDirty = true;
+        ScriptedDialogs d;
+        d.answerSave(target);
+        d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + target + "\r\n\r\n" + reason, ErrorTitle);
+        bool saved = true;
+        {
+            WriteFault made(fault, folder.file("vast"));
+            if (!made.active()) QSKIP("this fault cannot be made here");
+            saved = SaveProject(p.state(), fields, true);
+        }
         QVERIFY(!saved);
         VERIFY_DIALOGS(d);
-        QVERIFY(d.shown[1].prompt.startsWith("De tekeningen zijn niet opgeslagen !\r\n\r\n" + folder.file("vast/project.tof")));
         QCOMPARE(d.shown[1].style, 16);
-        QCOMPARE(d.shown[1].title, ErrorTitle);
-        QCOMPARE(folder.read("vast/project.tof"), QByteArray("old"));
+        if (fault == "folder")
+            QVERIFY(QFileInfo(folder.file("vast/project.tof/binnen")).isDir());
+        else
+            QCOMPARE(folder.read("vast/project.tof"), old);
+        QCOMPARE(QDir("vast").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("project.tof"));
         QVERIFY(p->ProjectDirty);
         QVERIFY(p->SavedFrameRecords.isEmpty());
     }

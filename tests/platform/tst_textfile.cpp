@@ -3,6 +3,17 @@
 #include "platform/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace {
+int modeOf(const char *path)
+{
+    struct stat st;
+    return ::stat(path, &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+}
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -82,18 +93,78 @@ private slots:
         QCOMPARE(folder.read("out.txt"), QByteArray("\xE9\xE9n\r\n\r\nb\r\n"));
     }
 
-    void failedWriteKeepsTheOldFile()
+    void replacingKeepsTheModeAndFollowsALink()
     {
         TestFolder folder(false);
-        QDir().mkdir("locked");
-        folder.write("locked/old.txt", "old contents");
-        if (!setFolderWritable(folder.file("locked"), false)) QSKIP("cannot make a folder read-only here");
+        folder.write("old.txt", "old");
+        QVERIFY(::chmod("old.txt", 0640) == 0);
+        QVERIFY(QFile::link("old.txt", "link.txt"));
+        QVERIFY(writeTextLines("link.txt", {"new"}));
+        QCOMPARE(folder.read("old.txt"), QByteArray("new\r\n"));
+        QVERIFY(QFileInfo("link.txt").isSymLink());
+        QCOMPARE(modeOf("old.txt"), 0640);
+
+        const mode_t mask = ::umask(022);
+        QVERIFY(writeTextLines("fresh.txt", {"x"}));
+        ::umask(mask);
+        QCOMPARE(modeOf("fresh.txt"), 0644);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"fresh.txt", "link.txt", "old.txt"}));
+    }
+
+    // Every way a write can fail leaves the old file as it was, no temporary file, and a reason
+    // the user can read. Real kernel errors where a test can make them; an injected EIO or ENOSPC
+    // for the device faults.
+    void failedWritesKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("reason");
+        const QString full = "De schijf is vol.\r\n(";
+        for (int size : {2000, 200000}) { // below and above the buffers of a file class
+            const QByteArray n = QByteArray::number(size);
+            QTest::newRow("file-size limit " + n) << "limit" << size << full + "File too large)";
+            QTest::newRow("read-only folder " + n)
+                << "read-only" << size << "U heeft geen toestemming om hier te schrijven.\r\n(Operation not permitted)";
+            QTest::newRow("vanished folder " + n)
+                << "vanished" << size << "De map bestaat niet (meer).\r\n(No such file or directory)";
+            QTest::newRow("target is a folder " + n)
+                << "folder" << size << "Het bestand kan niet worden geschreven.\r\n(Is a directory)";
+            QTest::newRow("write EIO " + n)
+                << "write" << size << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
+            QTest::newRow("sync ENOSPC " + n) << "sync" << size << full + "No space left on device)";
+        }
+    }
+    void failedWritesKeepTheOldFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, size);
+        QFETCH(QString, reason);
+        TestFolder folder(false);
+        const QByteArray old = "old contents\r\n";
+        if (fault == "folder")
+            QDir().mkpath("data/old.txt/inside");
+        else
+            folder.write("data/old.txt", old);
+        QStringList lines;
+        for (int i = 0; lines.size() * 10 < size; ++i) lines << QString("regel %1").arg(i, 3, 10, QChar('0'));
+        const QString target = fault == "vanished" ? "data/gone/old.txt" : "data/old.txt";
+
         QString error;
-        const bool written = writeTextLines("locked/old.txt", {"new"}, &error);
-        setFolderWritable(folder.file("locked"), true);
+        bool written = true;
+        {
+            WriteFault made(fault, folder.file("data"));
+            if (!made.active()) QSKIP("this fault cannot be made here");
+            written = writeTextLines(target, lines, &error);
+        }
+
         QVERIFY(!written);
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(folder.read("locked/old.txt"), QByteArray("old contents"));
+        QCOMPARE(error, reason);
+        if (fault == "folder")
+            QVERIFY(QFileInfo("data/old.txt/inside").isDir());
+        else
+            QCOMPARE(folder.read("data/old.txt"), old);
+        QCOMPARE(QDir("data").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("old.txt"));
     }
 };
 
