@@ -1,6 +1,7 @@
 #include "AppWindowOpener.h"
 
 #include "drawing/window/TekenForm.h"
+#include "mainwindow/OvzMerken.h"
 #include "shape/ShapeWidthInputs.h"
 
 Form *AppWindowOpener::open(WindowKind kind, Form *from)
@@ -9,6 +10,7 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from)
     case WindowKind::Drawing:
         // Over the window that asks (the shape window), owned by its owner, reading its width inputs.
         return TekenForm::Show(dynamic_cast<const ShapeWidthInputs *>(from), from, from ? from->parentWidget() : nullptr);
+    case WindowKind::MarksOverview: return OvzMerken::Show(Form::frameWindow());
     default:
         return nullptr; // a window not built yet
     }

@@ -1,7 +1,9 @@
 #include "HoofdScherm.h"
 
+#include "ButtonPictures.h"
 #include "MarkNames.h"
 #include "ZanTof.h"
+#include "forms/WindowWait.h"
 #include "model/Checks.h"
 #include "model/OpenDialog.h"
 #include "model/ProjectFile.h"
@@ -33,59 +35,6 @@ constexpr int Width = 10500, Height = 7350;
 constexpr int RowTop = 360, RowStep = 390, RowHeight = 330;
 constexpr int ShapeTop = 6390, ShapeSize = 780, ShapeStep = 840;
 
-QPixmap sendPicture()
-{
-    QPixmap pm(36, 36);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF envelope(3, 9, 30, 20);
-    p.setPen(QPen(QColor(40, 60, 110), 1.5));
-    p.setBrush(QColor(255, 250, 225));
-    p.drawRect(envelope);
-    p.drawLine(envelope.topLeft(), QPointF(envelope.center().x(), envelope.top() + 11));
-    p.drawLine(QPointF(envelope.center().x(), envelope.top() + 11), envelope.topRight());
-    p.setBrush(QColor(220, 40, 30));
-    p.setPen(Qt::NoPen);
-    QPainterPath arrow;
-    arrow.moveTo(22, 30);
-    arrow.lineTo(34, 30);
-    arrow.lineTo(34, 26);
-    arrow.lineTo(36, 31.5);
-    arrow.lineTo(34, 35);
-    arrow.lineTo(34, 33);
-    arrow.lineTo(22, 33);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
-    return pm;
-}
-
-QPixmap helpPicture()
-{
-    QPixmap pm(36, 36);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath pointer;
-    pointer.moveTo(6, 4);
-    pointer.lineTo(6, 26);
-    pointer.lineTo(11, 21);
-    pointer.lineTo(15, 30);
-    pointer.lineTo(18, 29);
-    pointer.lineTo(14, 20);
-    pointer.lineTo(21, 20);
-    pointer.closeSubpath();
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(pointer);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(17);
-    p.setFont(f);
-    p.setPen(QColor(0, 0, 160));
-    p.drawText(QRect(18, 2, 18, 22), Qt::AlignCenter, "?");
-    return pm;
-}
 }
 
 HoofdScherm::HoofdScherm(ZanTof *frame) : Form(frame, Kind::Hosted), frame(frame)
@@ -439,7 +388,13 @@ void HoofdScherm::Command1_Click(int index)
             UpdateButtonStates();
         }
         break;
-    case 5: windowOpener().open(WindowKind::MarksOverview, this); break;
+    case 5: {
+        // The overview reports back through the project: a picked row sets CurrentMarkIndex.
+        const QPointer<Form> overview = windowOpener().open(WindowKind::MarksOverview, this);
+        WaitWhileOpen(Project().MarkOverviewOpen, overview);
+        if (overview) overview->unload();
+        break;
+    }
     case 6:
         Text1[0]->setText(NextMarkName(Text1[0]->text()));
         if (!Text1[0]->text().isEmpty()) OfferNewMark();
