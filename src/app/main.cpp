@@ -2,11 +2,10 @@
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
 #include "platform/FontFaces.h"
+#include "platform/widgets/DutchInterface.h"
 #include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <csignal>
 
@@ -20,11 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZanTof");
     mapFontFaces();
-    // The user interface is Dutch, the buttons of Qt's own dialogs ("Ja", "Nee", "Annuleren") too.
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    QTranslator qtDutch;
-    if (qtDutch.load("qtbase_nl", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDutch);
+    useDutchInterface();
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
     AppWindowOpener opener;

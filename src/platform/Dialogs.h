@@ -28,6 +28,15 @@ struct FileDialogRequest {
     QString defaultSuffix;
 };
 
+// A folder browser: the user picks a folder (or, with includeFiles, a file) below `root`.
+struct FolderBrowseRequest {
+    QWidget *owner = nullptr;
+    QString title;
+    QString root;        // "" for the whole file system
+    QString startFolder; // preselected; "" for none
+    bool includeFiles = false;
+};
+
 class DialogService {
 public:
     virtual ~DialogService() = default;
@@ -38,6 +47,8 @@ public:
     virtual QStringList openFile(const FileDialogRequest &request) = 0;
     // Full path of the chosen file, or "" when cancelled.
     virtual QString saveFile(const FileDialogRequest &request) = 0;
+    // Full path of the chosen folder, or "" when cancelled.
+    virtual QString browseFolder(const FolderBrowseRequest &request) { Q_UNUSED(request); return {}; }
 };
 
 // The service in force; installs and returns the previous one (nullptr restores the default).

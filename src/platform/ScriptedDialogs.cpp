@@ -23,6 +23,11 @@ ScriptedDialogs &ScriptedDialogs::answerSave(const QString &path)
     queue.append({ShownBox::SaveFile, 0, path, {}, {}, {}});
     return *this;
 }
+ScriptedDialogs &ScriptedDialogs::answerFolder(const QString &path)
+{
+    queue.append({ShownBox::BrowseFolder, 0, path, {}, {}, {}});
+    return *this;
+}
 ScriptedDialogs &ScriptedDialogs::onNext(std::function<void()> action)
 {
     nextAction = std::move(action);
@@ -37,7 +42,7 @@ bool ScriptedDialogs::take(ShownBox::Kind kind, const ShownBox &box, Answer &out
         nextAction = nullptr;
         action();
     }
-    static const char *names[] = {"message box", "input box", "open dialog", "save dialog"};
+    static const char *names[] = {"message box", "input box", "open dialog", "save dialog", "folder browser"};
     if (queue.isEmpty()) {
         problems << QString("unexpected %1: \"%2\" (%3)").arg(names[kind], box.prompt, box.title);
         return false;
@@ -57,28 +62,36 @@ bool ScriptedDialogs::take(ShownBox::Kind kind, const ShownBox &box, Answer &out
 int ScriptedDialogs::msgBox(const QString &prompt, int style, const QString &title)
 {
     Answer a;
-    if (!take(ShownBox::Message, {ShownBox::Message, prompt, style, title, {}}, a)) return MsgAnswer::Cancel;
+    if (!take(ShownBox::Message, {ShownBox::Message, prompt, style, title, {}, {}}, a)) return MsgAnswer::Cancel;
     return a.button;
 }
 
 QString ScriptedDialogs::inputBox(const QString &prompt, const QString &title, const QString &)
 {
     Answer a;
-    if (!take(ShownBox::Input, {ShownBox::Input, prompt, 0, title, {}}, a)) return {};
+    if (!take(ShownBox::Input, {ShownBox::Input, prompt, 0, title, {}, {}}, a)) return {};
     return a.text;
 }
 
 QStringList ScriptedDialogs::openFile(const FileDialogRequest &request)
 {
     Answer a;
-    if (!take(ShownBox::OpenFile, {ShownBox::OpenFile, {}, 0, request.title, request}, a)) return {};
+    if (!take(ShownBox::OpenFile, {ShownBox::OpenFile, {}, 0, request.title, request, {}}, a)) return {};
     return a.paths;
 }
 
 QString ScriptedDialogs::saveFile(const FileDialogRequest &request)
 {
     Answer a;
-    if (!take(ShownBox::SaveFile, {ShownBox::SaveFile, {}, 0, request.title, request}, a)) return {};
+    if (!take(ShownBox::SaveFile, {ShownBox::SaveFile, {}, 0, request.title, request, {}}, a)) return {};
+    return a.text;
+}
+
+QString ScriptedDialogs::browseFolder(const FolderBrowseRequest &request)
+{
+    Answer a;
+    ShownBox box{ShownBox::BrowseFolder, {}, 0, request.title, {}, request};
+    if (!take(ShownBox::BrowseFolder, box, a)) return {};
     return a.text;
 }
 

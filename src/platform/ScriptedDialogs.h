@@ -8,11 +8,12 @@
 #include <functional>
 
 struct ShownBox {
-    enum Kind { Message, Input, OpenFile, SaveFile } kind = Message;
+    enum Kind { Message, Input, OpenFile, SaveFile, BrowseFolder } kind = Message;
     QString prompt;
     int style = 0;
     QString title;
     FileDialogRequest request; // for the file dialogs
+    FolderBrowseRequest folderRequest; // for the folder browser
 };
 
 class ScriptedDialogs final : public DialogService {
@@ -25,6 +26,7 @@ public:
     ScriptedDialogs &answerInput(const QString &text);
     ScriptedDialogs &answerOpen(const QStringList &paths);
     ScriptedDialogs &answerSave(const QString &path);
+    ScriptedDialogs &answerFolder(const QString &path); // "" cancels
     // Runs while the next box is open (for example to check the state a box is shown in).
     ScriptedDialogs &onNext(std::function<void()> action);
 
@@ -32,6 +34,7 @@ public:
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     QStringList openFile(const FileDialogRequest &request) override;
     QString saveFile(const FileDialogRequest &request) override;
+    QString browseFolder(const FolderBrowseRequest &request) override;
 
     QList<ShownBox> shown;      // every box, in order
     QStringList problems;       // unexpected boxes, mismatched prompts, answers of the wrong kind

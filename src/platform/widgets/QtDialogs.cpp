@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -71,4 +72,17 @@ QString QtDialogs::saveFile(const FileDialogRequest &request)
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::browseFolder(const FolderBrowseRequest &request)
+{
+    // Opens on the start folder, or on the nearest folder above it that exists, else on the root.
+    QString start = request.startFolder.isEmpty() ? request.root : request.startFolder;
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString up = QFileInfo(start).absolutePath();
+        start = up == start ? QString() : up;
+    }
+    if (request.includeFiles)
+        return QFileDialog::getOpenFileName(request.owner, request.title, start);
+    return QFileDialog::getExistingDirectory(request.owner, request.title, start);
 }

@@ -8,4 +8,5 @@ public:
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     QStringList openFile(const FileDialogRequest &request) override;
     QString saveFile(const FileDialogRequest &request) override;
+    QString browseFolder(const FolderBrowseRequest &request) override;
 };

@@ -1,0 +1,105 @@
+#include "Registry.h"
+
+#include "SystemTools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+// The file is a JSON array of keys, each {"root", "key", "values": [{"name", "type", "size", "data"}]}:
+// arrays keep the order in which keys and values were written.
+namespace {
+QString rootName(RegRoot) { return QStringLiteral("HKEY_CURRENT_USER"); }
+
+QJsonArray load()
+{
+    QFile f(registryFile());
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QJsonDocument::fromJson(f.readAll()).array();
+}
+
+bool save(const QJsonArray &keys)
+{
+    QDir().mkpath(QFileInfo(registryFile()).absolutePath());
+    QSaveFile f(registryFile());
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(QJsonDocument(keys).toJson());
+    return f.commit();
+}
+
+// Key names compare without regard to case, as registry keys do.
+qsizetype findKey(const QJsonArray &keys, RegRoot root, const QString &key)
+{
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QJsonObject k = keys[i].toObject();
+        if (k["root"].toString() == rootName(root) && k["key"].toString().compare(key, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+}
+
+QString registryFile() { return configHome() + "/ZanTof/registry.json"; }
+
+void RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value)
+{
+    QJsonArray keys = load();
+    qsizetype index = findKey(keys, root, key);
+    if (index < 0) {
+        keys.append(QJsonObject{{"root", rootName(root)}, {"key", key}, {"values", QJsonArray()}});
+        index = keys.size() - 1;
+    }
+    QJsonObject k = keys[index].toObject();
+    QJsonArray values = k["values"].toArray();
+    const QJsonObject entry{{"name", valueName}, {"type", type}, {"size", int(value.size()) + 1}, {"data", value}};
+    bool replaced = false;
+    for (qsizetype i = 0; i < values.size() && !replaced; ++i) {
+        if (values[i].toObject()["name"].toString().compare(valueName, Qt::CaseInsensitive) == 0) {
+            values[i] = entry;
+            replaced = true;
+        }
+    }
+    if (!replaced) values.append(entry);
+    k["values"] = values;
+    keys[index] = k;
+    save(keys);
+}
+
+QList<RegValue> RegKeyValues(RegRoot root, const QString &key)
+{
+    const QJsonArray keys = load();
+    const qsizetype index = findKey(keys, root, key);
+    QList<RegValue> out;
+    if (index < 0) return out;
+    for (const QJsonValue &v : keys[index].toObject()["values"].toArray()) {
+        const QJsonObject o = v.toObject();
+        out.append({o["name"].toString(), o["type"].toInt(), o["size"].toInt(), o["data"].toString()});
+    }
+    return out;
+}
+
+bool RegKeyExists(RegRoot root, const QString &key) { return findKey(load(), root, key) >= 0; }
+
+QString RegReadString(RegRoot root, const QString &key, const QString &valueName)
+{
+    for (const RegValue &v : RegKeyValues(root, key)) {
+        if (v.name.compare(valueName, Qt::CaseInsensitive) != 0) continue;
+        // The stored size counts the terminating NUL.
+        if (v.type != RegType::String || v.size <= 0) return {};
+        return v.data.left(v.size - 1);
+    }
+    return {};
+}
+
+void RegRemoveKey(RegRoot root, const QString &key)
+{
+    QJsonArray keys = load();
+    const qsizetype index = findKey(keys, root, key);
+    if (index < 0) return;
+    keys.removeAt(index);
+    save(keys);
+}

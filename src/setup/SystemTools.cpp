@@ -1,0 +1,229 @@
+#include "SystemTools.h"
+
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+SystemInfo info;
+std::function<SystemVersion()> versionSource;
+
+// This system counts as the NT family; its version numbers are the kernel's.
+SystemVersion thisSystem()
+{
+    const QStringList parts = QSysInfo::kernelVersion().split('.');
+    SystemVersion v;
+    v.platformId = 2;
+    v.major = parts.value(0).toInt();
+    v.minor = parts.value(1).toInt();
+    return v;
+}
+
+QString xdgHome(const char *variable, const QString &fallback)
+{
+    const QString dir = qEnvironmentVariable(variable);
+    // The base directory specification ignores relative values.
+    if (!dir.isEmpty() && QDir::isAbsolutePath(dir)) return QDir::cleanPath(dir);
+    return QDir::cleanPath(QDir::homePath() + "/" + fallback);
+}
+
+// The folder itself, or for one not made yet the nearest folder above it that exists.
+QString nearestExisting(QString dir)
+{
+    while (!QFileInfo::exists(dir)) {
+        const QString up = QFileInfo(dir).absolutePath();
+        if (up == dir) break;
+        dir = up;
+    }
+    return dir;
+}
+
+bool writable(const QString &dir)
+{
+    return ::access(QFile::encodeName(nearestExisting(dir)).constData(), W_OK) == 0;
+}
+
+bool parseVersion(const QString &text, short parts[4])
+{
+    const QStringList fields = text.trimmed().split('.');
+    if (fields.size() != 4) return false;
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        const uint value = fields[i].toUInt(&ok);
+        if (!ok || value > 65535) return false;
+        parts[i] = short(quint16(value));
+    }
+    return true;
+}
+
+// Copies through a file beside the destination and a rename, so that a copy in use is replaced whole.
+bool copyReplacing(const QString &source, const QString &destination)
+{
+    const QString temporary = destination + ".new";
+    QFile::remove(temporary);
+    if (!QFile::copy(source, temporary)) return false;
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(destination).constData()) != 0) {
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
+}
+
+void setSystemVersionSource(std::function<SystemVersion()> source) { versionSource = std::move(source); }
+
+SystemInfo &systemInfo() { return info; }
+
+QString configHome() { return xdgHome("XDG_CONFIG_HOME", ".config"); }
+QString dataHome() { return xdgHome("XDG_DATA_HOME", ".local/share"); }
+
+void InitSystemInfo()
+{
+    GetWindowsDir();
+    GetSystemDir();
+    DetectWindowsVersion();
+}
+
+QString GetWindowsDir() { return info.WindowsDir = dataHome(); }
+
+QString GetSystemDir() { return info.SystemDir = dataHome() + "/ZanTof/components"; }
+
+void DetectWindowsVersion()
+{
+    const SystemVersion v = versionSource ? versionSource() : thisSystem();
+    info.WindowsVersion = float(v.major) + float(v.minor) / 10;
+    info.IsWinNT = info.IsWin2000 = info.IsWinXP = info.IsWinVistaOrLater = false;
+    if (v.platformId != 2) return;
+    info.IsWinNT = true;
+    const float version = float(v.major) + float(v.minor) / 10;
+    if (version >= 6)
+        info.IsWinVistaOrLater = true;
+    else if (version > 5)
+        info.IsWinXP = true;
+    else if (v.major > 4)
+        info.IsWin2000 = true;
+}
+
+QString GetSpecialFolderPath(int folder)
+{
+    if (folder == SpecialFolder::Programs || folder == SpecialFolder::CommonPrograms) return dataHome() + "/applications";
+    return {};
+}
+
+bool IsRootFolder(const QString &path)
+{
+    const QString trimmed = path.trimmed();
+    return !trimmed.isEmpty() && QDir::cleanPath(trimmed) == "/";
+}
+
+bool CreateFolderPath(const QString &path, bool changeTo, bool silent)
+{
+    if (IsRootFolder(path)) return true;
+    const QString folder = path.trimmed();
+    int error = 0;
+    if (folder.isEmpty()) error = ENOENT;
+    qsizetype pos = 0;
+    while (!error) {
+        const qsizetype next = folder.indexOf('/', pos);
+        const QString prefix = next < 0 ? folder : folder.left(next + 1);
+        if (!prefix.isEmpty() && !IsRootFolder(prefix) && !QFileInfo(prefix).isDir()
+            && ::mkdir(QFile::encodeName(prefix).constData(), 0777) != 0 && errno != EEXIST)
+            error = errno;
+        if (!error && next >= 0 && !QFileInfo(prefix).isDir()) error = ENOTDIR;
+        if (next < 0) break;
+        pos = next + 1;
+    }
+    if (!error && !QFileInfo(folder).isDir()) error = ENOTDIR;
+    if (!error && changeTo && !QDir::setCurrent(folder)) error = EACCES;
+    if (!error) return true;
+    if (!silent)
+        MsgBox("Kan directory " + folder + " niet aanmaken...\r\n(Error: " + QString::number(error) + " - "
+                   + QString::fromLocal8Bit(std::strerror(error)) + ")",
+               MsgStyle::Exclamation, "FOUTMELDING");
+    return false;
+}
+
+QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &title, bool newStyle, bool includeFiles)
+{
+    Q_UNUSED(newStyle); // one dialog style here
+    QString start = startFolder.trimmed();
+    if (start.isEmpty()) start = QDir::currentPath();
+    if (start.size() > 1 && start.endsWith('/')) start.chop(1);
+    startFolder = start;
+    FolderBrowseRequest request;
+    request.owner = owner;
+    request.title = title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+    request.startFolder = start;
+    request.includeFiles = includeFiles;
+    QString chosen = dialogs().browseFolder(request);
+    if (!chosen.isEmpty() && includeFiles && !QFileInfo(chosen).isDir()) {
+        const qsizetype slash = chosen.lastIndexOf('/');
+        if (slash > 0) chosen.truncate(slash);
+        else if (slash == 0) chosen = "/";
+    }
+    return chosen;
+}
+
+QString BrowseForFolder(QWidget *owner, const QString &title)
+{
+    FolderBrowseRequest request;
+    request.owner = owner;
+    request.title = title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+    request.root = GetSpecialFolderPath(SpecialFolder::Programs);
+    return dialogs().browseFolder(request);
+}
+
+QString versionFileOf(const QString &file) { return file + ".version"; }
+
+void GetFileVersionParts(const QString &file, short &major, short &minor, short &build, short &revision)
+{
+    if (!QFileInfo(file).isFile()) return;
+    QFile note(versionFileOf(file));
+    if (!note.open(QIODevice::ReadOnly)) return;
+    short parts[4];
+    if (!parseVersion(QString::fromLatin1(note.read(100)), parts)) return;
+    major = parts[0];
+    minor = parts[1];
+    build = parts[2];
+    revision = parts[3];
+}
+
+bool IsNewerFileVersion(const QString &newFile, const QString &oldFile)
+{
+    short n[4] = {0, 0, 0, 0}, o[4] = {0, 0, 0, 0};
+    GetFileVersionParts(newFile, n[0], n[1], n[2], n[3]);
+    GetFileVersionParts(oldFile, o[0], o[1], o[2], o[3]);
+    QString newText, oldText;
+    for (int i = 0; i < 4; ++i) {
+        newText += QString::number(n[i]);
+        oldText += QString::number(o[i]);
+    }
+    if (newText == "1000" || oldText == "0000") return true;
+    for (int i = 0; i < 4; ++i) {
+        if (n[i] > o[i]) return true;
+        if (n[i] < o[i]) return false;
+    }
+    return false;
+}
+
+bool CopyFileTo(const QString &source, const QString &destination, bool overwrite)
+{
+    if (!QFileInfo(source).isFile()) return false;
+    if (QFileInfo::exists(destination) && !overwrite) return false;
+    if (!copyReplacing(source, destination)) return false;
+    // The version travels with the file; a copy without one must not keep the old file's.
+    const QString note = versionFileOf(source);
+    if (QFileInfo(note).isFile()) return copyReplacing(note, versionFileOf(destination));
+    QFile::remove(versionFileOf(destination));
+    return true;
+}
+
+bool IsUserAdmin() { return writable(QDir::homePath()) && writable(configHome()); }

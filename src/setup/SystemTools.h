@@ -1,0 +1,60 @@
+#pragma once
+// The installer's system helpers: the system folders and version flags, special folders, folder
+// creation, the folder browsers, file versions, copying, and the rights check.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The operating system's version as the version check reads it (platform 1: the old family, 2: NT).
+struct SystemVersion {
+    int platformId = 2;
+    int major = 0;
+    int minor = 0;
+};
+// Where the version comes from; a test sets its own, nullptr restores this system's.
+void setSystemVersionSource(std::function<SystemVersion()> source);
+
+// Filled by InitSystemInfo.
+struct SystemInfo {
+    bool IsWinNT = false;
+    bool IsWin2000 = false;
+    bool IsWinXP = false;
+    bool IsWinVistaOrLater = false;
+    QString WindowsDir; // the user's data folder
+    QString SystemDir;  // the user's components folder, where shared components are copied and registered
+    float WindowsVersion = 0;
+};
+SystemInfo &systemInfo();
+
+void InitSystemInfo();
+QString GetWindowsDir();
+QString GetSystemDir();
+void DetectWindowsVersion();
+
+// The user's configuration and data folders ($XDG_CONFIG_HOME, $XDG_DATA_HOME and their defaults).
+QString configHome();
+QString dataHome();
+
+namespace SpecialFolder {
+enum : int { Programs = 2, CommonPrograms = 23 };
+}
+// Both Programs folders are the user's menu folder: the installation is per user.
+QString GetSpecialFolderPath(int folder);
+
+bool IsRootFolder(const QString &path);
+bool CreateFolderPath(const QString &path, bool changeTo, bool silent);
+
+QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &title, bool newStyle, bool includeFiles);
+QString BrowseForFolder(QWidget *owner, const QString &title);
+
+// A file's version is kept beside it, in "<file>.version" ("major.minor.build.revision"), since
+// libraries here carry none of their own. Parts above 32767 read as negative numbers.
+QString versionFileOf(const QString &file);
+void GetFileVersionParts(const QString &file, short &major, short &minor, short &build, short &revision);
+bool IsNewerFileVersion(const QString &newFile, const QString &oldFile);
+// Copies the file with its version note.
+bool CopyFileTo(const QString &source, const QString &destination, bool overwrite);
+
+// Whether this user can write the home and configuration folders.
+bool IsUserAdmin();

@@ -1,0 +1,409 @@
+#include "SetupFrm.h"
+
+#include "setup/Installed.h"
+#include "setup/Register.h"
+#include "setup/Registry.h"
+#include "setup/ShellLink.h"
+#include "setup/SystemTools.h"
+#include "setup/Unpack.h"
+#include "setup/ZanSetup.h"
+#include "platform/Dialogs.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString CRLF = QStringLiteral("\r\n");
+
+QString shown(QString text) { return text.replace(CRLF, "\n"); }
+
+void paintWhite(QWidget *w)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    w->setPalette(p);
+}
+
+QFrame *line()
+{
+    auto *l = new QFrame;
+    l->setFrameShape(QFrame::HLine);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+
+QLabel *wrapped(const QString &text)
+{
+    auto *l = new QLabel(text);
+    l->setWordWrap(true);
+    return l;
+}
+}
+
+SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), commandLine_(commandLine)
+{
+    setWindowTitle(SetupFrmText::Caption);
+    setFixedSize(540, 390);
+    int nextLabel = 2;
+    auto label = [&](const QString &text) {
+        QLabel *l = wrapped(text);
+        Label1[nextLabel++] = l;
+        return l;
+    };
+
+    // Welcome and finish: a coloured band on the left, the text on white.
+    auto bandPage = [&](QLabel *title, QLabel *text) {
+        auto *page = new QFrame;
+        paintWhite(page);
+        auto *h = new QHBoxLayout(page);
+        h->setContentsMargins(0, 0, 0, 0);
+        auto *band = new QFrame;
+        band->setFixedWidth(150);
+        band->setStyleSheet("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d4f91, stop:1 #6fa0d8);");
+        h->addWidget(band);
+        auto *v = new QVBoxLayout;
+        v->setContentsMargins(20, 20, 20, 20);
+        v->setSpacing(16);
+        if (title) {
+            QFont f = title->font();
+            f.setPointSizeF(f.pointSizeF() * 1.35);
+            f.setBold(true);
+            title->setFont(f);
+            v->addWidget(title);
+        }
+        v->addWidget(text);
+        v->addStretch();
+        h->addLayout(v);
+        return page;
+    };
+    // The middle pages: a white head with title and subtitle, then the page's own controls.
+    auto headPage = [&](const QString &title, const QString &subtitle, QVBoxLayout *&body) {
+        auto *page = new QFrame;
+        auto *v = new QVBoxLayout(page);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(0);
+        auto *head = new QWidget;
+        paintWhite(head);
+        auto *hv = new QVBoxLayout(head);
+        hv->setContentsMargins(20, 12, 20, 12);
+        QLabel *t = label(title);
+        QFont f = t->font();
+        f.setBold(true);
+        t->setFont(f);
+        hv->addWidget(t);
+        QLabel *s = label(subtitle);
+        s->setContentsMargins(15, 0, 0, 0);
+        hv->addWidget(s);
+        v->addWidget(head);
+        v->addWidget(line());
+        body = new QVBoxLayout;
+        body->setContentsMargins(40, 16, 40, 12);
+        body->setSpacing(10);
+        v->addLayout(body);
+        return page;
+    };
+    auto folderRow = [&](int index, QVBoxLayout *body) {
+        Text1[index] = new QLineEdit;
+        CmdBrowse[index] = new QPushButton("Bladeren...");
+        connect(CmdBrowse[index], &QPushButton::clicked, this, [this, index] { CmdBrowse_Click(index); });
+        auto *row = new QHBoxLayout;
+        row->addWidget(Text1[index]);
+        row->addWidget(CmdBrowse[index]);
+        body->addLayout(row);
+    };
+
+    Label1[0] = new QLabel;
+    Label1[0]->setWordWrap(true);
+    Label1[1] = new QLabel;
+    Label1[1]->setWordWrap(true);
+    Frame1[0] = bandPage(Label1[0], Label1[1]);
+
+    QVBoxLayout *body = nullptr;
+    Frame1[1] = headPage("Kies de doelmap", "Waar moet Zandrel Tofmaar geïnstalleerd worden ?", body);
+    body->addWidget(label("Setup zal Zandrel Tofmaar in de volgende map installeren."));
+    body->addWidget(label("Klik op volgende om door te gaan. Klik op Bladeren om een andere map te kiezen."));
+    folderRow(0, body);
+    body->addStretch();
+    body->addWidget(label("Er is tenminste 20 MB vrije schijfruimte vereist."));
+    Text1[0]->setText(QDir::homePath() + "/" + Installed::ProductName);
+
+    Frame1[2] = headPage("Selecteer de menu Start map", "Waar moeten de snelkoppelingen van het programma geplaatst worden ?", body);
+    body->addWidget(label("Setup plaatst de snelkoppelingen van het programma in volgende menu Start map."));
+    body->addWidget(label("Klik op volgende om door te gaan. Klik op Bladeren om een andere map te kiezen."));
+    folderRow(1, body);
+    body->addStretch();
+    Text1[1]->setText(Installed::ProductName);
+
+    Frame1[3] = headPage("Het voorbereiden van de installatie is gereed",
+                         "Setup is nu gereed om te beginnen met installeren van Zandrel Tofmaar op deze computer.", body);
+    Summary = new QPlainTextEdit;
+    Summary->setReadOnly(true);
+    body->addWidget(Summary);
+    body->addWidget(label("Klik op Installeren om verder te gaan met installeren, of klik op vorige als instellingen wilt "
+                          "terugzien of veranderen."));
+
+    Frame1[4] = headPage("Bezig met installeren", "Setup installeert Zandrel Tofmaar op uw computer. Een ogenblik geduld...",
+                         body);
+    body->addWidget(label("Bestanden uitpakken..."));
+    ProgressBar1 = new QProgressBar;
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    body->addWidget(ProgressBar1);
+    body->addStretch();
+
+    Label1[19] = new QLabel;
+    Label1[19]->setWordWrap(true);
+    auto *finishTitle = new QLabel("Zandrel Tofmaar is geïnstalleerd");
+    Frame1[5] = bandPage(finishTitle, Label1[19]);
+
+    auto *pages = new QGridLayout;
+    for (QFrame *page : Frame1) pages->addWidget(page, 0, 0);
+
+    Command1[0] = new QPushButton("< Vorige");
+    Command1[1] = new QPushButton("Volgende >");
+    Command1[2] = new QPushButton("Annuleren");
+    CmdInstall = new QPushButton("Installeren");
+    CmdFinish = new QPushButton("Voltooien");
+    for (int i = 0; i < 3; ++i) connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    connect(CmdInstall, &QPushButton::clicked, this, &SetupFrm::CmdInstall_Click);
+    connect(CmdFinish, &QPushButton::clicked, this, &SetupFrm::CmdFinish_Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(10, 10, 10, 10);
+    buttons->addStretch();
+    for (QPushButton *b : {Command1[0], Command1[1], CmdInstall, CmdFinish}) buttons->addWidget(b);
+    buttons->addSpacing(10);
+    buttons->addWidget(Command1[2]);
+    CmdInstall->hide();
+    CmdFinish->hide();
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addLayout(pages, 1);
+    root->addWidget(line());
+    root->addLayout(buttons);
+}
+
+void SetupFrm::refuse(const QString &text)
+{
+    MsgBox(text, MsgStyle::Critical, "FOUTMELDING");
+    Form::EndProgram(1);
+}
+
+void SetupFrm::Form_Load()
+{
+    if (!commandLine_.isEmpty()) {
+        FormerDirectory = QDir::currentPath();
+        // A folder that cannot be entered is said so, rather than taken for a folder without the archive.
+        if (!QDir::setCurrent(commandLine_)) {
+            FormerDirectory.clear();
+            refuse("De map \"" + commandLine_ + "\" kan niet geopend worden.");
+            return;
+        }
+    }
+    InitSystemInfo();
+    if (!systemInfo().IsWinNT) {
+        refuse("Dit programma is helaas niet geschikt voor Windows 95/98/ME.");
+        return;
+    }
+    if (!IsUserAdmin()) {
+        refuse("U kunt dit programma alleen correct installeren als beheerder-rechten (Administrator-rights) heeft.");
+        return;
+    }
+    if (!fileExists(Installed::Archive)) {
+        refuse("\"" + Installed::Archive + "\" niet gevonden.");
+        return;
+    }
+    Label1[0]->setText("Welkom bij het installatieprogramma van Zandrel Tofmaar");
+    Label1[1]->setText(shown("Hiermee wordt Zandrel Tofmaar 2.0 geïnstalleerd  op deze computer." + CRLF + CRLF
+                             + "U wordt aanbevolen alle active programma's af te sluiten" + CRLF + "voordat u verder gaat."
+                             + CRLF + CRLF + "Klik op Volgende om verder te gaan of op Annuleren om Setup" + CRLF
+                             + "af te sluiten."));
+    Label1[19]->setText(shown("Setup heeft het installeren van Zandrel Tofmaar op deze computer voltooid. "
+                              "U kunt het programma uitvoeren met de geïnstalleerde snelkoppelingen."
+                              + CRLF + CRLF + "Klik op Voltooien om Setup te beëindigen."));
+    CurrentStep = 1;
+    showStep();
+}
+
+void SetupFrm::showStep()
+{
+    for (int i = 0; i < 6; ++i) Frame1[i]->setVisible(i == CurrentStep - 1);
+    Command1[0]->setVisible(CurrentStep > 1);
+    Command1[1]->setVisible(CurrentStep < 4);
+    CmdInstall->setVisible(CurrentStep == 4);
+    if (CurrentStep == 4) CmdInstall->setFocus();
+}
+
+void SetupFrm::Command1_Click(int index)
+{
+    if (index == 1) {
+        if (!ValidateStep()) return;
+        ++CurrentStep;
+    } else if (index == 0) {
+        --CurrentStep;
+    } else {
+        unload();
+        return;
+    }
+    showStep();
+}
+
+bool SetupFrm::ValidateStep()
+{
+    if (CurrentStep == 2) {
+        if (ValidateTargetFolder(Text1[0]->text())) return true;
+        Text1[0]->setFocus();
+        return false;
+    }
+    if (CurrentStep == 3) {
+        QString name = Text1[1]->text();
+        if (name.endsWith('\\')) {
+            name.chop(1);
+            Text1[1]->setText(name);
+        }
+        const bool accepted = ValidateStartMenuName(name);
+        if (!accepted) Text1[1]->setFocus();
+        MessageText = "Doelmap: " + CRLF + "      " + Text1[0]->text() + CRLF + CRLF + "Menu Start map: " + CRLF + "      "
+                    + Text1[1]->text();
+        Summary->setPlainText(shown(MessageText));
+        return accepted;
+    }
+    return true;
+}
+
+void SetupFrm::CmdBrowse_Click(int index)
+{
+    if (index == 0) {
+        QString start = Text1[0]->text();
+        const QString chosen = BrowseForFolderEx(this, start, QString(), false, false);
+        if (!chosen.isEmpty()) Text1[0]->setText(chosen); // a cancelled browse keeps what was typed
+        return;
+    }
+    const QString chosen = BrowseForFolder(this, "Selecteer een map in de onderstaande lijst en klik daarna op OK.");
+    const QString programs = GetSpecialFolderPath(SpecialFolder::Programs);
+    QString name;
+    if (!chosen.isEmpty() && !programs.isEmpty()) name = QString(chosen).remove(programs, Qt::CaseInsensitive);
+    // The Start-menu name separates its folders with "\".
+    name.replace('/', '\\');
+    if (!name.isEmpty()) name += "\\";
+    name += Installed::ProductName;
+    if (name.startsWith('\\')) name.remove(0, 1);
+    Text1[1]->setText(name);
+}
+
+QString SetupFrm::target() const { return Text1[0]->text().trimmed(); }
+
+void SetupFrm::CmdInstall_Click()
+{
+    Command1[0]->hide();
+    Command1[1]->hide();
+    CmdInstall->hide();
+    Frame1[3]->hide();
+    Frame1[4]->show();
+
+    const UnpackOutcome unpacked = unpackArchive(findFile(Installed::Archive), target(), [this](int percent) {
+        ProgressBar1->setValue(percent);
+        ProgressBar1->repaint();
+    });
+    if (unpacked.result != UnpackResult::Done) {
+        MessageText = SetupFrmText::InstallError + QString::number(unpacked.result) + ")";
+        MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
+        Form::EndProgram(1);
+        return;
+    }
+    // What was unpacked is what uninst removes; an earlier installation's files stay on the list.
+    QStringList failures;
+    const QString listPath = target() + "/" + Installed::FileList;
+    QStringList listed = readFileList(listPath).value_or(QStringList());
+    for (const QString &name : unpacked.files)
+        if (!listed.contains(name)) listed << name;
+    if (!writeFileList(listPath, listed)) failures << "Lijst van geïnstalleerde bestanden: " + listPath;
+
+    if (!InstallSystemFiles(failures)) return;
+    CreateShortcuts(failures);
+    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "DisplayName", RegType::String, Installed::DisplayName);
+    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "UninstallString", RegType::String,
+                  target() + "/" + Installed::Uninstaller);
+    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath", RegType::String, target());
+    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath", RegType::String, ShortcutFolder);
+    if (!failures.isEmpty())
+        MsgBox(SetupFrmText::NotAllDone + CRLF + CRLF + failures.join(CRLF), MsgStyle::Exclamation, SetupFrmText::AppTitle);
+
+    Frame1[4]->hide();
+    Frame1[5]->show();
+    Command1[2]->hide();
+    CmdFinish->show();
+    ++CurrentStep;
+}
+
+bool SetupFrm::InstallSystemFiles(QStringList &failures)
+{
+    QString source = target();
+    if (source.isEmpty()) source = QDir::currentPath();
+    if (!source.endsWith('/')) source += "/";
+    const QString system = systemInfo().SystemDir;
+    if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
+    auto copyWhenNewer = [&](const QString &name) {
+        const QString from = source + "SYS/" + name, to = system + "/" + name;
+        if (IsNewerFileVersion(from, to) && !CopyFileTo(from, to, true)) failures << "Kopiëren naar " + to;
+    };
+    for (const QString &name : Installed::VersionedComponents) copyWhenNewer(name);
+    const QString runtime = system + "/" + Installed::SharedRuntime;
+    if (!RegisterComponent(runtime)) {
+        MessageText = SetupFrmText::InstallError + runtime + ")";
+        MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
+        Form::EndProgram(1);
+        return false;
+    }
+    // Every other file of SYS; what is no component simply fails to register. A version note goes with its file.
+    for (const QString &name : QDir(source + "SYS").entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (name.endsWith(".version")) continue;
+        copyWhenNewer(name);
+        RegisterComponent(system + "/" + name);
+    }
+    return true;
+}
+
+void SetupFrm::CreateShortcuts(QStringList &failures)
+{
+    ShortcutFolder = GetSpecialFolderPath(SpecialFolder::CommonPrograms) + "/" + QString(Text1[1]->text()).replace('\\', '/');
+    if (!CreateFolderPath(ShortcutFolder, false, true)) failures << "Map aanmaken: " + ShortcutFolder;
+    cShellLink link;
+    const QString folder = target();
+    const struct {
+        QString file, program;
+    } links[] = {{Installed::ProgramLink, Installed::Program}, {Installed::UninstallerLink, Installed::Uninstaller}};
+    for (const auto &l : links) {
+        const QString file = ShortcutFolder + "/" + l.file;
+        if (!link.CreateShellLink(file, folder + "/" + l.program, folder, QString(), QString(), 0, QString(), 5))
+            failures << "Snelkoppeling maken: " + file;
+    }
+}
+
+void SetupFrm::CmdFinish_Click() { unload(); }
+
+void SetupFrm::Form_Unload(bool &cancel)
+{
+    if (CurrentStep < 5) {
+        MessageText = SetupFrmText::ExitQuestion;
+        ExitAnswer = MsgBox(MessageText, MsgStyle::Question | MsgStyle::YesNo, "Setup afsluiten");
+        if (ExitAnswer == MsgAnswer::No) {
+            cancel = true;
+            return;
+        }
+    }
+    // Back to where the user started, whatever an earlier exit question was answered.
+    if (!FormerDirectory.isEmpty()) QDir::setCurrent(FormerDirectory);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The installer's wizard: welcome, target folder, Start-menu folder, ready, progress, finish.
+#include "forms/Form.h"
+
+#include <QStringList>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace SetupFrmText {
+inline const QString Caption = QStringLiteral("Setup - Zandrel Tofmaar");
+// The title of the messages that name none of their own.
+inline const QString AppTitle = QStringLiteral("Setup");
+inline const QString InstallError = QStringLiteral("Er is een fout opgetreden tijdens de installatie. (");
+inline const QString ExitQuestion = QStringLiteral(
+    "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
+    "U kunt Setup later opnieuw uitvoeren om de installatie te voltooien.\r\n\r\nSetup afsluiten ?");
+inline const QString NotAllDone = QStringLiteral("De installatie is voltooid, maar het volgende is niet gelukt:");
+}
+
+class SetupFrm : public Form {
+    Q_OBJECT
+public:
+    // commandLine: the folder that holds "ZanTof.zip", or "" for the current folder.
+    explicit SetupFrm(const QString &commandLine = QString(), QWidget *parent = nullptr);
+
+    void Command1_Click(int index);
+    void CmdBrowse_Click(int index);
+    void CmdInstall_Click();
+    void CmdFinish_Click();
+
+    int CurrentStep = 0;
+    QString MessageText;
+    QString ShortcutFolder;
+    int ExitAnswer = 0;
+    QString FormerDirectory;
+
+    std::array<QFrame *, 6> Frame1{};
+    std::array<QPushButton *, 3> Command1{};
+    std::array<QPushButton *, 2> CmdBrowse{};
+    std::array<QLineEdit *, 2> Text1{};
+    QPlainTextEdit *Summary = nullptr; // the ready page's summary field
+    std::array<QLabel *, 20> Label1{};
+    QPushButton *CmdInstall = nullptr;
+    QPushButton *CmdFinish = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool &cancel) override;
+
+private:
+    bool ValidateStep();
+    bool InstallSystemFiles(QStringList &failures);
+    void CreateShortcuts(QStringList &failures);
+    void showStep();
+    void refuse(const QString &text);
+    QString target() const;
+
+    QString commandLine_;
+};

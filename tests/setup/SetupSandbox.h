@@ -1,0 +1,65 @@
+#pragma once
+// A home of its own for one test: HOME, XDG_CONFIG_HOME and XDG_DATA_HOME point into a temporary
+// folder, and come back as they were afterwards.
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class Sandbox {
+public:
+    Sandbox()
+    {
+        for (const char *name : Variables) saved << qgetenv(name);
+        QDir().mkpath(home());
+        qputenv("HOME", QFile::encodeName(home()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home() + "/.config"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home() + "/.local/share"));
+    }
+    ~Sandbox()
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (saved[i].isNull()) qunsetenv(Variables[i]);
+            else qputenv(Variables[i], saved[i]);
+        }
+    }
+    QString root() const { return dir.path(); }
+    QString home() const { return dir.path() + "/home"; }
+    QString config() const { return home() + "/.config"; }
+    QString applications() const { return home() + "/.local/share/applications"; }
+    QString components() const { return home() + "/.local/share/ZanTof/components"; }
+
+    // Every path below the sandbox, for checking that nothing was written where it should not be.
+    QStringList everything() const
+    {
+        QStringList out;
+        collect(dir.path(), out);
+        return out;
+    }
+
+private:
+    static void collect(const QString &at, QStringList &out)
+    {
+        for (const QFileInfo &i : QDir(at).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+            out << i.filePath();
+            if (i.isDir() && !i.isSymLink()) collect(i.filePath(), out);
+        }
+    }
+    static constexpr const char *Variables[3] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+    QTemporaryDir dir;
+    QList<QByteArray> saved;
+};
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

@@ -1,0 +1,67 @@
+#include "SetupSandbox.h"
+#include "setup/Registry.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+class TestRegistry : public QObject {
+    Q_OBJECT
+private slots:
+    void valuesKeepOrderAndSize()
+    {
+        Sandbox box;
+        const QString key = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZanTof";
+        RegWriteValue(HKEY_CURRENT_USER, key, "DisplayName", RegType::String, "Zandrel Tofmaar 2.0");
+        RegWriteValue(HKEY_CURRENT_USER, key, "UninstallString", RegType::String, "/home/jan/Zandrel Tofmaar/uninst");
+        RegWriteValue(HKEY_CURRENT_USER, key, "AppPath", RegType::String, "/home/jan/Zandrel Tofmaar");
+        RegWriteValue(HKEY_CURRENT_USER, key, "ShellLnkPath", RegType::String, "");
+        QVERIFY(QFileInfo(box.config() + "/ZanTof/registry.json").isFile());
+
+        const QList<RegValue> values = RegKeyValues(HKEY_CURRENT_USER, key);
+        QCOMPARE(values.size(), 4);
+        const QStringList names{"DisplayName", "UninstallString", "AppPath", "ShellLnkPath"};
+        const QList<int> sizes{20, 33, 26, 1};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(values[i].name, names[i]);
+            QCOMPARE(values[i].type, RegType::String);
+            QCOMPARE(values[i].size, sizes[i]);
+        }
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, key, "AppPath"), QString("/home/jan/Zandrel Tofmaar"));
+        // Key and value names are found without regard to case, as the registry finds them.
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, key.toLower(), "apppath"), QString("/home/jan/Zandrel Tofmaar"));
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath"), QString());
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, key, "Missing"), QString());
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\Other", "AppPath"), QString());
+
+        // Longer than the old 500-byte buffer, with characters beyond one byte, and written over in place.
+        const QString longPath = "/home/jan/" + QString(600, QChar(0x00eb));
+        RegWriteValue(HKEY_CURRENT_USER, key, "AppPath", RegType::String, longPath);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, key, "AppPath"), longPath);
+        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, key)[2].size, int(longPath.size()) + 1);
+        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, key).size(), 4);
+    }
+
+    void removingAKeyLeavesTheOthers()
+    {
+        Sandbox box;
+        RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1");
+        RegWriteValue(HKEY_CURRENT_USER, "Software\\B", "y", RegType::String, "2");
+        RegRemoveKey(HKEY_CURRENT_USER, "software\\a");
+        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, "Software\\A"));
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\B", "y"), QString("2"));
+        RegRemoveKey(HKEY_CURRENT_USER, "Software\\A"); // gone already: nothing happens
+        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, "Software\\B"));
+    }
+
+    void aDamagedFileReadsAsEmpty()
+    {
+        Sandbox box;
+        writeFile(registryFile(), "{ not json");
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
+        RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1");
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString("1"));
+    }
+};
+
+QTEST_MAIN(TestRegistry)
+#include "tst_registry.moc"

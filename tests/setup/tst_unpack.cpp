@@ -1,0 +1,144 @@
+#include "SetupSandbox.h"
+#include "setup/Unpack.h"
+
+#include <QTest>
+
+#include <sys/stat.h>
+#include <zip.h>
+
+namespace {
+struct Item {
+    QString name;
+    QByteArray data;
+    mode_t mode = S_IFREG | 0644; // S_IFDIR for a folder entry
+    bool setMode = true;
+};
+
+// A real archive, written by libzip: entries stored uncompressed so that a test can find their bytes.
+bool makeArchive(const QString &path, const QList<Item> &items)
+{
+    int error = 0;
+    zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!zip) return false;
+    for (const Item &item : items) {
+        zip_int64_t index;
+        if ((item.mode & S_IFMT) == S_IFDIR) {
+            index = zip_dir_add(zip, item.name.toUtf8().constData(), ZIP_FL_ENC_UTF_8);
+        } else {
+            auto *copy = static_cast<char *>(malloc(size_t(item.data.size()) + 1));
+            memcpy(copy, item.data.constData(), size_t(item.data.size()));
+            zip_source_t *source = zip_source_buffer(zip, copy, zip_uint64_t(item.data.size()), 1);
+            index = zip_file_add(zip, item.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+            zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        }
+        if (index < 0) return false;
+        if (item.setMode) zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, zip_uint32_t(item.mode) << 16);
+    }
+    return zip_close(zip) == 0;
+}
+
+const QList<Item> Good = {
+    {"Basis.TXT", "Timmerfabriek\r\n"},
+    {"ICO/", {}, S_IFDIR | 0755},
+    {"ICO/ZanTof.ico", "icon"},
+    {"ZanTof", "#!/bin/sh\n", S_IFREG | 0755},
+    {"SYS/libztshare.so", "lib", S_IFREG | 0644, false}, // from a system that keeps no modes
+    {"Vormen/diep/K.bmp", "bmp"},                         // folders only implied
+};
+}
+
+class TestUnpack : public QObject {
+    Q_OBJECT
+private slots:
+    void unpacksEverythingWithItsModes()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/Zandrel Tofmaar";
+        QVERIFY(makeArchive(archive, Good));
+        QDir().mkpath(target);
+        writeFile(target + "/ZanTof", "old program"); // an earlier installation is replaced
+        QList<int> progress;
+        const UnpackOutcome out = unpackArchive(archive, target, [&](int p) { progress << p; });
+        QCOMPARE(out.result, 0);
+        QCOMPARE(out.files, QStringList({"Basis.TXT", "ICO/ZanTof.ico", "ZanTof", "SYS/libztshare.so", "Vormen/diep/K.bmp"}));
+        QCOMPARE(progress, QList<int>({16, 33, 50, 66, 83, 100}));
+        QCOMPARE(readFile(target + "/Basis.TXT"), QByteArray("Timmerfabriek\r\n"));
+        QCOMPARE(readFile(target + "/ZanTof"), QByteArray("#!/bin/sh\n"));
+        QCOMPARE(readFile(target + "/Vormen/diep/K.bmp"), QByteArray("bmp"));
+        QVERIFY(QFileInfo(target + "/ZanTof").isExecutable());
+        QVERIFY(!QFileInfo(target + "/Basis.TXT").isExecutable());
+        QVERIFY(!QFileInfo(target + "/SYS/libztshare.so").isExecutable());
+        QVERIFY(QFileInfo(target + "/SYS/libztshare.so").isReadable());
+    }
+
+    void hostileArchivesWriteNothing_data()
+    {
+        QTest::addColumn<Item>("bad");
+        QTest::newRow("parent folder") << Item{"../evil.txt", "x"};
+        QTest::newRow("parent deeper") << Item{"ICO/../../evil.txt", "x"};
+        QTest::newRow("absolute") << Item{"/tmp/evil.txt", "x"};
+        QTest::newRow("backslash") << Item{"..\\evil.txt", "x"};
+        QTest::newRow("symbolic link") << Item{"link", "../../..", S_IFLNK | 0777};
+        QTest::newRow("device") << Item{"dev", "", S_IFCHR | 0666};
+        QTest::newRow("fifo") << Item{"fifo", "", S_IFIFO | 0666};
+    }
+    void hostileArchivesWriteNothing()
+    {
+        QFETCH(Item, bad);
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/t/Zandrel Tofmaar";
+        QList<Item> items = Good;
+        items.insert(2, bad); // after entries that would already have been written
+        QVERIFY(makeArchive(archive, items));
+        QDir().mkpath(target);
+        const QStringList before = box.everything();
+        const UnpackOutcome out = unpackArchive(archive, target);
+        QCOMPARE(out.result, int(UnpackResult::UnsafeEntry));
+        QCOMPARE(box.everything(), before);
+        QVERIFY(out.files.isEmpty());
+    }
+
+    void aDamagedEntryIsFound()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip";
+        const QByteArray content = "Dit is de inhoud van een catalogusbestand, groot genoeg om te vinden.";
+        QVERIFY(makeArchive(archive, {{"Basis.TXT", content}}));
+        QByteArray bytes = readFile(archive);
+        const qsizetype at = bytes.indexOf(content);
+        QVERIFY(at > 0);
+        bytes[at + 10] = 'X'; // the stored bytes no longer match their CRC
+        writeFile(archive, bytes);
+        QCOMPARE(unpackArchive(archive, box.home() + "/t").result, int(UnpackResult::Damaged));
+    }
+
+    void whatIsNoArchive()
+    {
+        Sandbox box;
+        writeFile(box.root() + "/text.zip", "no archive");
+        QCOMPARE(unpackArchive(box.root() + "/text.zip", box.home()).result, int(UnpackResult::CannotOpen));
+        QCOMPARE(unpackArchive(box.root() + "/missing.zip", box.home()).result, int(UnpackResult::CannotOpen));
+    }
+
+    void aTargetThatRefusesFiles()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip";
+        QVERIFY(makeArchive(archive, Good));
+        writeFile(box.home() + "/plainfile", "x");
+        QCOMPARE(unpackArchive(archive, box.home() + "/plainfile/t").result, int(UnpackResult::CannotWrite));
+    }
+
+    void theFileList()
+    {
+        Sandbox box;
+        const QString list = box.home() + "/uninst.lst";
+        QVERIFY(writeFileList(list, {"ZanTof", "Vormen/K;;1;S.bmp", "IMG/één.ico"}));
+        QCOMPARE(readFileList(list).value(), QStringList({"ZanTof", "Vormen/K;;1;S.bmp", "IMG/één.ico"}));
+        QVERIFY(!readFileList(box.home() + "/none.lst").has_value());
+    }
+};
+
+Q_DECLARE_METATYPE(Item)
+QTEST_MAIN(TestUnpack)
+#include "tst_unpack.moc"
