@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -62,4 +63,14 @@ inline QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What Debian's desktop-entry validator says of a file; "" when it has nothing to object.
+inline QString validateDesktopEntry(const QString &file)
+{
+    QProcess p;
+    p.start("desktop-file-validate", {file});
+    if (!p.waitForFinished(20000)) return "desktop-file-validate did not run";
+    const QString said = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed();
+    return p.exitCode() == 0 && !said.contains("error:") ? QString() : said;
 }

@@ -1,42 +1,10 @@
+#include "Archive.h"
 #include "SetupSandbox.h"
 #include "setup/Unpack.h"
 
 #include <QTest>
 
-#include <sys/stat.h>
-#include <zip.h>
-
 namespace {
-struct Item {
-    QString name;
-    QByteArray data;
-    mode_t mode = S_IFREG | 0644; // S_IFDIR for a folder entry
-    bool setMode = true;
-};
-
-// A real archive, written by libzip: entries stored uncompressed so that a test can find their bytes.
-bool makeArchive(const QString &path, const QList<Item> &items)
-{
-    int error = 0;
-    zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!zip) return false;
-    for (const Item &item : items) {
-        zip_int64_t index;
-        if ((item.mode & S_IFMT) == S_IFDIR) {
-            index = zip_dir_add(zip, item.name.toUtf8().constData(), ZIP_FL_ENC_UTF_8);
-        } else {
-            auto *copy = static_cast<char *>(malloc(size_t(item.data.size()) + 1));
-            memcpy(copy, item.data.constData(), size_t(item.data.size()));
-            zip_source_t *source = zip_source_buffer(zip, copy, zip_uint64_t(item.data.size()), 1);
-            index = zip_file_add(zip, item.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
-            zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
-        }
-        if (index < 0) return false;
-        if (item.setMode) zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, zip_uint32_t(item.mode) << 16);
-    }
-    return zip_close(zip) == 0;
-}
-
 const QList<Item> Good = {
     {"Basis.TXT", "Timmerfabriek\r\n"},
     {"ICO/", {}, S_IFDIR | 0755},
@@ -139,6 +107,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Item)
 QTEST_MAIN(TestUnpack)
 #include "tst_unpack.moc"

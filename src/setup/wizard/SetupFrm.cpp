@@ -54,7 +54,7 @@ QLabel *wrapped(const QString &text)
 SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), commandLine_(commandLine)
 {
     setWindowTitle(SetupFrmText::Caption);
-    setFixedSize(540, 390);
+    setFixedSize(600, 400);
     int nextLabel = 2;
     auto label = [&](const QString &text) {
         QLabel *l = wrapped(text);
@@ -69,7 +69,7 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
         auto *h = new QHBoxLayout(page);
         h->setContentsMargins(0, 0, 0, 0);
         auto *band = new QFrame;
-        band->setFixedWidth(150);
+        band->setFixedWidth(140);
         band->setStyleSheet("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d4f91, stop:1 #6fa0d8);");
         h->addWidget(band);
         auto *v = new QVBoxLayout;
@@ -164,8 +164,7 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
 
     Label1[19] = new QLabel;
     Label1[19]->setWordWrap(true);
-    auto *finishTitle = new QLabel("Zandrel Tofmaar is geïnstalleerd");
-    Frame1[5] = bandPage(finishTitle, Label1[19]);
+    Frame1[5] = bandPage(nullptr, Label1[19]);
 
     auto *pages = new QGridLayout;
     for (QFrame *page : Frame1) pages->addWidget(page, 0, 0);
@@ -180,6 +179,7 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
     connect(CmdFinish, &QPushButton::clicked, this, &SetupFrm::CmdFinish_Click);
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(10, 10, 10, 10);
+    buttons->setSpacing(6);
     buttons->addStretch();
     for (QPushButton *b : {Command1[0], Command1[1], CmdInstall, CmdFinish}) buttons->addWidget(b);
     buttons->addSpacing(10);
