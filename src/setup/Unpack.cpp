@@ -33,6 +33,18 @@ mode_t unixMode(zip_t *zip, zip_uint64_t index)
     return system == ZIP_OPSYS_UNIX ? mode_t(attributes >> 16) : 0;
 }
 
+// A folder already in the target that is a symbolic link would carry the entry elsewhere.
+bool throughLink(const QString &target, const QString &name)
+{
+    const QStringList parts = name.split('/', Qt::SkipEmptyParts);
+    QString at = target;
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        at += "/" + parts[i];
+        if (QFileInfo(at).isSymLink()) return true;
+    }
+    return false;
+}
+
 struct ZipCloser {
     void operator()(zip_t *z) const { zip_discard(z); }
 };
@@ -56,7 +68,7 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
         const bool folder = name.endsWith('/');
         const mode_t type = mode & S_IFMT;
         const bool plain = type == 0 || (folder ? type == S_IFDIR : type == S_IFREG);
-        if (!safeName(name) || !plain) {
+        if (!safeName(name) || !plain || throughLink(target, name)) {
             outcome.result = UnpackResult::UnsafeEntry;
             return outcome;
         }

@@ -21,7 +21,8 @@ struct UnpackOutcome {
 };
 
 // Every entry is checked first: one that is absolute, holds a ".." folder or a "\", or is a
-// symbolic link or a device refuses the whole archive. Files keep their owner's execute bits.
+// symbolic link or a device, or would be written through a folder of the target that is a symbolic
+// link, refuses the whole archive. Files keep their owner's execute bits.
 // `progress` receives the percentage of entries unpacked.
 UnpackOutcome unpackArchive(const QString &archive, const QString &target, const std::function<void(int)> &progress = {});
 

@@ -11,7 +11,8 @@ struct Run {
     QStringList boxes;  // "title|text" of every box, in order
 };
 
-inline Run runInstalled(const QString &program, const QString &folder, const QStringList &answers, int waitMs)
+inline Run runInstalled(const QString &program, const QString &folder, const QStringList &answers, int waitMs,
+                        const QStringList &arguments = {})
 {
     QTemporaryDir logDir;
     const QString log = logDir.filePath("boxes");
@@ -25,7 +26,7 @@ inline Run runInstalled(const QString &program, const QString &folder, const QSt
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(folder);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(program, {});
+    p.start(program, arguments);
     Run run;
     if (!p.waitForStarted(10000)) return run;
     if (p.waitForFinished(waitMs)) {

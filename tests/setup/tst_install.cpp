@@ -17,6 +17,19 @@ const QString Done = "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 is met suc
 class TestInstall : public QObject {
     Q_OBJECT
 private slots:
+    // The package's setup itself: it shows its wizard, and without an archive it says so and ends.
+    void thePackagesSetupStarts()
+    {
+        Sandbox box;
+        const QString setup = QString(PACKAGE_DIR) + "/setup";
+        const Run shown = runInstalled(setup, box.root(), {}, 3000, {PACKAGE_DIR});
+        QCOMPARE(shown.boxes, QStringList());
+        QCOMPARE(shown.exitCode, -1);
+        const Run refused = runInstalled(setup, box.root(), {"OK"}, 20000, {box.root()});
+        QCOMPARE(refused.boxes, QStringList{"FOUTMELDING|\"ZanTof.zip\" niet gevonden."});
+        QCOMPARE(refused.exitCode, 1);
+    }
+
     // The package the build makes, installed into a sandbox home, started, and removed again.
     void installStartAndRemove()
     {

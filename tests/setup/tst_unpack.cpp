@@ -66,6 +66,19 @@ private slots:
         QVERIFY(out.files.isEmpty());
     }
 
+    void aLinkAlreadyInTheTargetIsNotFollowed()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/t";
+        QVERIFY(makeArchive(archive, Good));
+        QDir().mkpath(target);
+        QDir().mkpath(box.root() + "/elders");
+        QVERIFY(QFile::link(box.root() + "/elders", target + "/ICO"));
+        QCOMPARE(unpackArchive(archive, target).result, int(UnpackResult::UnsafeEntry));
+        QVERIFY(QDir(box.root() + "/elders").isEmpty());
+        QVERIFY(!QFile::exists(target + "/Basis.TXT"));
+    }
+
     void aDamagedEntryIsFound()
     {
         Sandbox box;
