@@ -31,6 +31,15 @@ static void ExportDrawings1000(benchmark::State &st)
 }
 BENCHMARK(ExportDrawings1000)->Unit(benchmark::kMillisecond);
 
+// The text alone, without encoding or writing: what the formatting costs.
+static void DrawingExportLines1000(benchmark::State &st)
+{
+    ProjectState s = largeProject();
+    const PersonalData who = someone();
+    for (auto _ : st) benchmark::DoNotOptimize(DrawingExportLines(s, who));
+}
+BENCHMARK(DrawingExportLines1000)->Unit(benchmark::kMillisecond);
+
 static void PlainWriteSameBytes(benchmark::State &st)
 {
     Folder folder;

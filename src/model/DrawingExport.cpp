@@ -141,7 +141,8 @@ QStringList DrawingExportLines(const ProjectState &state, const PersonalData &pe
 {
     QStringList lines;
     lines << DrawingFileTag;
-    for (int i = FirstPersonalField; i <= 11; ++i) lines << oneLine(personal.field(i)); // not the mail server
+    constexpr int LastHeaderField = LastPersonalField - 1; // the mail server stays out
+    for (int i = FirstPersonalField; i <= LastHeaderField; ++i) lines << oneLine(personal.field(i));
     lines << QString();
 
     const int marks = state.marksInUse();
