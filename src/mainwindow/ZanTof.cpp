@@ -58,11 +58,7 @@ ZanTof::ZanTof(QWidget *parent) : Form(parent, Kind::Frame)
     Info = menuBar->addMenu("&Info");
     Info->setObjectName("Info");
     item(Info, QVHelp, "QVHelp", "Help", QKeySequence(), &ZanTof::QVHelp_Click);
-    item(Info, About, "About", "Over...", QKeySequence(), &ZanTof::About_Click);
-    // The help window and the About box come later; until then their items are shown disabled.
-    QVHelp->setEnabled(false);
-    About->setEnabled(false);
-}
+    item(Info, About, "About", "Over...", QKeySequence(), &ZanTof::About_Click);}
 
 void ZanTof::setMainScreen(HoofdScherm *screen)
 {
