@@ -7,6 +7,7 @@
 #include "forms/Form.h"
 #include "model/Checks.h"
 #include "forms/RecordingWindowOpener.h"
+#include "model/Vocabularies.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
 #include "platform/widgets/TextField.h"
@@ -89,6 +90,8 @@ private slots:
 
     void shots_data();
     void shots();
+    void filledShots_data();
+    void filledShots();
 
 private:
     TekenForm *open(const FrameRecord &mark, bool newShape = true, Form *beneath = nullptr);
@@ -418,7 +421,7 @@ void TestTekenForm::fillTypeButtons()
     QCOMPARE(r.AppliedBars, false);
     QCOMPARE(r.ExtraText, QString());
     QCOMPARE(r.ScreenName, QString());
-    QCOMPARE(r.ToughenedGlass, true); // left as it was
+    QCOMPARE(r.ToughenedGlass, false); // a re-filled compartment cannot show it
     QCOMPARE(r.Parts.size(), qsizetype(parts));
     if (parts == 2) QCOMPARE(r.Parts[0].GrilleCode, QString("3")); // the parts are left as they were
     if (parts == 1) QCOMPARE(r.Parts[0], CompartmentPartRecord{});
@@ -494,7 +497,9 @@ void TestTekenForm::fillCodeButtons()
     const CompartmentRecord &r = Project().FrameRecords[0].Compartments[1];
     QCOMPARE(r.FillType, type);
     QCOMPARE(r.FillCode, code);
-    QCOMPARE(r.Parts, QList<CompartmentPartRecord>(parts)); // made anew
+    QCOMPARE(r.Parts.size(), qsizetype(parts)); // made anew; the redraw gave them their geometry
+    for (const CompartmentPartRecord &p : r.Parts)
+        QVERIFY(p.GrilleCode.isEmpty() && p.BarsHorizontal == 0 && p.BarsVertical == 0);
     QCOMPARE(r.Direction, int16(direction));
     for (QFrame *box : {f->PicDeur, f->PicRaam, f->PicPaneel}) QVERIFY(box->isHidden());
     if (type == "PANEEL") {
@@ -799,6 +804,99 @@ void TestTekenForm::shots()
     f->Combo1[2]->setListIndex(4); // the longest sill name of the catalogue
     f->Num1->setValue(selected);
     QVERIFY(f->Shape1->isVisible());
+    saveShot(f, name);
+}
+
+namespace {
+struct Filling {
+    Filling(const char *type, const char *code, int direction = 0, bool inward = false, const char *grille = "",
+            int barsH = 0, int barsV = 0, int breastWall = 0, bool applied = false, const char *screen = "")
+        : type(type), code(code), direction(direction), inward(inward), grille(grille), barsH(barsH), barsV(barsV),
+          breastWall(breastWall), applied(applied), screen(screen)
+    {
+    }
+    QString type;
+    QString code;
+    int direction;
+    bool inward;
+    QString grille;
+    int barsH;
+    int barsV;
+    int breastWall;
+    bool applied;
+    QString screen;
+};
+
+FrameRecord filled(FrameRecord m, const QList<Filling> &fillings)
+{
+    for (qsizetype k = 0; k < fillings.size(); ++k) {
+        const Filling &f = fillings[k];
+        CompartmentRecord &c = m.Compartments[k];
+        c.FillType = f.type;
+        c.FillCode = f.code;
+        c.Direction = int16(f.direction);
+        c.OpensInward = f.inward;
+        c.BreastWallHeight = int16(f.breastWall);
+        c.AppliedBars = f.applied;
+        c.ScreenName = f.screen;
+        const FillCodeInfo *info = FillCodes::find(f.code);
+        c.Parts = QList<CompartmentPartRecord>(info ? info->parts : 0);
+        for (CompartmentPartRecord &p : c.Parts) {
+            p.GrilleCode = f.grille;
+            p.BarsHorizontal = int16(f.barsH);
+            p.BarsVertical = int16(f.barsV);
+        }
+    }
+    return m;
+}
+}
+
+void TestTekenForm::filledShots_data()
+{
+    QTest::addColumn<FrameRecord>("m");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("door with side lights")
+        << filled(drawingMark("K;;2;S", 2400, 2400, 67, {{500, 2266}, {1000, 2266}, {629, 2266}}),
+                  {{"GLASVAK", "GL_BU", 0, false, "1"},
+                   {"DEUR", "BE", 2, true, "", 0, 0, 0, false, "Hordeur"},
+                   {"GLASVAK", "GL_BI", 0, false, "", 2, 0, 600, true}})
+        << "filled-door-sidelights";
+    QTest::newRow("windows")
+        << filled(sevenVakken(), {{"RAAM", "KL", 1, false, "3"},
+                                  {"RAAM", "VA", 1, true},
+                                  {"RAAM", "DV", 2, true, "", 1, 1},
+                                  {"GLASVAK", "GL_BU", 0, false, "2"},
+                                  {"RAAM", "RA", 1, false, "5R", 2, 1, 0, false, "Rolhor"},
+                                  {"RAAM", "SU", 2, false, "", 1, 1},
+                                  {"RAAM", "SV", 1, true, "4L", 0, 0, 400}})
+        << "filled-windows";
+    QTest::newRow("double doors")
+        << filled(drawingMark("K;;1;S", 4200, 2400, 67, {{1600, 2266}, {2396, 2266}}),
+                  {{"DEUR", "DK", 2, true, "", 2, 0, 500}, {"DEUR", "SD", 3}})
+        << "filled-double-doors";
+    QTest::newRow("panels")
+        << filled(drawingMark("K;;1;S;1;2", 2000, 2000, 67, {{900, 900}, {869, 1200}, {900, 846}, {869, 546}}),
+                  {{"PANEEL", "PRA"}, {"DEUR", "D2", 1, false, "6L", 0, 1, 300}, {"PANEEL", "PBO"}, {"PANEEL", "PTR"}})
+        << "filled-panels";
+    QTest::newRow("vertical boards and toughened") // a door of toughened glass has no sash widths
+        << filled(drawingMark("K;;1;S", 2000, 2200, 67, {{900, 2066}, {899, 2066}}),
+                  {{"PANEEL", "PV"}, {"DEUR", "DE", 1}})
+        << "filled-boards-toughened";
+}
+
+void TestTekenForm::filledShots()
+{
+    QFETCH(FrameRecord, m);
+    QFETCH(QString, name);
+    if (name == "filled-boards-toughened") m.Compartments[1].ToughenedGlass = true;
+    TekenForm *f = open(m, false);
+    QVERIFY(f);
+    // Reopening draws every compartment again and gives its parts their geometry.
+    for (const CompartmentRecord &c : Project().FrameRecords[0].Compartments) {
+        if (c.FillType == "PANEEL") continue;
+        QVERIFY(!c.Parts.isEmpty());
+        QVERIFY(c.Parts[0].PartWidth > 0 && c.Parts[0].PartHeight > 0);
+    }
     saveShot(f, name);
 }
 

@@ -7,6 +7,7 @@
 // while the window loads, and itself as the window beneath, which the ready button closes after
 // closing this one.
 #include "PictureBox.h"
+#include "drawing/CompartmentSymbols.h"
 #include "drawing/DrawFrame.h"
 #include "forms/Form.h"
 #include "platform/ImageCanvas.h"
@@ -90,16 +91,13 @@ private:
     void Num1_Change();
     void Pic1_MouseDown(int button, int shift, float x, float y);
 
-    // The compartment's symbols; until they are drawn a filled compartment shows empty.
-    void DrawVakSymbols(int index);
-    void EraseVakMarks(int index);
-
     static void makeParts(CompartmentRecord &c, int count);
     // The options window for the selected compartment, after "Glasvak" and after every fill code but a panel's.
     void openOptionsWindow();
 
     ImageCanvas canvas_;
     DrawTools tools_;
+    CompartmentSymbols symbols_{tools_};
     FrameDrawingState frame_;
     const ShapeWidthInputs *inputs_ = nullptr;
     QPointer<Form> beneath_;
