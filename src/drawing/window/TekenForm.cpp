@@ -96,6 +96,8 @@ void TekenForm::buildControls()
     Num1 = new NumericField(this);
     placeTwips(Num1, x0 + LabelWidth, numberRow, NumberWidth, RowHeight);
     connect(Num1, &NumericField::Change, this, &TekenForm::Num1_Change);
+    // A number beyond the last compartment must not select another compartment than the marked one.
+    Num1->setOutOfRange(NumericField::OutOfRange::PutBack);
     const int spinX = x0 + LabelWidth + NumberWidth;
     auto *up = new QToolButton(this);
     up->setArrowType(Qt::UpArrow);
