@@ -20,14 +20,6 @@ QStringList personalFields(HoofdScherm &s)
     for (int i = 2; i <= 12; ++i) out << s.Text1[i]->text();
     return out;
 }
-
-void removeAll(const QString &path)
-{
-    if (QFileInfo(path).isDir())
-        QDir(path).removeRecursively();
-    else
-        QFile::remove(path);
-}
 }
 
 class TestStartup : public QObject {
@@ -59,7 +51,7 @@ private slots:
                 const QDir dir(folder.file(r.chopped(2)));
                 for (const QString &f : dir.entryList(QDir::Files)) QFile::remove(dir.filePath(f));
             } else {
-                removeAll(folder.file(r));
+                folder.remove(r);
             }
         }
         Program p;
