@@ -4,6 +4,7 @@
 #include "platform/Colours.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 
 std::optional<HelpBalloonText> HelpBalloonFor(const QString &array, int index)
 {
@@ -70,6 +71,16 @@ void ShowHelpBalloon(const QString &title, const QString &text)
     msgFrm::window()->MsgAuto_box(text, 0, title, 20, false, RGB(255, 255, 204), 0, 0, 60);
 }
 
+bool HelpClick(const QString &array, int index)
+{
+    if (!HelpPointer::isOn()) return false;
+    const std::optional<HelpBalloonText> balloon = HelpBalloonFor(array, index);
+    if (!balloon) return false;
+    HelpPointer::off();
+    ShowHelpBalloon(balloon->title, balloon->text);
+    return true;
+}
+
 namespace HelpPointer {
 namespace {
 bool on = false;
@@ -93,4 +104,13 @@ void off()
     on = false;
     QGuiApplication::restoreOverrideCursor();
 }
+}
+
+void HelpButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    QPainter p(this);
+    p.setPen(QPen(QColor(212, 208, 200), 1));
+    const int w = width(), h = height();
+    p.drawPolyline(QPolygon({{4, 4}, {w - 5, 4}, {w - 5, h - 5}, {4, h - 5}, {4, 4}}));
 }

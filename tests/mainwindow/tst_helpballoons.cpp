@@ -3,8 +3,25 @@
 #include "mainwindow/HelpBalloons.h"
 #include "mainwindow/msgFrm.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QtTest>
+
+namespace {
+// The balloon on screen: its title and text, or empty when none is open.
+QPair<QString, QString> balloonShown()
+{
+    msgFrm *m = msgFrm::open();
+    if (!m || !m->isVisible()) return {};
+    return {m->aTitle->text(), m->aMsg->text()};
+}
+
+void closeBalloon()
+{
+    if (msgFrm *m = msgFrm::open()) m->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+}
 
 class TestHelpBalloons : public QObject {
     Q_OBJECT
@@ -62,6 +79,106 @@ private slots:
         if (!balloon) return;
         QCOMPARE(balloon->title, title);
         QCOMPARE(balloon->text, text);
+    }
+
+    void cleanup()
+    {
+        HelpPointer::off();
+        closeBalloon();
+    }
+
+    void deleteButtonShowsItsBalloonThenDeletes()
+    {
+        TestFolder folder;
+        Program p;
+        QVERIFY(p.start());
+        p.newMark("A");
+        QVERIFY(!HelpPointer::isOn());
+        p.s().Command3[HoofdScherm::HelpPointerButton]->click();
+        QVERIFY(HelpPointer::isOn());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
+
+        // The balloon instead of the delete question; the mode ends with it.
+        QCursor::setPos(200, 150);
+        p.s().Command1[HoofdScherm::DeleteMark]->click();
+        QCOMPARE(balloonShown(), qMakePair(QString("Verwijderen"), QString("Met deze knop verwijdert u het huidige merk.")));
+        QCOMPARE(msgFrm::open()->tailCorner(), Balloon::UpperLeft); // at the mouse
+        QCOMPARE(msgFrm::open()->Timer1->interval(), 20000);
+        QVERIFY(!HelpPointer::isOn());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(p.marks(), QStringList{"A"});
+        VERIFY_DIALOGS(p.dialogs);
+
+        // The next click acts.
+        p.dialogs.answer(MsgAnswer::Yes, "Weet u zeker dat u merk \"A\" wilt verwijderen ?", "Verwijderen van merk bevestigen");
+        p.s().Command1[HoofdScherm::DeleteMark]->click();
+        QVERIFY(p.marks().isEmpty());
+        VERIFY_DIALOGS(p.dialogs);
+    }
+
+    void helpButtonSwitchesAndOtherControls()
+    {
+        TestFolder folder;
+        Program p;
+        QVERIFY(p.start());
+        p.newMark("A");
+        QPushButton *help = p.s().Command3[HoofdScherm::HelpPointerButton];
+        QVERIFY(help->isEnabled());
+        // Its face carries a light rectangle over the focus frame.
+        const QImage face = help->grab().toImage();
+        for (const QPoint at : {QPoint(4, 4), QPoint(help->width() - 5, 4), QPoint(help->width() - 5, help->height() - 5),
+                                QPoint(4, help->height() - 5)})
+            QCOMPARE(face.pixelColor(at), QColor(212, 208, 200));
+        help->click();
+        help->click();
+        QVERIFY(!HelpPointer::isOn()); // the button again switches it off
+        QVERIFY(!balloonShown().first.size());
+
+        // The send button, a shape button, a text and a numeric field: each its balloon, none acts.
+        struct Case { QWidget *control; QString title; };
+        const QList<Case> cases{{p.s().Command3[HoofdScherm::SendButton], "Verzenden"},
+                                {p.s().Command2[4], "Basis vorm"},
+                                {p.s().Text1[3], "Bedrijfsnaam"},
+                                {p.s().Num1[HoofdScherm::WidthField], "Breedte"}};
+        for (const Case &c : cases) {
+            help->click();
+            if (auto *b = qobject_cast<QPushButton *>(c.control))
+                b->click();
+            else
+                QTest::mouseClick(c.control, Qt::LeftButton);
+            QCOMPARE(balloonShown().first, c.title);
+            QVERIFY(!HelpPointer::isOn());
+        }
+        QVERIFY(!p.s().shapeWindowOpen());
+        VERIFY_DIALOGS(p.dialogs); // no send question, no shape window
+
+        // The timber list has no balloon: it opens as usual and the mode stays on.
+        closeBalloon();
+        help->click();
+        QTest::mouseClick(p.s().Combo1[HoofdScherm::TimberList], Qt::LeftButton);
+        QTRY_VERIFY(p.s().Combo1[HoofdScherm::TimberList]->view()->isVisible());
+        QVERIFY(HelpPointer::isOn());
+        QVERIFY(balloonShown().first.isEmpty());
+        p.s().Combo1[HoofdScherm::TimberList]->hidePopup();
+        // So do the mail-method list and the resistance-class box.
+        const bool checked = p.s().WK2->isChecked();
+        p.s().WK2->click();
+        QCOMPARE(p.s().WK2->isChecked(), !checked);
+        QVERIFY(HelpPointer::isOn());
+        VERIFY_DIALOGS(p.dialogs);
+    }
+
+    void sendBalloonKeepsItsLineBreak()
+    {
+        TestFolder folder;
+        Program p;
+        QVERIFY(p.start());
+        p.newMark("A");
+        p.s().Command3[HoofdScherm::HelpPointerButton]->click();
+        p.s().Command3[HoofdScherm::SendButton]->click();
+        QCOMPARE(balloonShown().second, QString("Met deze knop kunt u de tekeningen verzenden naar de timmerfabriek.\r\n"
+                                                "Let op: Het veld mailserver (smtp) moet juist ingevuld zijn !"));
+        VERIFY_DIALOGS(p.dialogs);
     }
 };
 
