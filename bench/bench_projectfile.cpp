@@ -3,6 +3,7 @@
 
 #include "model/PersonalFields.h"
 #include "model/ProjectFile.h"
+#include "platform/TextFile.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -88,5 +89,16 @@ static void PlainCopySameSize(benchmark::State &st)
     }
 }
 BENCHMARK(PlainCopySameSize)->Unit(benchmark::kMillisecond);
+
+// What a save owes to keeping the old file whole: the same bytes written to a temporary file,
+// synced to disk and renamed over the old one, as every save does.
+static void SafeWriteSameSize(benchmark::State &st)
+{
+    Folder folder;
+    const QByteArray bytes = sameSize();
+    for (auto _ : st)
+        if (!writeBytes("safe.bin", bytes)) st.SkipWithError("write failed");
+}
+BENCHMARK(SafeWriteSameSize)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

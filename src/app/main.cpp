@@ -28,6 +28,7 @@ int main(int argc, char *argv[])
     auto *frame = new ZanTof;
     frame->load();
     auto *screen = new HoofdScherm(frame);
+    frame->setMainScreen(screen);
     if (!screen->load()) return 1; // the catalogue is incomplete; the user has been told
     frame->show();
     const int code = QApplication::exec();

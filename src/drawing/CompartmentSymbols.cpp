@@ -1,5 +1,7 @@
 #include "CompartmentSymbols.h"
 
+#include "CompartmentFilling.h"
+
 #include "model/Vocabularies.h"
 #include "platform/Rounding.h"
 
@@ -111,17 +113,7 @@ void CompartmentSymbols::ClearVak(FrameRecord &mark, int index)
     setFore(false);
 
     CompartmentRecord &c = *c_;
-    c.FillType.clear();
-    c.FillCode.clear();
-    c.ExtraText.clear();
-    c.ScreenName.clear();
-    c.OpensInward = false;
-    c.Direction = 0;
-    c.BreastWallHeight = 0;
-    c.AppliedBars = false;
-    // A re-filled compartment cannot show or change it in the options window: a stale flag would
-    // draw a door without sash widths and send it as toughened glass.
-    c.ToughenedGlass = false;
+    CompartmentFilling::clear(c);
     symbol_ = nullptr;
     tools_.ClearBoxMm(c.PosX, c.PosY, c.PosX + c.ClearWidth, c.PosY + c.ClearHeight);
 }

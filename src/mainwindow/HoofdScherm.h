@@ -1,10 +1,10 @@
 #pragma once
 // The main screen: the mark on screen with its sizes, the user's personal and mail data, the mark
 // buttons, the ten shape buttons and the send button. The program starts with its load and ends
-// with its unload.
+// with its unload. It shows and stores; the mark list, the catalogue and the checks decide.
+#include "forms/Form.h"
 #include "model/PersonalFields.h"
 #include "model/Records.h"
-#include "forms/Form.h"
 
 #include <QPointer>
 #include <array>
@@ -12,30 +12,33 @@
 class ChoiceList;
 class NumericField;
 class QCheckBox;
-class QLabel;
 class QPushButton;
 class SubVorm;
 class TextField;
-class ZanTof;
 
 class HoofdScherm : public Form, public PersonalFields {
     Q_OBJECT
 public:
-    explicit HoofdScherm(ZanTof *frame);
+    // Made inside the frame window `frame`, which also owns the windows it opens.
+    explicit HoofdScherm(QWidget *frame);
 
     // Text1: 0 mark, 1 description, 2 to 12 the personal data (customer number, company, contact,
     // address, postcode, town, telephone, fax, project description, e-mail address, mail server).
+    enum { MarkField = 0, DescriptionField = 1 };
     std::array<TextField *, 13> Text1{};
     // Num1: 0 width, 1 height, 2 count drawn, 3 count mirrored, 4 frame timber thickness,
     // 5 frame timber width, 6 mullion thickness, 7 transom thickness.
+    enum { WidthField, HeightField, CountDrawnField, CountMirroredField, FrameThicknessField, FrameWidthField,
+           MullionField, TransomField };
     std::array<NumericField *, 8> Num1{};
-    // Combo1: 0 timber types, 1 mail method ("Standaard", "WinSock", "Outlook").
+    enum { TimberList, MailMethodList };
     std::array<ChoiceList *, 2> Combo1{};
     QCheckBox *WK2 = nullptr;
-    // Command1: 0 first, 1 previous, 2 next, 3 last, 4 delete, 5 overview, 6 new.
+    enum MarkButton { FirstMark, PreviousMark, NextMark, LastMark, DeleteMark, OverviewButton, NewMark };
     std::array<QPushButton *, 7> Command1{};
     std::array<QPushButton *, 10> Command2{}; // the shape buttons
-    std::array<QPushButton *, 2> Command3{};  // 0 help pointer, 1 send
+    enum { HelpPointerButton, SendButton };
+    std::array<QPushButton *, 2> Command3{};
 
     // The basic code of the mark last shown or given a shape, and the last shape button clicked.
     QString CurrentBasicCode;
@@ -48,12 +51,6 @@ public:
     QString personalField(int index) const override;
     void setPersonalField(int index, const QString &text) override;
 
-    bool CheckRequiredFiles();
-    void LoadPersonalData();
-    void LoadTimberTypes();
-    void LoadFactoryDefaults();
-    void SavePersonalData();
-
     void Command1_Click(int index);
     void Command2_GotFocus(int index);
     void Command2_Click(int index);
@@ -61,10 +58,8 @@ public:
     void Text1_LostFocus(int index);
 
     void OfferNewMark();
-    void InitFrameRecord();
     void SaveRec();
     void ShowFrameRecord();
-    void DeleteFrameRecord();
     void UpdateButtonStates();
     void ShowShapeButtons(int selected);
     void OpenFile();
@@ -73,6 +68,12 @@ public:
     // A label typed into the mark field but never looked up is put back to the mark's own label, so
     // that storing the screen never renames a mark.
     void KeepLookedUpLabel();
+
+signals:
+    // The number of marks may have changed (the frame enables its save and send items on it).
+    void markCountChanged(int marks);
+    // The send button: the frame's send command.
+    void sendRequested();
 
 protected:
     void Form_Load() override;
@@ -84,17 +85,17 @@ protected:
 
 private:
     void buildControls();
+    void loadPersonalData();
+    void loadFactoryDefaults();
     void lookUpMark();
     // The fields of the mark on screen other than its label go into the record.
     void storeFieldsExceptLabel(FrameRecord &record);
-    // The save question of the shut-down and of opening a project. False when the user cancels or the save fails.
-    bool askToSaveChanges();
-    void checkWidth(bool &cancel);
-    void checkHeight(bool &cancel);
+    void showNewMarkDefaults();
+    void checkSize(int field, const QString &message, bool &cancel);
     void checkEMail(bool &cancel);
-    void OpenShapeWindow(int index);
+    void OpenShapeWindow();
 
-    ZanTof *frame;
+    QPointer<QWidget> owner;
     QPointer<SubVorm> shapeWindow;
     bool leavingMarkField = false;
 };

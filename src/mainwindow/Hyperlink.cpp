@@ -1,5 +1,6 @@
 #include "Hyperlink.h"
 
+#include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/Links.h"
 #include "platform/widgets/Twips.h"
@@ -19,8 +20,6 @@ QString HyperlinkTarget(const QString &link)
         return link.contains("mailto:", Qt::CaseInsensitive) ? link : "mailto:" + link;
     return link.contains("http://", Qt::CaseInsensitive) ? link : "http://" + link;
 }
-
-QColor fromBgr(quint32 bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 Hyperlink::Hyperlink(QWidget *parent) : QWidget(parent)
 {

@@ -34,6 +34,3 @@ private:
     QString linkTarget;
     QSize sizedAt;
 };
-
-// 0x00BBGGRR as a colour.
-QColor fromBgr(quint32 bgr);

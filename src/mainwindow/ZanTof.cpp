@@ -2,10 +2,10 @@
 
 #include "HoofdScherm.h"
 #include "model/Checks.h"
+#include "model/ErrorTitle.h"
 #include "model/ProjectFile.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
-#include "platform/widgets/TextField.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,11 +58,7 @@ ZanTof::ZanTof(QWidget *parent) : Form(parent, Kind::Frame)
     Info = menuBar->addMenu("&Info");
     Info->setObjectName("Info");
     item(Info, QVHelp, "QVHelp", "Help", QKeySequence(), &ZanTof::QVHelp_Click);
-    item(Info, About, "About", "Over...", QKeySequence(), &ZanTof::About_Click);
-    // The help window and the About box come later; until then their items are shown disabled.
-    QVHelp->setEnabled(false);
-    About->setEnabled(false);
-}
+    item(Info, About, "About", "Over...", QKeySequence(), &ZanTof::About_Click);}
 
 void ZanTof::setMainScreen(HoofdScherm *screen)
 {
@@ -74,6 +70,13 @@ void ZanTof::setMainScreen(HoofdScherm *screen)
     screen->setPalette(own);
     screen->move(0, 0);
     resize(screen->width(), screen->height() + menuBar->sizeHint().height());
+    connect(screen, &HoofdScherm::markCountChanged, this, &ZanTof::MarkCountChanged);
+    connect(screen, &HoofdScherm::sendRequested, this, &ZanTof::Send_Click);
+}
+
+void ZanTof::MarkCountChanged(int marks)
+{
+    for (QAction *item : {Save, SaveAs, Send}) item->setEnabled(marks >= 1);
 }
 
 void ZanTof::Nieuw_Click()
@@ -125,19 +128,9 @@ void ZanTof::Send_Click()
         return;
     main->KeepLookedUpLabel();
     main->SaveRec();
-    const QString problem = CheckProject(Project());
+    const QString problem = CheckSend(Project(), *main);
     if (!problem.isEmpty()) {
-        MsgBox("De tekening(en) kunnen niet verzonden worden !\r\n\r\n" + problem, MsgStyle::Exclamation, "FOUTMELDING");
-        return;
-    }
-    if (main->Text1[11]->text().trimmed().isEmpty()) {
-        MsgBox("U heeft uw e-mail adres niet ingevuld !", MsgStyle::Exclamation, "FOUTMELDING");
-        return;
-    }
-    if (main->Text1[12]->text().trimmed().isEmpty()) {
-        MsgBox("U heeft geen uitgaande mailserver (smtp) opgegeven !\r\n\r\nRaadpleeg uw provider gegevens of kijk bij "
-               "uw account gegevens in uw e-mail programma (Bijv. Outlook)",
-               MsgStyle::Exclamation, "FOUTMELDING");
+        MsgBox(problem, MsgStyle::Exclamation, ErrorTitle);
         return;
     }
     windowOpener().open(WindowKind::Send, this);

@@ -14,7 +14,7 @@ class ZanTof : public Form {
 public:
     explicit ZanTof(QWidget *parent = nullptr);
 
-    // The main screen takes its place in the frame when it is made.
+    // The main screen takes its place in the frame, before it is loaded.
     void setMainScreen(HoofdScherm *screen);
     HoofdScherm *mainScreen() const { return main; }
 
@@ -42,6 +42,8 @@ public:
     void Afsluiten_Click();
     void QVHelp_Click();
     void About_Click();
+    // Save, save-as and send are offered once there is a mark.
+    void MarkCountChanged(int marks);
 
 protected:
     void Form_Unload(bool &cancel) override;

@@ -50,3 +50,14 @@ QString CheckProject(const ProjectState &state)
     }
     return kept;
 }
+
+QString CheckSend(const ProjectState &state, const PersonalFields &personal)
+{
+    const QString problem = CheckProject(state);
+    if (!problem.isEmpty()) return "De tekening(en) kunnen niet verzonden worden !\r\n\r\n" + problem;
+    if (personal.personalField(EMailField).trimmed().isEmpty()) return "U heeft uw e-mail adres niet ingevuld !";
+    if (personal.personalField(MailServerField).trimmed().isEmpty())
+        return "U heeft geen uitgaande mailserver (smtp) opgegeven !\r\n\r\nRaadpleeg uw provider gegevens of kijk bij "
+               "uw account gegevens in uw e-mail programma (Bijv. Outlook)";
+    return {};
+}

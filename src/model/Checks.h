@@ -1,4 +1,5 @@
 #pragma once
+#include "PersonalFields.h"
 #include "ProjectState.h"
 
 // True when the marks differ from the snapshot of the last load or save in anything the project
@@ -11,3 +12,7 @@ int16 FirstEmptyCompartment(const ProjectState &state);
 
 // "" when every mark can be sent; otherwise the first problem found, as a message for the user.
 QString CheckProject(const ProjectState &state);
+
+// The checks before the drawings are sent: every mark (CheckProject), the user's e-mail address and
+// mail server. "" when they can be sent; otherwise the message for the user.
+QString CheckSend(const ProjectState &state, const PersonalFields &personal);

@@ -4,6 +4,8 @@
 #include "PersonalFields.h"
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 struct PersonalData {
     QString CustomerNumber;     // 2
@@ -22,3 +24,17 @@ struct PersonalData {
     // Field `index` (2 to 12) as the main screen numbers them; "" out of range.
     QString field(int index) const;
 };
+
+// The mail methods the user chooses from, in list order.
+const QStringList &MailMethods();
+
+// PersGeg.Txt: the eleven fields one to a line, then the mail method's list index.
+struct PersonalDataFile {
+    QStringList fields;             // as many as the file holds, at most eleven
+    std::optional<int> mailMethod;  // nullopt: none selected (a short file, or no method's index)
+};
+// Without the file: no fields and the first mail method.
+PersonalDataFile ReadPersonalDataFile();
+// A field's line breaks become blanks, so that every field stays on its own line; an unselected
+// method is written as -1. A file that cannot be written is passed over.
+void WritePersonalDataFile(const PersonalFields &fields, int mailMethod);

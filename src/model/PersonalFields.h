@@ -8,6 +8,8 @@
 
 constexpr int FirstPersonalField = 2;
 constexpr int LastPersonalField = 12;
+constexpr int EMailField = 11;
+constexpr int MailServerField = 12;
 
 class PersonalFields {
 public:

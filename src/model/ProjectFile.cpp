@@ -11,7 +11,7 @@
 
 #include <charconv>
 #include <cstring>
-#include <string>
+#include <algorithm>
 
 QByteArray ScrambleLine(const QByteArray &bytes)
 {
@@ -27,75 +27,121 @@ QString DateStampedName(const QString &extension) { return Now().toString("yyMMd
 namespace {
 const QString ErrorTitle = QStringLiteral("FOUTMELDING");
 
+inline char complement(char c) { return char(~static_cast<unsigned char>(c)); }
+
+// Writes scrambled lines straight into one buffer.
 class LineWriter {
 public:
-    LineWriter() { out.reserve(1 << 16); }
+    LineWriter() : out(1 << 16, Qt::Uninitialized), at(out.data()) {}
     void text(const QString &value)
     {
+        char *d = room(value.size() + 2);
         char previous = 0;
-        for (qsizetype i = 0; i < value.size(); ++i) {
-            const QChar c = value[i];
-            if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate()) ++i;
-            char b = encodeCp1252(c.unicode());
+        const QChar *c = value.constData();
+        const QChar *const last = c + value.size();
+        for (; c != last; ++c) {
+            char b;
+            const char16_t u = c->unicode();
+            if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+                b = char(u);
+            } else {
+                if (c->isHighSurrogate() && c + 1 != last && c[1].isLowSurrogate()) ++c; // one character, one "?"
+                b = encodeCp1252(u);
+            }
             // "ò" scrambles to CR and "õ" to LF: together they would end the line early.
             if (b == char(0xF5) && previous == char(0xF2)) b = '?';
             previous = b;
-            out.push_back(char(~static_cast<unsigned char>(b)));
+            *d++ = complement(b);
         }
-        out += "\r\n";
+        end(d);
     }
     void number(int value)
     {
-        char digits[12];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        for (char *c = digits; c != end; ++c) out.push_back(char(~static_cast<unsigned char>(*c)));
-        out += "\r\n";
+        char *d = room(8);
+        char digits[8];
+        const char *const stop = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        for (const char *c = digits; c != stop; ++c) *d++ = complement(*c);
+        end(d);
     }
     void flag(bool value) { number(value ? -1 : 0); }
-    QByteArray bytes() const { return QByteArray(out.data(), qsizetype(out.size())); }
+    QByteArray bytes()
+    {
+        out.truncate(at - out.constData());
+        return out;
+    }
 
 private:
-    std::string out;
+    // Room for `n` more bytes at the write position.
+    char *room(qsizetype n)
+    {
+        const qsizetype used = at - out.constData();
+        if (used + n > out.size()) {
+            out.resize(std::max(out.size() * 2, used + n));
+            at = out.data() + used;
+        }
+        return at;
+    }
+    void end(char *d)
+    {
+        *d++ = '\r';
+        *d++ = '\n';
+        at = d;
+    }
+
+    QByteArray out;
+    char *at;
 };
 
 // Reads the lines one after the other; only a plain CR LF ends a line.
 class LineReader {
 public:
-    explicit LineReader(const QByteArray &bytes) : data(bytes.constData()), size(bytes.size())
-    {
-        for (qsizetype end = nextLineEnd(0); end < size; end = nextLineEnd(end + 2)) ++total;
-        if (size > 0 && !bytes.endsWith("\r\n")) ++total; // a last line without its line end
-    }
-    qsizetype left() const { return total - consumed; }
+    explicit LineReader(const QByteArray &bytes) : at(bytes.constData()), stop(at + bytes.size()) {}
+    // Every line but the last takes at least its CR LF: no more lines than this can follow.
+    qsizetype linesLeftAtMost() const { return (stop - at + 1) / 2; }
     bool text(QString &value)
     {
-        qsizetype from, to;
+        const char *from, *to;
         if (!take(from, to) || to - from > ProjectFileLimit) return false;
-        if (from == to) {
+        const qsizetype n = to - from;
+        if (n == 0) {
             value = QString();
             return true;
         }
-        value = QString(to - from, Qt::Uninitialized);
+        // The same short values come back on many lines ("RAAM", "Meranti"): they share one string.
+        Interned *slot = nullptr;
+        if (n <= Interned::Size) {
+            slot = &interned[hash(from, n) % interned.size()];
+            if (slot->size == n && std::memcmp(slot->raw, from, size_t(n)) == 0) {
+                value = slot->text;
+                return true;
+            }
+        }
+        value = QString(n, Qt::Uninitialized);
         QChar *d = value.data();
-        for (qsizetype i = from; i < to; ++i) d[i - from] = decodeCp1252(static_cast<unsigned char>(~data[i]));
+        for (const char *c = from; c != to; ++c) *d++ = decodeCp1252(static_cast<unsigned char>(~*c));
+        if (slot) {
+            slot->size = n;
+            std::memcpy(slot->raw, from, size_t(n));
+            slot->text = value;
+        }
         return true;
     }
     // An integer: optional blanks, an optional sign, decimal digits, optional blanks.
     bool number(int16 &value)
     {
-        qsizetype from, to;
+        const char *from, *to;
         if (!take(from, to)) return false;
-        auto plain = [this](qsizetype i) { return char(~static_cast<unsigned char>(data[i])); };
-        while (from < to && plain(from) == ' ') ++from;
-        while (to > from && plain(to - 1) == ' ') --to;
+        const char blank = complement(' ');
+        while (from < to && *from == blank) ++from;
+        while (to > from && to[-1] == blank) --to;
         bool negative = false;
-        if (from < to && (plain(from) == '-' || plain(from) == '+')) negative = plain(from++) == '-';
+        if (from < to && (*from == complement('-') || *from == complement('+'))) negative = *from++ == complement('-');
         if (from == to) return false;
         int v = 0;
-        for (qsizetype i = from; i < to; ++i) {
-            const char c = plain(i);
-            if (c < '0' || c > '9') return false;
-            v = v * 10 + (c - '0');
+        for (; from != to; ++from) {
+            const int digit = static_cast<unsigned char>(~*from) - '0';
+            if (digit < 0 || digit > 9) return false;
+            v = v * 10 + digit;
             if (v > 32768) return false; // leading zeros are allowed, a value out of range is not
         }
         if (negative) v = -v;
@@ -117,36 +163,41 @@ public:
         if (!number(highest) || highest < -1) return false;
         elements = highest + 1;
         if (elements > ProjectFileLimit) return false;
-        return qint64(elements) * linesEach <= left();
+        return qint64(elements) * linesEach <= linesLeftAtMost();
     }
 
 private:
-    qsizetype nextLineEnd(qsizetype at) const
+    bool take(const char *&from, const char *&to)
     {
-        while (at < size) {
-            const void *cr = std::memchr(data + at, '\r', size_t(size - at));
-            if (!cr) return size;
-            const qsizetype i = static_cast<const char *>(cr) - data;
-            if (i + 1 < size && data[i + 1] == '\n') return i;
-            at = i + 1;
+        if (at == stop) return false;
+        from = at;
+        const char *c = at;
+        while (c + 1 < stop && !(c[0] == '\r' && c[1] == '\n')) ++c;
+        if (c + 1 < stop) {
+            to = c;
+            at = c + 2;
+        } else {
+            to = stop; // a last line without its line end
+            at = stop;
         }
-        return size;
-    }
-    bool take(qsizetype &from, qsizetype &to)
-    {
-        if (consumed >= total) return false;
-        from = pos;
-        to = nextLineEnd(pos);
-        pos = to + 2;
-        ++consumed;
         return true;
     }
+    static size_t hash(const char *p, qsizetype n)
+    {
+        size_t h = 2166136261u;
+        for (qsizetype i = 0; i < n; ++i) h = (h ^ static_cast<unsigned char>(p[i])) * 16777619u;
+        return h;
+    }
 
-    const char *data;
-    qsizetype size;
-    qsizetype total = 0;
-    qsizetype consumed = 0;
-    qsizetype pos = 0;
+    struct Interned {
+        static constexpr qsizetype Size = 32;
+        qsizetype size = -1;
+        char raw[Size];
+        QString text;
+    };
+    std::array<Interned, 64> interned;
+    const char *at;
+    const char *stop;
 };
 
 constexpr int PartLines = 7;
@@ -225,7 +276,7 @@ ParseResult parse(const QByteArray &bytes, ParsedProject &out)
     int16 highest = 0;
     if (!r.number(highest)) return ParseResult::Invalid;
     if (highest == -1) return ParseResult::NoMarks;
-    if (highest < -1 || highest + 1 > ProjectFileLimit || qint64(highest + 1) * MarkLines > r.left())
+    if (highest < -1 || highest + 1 > ProjectFileLimit || qint64(highest + 1) * MarkLines > r.linesLeftAtMost())
         return ParseResult::Invalid;
     out.marks.resize(highest + 1);
     for (FrameRecord &m : out.marks)
@@ -235,20 +286,20 @@ ParseResult parse(const QByteArray &bytes, ParsedProject &out)
 }
 
 namespace {
-// Characters as the file stores them: a character outside the BMP is one "?".
-qsizetype storedLength(const QString &text)
+// More characters than a line may hold, counted as the file stores them: a character outside the
+// BMP is one "?".
+bool tooLong(const QString &text)
 {
+    if (text.size() <= ProjectFileLimit) return false;
     qsizetype n = text.size();
     for (qsizetype i = 1; i < text.size(); ++i)
         if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate()) --n;
-    return n;
+    return n > ProjectFileLimit;
 }
 
 bool tooLong(std::initializer_list<const QString *> texts)
 {
-    for (const QString *t : texts)
-        if (storedLength(*t) > ProjectFileLimit) return true;
-    return false;
+    return std::any_of(texts.begin(), texts.end(), [](const QString *t) { return tooLong(*t); });
 }
 }
 
@@ -256,23 +307,24 @@ QString ProjectSaveProblem(const ProjectState &state, const PersonalFields &fiel
 {
     const QString limit = QString::number(ProjectFileLimit);
     for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
-        if (storedLength(fields.personalField(i)) > ProjectFileLimit)
-            return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
+        if (tooLong(fields.personalField(i))) return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
+    // The words are only put together for the one thing found.
+    auto label = [](const FrameRecord &m) { return "\"" + m.Mark.left(40) + "\""; }; // a label over the limit is cut
+    auto compartment = [&](const FrameRecord &m, qsizetype j) {
+        return "Vak " + QString::number(j + 1) + " van merk " + label(m);
+    };
+    const QString longText = " heeft een tekst van meer dan " + limit + " tekens.";
     for (int i = 0; i < state.marksInUse(); ++i) {
         const FrameRecord &m = state.FrameRecords[i];
-        const QString label = "\"" + m.Mark.left(40) + "\""; // a label over the limit is not shown whole
-        const QString mark = "Merk " + label;
         if (tooLong({&m.Mark, &m.Description, &m.Sill, &m.ShapeCode, &m.Colour, &m.CavityBatten, &m.TimberType, &m.Remark}))
-            return mark + " heeft een tekst van meer dan " + limit + " tekens.";
-        if (m.Compartments.size() > ProjectFileLimit) return mark + " heeft meer dan " + limit + " vakken.";
+            return "Merk " + label(m) + longText;
+        if (m.Compartments.size() > ProjectFileLimit) return "Merk " + label(m) + " heeft meer dan " + limit + " vakken.";
         for (qsizetype j = 0; j < m.Compartments.size(); ++j) {
             const CompartmentRecord &c = m.Compartments[j];
-            const QString compartment = "Vak " + QString::number(j + 1) + " van merk " + label;
-            if (tooLong({&c.FillType, &c.FillCode, &c.ExtraText, &c.ScreenName}))
-                return compartment + " heeft een tekst van meer dan " + limit + " tekens.";
-            if (c.Parts.size() > ProjectFileLimit) return compartment + " heeft meer dan " + limit + " delen.";
+            if (tooLong({&c.FillType, &c.FillCode, &c.ExtraText, &c.ScreenName})) return compartment(m, j) + longText;
+            if (c.Parts.size() > ProjectFileLimit) return compartment(m, j) + " heeft meer dan " + limit + " delen.";
             for (const CompartmentPartRecord &p : c.Parts)
-                if (tooLong({&p.GrilleCode})) return compartment + " heeft een tekst van meer dan " + limit + " tekens.";
+                if (tooLong(p.GrilleCode)) return compartment(m, j) + longText;
         }
     }
     return {};

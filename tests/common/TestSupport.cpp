@@ -49,6 +49,14 @@ void TestFolder::write(const QString &name, const QByteArray &bytes) const
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
+void TestFolder::remove(const QString &name) const
+{
+    if (QFileInfo(file(name)).isDir())
+        QDir(file(name)).removeRecursively();
+    else
+        QFile::remove(file(name));
+}
+
 void saveShot(QWidget *widget, const QString &name)
 {
     const QString folder = qEnvironmentVariable("ZANTOF_SHOTS");

@@ -18,6 +18,8 @@ public:
     QString file(const QString &name) const { return dir.filePath(name); }
     QByteArray read(const QString &name) const;
     void write(const QString &name, const QByteArray &bytes) const;
+    // Removes a file, or a folder with all it holds.
+    void remove(const QString &name) const;
 
 private:
     QTemporaryDir dir;

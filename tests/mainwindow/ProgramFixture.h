@@ -33,6 +33,7 @@ struct Program {
         frame = new ZanTof;
         frame->load();
         screen = new HoofdScherm(frame);
+        frame->setMainScreen(screen);
         if (!screen->load()) return false;
         frame->show();
         QApplication::setActiveWindow(frame);

@@ -1,7 +1,6 @@
-// The mark list of the main screen: new marks, finding by label, browsing, deleting, the enable
-// states and the proposed next label.
+// The mark list on the main screen: new marks, finding by label, browsing, deleting and the enable
+// states, as the user drives them. The list's own rules are tested in tests/model.
 #include "ProgramFixture.h"
-#include "mainwindow/MarkNames.h"
 
 #include <QtTest>
 
@@ -16,43 +15,6 @@ const QString NoSuccessor = QStringLiteral("Kan geen opvolgend merk aanmaken !")
 class TestMarkList : public QObject {
     Q_OBJECT
 private slots:
-    void nextMarkName_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("next"); // "" when refused
-        QTest::newRow("empty") << "" << "A";
-        QTest::newRow("A") << "A" << "B";
-        QTest::newRow("1") << "1" << "2";
-        QTest::newRow("AB") << "AB" << "AC";
-        QTest::newRow("9") << "9" << "10";
-        QTest::newRow("Z") << "Z" << "AA";
-        QTest::newRow("19") << "19" << "20";
-        QTest::newRow("AZ") << "AZ" << "BA";
-        QTest::newRow("199") << "199" << "200";
-        QTest::newRow("A99") << "A99" << "B00";
-        QTest::newRow("K1Z") << "K1Z" << "K2A";
-        QTest::newRow("lower case follows the codes") << "a" << "b";
-        QTest::newRow("z") << "z" << "{";
-        QTest::newRow("99") << "99" << "";
-        QTest::newRow("ZZ") << "ZZ" << "";
-        QTest::newRow("9Z") << "9Z" << "";
-        QTest::newRow("Z9") << "Z9" << "";
-        QTest::newRow("999") << "999" << "";
-        QTest::newRow("ZZZ") << "ZZZ" << "";
-        QTest::newRow("last printable") << "A~" << "";
-        QTest::newRow("beyond the code page") << QString::fromUtf8("ÿ") << "";
-    }
-    void nextMarkName()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, next);
-        ScriptedDialogs dialogs;
-        if (next.isEmpty()) dialogs.answer(MsgAnswer::OK, NoSuccessor, "FOUTMELDING");
-        QCOMPARE(NextMarkName(label), next);
-        if (next.isEmpty()) QCOMPARE(dialogs.shown.first().style, MsgStyle::Exclamation);
-        VERIFY_DIALOGS(dialogs);
-    }
-
     void theNewButtonMakesMarksABC()
     {
         TestFolder folder;

@@ -20,14 +20,6 @@ QStringList personalFields(HoofdScherm &s)
     for (int i = 2; i <= 12; ++i) out << s.Text1[i]->text();
     return out;
 }
-
-void removeAll(const QString &path)
-{
-    if (QFileInfo(path).isDir())
-        QDir(path).removeRecursively();
-    else
-        QFile::remove(path);
-}
 }
 
 class TestStartup : public QObject {
@@ -59,7 +51,7 @@ private slots:
                 const QDir dir(folder.file(r.chopped(2)));
                 for (const QString &f : dir.entryList(QDir::Files)) QFile::remove(dir.filePath(f));
             } else {
-                removeAll(folder.file(r));
+                folder.remove(r);
             }
         }
         Program p;
@@ -331,7 +323,7 @@ private slots:
         QCOMPARE(f.Nieuw->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(f.Openen->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(f.Save->shortcut(), QKeySequence("Ctrl+S"));
-        QVERIFY(!f.QVHelp->isEnabled() && !f.About->isEnabled()); // until their windows exist
+        QVERIFY(f.QVHelp->isEnabled() && f.About->isEnabled());
         QVERIFY(f.Nieuw->isEnabled() && f.Openen->isEnabled() && f.Afsluiten->isEnabled());
     }
 

@@ -161,6 +161,42 @@ private slots:
         p->MarkCount = 0;
         QCOMPARE(CheckProject(p.state()), QString());
     }
+
+    void checkSend_data()
+    {
+        QTest::addColumn<bool>("markComplete");
+        QTest::addColumn<QString>("eMail");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("ready") << true << "a@b.nl" << "smtp.b.nl" << "";
+        QTest::newRow("the marks come first") << false << "" << "" << "De tekening(en) kunnen niet verzonden worden !\r\n\r\n";
+        QTest::newRow("no address") << true << "  " << "smtp.b.nl" << "U heeft uw e-mail adres niet ingevuld !";
+        QTest::newRow("no server")
+            << true << "a@b.nl" << ""
+            << "U heeft geen uitgaande mailserver (smtp) opgegeven !\r\n\r\nRaadpleeg uw provider gegevens of kijk bij "
+               "uw account gegevens in uw e-mail programma (Bijv. Outlook)";
+    }
+    void checkSend()
+    {
+        QFETCH(bool, markComplete);
+        QFETCH(QString, eMail);
+        QFETCH(QString, server);
+        QFETCH(QString, message);
+        ProjectState s;
+        FrameRecord m = completeMark("A");
+        if (!markComplete) m.Compartments[1].FillCode.clear();
+        setMarks(s, {m});
+        PersonalFieldsStore personal;
+        personal.setPersonalField(11, eMail);
+        personal.setPersonalField(12, server);
+        const QString got = CheckSend(s, personal);
+        // The marks' own problem follows the heading; CheckProject words it.
+        if (!markComplete)
+            QCOMPARE(got, message + CheckProject(s));
+        else
+            QCOMPARE(got, message);
+        QVERIFY(markComplete || !CheckProject(s).isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(ChecksTest)

@@ -1,7 +1,8 @@
 #include "TekenForm.h"
 
-#include "DrawingCatalogue.h"
 #include "FillCodePictures.h"
+#include "drawing/CompartmentFilling.h"
+#include "model/Catalogue.h"
 #include "model/Checks.h"
 #include "model/Vocabularies.h"
 #include "platform/Dialogs.h"
@@ -108,12 +109,12 @@ void TekenForm::buildControls()
                                  typesTop + (k / 2) * (TypeButtonHeight + 4), TypeButtonWidth, TypeButtonHeight);
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     }
-    Command1[4]->setIcon(QIcon(FillCodePictures::erase()));
-    Command1[4]->setIconSize(QSize(20, 20));
+    Command1[EraseButton]->setIcon(QIcon(FillCodePictures::erase()));
+    Command1[EraseButton]->setIconSize(QSize(20, 20));
 
-    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), 0, 8);
-    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), 9, 16);
-    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), 17, 23);
+    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), 0, LastDoorCode);
+    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), LastDoorCode + 1, LastWindowCode);
+    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), LastWindowCode + 1, LastCodeButton);
     const int boxTop = typesTop + 3 * (TypeButtonHeight + 4) + Margin;
     for (QFrame *box : {PicDeur, PicRaam, PicPaneel}) box->move(x0, boxTop);
 
@@ -196,10 +197,10 @@ void TekenForm::Form_Load()
     if (drawn == FrameDrawn::TooLarge) MsgBox(frameTooLargeMessage(), MsgStyle::Exclamation, QStringLiteral("FOUTMELDING"));
 
     if (!Project().NewShapePending && mark) {
-        restoreChoice(0, colour, &FrameRecord::Colour);
-        restoreChoice(1, batten, &FrameRecord::CavityBatten);
-        restoreChoice(2, sill, &FrameRecord::Sill);
-        if (sill.isEmpty()) Combo1[2]->setListIndex(-1);
+        restoreChoice(ColourList, colour, &FrameRecord::Colour);
+        restoreChoice(BattenList, batten, &FrameRecord::CavityBatten);
+        restoreChoice(SillList, sill, &FrameRecord::Sill);
+        if (sill.isEmpty()) Combo1[SillList]->setListIndex(-1);
         Text1->setText(mark->Remark);
         for (int n = Num1->minimum(); n <= Num1->maximum(); ++n) {
             Num1->setValue(n);
@@ -224,20 +225,20 @@ void fill(ChoiceList *list, const QStringList &entries)
 
 void TekenForm::LoadColours()
 {
-    fill(Combo1[0], DrawingCatalogue::colourEntries());
-    if (FrameRecord *mark = Project().currentMark()) mark->Colour = Combo1[0]->text();
+    fill(Combo1[ColourList], Catalogue::colourEntries());
+    if (FrameRecord *mark = Project().currentMark()) mark->Colour = Combo1[ColourList]->text();
 }
 
 void TekenForm::LoadBattens()
 {
-    fill(Combo1[1], DrawingCatalogue::battenEntries());
-    if (FrameRecord *mark = Project().currentMark()) mark->CavityBatten = Combo1[1]->text();
+    fill(Combo1[BattenList], Catalogue::battenEntries());
+    if (FrameRecord *mark = Project().currentMark()) mark->CavityBatten = Combo1[BattenList]->text();
 }
 
 void TekenForm::LoadSills()
 {
-    fill(Combo1[2], DrawingCatalogue::sillEntries());
-    if (FrameRecord *mark = Project().currentMark()) mark->Sill = Combo1[2]->text();
+    fill(Combo1[SillList], Catalogue::sillEntries());
+    if (FrameRecord *mark = Project().currentMark()) mark->Sill = Combo1[SillList]->text();
 }
 
 void TekenForm::restoreChoice(int list, const QString &remembered, QString FrameRecord::*field)
@@ -260,10 +261,10 @@ void TekenForm::Combo1_Click(int index)
     FrameRecord *mark = Project().currentMark();
     if (!mark) return;
     switch (index) {
-    case 0: mark->Colour = Combo1[0]->text(); break;
-    case 1: mark->CavityBatten = Combo1[1]->text(); break;
-    case 2:
-        mark->Sill = Combo1[2]->text();
+    case ColourList: mark->Colour = Combo1[ColourList]->text(); break;
+    case BattenList: mark->CavityBatten = Combo1[BattenList]->text(); break;
+    case SillList:
+        mark->Sill = Combo1[SillList]->text();
         DrawSill();
         break;
     default: break;
@@ -274,7 +275,7 @@ void TekenForm::DrawSill()
 {
     const SillRect &r = frame_.Sill;
     if (!r.isSet) return;
-    const QString text = Combo1[2]->text();
+    const QString text = Combo1[SillList]->text();
     tools_.ClearBoxMm(r.X1, r.Y1, r.X2, r.Y2);
     if (text.contains(QLatin1String("Geen"), Qt::CaseInsensitive) ||
         text.contains(QLatin1String("Zonder"), Qt::CaseInsensitive)) {
@@ -286,11 +287,6 @@ void TekenForm::DrawSill()
 
 // Fill types and fill codes.
 
-void TekenForm::makeParts(CompartmentRecord &c, int count)
-{
-    c.Parts = QList<CompartmentPartRecord>(count);
-}
-
 void TekenForm::openOptionsWindow()
 {
     windowOpener().open(WindowKind::Options, this);
@@ -298,7 +294,7 @@ void TekenForm::openOptionsWindow()
 
 void TekenForm::Command1_Click(int index)
 {
-    if (index == 5) {
+    if (index == BackButton) {
         unload();
         return;
     }
@@ -307,23 +303,21 @@ void TekenForm::Command1_Click(int index)
     ClearVak(i);
     CompartmentRecord &c = Project().currentMark()->Compartments[i];
     switch (index) {
-    case 0:
-        c.FillType = FillTypes::Door;
+    case DoorButton:
+        CompartmentFilling::setFillType(c, FillTypes::Door);
         showCodeBox(PicDeur);
         break;
-    case 1:
-        c.FillType = FillTypes::Window;
+    case WindowButton:
+        CompartmentFilling::setFillType(c, FillTypes::Window);
         showCodeBox(PicRaam);
         break;
-    case 2:
-        c.FillType = FillTypes::Glass;
-        c.FillCode = FillCodes::OutsideGlazing;
-        makeParts(c, 1);
+    case GlassButton:
+        CompartmentFilling::setFillType(c, FillTypes::Glass);
         Shape1->setShown(false);
         openOptionsWindow();
         break;
-    case 3:
-        c.FillType = FillTypes::Panel;
+    case PanelButton:
+        CompartmentFilling::setFillType(c, FillTypes::Panel);
         showCodeBox(PicPaneel);
         break;
     default: break; // "Wissen": the compartment is empty now
@@ -334,25 +328,19 @@ void TekenForm::Command2_Click(int index)
 {
     const FillCodeInfo *info = FillCodes::forButton(index);
     if (!info) {
-        if (index < 0 || index > 23) return;
+        if (index < 0 || index > LastCodeButton) return;
         Shape1->setShown(false);
-        (index <= 8 ? PicDeur : index <= 16 ? PicRaam : PicPaneel)->hide();
+        (index <= LastDoorCode ? PicDeur : index <= LastWindowCode ? PicRaam : PicPaneel)->hide();
         return;
     }
     const int i = selectedVak();
     if (i < 0) return;
     Shape1->setShown(false);
-    CompartmentRecord *c = &Project().currentMark()->Compartments[i];
-    if (c->FillType != info->fillType) {
-        // A code always lands on a compartment of its own type.
-        ClearVak(i);
-        c = &Project().currentMark()->Compartments[i];
-        c->FillType = info->fillType;
-    }
-    c->FillCode = info->code;
-    makeParts(*c, info->parts);
-    if (info->code == QLatin1String("SD")) c->Direction = 1;
-    const bool panel = c->FillType == FillTypes::Panel;
+    // A code always lands on a compartment of its own type: another type's drawing goes first.
+    if (CompartmentFilling::changesFillType(Project().currentMark()->Compartments[i], *info)) ClearVak(i);
+    CompartmentRecord &c = Project().currentMark()->Compartments[i];
+    CompartmentFilling::setFillCode(c, *info);
+    const bool panel = c.FillType == FillTypes::Panel;
 
     ReDrawVak();
     PicDeur->hide();

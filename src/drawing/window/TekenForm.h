@@ -64,14 +64,20 @@ public:
     // The controls, under their names.
     PictureBox *Pic1 = nullptr;
     VakMarker *Shape1 = nullptr;
+    enum List { ColourList, BattenList, SillList };
     std::array<ChoiceList *, 3> Combo1{};
     NumericField *Num1 = nullptr;
     TextField *Text1 = nullptr;
+    // Command1: the fill types, "Wissen" and "Terug".
+    enum TypeButton { DoorButton, WindowButton, GlassButton, PanelButton, EraseButton, BackButton };
     std::array<QPushButton *, 6> Command1{};
     QFrame *PicDeur = nullptr;
     QFrame *PicRaam = nullptr;
     QFrame *PicPaneel = nullptr;
-    std::array<QToolButton *, 24> Command2{};
+    // Command2: the fill codes of doors (0 to 8), windows (9 to 16) and panels (17 to 23), each
+    // group's last one "Terug".
+    static constexpr int LastDoorCode = 8, LastWindowCode = 16, LastCodeButton = 23;
+    std::array<QToolButton *, LastCodeButton + 1> Command2{};
     QPushButton *Command3 = nullptr;
 
 protected:
@@ -99,7 +105,6 @@ private:
     void Num1_Change();
     void Pic1_MouseDown(int button, int shift, float x, float y);
 
-    static void makeParts(CompartmentRecord &c, int count);
     // The options window for the selected compartment, after "Glasvak" and after every fill code but a panel's.
     void openOptionsWindow();
 

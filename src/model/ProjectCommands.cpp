@@ -1,0 +1,36 @@
+#include "ProjectCommands.h"
+
+#include "Checks.h"
+#include "OpenDialog.h"
+#include "ProjectFile.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+
+bool AskToSaveChanges(ProjectState &s, const PersonalFields &fields)
+{
+    if (s.marksInUse() == 0) return true;
+    if (!s.ProjectDirty) s.ProjectDirty = ProjectChanged(s);
+    if (!s.ProjectDirty) return true;
+    const int answer = MsgBox("Wilt u de wijzigingen opslaan ?", MsgStyle::YesNoCancel + MsgStyle::Question, "Zandrel tofmaar");
+    if (answer == MsgAnswer::Cancel) return false;
+    if (answer == MsgAnswer::Yes) return SaveProject(s, fields, false);
+    return true;
+}
+
+bool OpenProject(ProjectState &s, PersonalFields &fields, QWidget *owner)
+{
+    if (!AskToSaveChanges(s, fields)) return false;
+    QString initDir = QDir::currentPath();
+    QString filter = ProjectOpenFilter();
+    const QString chosen = ShowOpenDialog(owner, initDir, filter, QString(), 0);
+    if (chosen.isEmpty()) return false;
+    const QString previous = s.ProjectFileName;
+    s.ProjectFileName = chosen;
+    if (!LoadProject(s, fields)) {
+        s.ProjectFileName = previous;
+        return false;
+    }
+    s.ProjectDirty = false;
+    return true;
+}
