@@ -6,7 +6,6 @@
 #include "MailServer.h"
 #include "app/AppWindowOpener.h"
 #include "drawing/window/TekenForm.h"
-#include "mail/MailTransport.h"
 #include "mail/window/EMail.h"
 #include "mail/window/OvzEMail.h"
 #include "model/GridModel.h"
@@ -35,8 +34,6 @@ void TestQuotationRoad::drawnMarkToTheFactory()
 {
     MailServer server;
     QVERIFY2(server.isRunning(), "the test SMTP server did not start (python3-aiosmtpd)");
-    mailTimeouts().connectMs = 2000;
-    mailTimeouts().responseSeconds = 2;
     TestFolder folder;
     AppWindowOpener windows;
     ScopedWindowOpener installed(&windows);
