@@ -1,6 +1,7 @@
 #include "ProjectFile.h"
 
 #include "ClearSizes.h"
+#include "ErrorTitle.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -25,7 +26,6 @@ QString ScrambleLine(const QString &text) { return fromCp1252(ScrambleLine(toCp1
 QString DateStampedName(const QString &extension) { return Now().toString("yyMMdd-HHmm") + extension; }
 
 namespace {
-const QString ErrorTitle = QStringLiteral("FOUTMELDING");
 
 inline char complement(char c) { return char(~static_cast<unsigned char>(c)); }
 
