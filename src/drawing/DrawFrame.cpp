@@ -37,7 +37,6 @@ FrameDrawn drawShape(DrawTools &tools, FrameRecord &mark, const ShapeDrawing *sh
     if (shape && mark.Compartments.size() < CompartmentCount(shape->code)) return FrameDrawn::TooFewCompartments;
     tools.SetDrawScale(mark.Width, mark.Height);
     if (!shape) return FrameDrawn::UnknownShape;
-    if (!shape->geometry) return FrameDrawn::NotDrawnYet;
 
     FrameGeometry g;
     shape->geometry(FrameInputs::of(mark, inputs), g);

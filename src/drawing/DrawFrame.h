@@ -20,7 +20,6 @@ enum class FrameDrawn {
     NoMark,             // CurrentMarkIndex names no mark: only the caption is written
     TooFewCompartments, // fewer compartments than the shape places: only the caption
     UnknownShape,       // no shape has this code: scale and caption, nothing else
-    NotDrawnYet,        // a shape whose geometry is not built yet: as an unknown code
     InputMissing,       // a width input of the shape window could not be read: as an unknown code
     TooLarge,           // a position or member beyond 16 bits: as an unknown code
 };

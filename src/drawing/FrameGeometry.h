@@ -60,7 +60,7 @@ using ShapeGeometryFn = void (*)(const FrameInputs &, FrameGeometry &);
 
 struct ShapeDrawing {
     QString code;
-    ShapeGeometryFn geometry;  // nullptr: the shape is not drawn yet
+    ShapeGeometryFn geometry;
 };
 
 namespace FrameShapes {

@@ -2,6 +2,8 @@
 // mm, so that the scale is 1 and every recorded box reads in frame millimetres. Frame (T = 60),
 // mullion (S = 70) and transom (D = 50) differ, and every compartment has a clear size of its own
 // (cw = 300, 400, ... 900; ch = 210, 310, ... 810), so a member that takes the wrong size shows.
+// The stepped shapes get an upper section U = 120 whether they read it or not, and width inputs
+// B(0) = 800, B(1) = 250 that only "M;6" and "M;7" may read.
 #include "DrawingFixtures.h"
 #include "drawing/DrawFrame.h"
 #include "platform/RecordingCanvas.h"
@@ -39,6 +41,41 @@ QList<FramePosition> storedPositions(const FrameRecord &m)
     return out;
 }
 
+// The shape window's width inputs as the drawing reads them, with a log of the reads.
+struct WidthInputs : ShapeWidthInputs {
+    std::array<double, 5> values{800, 250, 9000, 9100, 9200};
+    mutable QList<int> reads;
+    double widthInput(int index) const override
+    {
+        reads.append(index);
+        return values[index];
+    }
+};
+
+struct SteppedDrawing {
+    FrameDrawn result;
+    QList<MemberBox> members;
+    QList<FramePosition> positions;
+    SillRect sill;
+};
+
+// A stepped frame of 3000 x 2000, T = 60, S = 70, D = 50, U = 120, drawn at scale 1.
+SteppedDrawing drawStepped(const QString &code, int compartments, const ShapeWidthInputs *inputs)
+{
+    ScopedProject project;
+    FrameRecord m = markWith(code, compartments);
+    m.UpperSectionHeight = 120;
+    m.StepWidthLeft = 111; // never read: the gaps come from the clear widths or the inputs
+    m.StepWidthRight = 222;
+    project->FrameRecords = {m};
+    project->MarkCount = 1;
+    RecordingCanvas canvas(3000, 2000);
+    DrawTools tools(canvas);
+    FrameDrawingState frame;
+    const FrameDrawn result = DrawFrame(tools, project.state(), frame, inputs);
+    return {result, recordedBoxes(canvas), storedPositions(project->FrameRecords[0]), frame.Sill};
+}
+
 QString describe(const QList<MemberBox> &boxes)
 {
     QStringList parts;
@@ -52,6 +89,10 @@ class TestDrawFrame : public QObject {
 private slots:
     void shapes_data();
     void shapes();
+    void steppedShapes_data();
+    void steppedShapes();
+    void widthInputsMoveOnlyTheirMembers();
+    void widthInputsThatCannotBeReadDrawNothing();
     void membersAreMappedOntoTheCanvas();
     void captions_data();
     void captions();
@@ -60,7 +101,7 @@ private slots:
     void tooFewCompartmentsChangesOnlyTheCaption();
     void markIndexOutOfRangeChangesOnlyTheCaption();
     void frameWithoutSizeStillPlacesItsCompartments();
-    void unknownAndSteppedCodesDrawNothing();
+    void unknownCodesDrawNothing();
     void positionsBeyondSixteenBitsAreRefused();
 };
 
@@ -153,6 +194,188 @@ void TestDrawFrame::shapes()
     for (int i = 0; i < positions.size(); ++i) {
         QCOMPARE(project->FrameRecords[1].Compartments[i].ClearWidth, int16(300 + 100 * i));
         QCOMPARE(project->FrameRecords[1].Compartments[i].ClearHeight, int16(210 + 100 * i));
+    }
+}
+
+// Sizes: W 3000, H 2000, T 60, S 70, D 50, U 120; cw 300, 400, 500, 600; ch 210, 310, 410, 510;
+// B(0) 800, B(1) 250. H - T = 1940, W - T = 2940.
+void TestDrawFrame::steppedShapes_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QList<MemberBox>>("members");
+    QTest::addColumn<QList<FramePosition>>("positions");
+    QTest::addColumn<SillRect>("sill");
+    auto row = [](const char *code, const QList<MemberBox> &members, const QList<FramePosition> &positions,
+                  const SillRect &sill) { QTest::newRow(code) << QString(code) << members << positions << sill; };
+
+    const MemberBox top{0, 0, 3000, 60};
+    const MemberBox band{0, 0, 3000, 120}, lowTop{0, 120, 3000, 180};
+
+    // Left: the raised part ends in a step member, the sill lies under the right part only.
+    row("L;1", {top, {0, 60, 60, 270}, {2940, 60, 3000, 1940}, {0, 270, 360, 330}, {360, 1940, 3000, 2000},
+                {360, 60, 430, 1940}},
+        {{60, 60}, {430, 60}}, {360, 1940, 3000, 2000, true});
+    row("L;2", {top, {2940, 60, 3000, 1940}, {0, 60, 60, 630}, {0, 630, 460, 690}, {60, 270, 360, 320},
+                {460, 320, 530, 1940}, {460, 1940, 3000, 2000}},
+        {{60, 60}, {60, 320}, {530, 320}}, {460, 1940, 3000, 2000, true});
+    // Every height from the top: H is not read.
+    row("L;4", {band, lowTop, {0, 180, 60, 390}, {2940, 180, 3000, 490}, {0, 390, 360, 450}, {360, 490, 3000, 550},
+                {360, 180, 430, 490}},
+        {{60, 180}, {430, 180}}, {360, 490, 3000, 550, true});
+    row("L;5", {band, lowTop, {0, 180, 60, 750}, {2940, 180, 3000, 850}, {0, 750, 460, 810}, {460, 440, 530, 850},
+                {460, 1940, 3000, 2000}, {60, 390, 360, 440}},
+        {{60, 180}, {60, 440}, {530, 440}}, {460, 1940, 3000, 2000, true});
+    // The right stile stands at compartment 0's right edge.
+    row("L;6", {top, {0, 60, 60, 270}, {360, 60, 420, 1940}, {0, 270, 360, 330}, {2470, 1940, 3000, 2000},
+                {2470, 330, 2540, 640}},
+        {{60, 60}, {2540, 330}}, {2470, 1940, 3000, 2000, true});
+    row("L;1;;;D1", {top, {0, 60, 60, 730}, {2940, 60, 3000, 1940}, {0, 730, 360, 790}, {360, 1940, 3000, 2000},
+                     {360, 60, 430, 1940}, {60, 270, 360, 320}},
+        {{60, 60}, {430, 60}, {60, 320}}, {360, 1940, 3000, 2000, true});
+    row("L;1;;;D1;D2", {top, {0, 60, 60, 730}, {2940, 60, 3000, 1940}, {0, 730, 360, 790}, {360, 1940, 3000, 2000},
+                        {360, 60, 430, 1940}, {60, 270, 360, 320}, {430, 370, 830, 420}},
+        {{60, 60}, {430, 60}, {60, 320}, {430, 420}}, {360, 1940, 3000, 2000, true});
+    row("L;1;;;D2", {top, {0, 60, 60, 270}, {2940, 60, 3000, 1940}, {0, 270, 360, 330}, {360, 1940, 3000, 2000},
+                     {360, 60, 430, 1940}, {430, 370, 830, 420}},
+        {{60, 60}, {430, 60}, {430, 420}}, {360, 1940, 3000, 2000, true});
+    // Nothing between x = 430 and x = 2470 under the top member.
+    row("L;7", {top, {0, 60, 60, 270}, {0, 270, 430, 330}, {360, 60, 430, 270}, {2470, 60, 2540, 1940},
+                {2940, 60, 3000, 1940}, {2470, 1940, 3000, 2000}},
+        {{60, 60}, {2540, 60}}, {2470, 1940, 3000, 2000, true});
+
+    // Middle: the sill lies under the middle column only.
+    row("M;1", {top, {0, 60, 60, 270}, {0, 270, 360, 330}, {360, 60, 430, 1940}, {830, 60, 900, 1940},
+                {360, 1940, 900, 2000}, {2940, 60, 3000, 470}, {2440, 470, 3000, 530}},
+        {{60, 60}, {430, 60}, {900, 60}}, {360, 1940, 900, 2000, true});
+    row("M;2", {top, {0, 60, 60, 630}, {0, 630, 460, 690}, {60, 270, 2940, 320}, {460, 320, 530, 1940},
+                {1030, 320, 1100, 1940}, {2940, 60, 3000, 830}, {2340, 830, 3000, 890}, {460, 1940, 1100, 2000}},
+        {{60, 60}, {60, 320}, {530, 320}, {2340, 320}}, {460, 1940, 1100, 2000, true});
+    // The mullions end at U + T + ch1.
+    row("M;4", {band, lowTop, {0, 180, 60, 390}, {0, 390, 360, 450}, {360, 180, 430, 490}, {830, 180, 900, 490},
+                {360, 1940, 900, 2000}, {2940, 180, 3000, 590}, {2440, 590, 3000, 650}},
+        {{60, 180}, {430, 180}, {900, 180}}, {360, 1940, 900, 2000, true});
+    row("M;5", {band, lowTop, {0, 180, 60, 750}, {0, 750, 460, 810}, {60, 390, 2940, 440}, {460, 440, 530, 1940},
+                {1030, 440, 1100, 1940}, {2940, 180, 3000, 950}, {2340, 950, 3000, 1010}, {460, 1940, 1100, 2000}},
+        {{60, 180}, {60, 440}, {530, 440}, {2340, 440}}, {460, 1940, 1100, 2000, true});
+    // The lower part's left edge is B(0) = 800.
+    row("M;6", {top, {0, 60, 60, 270}, {360, 60, 420, 270}, {0, 270, 3000, 330}, {800, 330, 870, 1940},
+                {1270, 330, 1340, 1940}, {800, 1940, 1340, 2000}},
+        {{60, 60}, {870, 330}}, {800, 1940, 1340, 2000, true});
+    // V = B(1) + T + cw0 + S = 680; the sill is the middle column's bottom member.
+    row("M;7", {top, {0, 60, 60, 270}, {360, 60, 430, 270}, {0, 270, 430, 330}, {2370, 60, 2440, 470},
+                {2940, 60, 3000, 470}, {2370, 470, 3000, 530}, {680, 60, 750, 370}, {1150, 60, 1220, 370},
+                {680, 370, 1220, 430}},
+        {{60, 60}, {750, 60}, {2440, 60}}, {680, 370, 1220, 430, true});
+
+    // Right: the sill starts at x = 0 under the full-height left part.
+    row("R;1", {top, {0, 60, 60, 1940}, {0, 1940, 430, 2000}, {360, 60, 430, 1940}, {2940, 60, 3000, 370},
+                {2540, 370, 3000, 430}},
+        {{60, 60}, {430, 60}}, {0, 1940, 430, 2000, true});
+    row("R;2", {top, {0, 60, 60, 1940}, {0, 1940, 530, 2000}, {460, 320, 530, 1940}, {60, 270, 2940, 320},
+                {2940, 60, 3000, 730}, {2440, 730, 3000, 790}},
+        {{60, 60}, {60, 320}, {530, 320}}, {0, 1940, 530, 2000, true});
+    // Compartment 1 from the right edge; the left part still from H.
+    row("R;4", {band, lowTop, {0, 180, 60, 1940}, {0, 1940, 430, 2000}, {360, 180, 430, 1940}, {2940, 180, 3000, 490},
+                {2540, 490, 3000, 550}},
+        {{60, 180}, {2540, 180}}, {0, 1940, 430, 2000, true});
+    row("R;5", {band, lowTop, {0, 180, 60, 1940}, {0, 1940, 530, 2000}, {460, 440, 530, 1940}, {60, 390, 2940, 440},
+                {2940, 180, 3000, 850}, {2440, 850, 3000, 910}},
+        {{60, 180}, {60, 440}, {530, 440}}, {0, 1940, 530, 2000, true});
+    // The step member starts at x = T.
+    row("R;6", {top, {0, 60, 60, 1940}, {0, 1940, 530, 2000}, {460, 330, 530, 1940}, {2940, 60, 3000, 270},
+                {60, 270, 3000, 330}},
+        {{60, 60}, {60, 330}}, {0, 1940, 530, 2000, true});
+    // D-wide mullion; the sill ends one T past compartment 2.
+    row("R;1;;;D1", {top, {0, 60, 60, 1940}, {60, 270, 360, 320}, {0, 1940, 620, 2000}, {360, 60, 410, 1940},
+                     {2940, 60, 3000, 370}, {2540, 370, 3000, 430}},
+        {{60, 60}, {2540, 60}, {60, 320}}, {0, 1940, 620, 2000, true});
+    row("R;1;;;D1;D2", {top, {0, 60, 60, 1940}, {60, 270, 360, 320}, {0, 1940, 620, 2000}, {360, 60, 410, 1940},
+                        {2940, 60, 3000, 930}, {2540, 370, 2940, 420}, {2540, 930, 3000, 990}},
+        {{60, 60}, {2540, 60}, {60, 320}, {2540, 420}}, {0, 1940, 620, 2000, true});
+    row("R;1;;;D2", {top, {0, 60, 60, 1940}, {0, 1940, 420, 2000}, {360, 60, 410, 1940}, {2940, 60, 3000, 830},
+                     {2540, 370, 2940, 420}, {2540, 830, 3000, 890}},
+        {{60, 60}, {2540, 60}, {2540, 420}}, {0, 1940, 420, 2000, true});
+    // Nothing between x = 410 and x = 2480 under the top member.
+    row("R;7", {top, {0, 60, 60, 1940}, {0, 1940, 420, 2000}, {360, 60, 410, 1940}, {2940, 60, 3000, 370},
+                {2480, 370, 3000, 430}, {2480, 60, 2540, 370}},
+        {{60, 60}, {2540, 60}}, {0, 1940, 420, 2000, true});
+}
+
+void TestDrawFrame::steppedShapes()
+{
+    QFETCH(QString, code);
+    QFETCH(QList<MemberBox>, members);
+    QFETCH(QList<FramePosition>, positions);
+    QFETCH(SillRect, sill);
+    WidthInputs inputs;
+    const SteppedDrawing d = drawStepped(code, int(positions.size()), &inputs);
+    QCOMPARE(d.result, FrameDrawn::Drawn);
+    QVERIFY2(d.members == members, qPrintable(describe(d.members)));
+    QCOMPARE(d.positions, positions);
+    QCOMPARE(d.sill, sill);
+    // Only the two codes that hang a column on an input read one, and each three times.
+    const QList<int> reads = code == "M;6" ? QList<int>{0, 0, 0} : code == "M;7" ? QList<int>{1, 1, 1} : QList<int>{};
+    QCOMPARE(inputs.reads, reads);
+}
+
+void TestDrawFrame::widthInputsMoveOnlyTheirMembers()
+{
+    struct Case {
+        const char *code;
+        int compartments;
+        int input;
+        QList<int> movedMembers; // indexes of the members that shift right by the change
+        int movedPosition;
+    };
+    // "M;6": the lower part's two side members and its sill follow B(0); "M;7": the middle
+    // column's side members and bottom member follow B(1).
+    for (const Case &c : {Case{"M;6", 2, 0, {4, 5, 6}, 1}, Case{"M;7", 3, 1, {7, 8, 9}, 1}}) {
+        WidthInputs before;
+        const SteppedDrawing a = drawStepped(c.code, c.compartments, &before);
+        WidthInputs after;
+        after.values[c.input] += 35;
+        const SteppedDrawing b = drawStepped(c.code, c.compartments, &after);
+
+        QList<MemberBox> members = a.members;
+        for (int i : c.movedMembers) {
+            members[i].x1 += 35;
+            members[i].x2 += 35;
+        }
+        QList<FramePosition> positions = a.positions;
+        positions[c.movedPosition].x += 35;
+        SillRect sill = a.sill;
+        sill.X1 += 35;
+        sill.X2 += 35;
+        QCOMPARE(b.members, members);
+        QCOMPARE(b.positions, positions);
+        QCOMPARE(b.sill, sill);
+
+        // The other input changes nothing.
+        WidthInputs other;
+        other.values[1 - c.input] += 35;
+        const SteppedDrawing o = drawStepped(c.code, c.compartments, &other);
+        QCOMPARE(o.members, a.members);
+        QCOMPARE(o.positions, a.positions);
+        QCOMPARE(o.sill, a.sill);
+    }
+}
+
+void TestDrawFrame::widthInputsThatCannotBeReadDrawNothing()
+{
+    WidthInputs tooLarge;
+    tooLarge.values = {40000, 40000, 0, 0, 0};
+    WidthInputs notANumber;
+    notANumber.values = {qQNaN(), qQNaN(), 0, 0, 0};
+    for (const char *code : {"M;6", "M;7"}) {
+        for (const ShapeWidthInputs *inputs : {static_cast<const ShapeWidthInputs *>(nullptr),
+                                               static_cast<const ShapeWidthInputs *>(&tooLarge),
+                                               static_cast<const ShapeWidthInputs *>(&notANumber)}) {
+            const SteppedDrawing d = drawStepped(code, 3, inputs);
+            QCOMPARE(d.result, FrameDrawn::InputMissing);
+            QVERIFY(d.members.isEmpty());
+            QCOMPARE(d.positions.first(), (FramePosition{-1, -1}));
+            QVERIFY(!d.sill.isSet);
+        }
     }
 }
 
@@ -303,9 +526,9 @@ void TestDrawFrame::frameWithoutSizeStillPlacesItsCompartments()
     QVERIFY(!tools.PlaceVakMarker(project->currentMark(), 0).visible);
 }
 
-void TestDrawFrame::unknownAndSteppedCodesDrawNothing()
+void TestDrawFrame::unknownCodesDrawNothing()
 {
-    for (const char *code : {"L;1", "M;6", "M;7", "R;7", "X", "k;;1;S", ""}) {
+    for (const char *code : {"L;3", "l;1", "M;1 ", "R;1;;D1", "X", "k;;1;S", ""}) {
         ScopedProject project;
         project->FrameRecords = {markWith(code, 4)};
         project->MarkCount = 1;
@@ -314,7 +537,7 @@ void TestDrawFrame::unknownAndSteppedCodesDrawNothing()
         FrameDrawingState frame;
         const FrameRecord before = project->FrameRecords[0];
         const FrameDrawn result = DrawFrame(tools, project.state(), frame);
-        QVERIFY2(result == FrameDrawn::UnknownShape || result == FrameDrawn::NotDrawnYet, code);
+        QVERIFY2(result == FrameDrawn::UnknownShape, code);
         QVERIFY(canvas.ops().isEmpty());
         QCOMPARE(project->FrameRecords[0], before);
         QVERIFY(!frame.Sill.isSet);

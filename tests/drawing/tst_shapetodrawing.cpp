@@ -1,11 +1,8 @@
 // From the shape window's "Vakvulling" into the drawing window and, with every compartment
 // filled, the ready button closing both; the form levels along the way.
 #include "../shape/ShapeTestMark.h"
-#include "TestSupport.h"
-#include "app/AppWindowOpener.h"
-#include "drawing/window/TekenForm.h"
+#include "WindowFixture.h"
 #include "platform/widgets/NumericField.h"
-#include "shape/window/SubVorm.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -17,48 +14,18 @@ class MainStandIn : public Form {
 protected:
     void Form_Load() override { RegisterFormLevel(); }
 };
-
-TekenForm *drawingWindow()
-{
-    for (Form *f : Form::loadedForms())
-        if (auto *t = qobject_cast<TekenForm *>(f)) return t;
-    return nullptr;
-}
-
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 }
 
 class TestShapeToDrawing : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        project = std::make_unique<ScopedProject>();
-        folder = std::make_unique<TestFolder>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        installed = std::make_unique<ScopedWindowOpener>(&windows);
-    }
-    void cleanup()
-    {
-        QList<QPointer<Form>> left;
-        for (Form *f : Form::loadedForms()) left << f;
-        for (const QPointer<Form> &f : left)
-            if (f) delete f.data();
-        settle();
-        installed.reset();
-        dialogs.reset();
-        folder.reset();
-        project.reset();
-    }
+    void init() { fixture.init(); }
+    void cleanup() { fixture.cleanup(); }
 
     void vakvullingOpensTheDrawingAndReadyClosesBoth();
 
 private:
-    AppWindowOpener windows;
-    std::unique_ptr<ScopedWindowOpener> installed;
-    std::unique_ptr<ScopedProject> project;
-    std::unique_ptr<TestFolder> folder;
-    std::unique_ptr<ScriptedDialogs> dialogs;
+    WindowFixture fixture;
 };
 
 void TestShapeToDrawing::vakvullingOpensTheDrawingAndReadyClosesBoth()
@@ -114,7 +81,7 @@ void TestShapeToDrawing::vakvullingOpensTheDrawingAndReadyClosesBoth()
         QVERIFY(!f && !shape);
         Project().NewShapePending = false;
     }
-    VERIFY_DIALOGS(*dialogs);
+    VERIFY_DIALOGS(*fixture.dialogs);
 }
 
 QTEST_MAIN(TestShapeToDrawing)

@@ -631,10 +631,11 @@ void TestTekenForm::sillChoice()
 
 void TestTekenForm::sillOfAFrameNotDrawnIsNotDrawn()
 {
-    // A stepped shape is not drawn yet: no sill rectangle, so the sill choice draws nothing.
-    TekenForm *f = open(drawingMark("L;1", 2000, 2400, 67, {{800, 900}, {1000, 2266}}));
+    // "M;6" without the shape window's width inputs is not drawn: no sill rectangle, so the sill
+    // choice draws nothing.
+    TekenForm *f = open(drawingMark("M;6", 2000, 2400, 67, {{1866, 900}, {1000, 1300}}));
     QVERIFY(f);
-    QCOMPARE(f->windowTitle(), QString("2 vaks links melkmeisje kozijn (breedte x hoogte = 2000 mm x 2400 mm)"));
+    QCOMPARE(f->windowTitle(), QString("2 vaks melkmeisje kozijn (breedte x hoogte = 2000 mm x 2400 mm)"));
     QVERIFY(!f->frameState().Sill.isSet);
     QVERIFY(f->Combo1[2]->setListIndex(1));
     QCOMPARE(Project().FrameRecords[0].Sill, QString("Hardhouten onderdorpel"));

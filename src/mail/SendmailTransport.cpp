@@ -1,0 +1,43 @@
+#include "MailTransport.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+SendmailTransport::SendmailTransport(const QString &program) : program(program) {}
+
+QString SendmailTransport::findProgram()
+{
+    const QString onPath = QStandardPaths::findExecutable("sendmail");
+    if (!onPath.isEmpty()) return onPath;
+    // Where mail transports put it when the user's PATH leaves out the system folders.
+    return QStandardPaths::findExecutable("sendmail", {"/usr/sbin", "/usr/lib"});
+}
+
+TransportResult SendmailTransport::send(const QString &sender, const QStringList &recipients,
+                                        const QByteArray &message, const Progress &progress)
+{
+    const QString path = program.isEmpty() ? findProgram() : program;
+    if (path.isEmpty()) return {false, 127, "Geen verzendprogramma (sendmail) gevonden"};
+
+    // -i: a line holding only "." is part of the message; -f: the envelope sender.
+    QStringList args{"-i", "-f", sender, "--"};
+    args << recipients;
+    QProcess process;
+    process.start(path, args);
+    if (!process.waitForStarted(mailTimeouts().connectMs))
+        return {false, 127, path + " kan niet gestart worden: " + process.errorString()};
+    process.write(message);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(mailTimeouts().submitMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {false, 124, path + " reageert niet"};
+    }
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {false, 1, path + " is afgebroken" + (errors.isEmpty() ? QString() : ": " + errors)};
+    if (process.exitCode() != 0)
+        return {false, process.exitCode(), errors.isEmpty() ? path + " meldt een fout" : errors};
+    if (progress) progress(message.size(), message.size());
+    return {true, 0, QString()};
+}

@@ -1,0 +1,416 @@
+// The mail facade on its three paths, against a real SMTP server (aiosmtpd on a loopback port) and
+// the real sendmail of msmtp-mta relaying into it.
+#include "MailServer.h"
+#include "TestSupport.h"
+#include "mail/MailTransport.h"
+#include "mail/QVMail.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+enum Method { Standaard = 0, WinSock = 1, Outlook = 2 };
+const QString Sender = "jan@devries.nl";
+const QString Factory = "offerte@fabriek.nl";
+const QString Drawing = "261207-0905.TEK";
+const QByteArray DrawingBytes = "@;2.0\r\nMerk;A;Voordeur;1;0;1200;2400;EmOD-1;0;K;1;;\r\nEinde\r\n";
+const QString OwnAddressBox = "U heeft geen of een ongeldig eigen e-mail adres opgegeven !\r\n"
+                              "(zie VU Durivavozuz, [D] Invoer vaste gegevens)";
+
+// The facade set up as the send window sets it up.
+void compose(QVMail &mail, int method, const QString &host, const QString &sender = Sender,
+             const QString &recipient = Factory, const QStringList &files = {Drawing},
+             const QString &body = "Regel 1\r\nRegel 2")
+{
+    mail.UseWinsock = method == WinSock;
+    mail.UseOutlook = method == Outlook;
+    mail.NewMessage();
+    mail.setFrom("Bouwbedrijf De Vries");
+    mail.setEMailAddress(sender);
+    mail.setHost(host);
+    mail.setRecipAddress(recipient);
+    mail.setSubject("Offerte aanvraag");
+    mail.setNoteText(body);
+    for (const QString &f : files) mail.Attachment(f);
+}
+
+struct Outcome {
+    bool result = false;
+    int errors = 0, ready = 0;
+    QList<float> progress;
+};
+
+Outcome send(QVMail &mail)
+{
+    Outcome out;
+    QObject::connect(&mail, &QVMail::EMailError, [&] { ++out.errors; });
+    QObject::connect(&mail, &QVMail::Ready, [&] { ++out.ready; });
+    QObject::connect(&mail, &QVMail::SendProgress, [&](float p) { out.progress << p; });
+    out.result = mail.Send();
+    mail.disconnect();
+    return out;
+}
+
+// msmtp's sendmail reads ~/.msmtprc: HOME points at a folder whose configuration relays to `port`.
+class SendmailSetup {
+public:
+    explicit SendmailSetup(int port) : oldHome(qgetenv("HOME")), oldPath(qgetenv("PATH"))
+    {
+        QFile rc(home.filePath(".msmtprc"));
+        rc.open(QIODevice::WriteOnly);
+        rc.write(QStringLiteral("account default\nhost 127.0.0.1\nport %1\nauth off\ntls off\n").arg(port).toLatin1());
+        rc.close();
+        rc.setPermissions(QFile::ReadOwner | QFile::WriteOwner); // msmtp refuses a readable one
+        qputenv("HOME", home.path().toLocal8Bit());
+    }
+    // A sendmail of our own, first on PATH, that takes the message and fails.
+    void failingSendmail()
+    {
+        QFile script(home.filePath("bin/sendmail"));
+        QDir(home.path()).mkpath("bin");
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\ncat >/dev/null\necho 'sendmail: cannot reach mail hub' >&2\nexit 75\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", home.filePath("bin").toLocal8Bit() + ":" + oldPath);
+    }
+    ~SendmailSetup()
+    {
+        qputenv("HOME", oldHome);
+        qputenv("PATH", oldPath);
+    }
+
+private:
+    QTemporaryDir home;
+    QByteArray oldHome, oldPath;
+};
+}
+
+class TestQVMail : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MailServer> server;
+    std::unique_ptr<TestFolder> folder;
+    QByteArray binary;
+
+private slots:
+    void initTestCase()
+    {
+        server = std::make_unique<MailServer>();
+        QVERIFY2(server->isRunning(), "the test SMTP server did not start (python3-aiosmtpd)");
+        mailTimeouts().connectMs = 2000;
+        mailTimeouts().responseSeconds = 1;
+        mailTimeouts().submitMs = 10000;
+        setFixedNow(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0), Qt::OffsetFromUTC, 3600));
+        folder = std::make_unique<TestFolder>(false);
+        folder->write(Drawing, DrawingBytes);
+        // Every byte value, and enough of them for the upload to take more than one step.
+        for (int i = 0; i < 300000; ++i) binary += char((i * 7 + i / 256) & 0xff);
+        folder->write("foto.bin", binary);
+    }
+    void init() { server->clear(); }
+    void cleanupTestCase() { setFixedNow(QDateTime()); }
+
+    // The whole message as the server got it: header, body, both attachments byte for byte, envelope.
+    void sendsOverSmtp_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::newRow("Standaard") << int(Standaard);
+        QTest::newRow("WinSock") << int(WinSock);
+    }
+    void sendsOverSmtp()
+    {
+        QFETCH(int, method);
+        ScriptedDialogs boxes;
+        QVMail mail;
+        // A line of one dot would end the DATA of an SMTP session if it were not stuffed.
+        const QString body = "Regel 1\r\n.\r\n..twee punten\r\nlaatste";
+        compose(mail, method, server->address(), Sender, "offerte@fabriek.nl,verkoop@fabriek.nl",
+                {Drawing, "foto.bin"}, body);
+        if (method == WinSock)
+            QCOMPARE(mail.smtpComponent()->Recipients, QString("offerte@fabriek.nl;verkoop@fabriek.nl"));
+        else
+            QCOMPARE(mail.mailControl().Recipient, QString("offerte@fabriek.nl,verkoop@fabriek.nl"));
+        const Outcome out = send(mail);
+
+        QVERIFY(out.result);
+        QCOMPARE(out.errors, 0);
+        QCOMPARE(out.ready, 1);
+        QCOMPARE(mail.ErrorCount, qint16(0));
+        QVERIFY(!out.progress.isEmpty());
+        QCOMPARE(out.progress.last(), 100.0f);
+        QVERIFY(std::is_sorted(out.progress.begin(), out.progress.end()));
+        QVERIFY(!mail.serverConnected());
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(boxes.shown.size(), 0);
+
+        QCOMPARE(server->count(), 1);
+        QCOMPARE(server->quitCount(), 1); // the session was closed
+        const QJsonObject envelope = server->envelope(0);
+        QCOMPARE(envelope["mail_from"].toString(), Sender);
+        QCOMPARE(envelope["rcpt_tos"].toArray(), QJsonArray({"offerte@fabriek.nl", "verkoop@fabriek.nl"}));
+
+        const QByteArray raw = server->raw(0);
+        QVERIFY(raw.contains("\r\nFrom: \"Bouwbedrijf De Vries\"<jan@devries.nl>\r\n"));
+        QVERIFY(raw.contains("\r\nX-Mailer: Mabry\r\n"));
+        QVERIFY(raw.contains("\r\nMessage-ID: <202612732700_QVMail@devries.nl>\r\n"));
+        QVERIFY(raw.startsWith("Date: Mon, 07 Dec 2026 09:05:00 +0100\r\n"));
+        const QJsonObject m = server->parsed(0);
+        QCOMPARE(m["defects"].toArray().size(), 0);
+        QCOMPARE(m["from_name"].toString(), QString("Bouwbedrijf De Vries"));
+        QCOMPARE(m["to"].toArray(), QJsonArray({"offerte@fabriek.nl", "verkoop@fabriek.nl"}));
+        QCOMPARE(m["headers"].toObject()["Subject"].toString(), QString("Offerte aanvraag"));
+        QCOMPARE(m["content_type"].toString(), QString("multipart/mixed"));
+        QVERIFY(QRegularExpression("^[0-9]{1,11}_boundary$").match(m["boundary"].toString()).hasMatch());
+        const QJsonArray parts = m["parts"].toArray();
+        QCOMPARE(parts.size(), 3);
+        QCOMPARE(parts[0].toObject()["content_type"].toString(), QString("text/plain"));
+        QCOMPARE(parts[0].toObject()["text"].toString(), body);
+        for (int i : {1, 2}) {
+            QCOMPARE(parts[i].toObject()["content_type"].toString(), QString("application/octet-stream"));
+            QCOMPARE(parts[i].toObject()["disposition"].toString(), QString("attachment"));
+            QCOMPARE(parts[i].toObject()["defects"].toArray().size(), 0);
+        }
+        QCOMPARE(parts[1].toObject()["filename"].toString(), Drawing);
+        QCOMPARE(partData(m, 1), DrawingBytes);
+        QCOMPARE(parts[2].toObject()["filename"].toString(), QString("foto.bin"));
+        QCOMPARE(partData(m, 2), binary);
+    }
+
+    // What the user sees when the server or the network fails, on both SMTP paths.
+    void serverFaults_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("sender");
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QString>("reason"); // the box's text after the recipient, up to a varying tail
+        QTest::addColumn<int>("errorCount");
+        const QString control = "\r(Foutcode: ", component = "\rFoutcode: ";
+        QTest::newRow("Standaard, sender refused")
+            << int(Standaard) << "refused@devries.nl" << Factory << true << control + "550 5.7.1 Sender refused)" << 0;
+        QTest::newRow("Standaard, recipient refused")
+            << int(Standaard) << Sender << "refused@fabriek.nl" << true << control + "550 5.1.1 Recipient refused)" << 0;
+        QTest::newRow("Standaard, nothing listening") << int(Standaard) << Sender << Factory << false << control + "7 " << 0;
+        QTest::newRow("Standaard, server stops answering")
+            << int(Standaard) << "stall@devries.nl" << Factory << true << control + "28 " << 0;
+        QTest::newRow("WinSock, sender refused")
+            << int(WinSock) << "refused@devries.nl" << Factory << true << component + "550 5.7.1 Sender refused" << 1;
+        QTest::newRow("WinSock, recipient refused")
+            << int(WinSock) << Sender << "refused@fabriek.nl" << true << component + "550 5.1.1 Recipient refused" << 1;
+        QTest::newRow("WinSock, nothing listening") << int(WinSock) << Sender << Factory << false << component + "7 " << 1;
+        QTest::newRow("WinSock, server stops answering")
+            << int(WinSock) << "stall@devries.nl" << Factory << true << component + "28 " << 1;
+    }
+    void serverFaults()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, sender);
+        QFETCH(QString, recipient);
+        QFETCH(bool, listening);
+        QFETCH(QString, reason);
+        QFETCH(int, errorCount);
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        const QString host = listening ? server->address() : QString("127.0.0.1:%1").arg(MailServer::closedPort());
+        compose(mail, method, host, sender, recipient);
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome out = send(mail);
+        QVERIFY(clock.elapsed() < 8000); // the shortened timeouts hold
+
+        QVERIFY(!out.result);
+        QVERIFY(!mail.SendOk);
+        QCOMPARE(out.errors, 1);
+        QCOMPARE(out.ready, 0);
+        QCOMPARE(mail.ErrorCount, qint16(errorCount));
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(boxes.shown.size(), 1);
+        const QString expectedStart = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + recipient + reason;
+        QVERIFY2(boxes.shown[0].prompt.startsWith(expectedStart), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(boxes.shown[0].style, int(MsgStyle::Exclamation));
+        QCOMPARE(boxes.shown[0].title, QString("FOUTMELDING"));
+        QCOMPARE(server->count(), 0);
+    }
+
+    // The first attempt keeps quiet only because a second server follows.
+    void winsockRetriesOnHost2_data()
+    {
+        QTest::addColumn<bool>("secondListens");
+        QTest::newRow("second server takes it") << true;
+        QTest::newRow("second server fails too") << false;
+    }
+    void winsockRetriesOnHost2()
+    {
+        QFETCH(bool, secondListens);
+        ScriptedDialogs boxes;
+        if (!secondListens) boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, WinSock, QString("127.0.0.1:%1").arg(MailServer::closedPort()));
+        mail.setHost2(secondListens ? server->address() : QString("127.0.0.1:%1").arg(MailServer::closedPort()));
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(out.result, secondListens);
+        QCOMPARE(out.errors, secondListens ? 0 : 1);
+        QCOMPARE(mail.ErrorCount, qint16(secondListens ? 0 : 1));
+        QCOMPARE(boxes.shown.size(), secondListens ? 0 : 1);
+        QCOMPARE(server->count(), secondListens ? 1 : 0);
+    }
+
+    void bothFlagsGoToWinsock()
+    {
+        ScriptedDialogs boxes;
+        QVMail mail;
+        mail.UseWinsock = mail.UseOutlook = true;
+        mail.NewMessage();
+        mail.setRecipAddress("a@fabriek.nl,b@fabriek.nl");
+        QVERIFY(mail.smtpComponent());
+        QVERIFY(!mail.submissionItem());
+        QCOMPARE(mail.smtpComponent()->Recipients, QString("a@fabriek.nl;b@fabriek.nl"));
+    }
+
+    // Nothing goes out, on any path, with a bad own address, without its drawings, or to an address
+    // that would not stay one address.
+    void nothingLeavesOnBadInput_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("sender");
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<QString>("attachment");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("errors");     // EMailError events
+        QTest::addColumn<int>("errorCount");
+        for (int method : {int(Standaard), int(WinSock), int(Outlook)}) {
+            const QByteArray path = method == Standaard ? "Standaard" : method == WinSock ? "WinSock" : "Outlook";
+            for (const QString &bad : {QString(), QString("   "), QString("jan.devries.nl"), QString("jan de@devries.nl"),
+                                       QString("jan>@devries.nl")})
+                QTest::newRow(path + ", own address '" + bad.toLatin1() + "'")
+                    << method << bad << Factory << Drawing << OwnAddressBox << 0 << 1;
+            const QString missing = "Bestand niet gevonden: ontbreekt.TEK";
+            const QString badRecipient = "Ongeldig e-mail adres: offerte@fabriek.nl>RCPT TO:<x@evil.nl";
+            const QString to = "E-Mail naar " + Factory;
+            if (method == Standaard) {
+                QTest::newRow("Standaard, attachment missing") << method << Sender << Factory << "ontbreekt.TEK"
+                    << "Er is een fout opgetreden tijdens het versturen van de " + to + "\r(Foutcode: 53 " + missing + ")" << 1 << 0;
+                QTest::newRow("Standaard, recipient injection") << method << Sender << "offerte@fabriek.nl>\r\nRCPT TO:<x@evil.nl"
+                    << Drawing << "Er is een fout opgetreden tijdens het versturen van de E-Mail naar offerte@fabriek.nl>\r\nRCPT TO:<x@evil.nl\r(Foutcode: 5 " + badRecipient + ")" << 1 << 0;
+            } else if (method == WinSock) {
+                QTest::newRow("WinSock, attachment missing") << method << Sender << Factory << "ontbreekt.TEK"
+                    << "Er is een fout opgetreden tijdens het versturen van de " + to + "\rFoutcode: " + missing << 1 << 1;
+            } else {
+                QTest::newRow("Outlook, attachment missing") << method << Sender << Factory << "ontbreekt.TEK"
+                    << "Er is een fout opgetreden tijdens het versturen van de e-mail naar " + Factory + "\r\n(Foutcode: 53: " + missing + ")" << 1 << 1;
+            }
+        }
+    }
+    void nothingLeavesOnBadInput()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, sender);
+        QFETCH(QString, recipient);
+        QFETCH(QString, attachment);
+        QFETCH(QString, box);
+        QFETCH(int, errors);
+        QFETCH(int, errorCount);
+        SendmailSetup sendmail(server->port());
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK, box);
+        QVMail mail;
+        compose(mail, method, server->address(), sender, recipient, {attachment});
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(!out.result);
+        QCOMPARE(out.errors, errors);
+        QCOMPARE(mail.ErrorCount, qint16(errorCount));
+        QCOMPARE(boxes.shown[0].style, int(MsgStyle::Exclamation));
+        QCOMPARE(server->count(), 0);
+    }
+
+    void sendWithoutMessage_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::newRow("WinSock") << int(WinSock);
+        QTest::newRow("Outlook") << int(Outlook);
+    }
+    void sendWithoutMessage()
+    {
+        QFETCH(int, method);
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK, "Er is een fout opgetreden tijdens het versturen van de e-mail naar " + Factory
+                                        + "\r\n(Foutcode: 91: Geen bericht aangemaakt)", "FOUTMELDING");
+        QVMail mail;
+        mail.UseWinsock = method == WinSock;
+        mail.UseOutlook = method == Outlook;
+        mail.setEMailAddress(Sender);
+        mail.setRecipAddress(Factory.toUpper()); // the box writes it in lower case
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(!out.result);
+        QCOMPARE(out.errors, 1);
+        QCOMPARE(mail.ErrorCount, qint16(1));
+    }
+
+    // Outlook's place is taken by the system's sendmail: msmtp relaying into the test server.
+    void outlookThroughSendmail()
+    {
+        SendmailSetup sendmail(server->port());
+        ScriptedDialogs boxes;
+        QVMail mail;
+        compose(mail, Outlook, "smtp.devries.nl", Sender, Factory, {Drawing}, "Regel 1\r\nRegel 2");
+        QVERIFY(mail.submissionItem());
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(out.result);
+        QCOMPARE(out.errors, 0);
+        QCOMPARE(out.ready, 0); // this path raises no events
+        QVERIFY(out.progress.isEmpty());
+        QVERIFY(!mail.submissionItem()); // released with the send
+
+        QCOMPARE(server->count(), 1);
+        QCOMPARE(server->envelope(0)["mail_from"].toString(), Sender);
+        QCOMPARE(server->envelope(0)["rcpt_tos"].toArray(), QJsonArray({Factory}));
+        QVERIFY(server->raw(0).contains("\r\nFrom: \"Bouwbedrijf De Vries\"<jan@devries.nl>\r\n"));
+        const QJsonObject m = server->parsed(0);
+        QCOMPARE(m["headers"].toObject()["Subject"].toString(), QString("Offerte aanvraag"));
+        QCOMPARE(m["parts"].toArray()[0].toObject()["text"].toString(), QString("Regel 1\r\nRegel 2"));
+        QCOMPARE(m["parts"].toArray()[1].toObject()["filename"].toString(), Drawing);
+        QCOMPARE(partData(m, 1), DrawingBytes);
+    }
+
+    void outlookSendmailFails_data()
+    {
+        QTest::addColumn<bool>("ownScript");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a sendmail that fails") << true << "(Foutcode: 75: sendmail: cannot reach mail hub)";
+        QTest::newRow("msmtp with no server") << false << "(Foutcode: ";
+    }
+    void outlookSendmailFails()
+    {
+        QFETCH(bool, ownScript);
+        QFETCH(QString, reason);
+        SendmailSetup sendmail(MailServer::closedPort());
+        if (ownScript) sendmail.failingSendmail();
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, Outlook, "smtp.devries.nl");
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(!out.result);
+        QCOMPARE(out.errors, 1);
+        QCOMPARE(mail.ErrorCount, qint16(1));
+        QCOMPARE(boxes.shown.size(), 1);
+        const QString start = "Er is een fout opgetreden tijdens het versturen van de e-mail naar " + Factory + "\r\n" + reason;
+        QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(boxes.shown[0].title, QString("FOUTMELDING"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQVMail)
+#include "tst_qvmail.moc"
