@@ -1,10 +1,17 @@
 #include "AppWindowOpener.h"
 
 #include "drawing/window/TekenForm.h"
+#include "mail/window/EMail.h"
+#include "mail/window/OvzEMail.h"
 #include "mainwindow/Help.h"
+#include "mainwindow/HoofdScherm.h"
 #include "mainwindow/OvzMerken.h"
+#include "mainwindow/ZanTof.h"
 #include "mainwindow/frmAbout.h"
+#include "platform/widgets/ChoiceList.h"
 #include "shape/ShapeWidthInputs.h"
+
+#include <QPointer>
 
 Form *AppWindowOpener::open(WindowKind kind, Form *from)
 {
@@ -21,6 +28,16 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from)
         about->activateWindow();
         return about;
     }
+    case WindowKind::Send: {
+        // The send window reads the main screen's personal fields and mail method when it sends.
+        auto *frame = qobject_cast<ZanTof *>(Form::frameWindow());
+        QPointer<HoofdScherm> main = frame ? frame->mainScreen() : nullptr;
+        if (!main) return nullptr;
+        EMail::Source source{[main] { return main ? PersonalData::from(*main) : PersonalData(); },
+                             [main] { return main ? main->Combo1[1]->listIndex() : 0; }};
+        return EMail::Show(std::move(source), frame);
+    }
+    case WindowKind::MailLogOverview: return OvzEMail::Show(Form::frameWindow());
     default:
         return nullptr; // a window not built yet
     }

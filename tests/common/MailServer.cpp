@@ -104,3 +104,30 @@ QByteArray partData(const QJsonObject &parsed, int part)
 {
     return QByteArray::fromBase64(parsed["parts"].toArray()[part].toObject()["data"].toString().toLatin1());
 }
+
+SendmailSetup::SendmailSetup(int port) : oldHome(qgetenv("HOME")), oldPath(qgetenv("PATH"))
+{
+    QFile rc(home.filePath(".msmtprc"));
+    rc.open(QIODevice::WriteOnly);
+    rc.write(QStringLiteral("account default\nhost 127.0.0.1\nport %1\nauth off\ntls off\n").arg(port).toLatin1());
+    rc.close();
+    rc.setPermissions(QFile::ReadOwner | QFile::WriteOwner); // msmtp refuses a configuration others can read
+    qputenv("HOME", home.path().toLocal8Bit());
+}
+
+void SendmailSetup::failingSendmail()
+{
+    QDir(home.path()).mkpath("bin");
+    QFile script(home.filePath("bin/sendmail"));
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\ncat >/dev/null\necho 'sendmail: cannot reach mail hub' >&2\nexit 75\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", home.filePath("bin").toLocal8Bit() + ":" + oldPath);
+}
+
+SendmailSetup::~SendmailSetup()
+{
+    qputenv("HOME", oldHome);
+    qputenv("PATH", oldPath);
+}

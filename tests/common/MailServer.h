@@ -36,3 +36,17 @@ private:
 
 // An attachment's bytes out of parsed(i)["parts"][n]["data"].
 QByteArray partData(const QJsonObject &parsed, int part);
+
+// msmtp's sendmail (msmtp-mta) reads ~/.msmtprc: while this lives, HOME points at a folder whose
+// configuration relays to the given port.
+class SendmailSetup {
+public:
+    explicit SendmailSetup(int port);
+    ~SendmailSetup();
+    // A sendmail of our own, first on PATH, that takes the message and fails with status 75.
+    void failingSendmail();
+
+private:
+    QTemporaryDir home;
+    QByteArray oldHome, oldPath;
+};

@@ -57,39 +57,6 @@ Outcome send(QVMail &mail)
     return out;
 }
 
-// msmtp's sendmail reads ~/.msmtprc: HOME points at a folder whose configuration relays to `port`.
-class SendmailSetup {
-public:
-    explicit SendmailSetup(int port) : oldHome(qgetenv("HOME")), oldPath(qgetenv("PATH"))
-    {
-        QFile rc(home.filePath(".msmtprc"));
-        rc.open(QIODevice::WriteOnly);
-        rc.write(QStringLiteral("account default\nhost 127.0.0.1\nport %1\nauth off\ntls off\n").arg(port).toLatin1());
-        rc.close();
-        rc.setPermissions(QFile::ReadOwner | QFile::WriteOwner); // msmtp refuses a readable one
-        qputenv("HOME", home.path().toLocal8Bit());
-    }
-    // A sendmail of our own, first on PATH, that takes the message and fails.
-    void failingSendmail()
-    {
-        QFile script(home.filePath("bin/sendmail"));
-        QDir(home.path()).mkpath("bin");
-        script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\ncat >/dev/null\necho 'sendmail: cannot reach mail hub' >&2\nexit 75\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("PATH", home.filePath("bin").toLocal8Bit() + ":" + oldPath);
-    }
-    ~SendmailSetup()
-    {
-        qputenv("HOME", oldHome);
-        qputenv("PATH", oldPath);
-    }
-
-private:
-    QTemporaryDir home;
-    QByteArray oldHome, oldPath;
-};
 }
 
 class TestQVMail : public QObject {

@@ -1,0 +1,48 @@
+#pragma once
+// The quotation request as the send window composes it, and the mail log "EMail.log" that records
+// every attempt: one line "number of drawings;address;DD-MM-YYYY;HH:MM;status" each.
+#include "model/PersonalData.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QVMail;
+
+struct QuotationMail {
+    bool UseWinsock = false;
+    bool UseOutlook = false;
+    QString From, EMailAddress, Host, RecipAddress, Subject, NoteText, Attachment;
+
+    // mailMethod: the main screen's mail-method list index (1 "WinSock", 2 "Outlook", else "Standaard").
+    static QuotationMail compose(const PersonalData &personal, int mailMethod, const QString &factoryEMail,
+                                 const QString &attachment);
+    // The ten body lines, joined by CR LF, no line end after the last.
+    static QString body(const PersonalData &personal);
+    // Flags, NewMessage, the properties in their order, the attachment; Send is the caller's.
+    void applyTo(QVMail &mail) const;
+};
+
+inline const QString MailLogName = QStringLiteral("EMail.log");
+
+struct MailLogRecord {
+    int MarkCount = 0;
+    QString Address;
+    QDateTime When;
+    QString Status; // "Verzonden" or "Mislukt"
+
+    QString line() const;
+};
+
+// Appends the record to "EMail.log" in the current folder. False, with the reason in `error`, when
+// the log could not be written; the old log is then left whole.
+bool WriteMailLog(const MailLogRecord &record, QString *error = nullptr);
+
+// The next field of a log line, taken off the front of `line`. Text up to the first ";" when that
+// ";" is not the first character; otherwise the whole line, which then stays as it is. A ";" that
+// ends the line leaves the line as it is too.
+QString NextLogField(QString &line);
+// The five cells of each line of "EMail.log"; none when the log is missing or cannot be read.
+QList<QStringList> ReadMailLogRows();

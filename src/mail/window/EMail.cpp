@@ -1,0 +1,140 @@
+#include "EMail.h"
+
+#include "mail/QVMail.h"
+#include "mail/QuotationMail.h"
+#include "model/DrawingExport.h"
+#include "model/ProjectState.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Rounding.h"
+#include "platform/Screen.h"
+
+
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+
+namespace {
+constexpr int Margin = 180; // twips around the bar
+constexpr int LabelWidth = 600, LabelHeight = 225;
+
+constexpr int px(int twips) { return twips / TwipsPerPixel; }
+qint16 roundedStep(int width, int end) { return qint16(divRoundHalfEven(width, end)); }
+}
+
+ProgressStrip::ProgressStrip(ImageCanvas &canvas, QWidget *parent) : QWidget(parent), canvas_(canvas)
+{
+    setFixedSize(canvas.image().size());
+    canvas.setChanged([this] { update(); });
+}
+
+void ProgressStrip::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, canvas_.image());
+}
+
+EMail *EMail::Show(Source source, QWidget *owner)
+{
+    QPointer<EMail> form = new EMail(std::move(source), owner);
+    if (!form->load() || !form) return nullptr;
+    form->show();
+    return form;
+}
+
+EMail::EMail(Source source, QWidget *owner) : Form(owner), source_(std::move(source)), canvas_(PicWidth, PicHeight)
+{
+    setObjectName("EMail");
+    setWindowTitle("Versturen tekeningen naar de timmerfabriek");
+    Pic1 = new ProgressStrip(canvas_, this);
+    Pic1->setObjectName("Pic1");
+    Pic1->move(px(Margin), px(Margin));
+    Label1 = new QLabel("0%", Pic1);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->resize(px(LabelWidth), px(LabelHeight));
+    // An opaque label of its own colour: readable on the white strip and on every shade of the bar.
+    Label1->setAutoFillBackground(true);
+    setFixedSize(px(PicWidth + 2 * Margin), px(PicHeight + 2 * Margin));
+    QVMail1 = new QVMail(this);
+    connect(QVMail1, &QVMail::SendProgress, this, &EMail::QVMail1_SendProgress);
+}
+
+EMail::~EMail() = default;
+
+void EMail::Form_Load()
+{
+    move(DialogPlace(ScreenSize(), frameGeometry().size()));
+    Label1->move((Pic1->width() - Label1->width()) / 2, (Pic1->height() - Label1->height()) / 2);
+    canvas_.state().BackColor = Qt::white;
+    canvas_.cls();
+    red = redStep = 0;
+    green = 0;
+    greenStep = roundedStep(PicWidth, 200);
+    blue = 128;
+    blueStep = roundedStep(PicWidth, 127);
+    lastX = 0;
+    RegisterFormLevel();
+}
+
+void EMail::Form_Activate()
+{
+    // Qt activates the window again after every box over it; the request goes out once.
+    if (sent_) return;
+    sent_ = true;
+    sendQuotation();
+    unload();
+}
+
+void EMail::sendQuotation()
+{
+    ProjectState &state = Project();
+    const PersonalData personal = source_.personal ? source_.personal() : PersonalData();
+    // Nothing goes out without its drawing file; the export has told the user why.
+    if (!ExportDrawings(state, personal)) return;
+    const int method = source_.mailMethod ? source_.mailMethod() : 0;
+    QuotationMail::compose(personal, method, state.FactoryEMail, state.ProjectFileName).applyTo(*QVMail1);
+    if (QVMail1->Send()) {
+        ShowProgress(100);
+        WriteMailLog("Verzonden");
+        MsgBox("De tekeningen zijn verzonden naar de timmerfabriek", MsgStyle::Information, "Zandrel tofmaar");
+    } else {
+        WriteMailLog("Mislukt");
+        MsgBox("De tekeningen zijn niet verzonden !", MsgStyle::Exclamation, "Zandrel tofmaar");
+    }
+}
+
+void EMail::WriteMailLog(const QString &status)
+{
+    const MailLogRecord record{Project().MarkCount, Project().FactoryEMail, Now(), status};
+    QString error;
+    if (!::WriteMailLog(record, &error))
+        MsgBox("Het logbestand " + MailLogName + " kan niet worden bijgewerkt !\r\n\r\n" + error, MsgStyle::Exclamation,
+               "FOUTMELDING");
+}
+
+void EMail::QVMail1_SendProgress(float PercentComplete)
+{
+    ShowProgress(int(roundHalfEven(double(PercentComplete)).value_or(0)));
+}
+
+void EMail::ShowProgress(int percent)
+{
+    percent = qint16(percent);
+    targetX = qint16(roundHalfEven(percent / 100.0 * PicWidth).value_or(0));
+    const QString caption = QString::number(percent) + "%";
+    for (int x = lastX; x <= targetX; ++x) {
+        auto step = [x](qint16 &value, qint16 step) {
+            if (step > 0 && x % step == 0) ++value;
+            if (value < 0) value = 0;
+        };
+        step(red, redStep);
+        step(green, greenStep);
+        step(blue, blueStep);
+        canvas_.state().ForeColor = QColor(std::min<int>(red, 255), std::min<int>(green, 255), std::min<int>(blue, 255));
+        canvas_.line(QPoint(x, 0), QPoint(x, PicHeight));
+        if (Label1->text() != caption) Label1->setText(caption);
+    }
+    lastX = targetX;
+    // The send holds the user-interface thread: paint now, not when it is over.
+    Pic1->repaint();
+}

@@ -1,0 +1,135 @@
+#include "OvzEMail.h"
+
+#include "mail/QuotationMail.h"
+#include "model/GridModel.h"
+#include "model/ProjectState.h"
+#include "platform/Dialogs.h"
+#include "platform/Screen.h"
+#include "platform/TextFile.h"
+#include "platform/widgets/GridView.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr Qt::Alignment Text = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment Number = Qt::AlignRight | Qt::AlignVCenter;
+constexpr int VisibleRows = 12;
+}
+
+OvzEMail *OvzEMail::Show(QWidget *owner)
+{
+    QPointer<OvzEMail> form = new OvzEMail(owner);
+    if (!form->load() || !form) return nullptr;
+    form->show();
+    return form;
+}
+
+OvzEMail::OvzEMail(QWidget *owner) : Form(owner)
+{
+    setObjectName("OvzEMail");
+    setWindowTitle("Overzicht verzonden tekeningen");
+    auto *layout = new QVBoxLayout(this);
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *inFrame = new QVBoxLayout(Frame1);
+    inFrame->setContentsMargins(2, 2, 2, 2);
+    Grid1 = new GridView(Frame1);
+    Grid1->setObjectName("Grid1");
+    inFrame->addWidget(Grid1);
+    layout->addWidget(Frame1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    const char *captions[] = {"Log wissen", "Sluiten"};
+    for (int i = 0; i < 2; ++i) {
+        Command1[i] = new QPushButton(captions[i], this);
+        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        Command1[i]->setMinimumWidth(90);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        buttons->addWidget(Command1[i]);
+    }
+    layout->addLayout(buttons);
+}
+
+void OvzEMail::Form_Load()
+{
+    Project().MailLogOverviewOpen = true;
+    SetupMailLogGrid();
+    adjustSize();
+    move(DialogPlace(ScreenSize(), frameGeometry().size()));
+    RegisterFormLevel();
+    FillMailLogGrid();
+}
+
+void OvzEMail::SetupMailLogGrid()
+{
+    grid = new GridModel({{"Aantal", "tekeningen", 70, Number},
+                          {"Verstuurd naar", "", 175, Text},
+                          {"Datum", "", 75, Number},
+                          {"Tijd", "", 45, Number},
+                          {"Status", "", 75, Text}},
+                         this);
+    Grid1->setModel(grid);
+    // The columns are as narrow as the old grid's, made for its small font: a date must fit in 75.
+    QFont small = Grid1->font();
+    small.setPointSizeF(8);
+    Grid1->setFont(small);
+    Grid1->horizontalHeader()->setFont(small);
+    int width = 2 * Grid1->frameWidth() + 2;
+    for (const GridColumn &c : grid->columns()) width += c.width;
+    Grid1->setFixedSize(width, 2 * Grid1->frameWidth() + GridView::HeadingHeight + VisibleRows * GridView::RowHeight);
+}
+
+void OvzEMail::FillMailLogGrid()
+{
+    // A log that is missing or cannot be read shows as an empty grid.
+    grid->setRows(ReadMailLogRows());
+    Grid1->goToRow(0);
+}
+
+void OvzEMail::Command1_Click(int index)
+{
+    if (index != 0) {
+        unload();
+        return;
+    }
+    const QString path = findFile(MailLogName);
+    QFile::remove(path);
+    if (!path.isEmpty() && QFile::exists(path)) {
+        MsgBox("Het logbestand " + MailLogName + " kan niet worden verwijderd !", MsgStyle::Exclamation, "FOUTMELDING");
+        return;
+    }
+    grid->clearRows();
+}
+
+void OvzEMail::Form_KeyDown(int keyCode)
+{
+    if (keyCode == KeyCode::Enter)
+        unload();
+    else
+        Form::Form_KeyDown(keyCode);
+}
+
+void OvzEMail::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        Form_KeyDown(KeyCode::Enter);
+        return;
+    }
+    Form::keyPressEvent(event);
+}
+
+void OvzEMail::Form_Unload(bool &)
+{
+    Project().MailLogOverviewOpen = false;
+    ReleaseFormLevel();
+}

@@ -1,0 +1,273 @@
+// The send window, offscreen, against the real SMTP server: the quotation request as the factory
+// receives it, the bar at 100 % before the success box, one log line per attempt, and what the user
+// sees when the server, the drawing file or the log fails.
+#include "MailServer.h"
+#include "TestSupport.h"
+#include "mail/MailTransport.h"
+#include "mail/window/EMail.h"
+#include "model/ProjectState.h"
+#include "platform/Clock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+const QString Factory = "offerte@fabriek.nl";
+const QString Drawing = "261207-0905.TEK";
+const QString Sent = "De tekeningen zijn verzonden naar de timmerfabriek";
+const QString NotSent = "De tekeningen zijn niet verzonden !";
+
+PersonalData devries(const QString &server)
+{
+    PersonalData p;
+    p.CustomerNumber = "4711";
+    p.Company = "Bouwbedrijf De Vries";
+    p.Contact = "Jan de Vries";
+    p.Address = "Dorpsstraat 1";
+    p.Telephone = "0123-456789";
+    p.ProjectDescription = "Nieuwbouw Kerkstraat";
+    p.EMail = "jan@devries.nl";
+    p.MailServer = server;
+    return p; // postcode, town and fax left empty
+}
+
+// Body lines 1 to 10: line 6 is postcode and town with one blank between, here both empty.
+const QString ExpectedBody = "Dit is een automatisch gegenereerde e-mail van een offerte aanvraag van:\r\n"
+                             "\r\n"
+                             "Bouwbedrijf De Vries\r\n"
+                             "Jan de Vries\r\n"
+                             "Dorpsstraat 1\r\n"
+                             " \r\n"
+                             "Tel: 0123-456789 Fax: \r\n"
+                             "jan@devries.nl\r\n"
+                             "\r\n"
+                             "zie bijlage voor de tekeningen";
+
+const QByteArray LogLine(const QString &status) { return ("3;" + Factory + ";07-12-2026;09:05;" + status + "\r\n").toLatin1(); }
+}
+
+class TestEMail : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MailServer> server;
+
+    // Three marks, so that every log line begins with "3;".
+    void project(ProjectState &s)
+    {
+        for (const char *mark : {"A", "B", "C"}) {
+            FrameRecord r;
+            r.Mark = mark;
+            r.CountDrawn = 1;
+            s.FrameRecords << r;
+        }
+        s.MarkCount = 3;
+        s.FactoryEMail = Factory;
+    }
+
+    // Shows the window as the opener does and lets its activation run; true when it unloaded itself.
+    bool runSendWindow(const PersonalData &personal, int method, QPointer<EMail> *shown = nullptr)
+    {
+        QPointer<EMail> w = EMail::Show({[personal] { return personal; }, [method] { return method; }}, nullptr);
+        if (!w) return false;
+        if (shown) *shown = w;
+        if (w->isLoaded()) Form::activated(w);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !w;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        server = std::make_unique<MailServer>();
+        QVERIFY2(server->isRunning(), "the test SMTP server did not start (python3-aiosmtpd)");
+        mailTimeouts().connectMs = 2000;
+        mailTimeouts().responseSeconds = 1;
+    }
+    void init()
+    {
+        server->clear();
+        setFixedNow(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0), Qt::OffsetFromUTC, 3600));
+    }
+    void cleanup() { setFixedNow(QDateTime()); }
+
+    // The request as the factory gets it, on each mail path, with the bar full and the log line
+    // written before the success box.
+    void sendsTheQuotation_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::newRow("Standaard") << 0;
+        QTest::newRow("WinSock") << 1;
+        QTest::newRow("Outlook") << 2;
+    }
+    void sendsTheQuotation()
+    {
+        QFETCH(int, method);
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        SendmailSetup sendmail(server->port());
+        ScriptedDialogs boxes;
+        QPointer<EMail> w;
+        bool checkedDuringBox = false;
+        boxes.onNext([&] {
+            QVERIFY(w);
+            QCOMPARE(w->Label1->text(), QString("100%"));
+            // The right end of the bar is light blue (the last shades depend on how often the
+            // progress came in; see progressGradient).
+            const QColor end = w->barPicture().image().pixelColor(359, 10);
+            QVERIFY2(end.red() == 0 && end.green() >= 200 && end.blue() >= 254, qPrintable(end.name()));
+            QCOMPARE(folder.read("EMail.log"), LogLine("Verzonden"));
+            saveShot(w, "email-sent");
+            // Qt activates the window again under its box: the request still goes out once.
+            Form::activated(w);
+            checkedDuringBox = true;
+        });
+        boxes.answer(MsgAnswer::OK, Sent, "Zandrel tofmaar");
+        QVERIFY(runSendWindow(devries(server->address()), method, &w));
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(checkedDuringBox);
+        QCOMPARE(boxes.shown[0].style, int(MsgStyle::Information));
+
+        QCOMPARE(project->ProjectFileName, Drawing);
+        QCOMPARE(folder.read("EMail.log"), LogLine("Verzonden"));
+        QCOMPARE(server->count(), 1);
+        QCOMPARE(server->envelope(0)["rcpt_tos"].toArray(), QJsonArray({Factory}));
+        const QJsonObject m = server->parsed(0);
+        QCOMPARE(m["from_name"].toString(), QString("Bouwbedrijf De Vries"));
+        QCOMPARE(m["from_addr"].toString(), QString("jan@devries.nl"));
+        QCOMPARE(m["headers"].toObject()["Subject"].toString(), QString("Offerte aanvraag"));
+        const QJsonArray parts = m["parts"].toArray();
+        QCOMPARE(parts.size(), 2);
+        QCOMPARE(parts[0].toObject()["text"].toString(), ExpectedBody);
+        QCOMPARE(parts[1].toObject()["filename"].toString(), Drawing);
+        QCOMPARE(partData(m, 1), folder.read(Drawing));
+        QVERIFY(folder.read(Drawing).startsWith("@;2.0\r\n"));
+    }
+
+    // One "Mislukt" line, written before the outcome box, however many error reports the send made.
+    void failedSendLogsOnce_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("ownAddress");
+        QTest::addColumn<QString>("firstBox");
+        const QString lost = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory;
+        QTest::newRow("Standaard, nothing listening") << 0 << "jan@devries.nl" << lost + "\r(Foutcode: 7 ";
+        QTest::newRow("WinSock, nothing listening") << 1 << "jan@devries.nl" << lost + "\rFoutcode: 7 ";
+        QTest::newRow("own address without @") << 0 << "jan.devries.nl"
+                                                << "U heeft geen of een ongeldig eigen e-mail adres opgegeven !";
+    }
+    void failedSendLogsOnce()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, ownAddress);
+        QFETCH(QString, firstBox);
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        PersonalData p = devries(QString("127.0.0.1:%1").arg(MailServer::closedPort()));
+        p.EMail = ownAddress;
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent, "Zandrel tofmaar");
+        QByteArray logAtOutcome;
+        boxes.onNext([&] { boxes.onNext([&] { logAtOutcome = folder.read("EMail.log"); }); });
+        QVERIFY(runSendWindow(p, method));
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(boxes.shown.size(), 2);
+        QVERIFY2(boxes.shown[0].prompt.startsWith(firstBox), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(boxes.shown[1].style, int(MsgStyle::Exclamation));
+        QCOMPARE(logAtOutcome, LogLine("Mislukt"));
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(server->count(), 0);
+    }
+
+    // Two sends in the same minute: two lines with the same date and time, appended.
+    void logAppends()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        folder.write("EMail.log", "1;offerte@fabriek.nl;06-12-2026;17:00;Mislukt\r\n");
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK, Sent).answer(MsgAnswer::OK, Sent);
+        QVERIFY(runSendWindow(devries(server->address()), 0));
+        QVERIFY(runSendWindow(devries(server->address()), 0));
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(folder.read("EMail.log"),
+                 "1;offerte@fabriek.nl;06-12-2026;17:00;Mislukt\r\n" + LogLine("Verzonden") + LogLine("Verzonden"));
+        QCOMPARE(server->count(), 2);
+    }
+
+    // A drawing file that cannot be written sends nothing; a log that cannot be written is reported
+    // and the request still goes out.
+    void fileFailures()
+    {
+        {
+            TestFolder folder(false);
+            ScopedProject project;
+            this->project(project.state());
+            if (!setFolderWritable(folder.path(), false)) QSKIP("this file system cannot refuse new files");
+            ScriptedDialogs boxes;
+            boxes.answer(MsgAnswer::OK);
+            const bool unloaded = runSendWindow(devries(server->address()), 0);
+            setFolderWritable(folder.path(), true);
+            QVERIFY(unloaded);
+            VERIFY_DIALOGS(boxes);
+            QCOMPARE(boxes.shown.size(), 1);
+            QVERIFY(boxes.shown[0].prompt.startsWith("Het tekeningenbestand kan niet worden geschreven !"));
+            QCOMPARE(server->count(), 0);
+            QVERIFY(!QFile::exists(folder.file("EMail.log")));
+        }
+        {
+            TestFolder folder(false);
+            ScopedProject project;
+            this->project(project.state());
+            QDir(folder.path()).mkdir("EMail.log"); // a folder in the log's place
+            ScriptedDialogs boxes;
+            boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, Sent);
+            QVERIFY(runSendWindow(devries(server->address()), 0));
+            VERIFY_DIALOGS(boxes);
+            QVERIFY2(boxes.shown[0].prompt.startsWith("Het logbestand EMail.log kan niet worden bijgewerkt !\r\n\r\n"),
+                     qPrintable(boxes.shown[0].prompt));
+            QCOMPARE(boxes.shown[0].title, QString("FOUTMELDING"));
+            QCOMPARE(server->count(), 1);
+        }
+    }
+
+    // The gradient, one line per twip of the 5400-twip strip (15 to a pixel, the last one drawn shows):
+    // green goes up at every multiple of 27 twips, blue at every multiple of 43, from 0 and 128.
+    void progressGradient()
+    {
+        ScopedProject project;
+        EMail *w = EMail::Show({}, nullptr);
+        QVERIFY(w);
+        const QImage &bar = w->barPicture().image();
+        QCOMPARE(w->Label1->text(), QString("0%"));
+        QCOMPARE(bar.pixelColor(0, 10), QColor(Qt::white));
+
+        w->ShowProgress(50); // up to twip 2700
+        QCOMPARE(w->Label1->text(), QString("50%"));
+        QCOMPARE(bar.pixelColor(0, 10), QColor(0, 1, 129));      // twip 14
+        QCOMPARE(bar.pixelColor(179, 0), QColor(0, 100, 191));   // twip 2699
+        QCOMPARE(bar.pixelColor(180, 24), QColor(0, 101, 191));  // twip 2700 alone
+        QCOMPARE(bar.pixelColor(181, 10), QColor(Qt::white));
+        saveShot(w, "email-progress-50");
+
+        // The next call starts at twip 2700 again, which counts for green once more.
+        w->ShowProgress(100);
+        QCOMPARE(w->Label1->text(), QString("100%"));
+        QCOMPARE(bar.pixelColor(359, 10), QColor(0, 201, 254));
+
+        // A lower percentage draws nothing and leaves the caption.
+        w->ShowProgress(30);
+        QCOMPARE(w->Label1->text(), QString("100%"));
+        QCOMPARE(bar.pixelColor(359, 10), QColor(0, 201, 254));
+        w->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+QTEST_MAIN(TestEMail)
+#include "tst_email.moc"

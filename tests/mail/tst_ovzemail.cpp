@@ -1,0 +1,177 @@
+// The mail-log overview: how log lines split into the five columns, the grid it shows, "Log wissen",
+// and the keys and buttons that close it.
+#include "TestSupport.h"
+#include "mail/QuotationMail.h"
+#include "mail/window/OvzEMail.h"
+#include "model/GridModel.h"
+#include "model/ProjectState.h"
+#include "platform/widgets/GridView.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+const QByteArray ThreeLines = "3;offerte@fabriek.nl;07-12-2026;09:05;Verzonden\r\n"
+                              "3;offerte@fabriek.nl;07-12-2026;09:06;Mislukt\r\n"
+                              "12;offerte@fabriek.nl;08-12-2026;14:30;Verzonden\r\n";
+}
+
+class TestOvzEMail : public QObject {
+    Q_OBJECT
+    QPointer<OvzEMail> open()
+    {
+        QPointer<OvzEMail> w = OvzEMail::Show(nullptr);
+        if (w) Form::activated(w);
+        return w;
+    }
+    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+private slots:
+    // Each line gives five cells, the next field taken off the front until no ";" is left.
+    void fieldSplitting_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("well formed") << "3;offerte@fabriek.nl;07-12-2026;09:05;Verzonden"
+                                     << QStringList{"3", "offerte@fabriek.nl", "07-12-2026", "09:05", "Verzonden"};
+        QTest::newRow("no ;") << "Verzonden" << QStringList(5, "Verzonden");
+        QTest::newRow("two fields") << "3;Verzonden" << QStringList{"3", "Verzonden", "Verzonden", "Verzonden", "Verzonden"};
+        QTest::newRow("begins with ;") << ";a;b" << QStringList(5, ";a;b");
+        QTest::newRow("ends with ;") << "a;b;" << QStringList{"a", "b", "b", "b", "b"};
+        QTest::newRow("empty field inside") << "3;;07-12-2026" << QStringList{"3", ";07-12-2026", ";07-12-2026", ";07-12-2026", ";07-12-2026"};
+        QTest::newRow("six fields") << "1;2;3;4;5;6" << QStringList{"1", "2", "3", "4", "5"};
+        QTest::newRow("empty line") << "" << QStringList(5, "");
+    }
+    void fieldSplitting()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, cells);
+        TestFolder folder(false);
+        folder.write("EMail.log", line.toLatin1() + "\r\n");
+        QCOMPARE(ReadMailLogRows(), QList<QStringList>{cells});
+    }
+
+    void showsTheLog()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        folder.write("email.LOG", ThreeLines); // found whatever its case
+        QPointer<OvzEMail> w = open();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Overzicht verzonden tekeningen"));
+        QVERIFY(project->MailLogOverviewOpen);
+        QCOMPARE(w->levelTag(), QString("0"));
+        GridModel *g = w->grid;
+        QCOMPARE(g->rowCount(), 3);
+        QCOMPARE(g->columnCount(), 5);
+        QCOMPARE(g->cellText(2, 0), QString("12"));
+        QCOMPARE(g->cellText(1, 4), QString("Mislukt"));
+        const QStringList headings{"Aantal\ntekeningen", "Verstuurd naar\n", "Datum\n", "Tijd\n", "Status\n"};
+        const QList<int> widths{70, 175, 75, 45, 75};
+        for (int c = 0; c < 5; ++c) {
+            QCOMPARE(g->headerData(c, Qt::Horizontal).toString(), headings[c]);
+            QCOMPARE(w->Grid1->columnWidth(c), widths[c]);
+            const auto align = Qt::Alignment(g->index(0, c).data(Qt::TextAlignmentRole).toInt());
+            QCOMPARE(align & Qt::AlignHorizontal_Mask, (c == 1 || c == 4) ? Qt::AlignLeft : Qt::AlignRight);
+        }
+        // Rows 0 and 2 light blue, row 1 not; row 0 current.
+        QCOMPARE(g->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(0, 200, 255));
+        QVERIFY(!g->index(1, 0).data(Qt::BackgroundRole).isValid());
+        QCOMPARE(g->index(2, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(0, 200, 255));
+        QCOMPARE(w->Grid1->currentRow(), 0);
+        saveShot(w, "ovzemail");
+        w->Command1[1]->click(); // "Sluiten"
+        settle();
+        QVERIFY(!w);
+        QVERIFY(!project->MailLogOverviewOpen);
+        QCOMPARE(project->FormLevel, int16(0));
+    }
+
+    // A log that is missing, empty or unreadable shows no rows and no box.
+    void emptyGrid_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("missing") << 0;
+        QTest::newRow("empty") << 1;
+        QTest::newRow("a folder in its place") << 2;
+    }
+    void emptyGrid()
+    {
+        QFETCH(int, kind);
+        TestFolder folder(false);
+        ScopedProject project;
+        if (kind == 1) folder.write("EMail.log", "");
+        if (kind == 2) QDir(folder.path()).mkdir("EMail.log");
+        ScriptedDialogs boxes;
+        QPointer<OvzEMail> w = open();
+        QVERIFY(w);
+        QCOMPARE(w->grid->rowCount(), 0);
+        QCOMPARE(w->Grid1->currentRow(), -1);
+        w->unload();
+        settle();
+        VERIFY_DIALOGS(boxes);
+    }
+
+    void logWissen()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        folder.write("EMail.log", ThreeLines);
+        ScriptedDialogs boxes;
+        QPointer<OvzEMail> w = open();
+        w->Command1[0]->click();
+        QVERIFY(!QFile::exists(folder.file("EMail.log")));
+        QCOMPARE(w->grid->rowCount(), 0);
+        w->Command1[0]->click(); // nothing left to delete: nothing to say
+        QCOMPARE(w->grid->rowCount(), 0);
+        QVERIFY(w->isLoaded());
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(boxes.shown.size(), 0);
+        w->unload();
+        settle();
+    }
+
+    // A log that cannot be deleted stays in the grid, and the user is told.
+    void logWissenRefused()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        folder.write("EMail.log", ThreeLines);
+        QPointer<OvzEMail> w = open();
+        if (!setFolderWritable(folder.path(), false)) QSKIP("this file system cannot refuse a deletion");
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK, "Het logbestand EMail.log kan niet worden verwijderd !", "FOUTMELDING");
+        w->Command1[0]->click();
+        setFolderWritable(folder.path(), true);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(QFile::exists(folder.file("EMail.log")));
+        QCOMPARE(w->grid->rowCount(), 3);
+        w->unload();
+        settle();
+    }
+
+    void keysClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void keysClose()
+    {
+        QFETCH(int, key);
+        TestFolder folder(false);
+        ScopedProject project;
+        folder.write("EMail.log", ThreeLines);
+        QPointer<OvzEMail> w = open();
+        // With the grid holding the focus, as it does when the window opens.
+        QTest::keyClick(w->Grid1, Qt::Key(key));
+        settle();
+        QVERIFY(!w);
+        QVERIFY(!project->MailLogOverviewOpen);
+    }
+};
+
+QTEST_MAIN(TestOvzEMail)
+#include "tst_ovzemail.moc"
