@@ -3,7 +3,6 @@
 // sees when the server, the drawing file or the log fails.
 #include "MailServer.h"
 #include "TestSupport.h"
-#include "mail/MailTransport.h"
 #include "mail/window/EMail.h"
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
@@ -83,8 +82,6 @@ private slots:
     {
         server = std::make_unique<MailServer>();
         QVERIFY2(server->isRunning(), "the test SMTP server did not start (python3-aiosmtpd)");
-        mailTimeouts().connectMs = 2000;
-        mailTimeouts().responseSeconds = 1;
     }
     void init()
     {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 constexpr int Margin = 180; // twips around the bar
@@ -38,6 +39,13 @@ EMail *EMail::Show(Source source, QWidget *owner)
     QPointer<EMail> form = new EMail(std::move(source), owner);
     if (!form->load() || !form) return nullptr;
     form->show();
+    form->activateWindow();
+    // The send runs in the window's activation. A window manager may keep a new window from
+    // becoming active, and ours still hands the focus back to a window that just closed: the
+    // window takes its activation itself once the events of its showing are done.
+    QTimer::singleShot(0, form, [form] {
+        if (form && form->isLoaded()) Form::activated(form);
+    });
     return form;
 }
 
