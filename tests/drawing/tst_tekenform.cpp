@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "drawing/window/TekenForm.h"
 #include "forms/Form.h"
+#include "model/Checks.h"
 #include "forms/RecordingWindowOpener.h"
 #include "model/Vocabularies.h"
 #include "platform/widgets/ChoiceList.h"
@@ -69,6 +70,7 @@ private slots:
     void selectsByClick();
     void selectsByNumberAlsoTheSameNumber();
     void noValidCompartmentNumberDoesNothing();
+    void aNumberBeyondTheLastCompartmentNeverMovesTheFill();
 
     void fillTypeButtons_data();
     void fillTypeButtons();
@@ -336,6 +338,36 @@ void TestTekenForm::noValidCompartmentNumberDoesNothing()
         for (QFrame *box : {f->PicDeur, f->PicRaam, f->PicPaneel}) QVERIFY(box->isHidden());
     }
     QVERIFY(f->isLoaded());
+}
+
+void TestTekenForm::aNumberBeyondTheLastCompartmentNeverMovesTheFill()
+{
+    // Two compartments: the user types 9 and clicks "Glasvak"; the click takes the focus from the box.
+    TekenForm *f = open(drawingMark("K;;1;S", 2000, 2000, 60, {{900, 1880}, {910, 1880}}));
+    QVERIFY(f);
+    QApplication::setActiveWindow(f);
+    const auto marked = f->Shape1->placed();
+    f->Num1->setFocus();
+    f->Num1->selectAll();
+    QTest::keyClicks(f->Num1, "9");
+    QCOMPARE(f->Shape1->placed(), marked); // the marker stays on compartment 1
+    QTest::mouseClick(f->Command1[2], Qt::LeftButton);
+    QVERIFY(!f->Num1->hasFocus());
+
+    QCOMPARE(f->Num1->value(), 1); // the box shows the marked compartment again
+    const FrameRecord &r = Project().FrameRecords[0];
+    QCOMPARE(r.Compartments[0].FillType, QString("GLASVAK"));
+    QCOMPARE(r.Compartments[1].FillType, QString());
+    QCOMPARE(FirstEmptyCompartment(Project()), 1);
+
+    // Typed past the end while compartment 2 is marked: 2 it stays.
+    f->Num1->setValue(2);
+    f->Num1->setFocus();
+    f->Num1->selectAll();
+    QTest::keyClicks(f->Num1, "35");
+    QTest::mouseClick(f->Command1[2], Qt::LeftButton);
+    QCOMPARE(f->Num1->value(), 2);
+    QCOMPARE(r.Compartments[1].FillType, QString("GLASVAK"));
 }
 
 void TestTekenForm::fillTypeButtons_data()

@@ -90,6 +90,8 @@ void TekenForm::buildControls()
     Num1 = new NumericField(this);
     Num1->setGeometry(x0 + LabelWidth, numberRow, 48, RowHeight);
     connect(Num1, &NumericField::Change, this, &TekenForm::Num1_Change);
+    // A number beyond the last compartment must not select another compartment than the marked one.
+    Num1->setOutOfRange(NumericField::OutOfRange::PutBack);
     const int spinX = x0 + LabelWidth + 48;
     auto *up = new QToolButton(this);
     up->setArrowType(Qt::UpArrow);

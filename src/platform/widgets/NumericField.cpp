@@ -7,6 +7,9 @@ NumericField::NumericField(QWidget *parent) : TextField(parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     applyRange();
     connect(this, &QLineEdit::textEdited, this, &NumericField::Change);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isEmpty() && inRange(value())) lastInRange_ = value();
+    });
 }
 
 void NumericField::applyRange()
@@ -63,6 +66,9 @@ void NumericField::clearValue()
 
 void NumericField::leavingField()
 {
-    // A typed value beyond the limits (below the minimum) is brought within them as the field is left.
-    if (!isEmpty() && (value() < min_ || value() > max_)) setValue(value());
+    if (isEmpty() || inRange(value())) return;
+    if (outOfRange_ == OutOfRange::PutBack && lastInRange_ && inRange(*lastInRange_))
+        setValue(*lastInRange_);
+    else
+        setValue(value()); // brought within the limits
 }

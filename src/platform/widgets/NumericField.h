@@ -3,6 +3,8 @@
 // 0 to 9999). An empty field reads as 0.
 #include "TextField.h"
 
+#include <optional>
+
 class NumericField : public TextField {
     Q_OBJECT
 public:
@@ -19,6 +21,12 @@ public:
     void clearValue();
 
     void setRange(int minimum, int maximum);
+
+    // What leaving the field does with a typed value beyond the limits: bring it within them, or put
+    // back the last value within them that the field held (where the value selects something, a
+    // number brought within the limits would select something else than what is shown selected).
+    enum class OutOfRange { BringWithin, PutBack };
+    void setOutOfRange(OutOfRange policy) { outOfRange_ = policy; }
     int minimum() const { return min_; }
     int maximum() const { return max_; }
 
@@ -32,6 +40,9 @@ protected:
 private:
     void display(int value);
     void applyRange();
+    bool inRange(int v) const { return v >= min_ && v <= max_; }
     int min_ = 0;
     int max_ = 9999;
+    OutOfRange outOfRange_ = OutOfRange::BringWithin;
+    std::optional<int> lastInRange_;
 };
