@@ -169,7 +169,7 @@ void HoofdScherm::Command1_Click(int index)
         break;
     }
     case NewMark:
-        Text1[MarkField]->setText(NextMarkName(Text1[MarkField]->text()));
+        Text1[MarkField]->setText(marks.nextFreeName(Text1[MarkField]->text()));
         if (!Text1[MarkField]->text().isEmpty()) OfferNewMark();
         break;
     default: break;

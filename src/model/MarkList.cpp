@@ -101,6 +101,13 @@ void MarkList::move(Move to)
     }
 }
 
+QString MarkList::nextFreeName(const QString &label) const
+{
+    QString next = NextMarkName(label);
+    while (!next.isEmpty() && find(next) >= 0) next = NextMarkName(next);
+    return next;
+}
+
 QString NextMarkName(const QString &label)
 {
     if (label.isEmpty()) return "A";

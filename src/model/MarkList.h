@@ -13,6 +13,10 @@ public:
     int find(const QString &label) const;
     // The current mark's label; "" without marks.
     QString currentLabel() const;
+    // The first label after `label`, by NextMarkName, that no mark in use carries: a second mark
+    // of one label could not be told apart in the send check or the overview. "" when the labels
+    // run out (NextMarkName has said so).
+    QString nextFreeName(const QString &label) const;
 
     // Asks whether mark `label`, not found, is to be made. Yes: addNew(label) and true. No (or the
     // list is full): the last mark becomes the current one, and false.

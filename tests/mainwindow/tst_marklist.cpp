@@ -50,14 +50,14 @@ private slots:
         QCOMPARE(c.FrameWidth, int16(90));
         QVERIFY(c.ShapeCode.isEmpty() && c.Compartments.isEmpty());
 
-        // With C on screen the next is D; with A on screen it is B, and Yes makes a second B.
+        // With C on screen the next is D; with A on screen B and C are in use, so D again: never a second B.
         p.dialogs.answer(MsgAnswer::No, offer("D"));
         s.Command1[6]->click();
         QCOMPARE(p.marks().size(), 3);
         s.Command1[0]->click();
-        p.dialogs.answer(MsgAnswer::Yes, offer("B"));
+        p.dialogs.answer(MsgAnswer::Yes, offer("D"));
         s.Command1[6]->click();
-        QCOMPARE(p.marks(), (QStringList{"A", "B", "C", "B"}));
+        QCOMPARE(p.marks(), (QStringList{"A", "B", "C", "D"}));
         QCOMPARE(p.state().CurrentMarkIndex, int16(3));
         VERIFY_DIALOGS(p.dialogs);
     }

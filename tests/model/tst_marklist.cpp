@@ -187,6 +187,31 @@ private slots:
         QCOMPARE(s.CurrentMarkIndex, int16(to));
     }
 
+    void theNextNameOfferedIsOneNotInUse_data()
+    {
+        QTest::addColumn<QStringList>("marks");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("offered"); // "" when the labels run out
+        QTest::newRow("A, B present, A shown") << QStringList{"A", "B"} << "A" << "C";
+        QTest::newRow("A, B, C present, A shown") << QStringList{"A", "B", "C"} << "A" << "D";
+        QTest::newRow("a gap is used") << QStringList{"A", "C"} << "A" << "B";
+        QTest::newRow("over a carry") << QStringList{"Y", "Z", "AA"} << "Y" << "AB";
+        QTest::newRow("case counts") << QStringList{"A", "b"} << "A" << "B";
+        QTest::newRow("runs out") << QStringList{"97", "98", "99"} << "97" << "";
+    }
+    void theNextNameOfferedIsOneNotInUse()
+    {
+        QFETCH(QStringList, marks);
+        QFETCH(QString, after);
+        QFETCH(QString, offered);
+        ProjectState s;
+        setMarks(s, marks);
+        ScriptedDialogs dialogs;
+        if (offered.isEmpty()) dialogs.answer(MsgAnswer::OK, NoSuccessor, "FOUTMELDING");
+        QCOMPARE(MarkList(s).nextFreeName(after), offered);
+        VERIFY_DIALOGS(dialogs);
+    }
+
     void nextMarkName_data()
     {
         QTest::addColumn<QString>("label");
