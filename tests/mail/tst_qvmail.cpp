@@ -205,6 +205,7 @@ private slots:
         QCOMPARE(boxes.shown[0].style, int(MsgStyle::Exclamation));
         QCOMPARE(boxes.shown[0].title, QString("FOUTMELDING"));
         QCOMPARE(server->count(), 0);
+        if (listening && !stalls) QCOMPARE(server->quitCount(), 1); // a refused session is closed too
     }
 
     // The first attempt keeps quiet only because a second server follows.
