@@ -1,5 +1,6 @@
 #include "HoofdScherm.h"
 
+#include "HelpBalloons.h"
 #include "forms/WindowWait.h"
 #include "model/Catalogue.h"
 #include "model/ErrorTitle.h"
@@ -145,6 +146,7 @@ void HoofdScherm::setPersonalField(int index, const QString &text)
 
 void HoofdScherm::Command1_Click(int index)
 {
+    if (HelpClick("Command1", index)) return;
     MarkList marks(Project());
     SaveRec();
     switch (index) {
@@ -340,6 +342,7 @@ void HoofdScherm::Command2_Click(int index)
 {
     if (index < 0 || index >= ShapeCodes::BasicShapeCount) return;
     FocusedShapeButton = index; // a click gives the button the focus first
+    if (HelpClick("Command2", index)) return;
     for (const auto &[field, message] : {std::pair{WidthField, "Ongeldige breedte van het kozijn !"},
                                          std::pair{HeightField, "Ongeldige hoogte van het kozijn !"}}) {
         if (Num1[field]->value() == 0) {
@@ -375,5 +378,10 @@ void HoofdScherm::OpenShapeWindow()
 
 void HoofdScherm::Command3_Click(int index)
 {
+    if (index == HelpPointerButton) {
+        HelpPointer::toggle();
+        return;
+    }
+    if (HelpClick("Command3", index)) return;
     if (index == SendButton) emit sendRequested();
 }

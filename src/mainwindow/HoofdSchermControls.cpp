@@ -1,5 +1,6 @@
 // The main screen's controls and their places, in twips.
 #include "ButtonPictures.h"
+#include "HelpBalloons.h"
 #include "HoofdScherm.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
@@ -108,7 +109,7 @@ void HoofdScherm::buildControls()
     }
     const QPixmap pictures[2] = {helpPicture(), sendPicture()};
     for (int k = 0; k < 2; ++k) {
-        auto *b = Command3[k] = new QPushButton(this);
+        auto *b = Command3[k] = k == HelpPointerButton ? new HelpButton(this) : new QPushButton(this);
         b->setObjectName(QString("Command3_%1").arg(k));
         b->setIcon(pictures[k]);
         b->setIconSize(QSize(36, 36));
@@ -116,14 +117,16 @@ void HoofdScherm::buildControls()
         connect(b, &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
     }
     Command3[SendButton]->setToolTip("Verzenden tekeningen");
-    // The help-pointer mode comes with the help balloons.
-    Command3[HelpPointerButton]->setEnabled(false);
 
     for (int i = 0; i < 13; ++i) {
         Text1[i]->setObjectName(QString("Text1_%1").arg(i));
         connect(Text1[i], &TextField::LostFocus, this, [this, i] { Text1_LostFocus(i); });
+        connect(Text1[i], &TextField::Click, this, [i] { HelpClick("Text1", i); });
     }
-    for (int i = 0; i < 8; ++i) Num1[i]->setObjectName(QString("Num1_%1").arg(i));
+    for (int i = 0; i < 8; ++i) {
+        Num1[i]->setObjectName(QString("Num1_%1").arg(i));
+        connect(Num1[i], &TextField::Click, this, [i] { HelpClick("Num1", i); });
+    }
     Combo1[0]->setObjectName("Combo1_0");
     Combo1[1]->setObjectName("Combo1_1");
     WK2->setObjectName("WK2");
