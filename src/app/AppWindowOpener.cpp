@@ -1,5 +1,6 @@
 #include "AppWindowOpener.h"
 
+#include "drawing/options/SubVakken.h"
 #include "drawing/window/TekenForm.h"
 #include "mail/window/EMail.h"
 #include "mail/window/OvzEMail.h"
@@ -19,6 +20,9 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from)
     case WindowKind::Drawing:
         // Over the window that asks (the shape window), owned by its owner, reading its width inputs.
         return TekenForm::Show(dynamic_cast<const ShapeWidthInputs *>(from), from, from ? from->parentWidget() : nullptr);
+    case WindowKind::Options:
+        // Beside the drawing window that asks, on the compartment it shows.
+        return SubVakken::Show(dynamic_cast<VakSelection *>(from), Form::frameWindow());
     case WindowKind::MarksOverview: return OvzMerken::Show(Form::frameWindow());
     case WindowKind::About: {
         // One About box: asked again, the loaded one comes forward.

@@ -97,8 +97,11 @@ QStringList sillEntries()
 QStringList breastWallEntries(int clearHeight)
 {
     QStringList out;
-    for (const QString &line : lines(QStringLiteral("BORSTW.TXT")))
-        if (LeadingNumber(line) < clearHeight) out.append(line);
+    for (const QString &line : lines(QStringLiteral("BORSTW.TXT"))) {
+        // A negative height is no breast wall: it would push the sash below the opening.
+        const double height = LeadingNumber(line);
+        if (height >= 0 && height < clearHeight) out.append(line);
+    }
     return out;
 }
 

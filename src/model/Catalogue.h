@@ -43,8 +43,8 @@ QStringList colourEntries();
 QStringList battenEntries();
 // "" and then every line of EmOD.TXT that holds more than blanks, as it stands.
 QStringList sillEntries();
-// The lines of BorstW.txt whose leading number is below `clearHeight`, unchanged and in order; no
-// empty first entry.
+// The lines of BorstW.txt whose leading number is below `clearHeight` and not negative, unchanged
+// and in order; no empty first entry.
 QStringList breastWallEntries(int clearHeight);
 // "" and then every line of HORREN.TXT.
 QStringList screenEntries();

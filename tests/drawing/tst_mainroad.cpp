@@ -3,6 +3,7 @@
 // and shape windows, "Opslaan" saves, and a fresh start loads the marks back as entered.
 #include "../mainwindow/ProgramFixture.h"
 #include "app/AppWindowOpener.h"
+#include "drawing/options/SubVakken.h"
 #include "drawing/window/TekenForm.h"
 #include "shape/window/SubVorm.h"
 
@@ -10,11 +11,28 @@
 #include <QtTest>
 
 namespace {
-TekenForm *drawingWindow()
+template <typename W>
+W *loaded()
 {
     for (Form *f : Form::loadedForms())
-        if (auto *t = qobject_cast<TekenForm *>(f)) return t;
+        if (auto *w = qobject_cast<W *>(f)) return w;
     return nullptr;
+}
+// A new mark 2000 x 2100 with one mullion ("K;;1;S"), frame 67, mullion 56, transom 44, the left
+// opening 800 wide: "Vakvulling" opens the drawing window over the shape window.
+TekenForm *twoOpenings(Program &p, const QString &label, QPointer<SubVorm> &shape)
+{
+    p.newMark(label, 2000, 2100);
+    p.s().Num1[4]->setValue(67);
+    p.s().Num1[6]->setValue(56);
+    p.s().Num1[7]->setValue(44);
+    QApplication::setActiveWindow(p.frame);
+    QTest::mouseClick(p.s().Command2[1], Qt::LeftButton);
+    shape = p.s().shapeWindowOpen();
+    if (!shape) return nullptr;
+    shape->B[0]->setValue(800);
+    shape->Command2->click(); // "Vakvulling"
+    return loaded<TekenForm>();
 }
 }
 
@@ -22,6 +40,7 @@ class TestMainRoad : public QObject {
     Q_OBJECT
 private slots:
     void newMarkToSavedProjectAndBack();
+    void optionsChosenAreSavedAndLoadedBack();
 };
 
 void TestMainRoad::newMarkToSavedProjectAndBack()
@@ -34,19 +53,9 @@ void TestMainRoad::newMarkToSavedProjectAndBack()
         setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 30)));
         Program p;
         QVERIFY(p.start());
-        p.newMark("A", 2000, 2100);
-        p.s().Num1[4]->setValue(67);
-        p.s().Num1[6]->setValue(56);
-        p.s().Num1[7]->setValue(44);
-        QApplication::setActiveWindow(p.frame);
-        QTest::mouseClick(p.s().Command2[1], Qt::LeftButton); // one mullion: "K;;1;S"
-        QPointer<SubVorm> shape = p.s().shapeWindowOpen();
-        QVERIFY(shape);
-        shape->B[0]->setValue(800);
-        shape->Command2->click(); // "Vakvulling"
-
-        QPointer<TekenForm> f = drawingWindow();
-        QVERIFY(f);
+        QPointer<SubVorm> shape;
+        QPointer<TekenForm> f = twoOpenings(p, "A", shape);
+        QVERIFY(f && shape);
         QCOMPARE(f->levelTag(), QString("2"));
         f->Combo1[0]->setListIndex(3);
         f->Combo1[1]->setListIndex(2);
@@ -100,6 +109,88 @@ void TestMainRoad::newMarkToSavedProjectAndBack()
     QCOMPARE(c0.PosX, int16(67));
     QCOMPARE(c1.PosX, int16(923));
     QCOMPARE(c1.PosY, int16(67));
+    VERIFY_DIALOGS(q.dialogs);
+}
+
+void TestMainRoad::optionsChosenAreSavedAndLoadedBack()
+{
+    TestFolder folder;
+    AppWindowOpener windows;
+    ScopedWindowOpener installed(&windows);
+    QString saved;
+    {
+        setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(15, 12, 0)));
+        Program p;
+        QVERIFY(p.start());
+        QPointer<SubVorm> shape;
+        QPointer<TekenForm> f = twoOpenings(p, "B", shape);
+        QVERIFY(f && shape);
+
+        // Compartment 1, 800 x 1966: an inward window hung left, operated grille, applied bars,
+        // toughened glass and a screen.
+        f->Command1[1]->click();
+        f->Command2[10]->click(); // "Draairaam (Binnendraaiend)"
+        QPointer<SubVakken> w = loaded<SubVakken>();
+        QVERIFY(w);
+        w->Command1[4]->click();
+        QVERIFY(w->Combo1[0]->setListIndex(8)); // "Vent.rooster bed. R stang"
+        w->Num1[0]->setValue(2);
+        w->Num1[1]->setValue(1);
+        w->Check1[0]->click();
+        w->Check1[1]->click();
+        QVERIFY(w->Combo1[5]->setListIndex(1)); // "Rolhor"
+        saveShot(f, "mainroad-options-window");
+        w->OK->click();
+        QCOMPARE(f->Num1->value(), 2);
+
+        // Compartment 2, 1010 x 1966: inside glazing on a breast wall of 600 with a slot grille.
+        f->Command1[2]->click();
+        w = loaded<SubVakken>();
+        QVERIFY(w);
+        QVERIFY(w->Combo1[4]->setListIndex(1));
+        QCOMPARE(w->Combo1[3]->entry(3), QString("600"));
+        QVERIFY(w->Combo1[3]->setListIndex(3));
+        QVERIFY(w->Combo1[0]->setListIndex(1));
+        saveShot(w, "mainroad-subvakken-glass");
+        saveShot(f, "mainroad-options-drawn");
+        w->OK->click();
+        QCOMPARE(f->Num1->value(), 1);
+
+        f->Command3->click();
+        QVERIFY(!f->isLoaded() && !shape->isLoaded());
+        p.dialogs.answer(MsgAnswer::OK); // "De tekeningen zijn opgeslagen !"
+        p.frame->Save->trigger();
+        saved = p.state().ProjectFileName;
+        VERIFY_DIALOGS(p.dialogs);
+    }
+
+    Program q;
+    QVERIFY(q.start());
+    q.dialogs.answerOpen({saved});
+    q.frame->Openen->trigger();
+    const FrameRecord &m = q.state().FrameRecords[0];
+    QCOMPARE(m.Mark, QString("B"));
+    const CompartmentRecord &window = m.Compartments[0];
+    QCOMPARE(window.FillCode, QString("RB"));
+    QCOMPARE(window.Direction, int16(1));
+    QCOMPARE(window.OpensInward, true);
+    QCOMPARE(window.AppliedBars, true);
+    QCOMPARE(window.ToughenedGlass, true);
+    QCOMPARE(window.ScreenName, QString("Rolhor"));
+    QCOMPARE(window.BreastWallHeight, int16(0));
+    // Toughened glass: no sash, the pane is the whole opening.
+    CompartmentPartRecord pane{0, 0, 800, 1966, "5R", 2, 1};
+    QCOMPARE(window.Parts, QList<CompartmentPartRecord>{pane});
+
+    const CompartmentRecord &glass = m.Compartments[1];
+    QCOMPARE(glass.FillType, QString("GLASVAK"));
+    QCOMPARE(glass.FillCode, QString("GL_BI"));
+    QCOMPARE(glass.Direction, int16(0));
+    QCOMPARE(glass.BreastWallHeight, int16(600));
+    QCOMPARE(glass.ToughenedGlass, false);
+    QCOMPARE(glass.ScreenName, QString());
+    CompartmentPartRecord above{0, 0, 1010, 1366, "1", 0, 0}; // 1966 - 600
+    QCOMPARE(glass.Parts, QList<CompartmentPartRecord>{above});
     VERIFY_DIALOGS(q.dialogs);
 }
 

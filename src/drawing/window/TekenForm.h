@@ -9,6 +9,7 @@
 #include "PictureBox.h"
 #include "drawing/CompartmentSymbols.h"
 #include "drawing/DrawFrame.h"
+#include "drawing/VakSelection.h"
 #include "forms/Form.h"
 #include "platform/ImageCanvas.h"
 
@@ -23,7 +24,7 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
-class TekenForm : public Form {
+class TekenForm : public Form, public VakSelection {
     Q_OBJECT
 public:
     // The canvas as laid out, in twips.
@@ -45,7 +46,14 @@ public:
     // compartment of the mark (empty, 0, past the last) or there is no mark.
     int selectedVak() const;
     // Redraws the selected compartment; nothing without a selected compartment.
-    void ReDrawVak();
+    void ReDrawVak() override;
+
+    // Num1, for the options window.
+    bool hasVakNumber() const override;
+    int vakNumber() const override;
+    int vakNumberMinimum() const override;
+    int vakNumberMaximum() const override;
+    void setVakNumber(int number) override;
     // Wipes the drawing of compartment `index` and clears its filling.
     void ClearVak(int index);
 
