@@ -58,6 +58,9 @@ void setBackground(QWidget *w, const QColor &colour)
 
 SubVakken *SubVakken::Show(VakSelection *drawing, QWidget *owner)
 {
+    // One at a time: a new fill choice takes the place of options still open for the one before.
+    for (Form *f : Form::loadedForms())
+        if (auto *open = qobject_cast<SubVakken *>(f)) open->unload();
     QPointer<SubVakken> w = new SubVakken(drawing, owner);
     if (!w->load() || !w) return nullptr;
     w->show();
