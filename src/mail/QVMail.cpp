@@ -199,7 +199,7 @@ bool QVMail::SendErrorHandler(const MailFault &fault)
     emit EMailError();
     MsgBox("Er is een fout opgetreden tijdens het versturen van de e-mail naar " + RecipAddress.toLower()
                + "\r\n(Foutcode: " + QString::number(fault.number) + ": " + fault.description + ")",
-           MsgStyle::Exclamation, "FOUTMELDING");
+           MsgStyle::Exclamation, ErrorTitle);
     return false;
 }
 
@@ -210,7 +210,7 @@ void QVMail::ReportMailControlError(int code, const QString &text)
     if (!SilentFirstTry)
         MsgBox("Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + RecipAddress + "\r(Foutcode: "
                    + QString::number(qint16(code)) + " " + text + ")",
-               MsgStyle::Exclamation, "FOUTMELDING");
+               MsgStyle::Exclamation, ErrorTitle);
 }
 
 void QVMail::QVMailWS_Progress(qint32 Percent) { emit SendProgress(float(Percent)); }
@@ -221,7 +221,7 @@ void QVMail::QVMailWS_SendFailed(const QString &Explanation)
         emit EMailError();
         MsgBox("Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + RecipAddress
                    + "\rFoutcode: " + Explanation,
-               MsgStyle::Exclamation, "FOUTMELDING");
+               MsgStyle::Exclamation, ErrorTitle);
     }
     SendOk = false;
 }

@@ -3,7 +3,6 @@
 #include "HelpBalloons.h"
 #include "forms/WindowWait.h"
 #include "model/Catalogue.h"
-#include "model/ErrorTitle.h"
 #include "model/MarkList.h"
 #include "model/PersonalData.h"
 #include "model/ProjectCommands.h"

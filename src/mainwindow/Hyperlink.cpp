@@ -38,7 +38,7 @@ void Hyperlink::Init(const QString &link, const QString &text, quint32 backColou
                      float fontSize, quint32 foreColour)
 {
     if (link.trimmed().isEmpty()) {
-        MsgBox("Geen link opgegeven !", MsgStyle::Critical + MsgStyle::OK, "FOUTMELDING");
+        MsgBox("Geen link opgegeven !", MsgStyle::Critical + MsgStyle::OK, ErrorTitle);
         return;
     }
     const QString shown = text.trimmed().isEmpty() ? link : text;

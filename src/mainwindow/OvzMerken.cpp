@@ -134,7 +134,7 @@ void OvzMerken::Command1_Click(int index)
     case 0: windowOpener().open(WindowKind::Send, this); break;
     case 1: {
         if (!fileExists("EMail.log")) {
-            MsgBox("Geen gegevens gevonden !", MsgStyle::Exclamation, "FOUTMELDING");
+            MsgBox("Geen gegevens gevonden !", MsgStyle::Exclamation, ErrorTitle);
             return;
         }
         const QPointer<Form> log = windowOpener().open(WindowKind::MailLogOverview, this);

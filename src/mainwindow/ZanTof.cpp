@@ -2,7 +2,6 @@
 
 #include "HoofdScherm.h"
 #include "model/Checks.h"
-#include "model/ErrorTitle.h"
 #include "model/ProjectFile.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"

@@ -63,7 +63,7 @@ bool CheckClearSizeRow(QList<int> &values, int maximum)
     const ClearSizeRowCheck check = CheckClearSizes(values, maximum);
     if (!check.valid) {
         if (!check.ClearSizeMessage.isEmpty())
-            MsgBox(check.ClearSizeMessage, MsgStyle::Exclamation | MsgStyle::OK, "FOUTMELDING");
+            MsgBox(check.ClearSizeMessage, MsgStyle::Exclamation | MsgStyle::OK, ErrorTitle);
         return false;
     }
     values = check.values;

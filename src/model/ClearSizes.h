@@ -1,5 +1,5 @@
 #pragma once
-// Module Calculate: the check of one row of clear sizes ("dagmaten") against the room that the
+// The check of one row of clear sizes ("dagmaten") against the room that the
 // frame leaves for it, and the remembered clear sizes of the project.
 #include "ProjectState.h"
 

@@ -173,7 +173,7 @@ bool ExportDrawings(ProjectState &state, const PersonalData &personal)
     if (!writeTextLines(name, DrawingExportLines(state, personal), &error)) {
         MsgBox("Het tekeningenbestand kan niet worden geschreven !\r\n\r\n" + QFileInfo(name).absoluteFilePath() + "\r\n"
                    + error,
-               MsgStyle::Critical, QStringLiteral("FOUTMELDING"));
+               MsgStyle::Critical, ErrorTitle);
         return false;
     }
     state.ProjectFileName = name;

@@ -1,6 +1,5 @@
 #include "MarkList.h"
 
-#include "ErrorTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 

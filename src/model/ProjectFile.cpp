@@ -26,7 +26,6 @@ QString ScrambleLine(const QString &text) { return fromCp1252(ScrambleLine(toCp1
 QString DateStampedName(const QString &extension) { return Now().toString("yyMMdd-HHmm") + extension; }
 
 namespace {
-
 inline char complement(char c) { return char(~static_cast<unsigned char>(c)); }
 
 // Writes scrambled lines straight into one buffer.

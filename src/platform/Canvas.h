@@ -3,6 +3,8 @@
 // screen pixel), origin top left, y downwards. The drawing code sets its state (colours, pen, fill,
 // current point, font) and then draws; each primitive uses the state as it stands. Nothing keeps a
 // list of what was drawn: a figure is erased by drawing it again in BackColor.
+#include "Twips.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPoint>
@@ -17,8 +19,6 @@ enum : int {
     DownwardDiagonal = 5, Cross = 6, DiagonalCross = 7,
 };
 }
-
-constexpr int TwipsPerPixel = 15;
 
 struct CanvasState {
     QColor BackColor = Qt::white;

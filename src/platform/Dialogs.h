@@ -13,6 +13,9 @@ enum : int {
     DefaultButton2 = 256, DefaultButton3 = 512,
 };
 }
+// The title of the program's error messages.
+inline const QString ErrorTitle = QStringLiteral("FOUTMELDING");
+
 namespace MsgAnswer {
 enum : int { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 }

@@ -147,7 +147,7 @@ bool CreateFolderPath(const QString &path, bool changeTo, bool silent)
     if (!silent)
         MsgBox("Kan directory " + folder + " niet aanmaken...\r\n(Error: " + QString::number(error) + " - "
                    + QString::fromLocal8Bit(std::strerror(error)) + ")",
-               MsgStyle::Exclamation, "FOUTMELDING");
+               MsgStyle::Exclamation, ErrorTitle);
     return false;
 }
 

@@ -6,10 +6,6 @@
 #include "model/ClearSizes.h"
 #include "platform/Dialogs.h"
 
-namespace {
-const QString ErrorTitle = QStringLiteral("FOUTMELDING");
-}
-
 bool SettleShapeFlags(ProjectState &state)
 {
     if (state.ShapeChanged) {

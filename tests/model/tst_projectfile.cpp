@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 namespace {
-const QString ErrorTitle = QStringLiteral("FOUTMELDING");
+const QString Foutmelding = QStringLiteral("FOUTMELDING");
 
 // The personal fields 2..12 as a user would have typed them.
 void fillPersonal(PersonalFields &f)
@@ -352,7 +352,7 @@ private slots:
         const Observed before = observe(p.state(), fields);
 
         ScriptedDialogs d;
-        d.answer(MsgAnswer::OK, message, ErrorTitle);
+        d.answer(MsgAnswer::OK, message, Foutmelding);
         QVERIFY(!LoadProject(p.state(), fields));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 16);
@@ -434,7 +434,7 @@ private slots:
         PersonalFieldsStore fields;
         p->FrameRecords = {FrameRecord{}}; // what is left after the last mark is deleted
         ScriptedDialogs d;
-        d.answer(MsgAnswer::OK, "Er zijn geen kozijntekeningen om op te slaan !", ErrorTitle);
+        d.answer(MsgAnswer::OK, "Er zijn geen kozijntekeningen om op te slaan !", Foutmelding);
         QVERIFY(!SaveProject(p.state(), fields, false));
         VERIFY_DIALOGS(d);
         QVERIFY(QDir().entryList(QDir::Files).isEmpty());
@@ -475,7 +475,7 @@ private slots:
         PersonalFieldsStore fields;
         p->ProjectFileName = "film.tof";
         ScriptedDialogs d;
-        d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", ErrorTitle);
+        d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", Foutmelding);
         const qint64 before = bytesReadSoFar();
         QVERIFY(!LoadProject(p.state(), fields));
         const qint64 read = bytesReadSoFar() - before;
@@ -528,7 +528,7 @@ private slots:
         PersonalFieldsStore fields;
         p->ProjectFileName = "groot.tof";
         ScriptedDialogs d;
-        if (count > ProjectFileLimit) d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", ErrorTitle);
+        if (count > ProjectFileLimit) d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", Foutmelding);
         QCOMPARE(LoadProject(p.state(), fields), count <= ProjectFileLimit);
         VERIFY_DIALOGS(d);
         if (count > ProjectFileLimit) {
@@ -583,7 +583,7 @@ private slots:
         if (problem.isEmpty())
             d.answerSave(folder.file("groot.tof")).answer(MsgAnswer::OK);
         else
-            d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, ErrorTitle);
+            d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, Foutmelding);
         QCOMPARE(SaveProject(p.state(), fields, true), problem.isEmpty());
         VERIFY_DIALOGS(d);
         if (!problem.isEmpty()) {
@@ -643,7 +643,7 @@ private slots:
         p->ProjectDirty = true;
         ScriptedDialogs d;
         d.answerSave(target);
-        d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + target + "\r\n\r\n" + reason, ErrorTitle);
+        d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + target + "\r\n\r\n" + reason, Foutmelding);
         bool saved = true;
         {
             WriteFault made(fault, folder.file("vast"));

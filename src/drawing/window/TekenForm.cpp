@@ -9,6 +9,7 @@
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
 #include "platform/widgets/TextField.h"
+#include "platform/widgets/Twips.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,21 +20,26 @@
 #include <QToolButton>
 
 namespace {
-// Layout in pixels.
-constexpr int Margin = 8;
-constexpr int ColumnWidth = 290;
-constexpr int LabelWidth = 84;
-constexpr int RowHeight = 24;
-constexpr int RowStep = 30;
-constexpr int CodeButton = 44;
+// Layout, in twips.
+constexpr int WindowTop = 1000;
+constexpr int Margin = 120;
+constexpr int Border = 15; // the line around the picture
+constexpr int ColumnWidth = 4350;
+constexpr int LabelWidth = 1260;
+constexpr int RowHeight = 360;
+constexpr int RowStep = 450;
+constexpr int NumberWidth = 720, SpinWidth = 270;
+constexpr int Gap = 60;
+constexpr int TypeButtonWidth = (ColumnWidth - 90) / 2;
+constexpr int TypeButtonHeight = 420;
+constexpr int CodeButton = 660;
 constexpr int CodesPerRow = 5;
-constexpr int TypeButtonWidth = (ColumnWidth - 6) / 2;
-constexpr int TypeButtonHeight = 28;
+constexpr int CodeBoxCaption = 300, CodesTop = 390;
 
-QLabel *label(const QString &text, QWidget *parent, const QRect &at)
+QLabel *label(const QString &text, QWidget *parent, int left, int top, int width, int height)
 {
     auto *l = new QLabel(text, parent);
-    l->setGeometry(at);
+    placeTwips(l, left, top, width, height);
     return l;
 }
 }
@@ -63,42 +69,42 @@ void TekenForm::buildControls()
     border->setFrameStyle(QFrame::Box | QFrame::Plain);
     border->setLineWidth(1);
     Pic1 = new PictureBox(canvas_, border);
-    Pic1->move(1, 1);
-    border->setGeometry(Margin, Margin, Pic1->width() + 2, Pic1->height() + 2);
+    Pic1->move(px(Border), px(Border));
+    const int borderWidth = CanvasWidth + 2 * Border, borderHeight = CanvasHeight + 2 * Border;
+    placeTwips(border, Margin, Margin, borderWidth, borderHeight);
     Shape1 = new VakMarker(Pic1);
     connect(Pic1, &PictureBox::MouseDown, this, &TekenForm::Pic1_MouseDown);
 
-    const int belowPicture = border->geometry().bottom() + 1 + Margin;
-    label(QStringLiteral("Opmerking:"), this, QRect(Margin, belowPicture, LabelWidth, RowHeight));
+    const int belowPicture = Margin + borderHeight + Margin;
+    label(QStringLiteral("Opmerking:"), this, Margin, belowPicture, LabelWidth, RowHeight);
     Text1 = new TextField(this);
-    Text1->setGeometry(Margin + LabelWidth, belowPicture, border->width() - LabelWidth, RowHeight);
+    placeTwips(Text1, Margin + LabelWidth, belowPicture, borderWidth - LabelWidth, RowHeight);
 
-    const int x0 = border->geometry().right() + 1 + 2 * Margin;
-    const int fieldWidth = ColumnWidth - LabelWidth;
+    const int x0 = Margin + borderWidth + 2 * Margin;
     const QStringList listLabels = {QStringLiteral("Kleur:"), QStringLiteral("Spouwlatten:"),
                                     QStringLiteral("Onderdorpel:")};
     for (int k = 0; k < 3; ++k) {
         const int y = Margin + k * RowStep;
-        label(listLabels[k], this, QRect(x0, y, LabelWidth, RowHeight));
+        label(listLabels[k], this, x0, y, LabelWidth, RowHeight);
         Combo1[k] = new ChoiceList(this);
-        Combo1[k]->setGeometry(x0 + LabelWidth, y, fieldWidth, RowHeight);
+        placeTwips(Combo1[k], x0 + LabelWidth, y, ColumnWidth - LabelWidth, RowHeight);
         connect(Combo1[k], &ChoiceList::Click, this, [this, k] { Combo1_Click(k); });
     }
 
     const int numberRow = Margin + 3 * RowStep;
-    label(QStringLiteral("Vaknummer:"), this, QRect(x0, numberRow, LabelWidth, RowHeight));
+    label(QStringLiteral("Vaknummer:"), this, x0, numberRow, LabelWidth, RowHeight);
     Num1 = new NumericField(this);
-    Num1->setGeometry(x0 + LabelWidth, numberRow, 48, RowHeight);
+    placeTwips(Num1, x0 + LabelWidth, numberRow, NumberWidth, RowHeight);
     connect(Num1, &NumericField::Change, this, &TekenForm::Num1_Change);
     // A number beyond the last compartment must not select another compartment than the marked one.
     Num1->setOutOfRange(NumericField::OutOfRange::PutBack);
-    const int spinX = x0 + LabelWidth + 48;
+    const int spinX = x0 + LabelWidth + NumberWidth;
     auto *up = new QToolButton(this);
     up->setArrowType(Qt::UpArrow);
-    up->setGeometry(spinX, numberRow, 18, RowHeight / 2);
+    placeTwips(up, spinX, numberRow, SpinWidth, RowHeight / 2);
     auto *down = new QToolButton(this);
     down->setArrowType(Qt::DownArrow);
-    down->setGeometry(spinX, numberRow + RowHeight / 2, 18, RowHeight / 2);
+    placeTwips(down, spinX, numberRow + RowHeight / 2, SpinWidth, RowHeight / 2);
     connect(up, &QToolButton::clicked, this, [this] { spin(1); });
     connect(down, &QToolButton::clicked, this, [this] { spin(-1); });
 
@@ -107,8 +113,8 @@ void TekenForm::buildControls()
     const int typesTop = numberRow + RowStep + Margin;
     for (int k = 0; k < 6; ++k) {
         Command1[k] = new QPushButton(captions[k], this);
-        Command1[k]->setGeometry(x0 + (k % 2) * (ColumnWidth - TypeButtonWidth),
-                                 typesTop + (k / 2) * (TypeButtonHeight + 4), TypeButtonWidth, TypeButtonHeight);
+        placeTwips(Command1[k], x0 + (k % 2) * (ColumnWidth - TypeButtonWidth), typesTop + (k / 2) * (TypeButtonHeight + Gap),
+                   TypeButtonWidth, TypeButtonHeight);
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
     }
     Command1[EraseButton]->setIcon(QIcon(FillCodePictures::erase()));
@@ -117,14 +123,14 @@ void TekenForm::buildControls()
     PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), 0, LastDoorCode);
     PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), LastDoorCode + 1, LastWindowCode);
     PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), LastWindowCode + 1, LastCodeButton);
-    const int boxTop = typesTop + 3 * (TypeButtonHeight + 4) + Margin;
-    for (QFrame *box : {PicDeur, PicRaam, PicPaneel}) box->move(x0, boxTop);
+    const int boxTop = typesTop + 3 * (TypeButtonHeight + Gap) + Margin;
+    for (QFrame *box : {PicDeur, PicRaam, PicPaneel}) box->move(px(x0), px(boxTop));
 
     Command3 = new QPushButton(QStringLiteral("O.K."), this);
-    Command3->setGeometry(x0 + ColumnWidth - TypeButtonWidth, belowPicture, TypeButtonWidth, TypeButtonHeight);
+    placeTwips(Command3, x0 + ColumnWidth - TypeButtonWidth, belowPicture, TypeButtonWidth, TypeButtonHeight);
     connect(Command3, &QPushButton::clicked, this, &TekenForm::Command3_Click);
 
-    setFixedSize(x0 + ColumnWidth + Margin, belowPicture + TypeButtonHeight + Margin);
+    setFixedSize(px(x0 + ColumnWidth + Margin), px(belowPicture + TypeButtonHeight + Margin));
 }
 
 QFrame *TekenForm::buildCodeBox(const QString &caption, int first, int last)
@@ -132,7 +138,7 @@ QFrame *TekenForm::buildCodeBox(const QString &caption, int first, int last)
     auto *box = new QFrame(this);
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     box->setAutoFillBackground(true); // the boxes lie on top of each other: the one on top hides the others
-    label(caption, box, QRect(Margin, 4, ColumnWidth - 2 * Margin, 20));
+    label(caption, box, Margin, Gap, ColumnWidth - 2 * Margin, CodeBoxCaption);
     for (int k = first; k <= last; ++k) {
         const int n = k - first;
         auto *b = new QToolButton(box);
@@ -140,13 +146,13 @@ QFrame *TekenForm::buildCodeBox(const QString &caption, int first, int last)
         b->setIconSize(QSize(FillCodePictures::Size, FillCodePictures::Size));
         const FillCodeInfo *info = FillCodes::forButton(k);
         b->setToolTip(info ? info->tooltip : QStringLiteral("Terug"));
-        b->setGeometry(Margin + (n % CodesPerRow) * CodeButton, 26 + (n / CodesPerRow) * CodeButton, CodeButton - 2,
-                       CodeButton - 2);
+        placeTwips(b, Margin + (n % CodesPerRow) * CodeButton, CodesTop + (n / CodesPerRow) * CodeButton,
+                   CodeButton - 2 * Border, CodeButton - 2 * Border);
         connect(b, &QToolButton::clicked, this, [this, k] { Command2_Click(k); });
         Command2[k] = b;
     }
     const int rows = (last - first) / CodesPerRow + 1;
-    box->resize(ColumnWidth, 26 + rows * CodeButton + 4);
+    box->resize(px(ColumnWidth), px(CodesTop + rows * CodeButton + Gap));
     box->hide();
     return box;
 }
@@ -177,7 +183,7 @@ int TekenForm::selectedVak() const
 void TekenForm::Form_Load()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move((screen->geometry().width() - width()) / 2, 67); // 1000 twips from the top
+        move((screen->geometry().width() - width()) / 2, (WindowTop + TwipsPerPixel / 2) / TwipsPerPixel);
     FormLoading = true;
 
     FrameRecord *mark = Project().currentMark();
@@ -196,7 +202,7 @@ void TekenForm::Form_Load()
     const FrameDrawn drawn = DrawFrame(tools_, Project(), frame_, inputs_);
     inputs_ = nullptr; // read only while the frame is drawn
     setWindowTitle(frame_.Caption);
-    if (drawn == FrameDrawn::TooLarge) MsgBox(frameTooLargeMessage(), MsgStyle::Exclamation, QStringLiteral("FOUTMELDING"));
+    if (drawn == FrameDrawn::TooLarge) MsgBox(frameTooLargeMessage(), MsgStyle::Exclamation, ErrorTitle);
 
     if (!Project().NewShapePending && mark) {
         restoreChoice(ColourList, colour, &FrameRecord::Colour);
@@ -221,7 +227,7 @@ void fill(ChoiceList *list, const QStringList &entries)
     for (const QString &e : entries) list->addEntry(e);
     if (list->entryCount() > 0) list->setListIndex(0);
     // Long catalogue names are read in full in the opened list.
-    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * Margin);
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + px(2 * Margin));
 }
 }
 
@@ -388,7 +394,7 @@ void TekenForm::Command3_Click()
         return;
     }
     MsgBox(QStringLiteral("U heeft geen vakvulling opgegeven voor vak ") + QString::number(i + 1),
-           MsgStyle::Exclamation, QStringLiteral("FOUTMELDING"));
+           MsgStyle::Exclamation, ErrorTitle);
     Pic1->update();
     Num1->setValue(i + 1);
 }

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Rounding.h"
 #include "platform/Screen.h"
+#include "platform/Twips.h"
 
 
 #include <QLabel>
@@ -19,7 +20,6 @@ namespace {
 constexpr int Margin = 180; // twips around the bar
 constexpr int LabelWidth = 600, LabelHeight = 225;
 
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
 qint16 roundedStep(int width, int end) { return qint16(divRoundHalfEven(width, end)); }
 }
 
@@ -117,7 +117,7 @@ void EMail::WriteMailLog(const QString &status)
     QString error;
     if (!::WriteMailLog(record, &error))
         MsgBox("Het logbestand " + MailLogName + " kan niet worden bijgewerkt !\r\n\r\n" + error, MsgStyle::Exclamation,
-               "FOUTMELDING");
+               ErrorTitle);
 }
 
 void EMail::QVMail1_SendProgress(float PercentComplete)

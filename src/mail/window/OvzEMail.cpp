@@ -104,7 +104,7 @@ void OvzEMail::Command1_Click(int index)
     const QString path = findFile(MailLogName);
     QFile::remove(path);
     if (!path.isEmpty() && QFile::exists(path)) {
-        MsgBox("Het logbestand " + MailLogName + " kan niet worden verwijderd !", MsgStyle::Exclamation, "FOUTMELDING");
+        MsgBox("Het logbestand " + MailLogName + " kan niet worden verwijderd !", MsgStyle::Exclamation, ErrorTitle);
         return;
     }
     grid->clearRows();

@@ -1,9 +1,6 @@
 #pragma once
-// Window sizes and places are given in twips (1/1440 inch); the screen is taken at 96 DPI.
-#include <QRect>
+#include "platform/Twips.h"
+
 #include <QWidget>
 
-constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / TwipsPerPixel; }
-inline QRect twipsRect(int left, int top, int width, int height) { return QRect(px(left), px(top), px(width), px(height)); }
 inline void placeTwips(QWidget *w, int left, int top, int width, int height) { w->setGeometry(twipsRect(left, top, width, height)); }

@@ -197,7 +197,7 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
 
 void SetupFrm::refuse(const QString &text)
 {
-    MsgBox(text, MsgStyle::Critical, "FOUTMELDING");
+    MsgBox(text, MsgStyle::Critical, ErrorTitle);
     Form::EndProgram(1);
 }
 

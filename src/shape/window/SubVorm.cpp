@@ -19,7 +19,6 @@ namespace {
 constexpr int WindowWidth = 8400, WindowHeight = 6780;
 constexpr int WindowTop = 575;
 const QColor Highlight(0, 200, 255);
-const QString ErrorTitle = QStringLiteral("FOUTMELDING");
 
 // A frame of four panes: the picture of "Vakvulling".
 QPixmap fillPicture()
