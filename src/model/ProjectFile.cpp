@@ -1,7 +1,6 @@
 #include "ProjectFile.h"
 
 #include "ClearSizes.h"
-#include "ErrorTitle.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
