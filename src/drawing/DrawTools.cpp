@@ -3,32 +3,36 @@
 #include "platform/Rounding.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 void DrawTools::SetDrawScale(int width, int height)
 {
     scaleTenths_ = 0;
+    scale_ = 0;
     offsetX_ = 0;
     offsetY_ = 0;
-    const long long wc = canvas_.Width();
-    const long long hc = canvas_.Height();
+    const double wc = canvas_.Width();
+    const double hc = canvas_.Height();
     if (width <= 0 || height <= 0 || wc <= 0 || hc <= 0) return;
-    // floor(min(wc / w, hc / h) * 10), in integers: no binary fraction can cut a whole tenth off.
-    const long long tenths = std::min(wc * 10 / width, hc * 10 / height);
+    const double a = wc / width * 10;
+    const double b = hc / height * 10;
+    const double tenths = std::floor(a < b ? a : b);
     if (tenths <= 0 || tenths > std::numeric_limits<int>::max()) return;
-    // (wc - w * scale) / 2 = (10 wc - w * tenths) / 20
-    const long long ox = divRoundHalfEven(wc * 10 - width * tenths, 20);
-    const long long oy = divRoundHalfEven(hc * 10 - height * tenths, 20);
-    if (!fitsInt16(ox) || !fitsInt16(oy)) return;
+    const double scale = tenths / 10;
+    const auto ox = roundHalfEven((wc - width * scale) / 2);
+    const auto oy = roundHalfEven((hc - height * scale) / 2);
+    if (!ox || !oy || !fitsInt16(*ox) || !fitsInt16(*oy)) return;
     scaleTenths_ = int(tenths);
-    offsetX_ = int(ox);
-    offsetY_ = int(oy);
+    scale_ = scale;
+    offsetX_ = int(*ox);
+    offsetY_ = int(*oy);
 }
 
-std::optional<long long> DrawTools::mapAxis(long long v, int offset) const
+std::optional<long long> DrawTools::mapAxis(double v, int offset) const
 {
     if (scaleTenths_ <= 0) return std::nullopt;
-    return divRoundHalfEven(v * scaleTenths_ + 10LL * offset, 10);
+    return roundHalfEven(v * scale_ + offset);
 }
 
 std::optional<QPoint> DrawTools::map(int x, int y) const
@@ -125,8 +129,8 @@ MarkerGeometry DrawTools::PlaceVakMarker(const FrameRecord *mark, int i) const
     MarkerGeometry m;
     m.Left = p->x() + TwipsPerPixel;
     m.Top = p->y() + TwipsPerPixel;
-    m.Width = std::max(0.0, c.ClearWidth * scaleTenths_ / 10.0);
-    m.Height = std::max(0.0, c.ClearHeight * scaleTenths_ / 10.0);
+    m.Width = std::max(0.0, c.ClearWidth * scale_);
+    m.Height = std::max(0.0, c.ClearHeight * scale_);
     m.visible = m.Width > 0 && m.Height > 0;
     return m;
 }
@@ -140,11 +144,12 @@ int16 DrawTools::VakAtPoint(const FrameRecord *mark, float px, float py) const
     const qsizetype n = std::min<qsizetype>(mark->Compartments.size(), 32767);
     for (qsizetype i = 0; i < n; ++i) {
         const CompartmentRecord &c = mark->Compartments[i];
-        const long long left = *mapAxis(c.PosX, offsetX_);
-        const long long top = *mapAxis(c.PosY, offsetY_);
-        const long long right = *mapAxis(c.PosX + c.ClearWidth, offsetX_);
-        const long long bottom = *mapAxis(c.PosY + c.ClearHeight, offsetY_);
-        if (*x >= left && *x < right && *y >= top && *y < bottom) return int16(i);
+        const auto left = mapAxis(c.PosX, offsetX_);
+        const auto top = mapAxis(c.PosY, offsetY_);
+        const auto right = mapAxis(c.PosX + c.ClearWidth, offsetX_);
+        const auto bottom = mapAxis(c.PosY + c.ClearHeight, offsetY_);
+        if (!left || !top || !right || !bottom) continue;
+        if (*x >= *left && *x < *right && *y >= *top && *y < *bottom) return int16(i);
     }
     return -1;
 }

@@ -3,9 +3,10 @@
 // drawn last, and the few primitives from which frames, fillings and marks are drawn. Every
 // position is in whole millimetres from the frame's outer top-left corner, x to the right, y down.
 //
-// Mapping: X = x * DrawScale + DrawOffsetX, rounded halves to even (likewise Y). The scale is kept
-// as whole tenths, so the mapping is exact integer arithmetic. While the scale is 0 (before the
-// first SetDrawScale, or for a frame without size) nothing is drawn and nothing is hit.
+// Mapping: X = x * DrawScale + DrawOffsetX computed in double, then rounded halves to even
+// (likewise Y). The double matters: 45 * 4.1 + 45 is just below 229.5 and maps to 229, where exact
+// tenths would give 230. While the scale is 0 (before the first SetDrawScale, or for a frame
+// without size) nothing is drawn and nothing is hit.
 #include "model/Records.h"
 #include "platform/Canvas.h"
 
@@ -34,7 +35,7 @@ public:
     // Scale (cut to a multiple of 0.1 twips per mm, so the whole frame fits) and the offsets that
     // centre a frame of width x height mm on the canvas. A size of 0 or less gives scale 0.
     void SetDrawScale(int width, int height);
-    double DrawScale() const { return scaleTenths_ / 10.0; }
+    double DrawScale() const { return scale_; }
     int DrawScaleTenths() const { return scaleTenths_; }
     int DrawOffsetX() const { return offsetX_; }
     int DrawOffsetY() const { return offsetY_; }
@@ -68,11 +69,12 @@ public:
     int16 VakAtPoint(const FrameRecord *mark, float px, float py) const;
 
 private:
-    std::optional<long long> mapAxis(long long v, int offset) const;
+    std::optional<long long> mapAxis(double v, int offset) const;
     bool mapBox(int x1, int y1, int x2, int y2, QPoint &p1, QPoint &p2) const;
 
     Canvas &canvas_;
     int scaleTenths_ = 0;
+    double scale_ = 0; // scaleTenths_ / 10 as a double, as the mapping multiplies by it
     int offsetX_ = 0;
     int offsetY_ = 0;
 };

@@ -256,6 +256,7 @@ bool readMark(LineReader &r, FrameRecord &m, ProjectState &clear)
     m.Compartments.resize(compartments);
     for (CompartmentRecord &c : m.Compartments)
         if (!readCompartment(r, c)) return false;
+    m.CompartmentsCode = m.ShapeCode;
     ClearSizeSet own;
     if (!(readArray(r, own.Left) && readArray(r, own.Widths) && readArray(r, own.Right) && readArray(r, own.Middle)))
         return false;

@@ -90,6 +90,9 @@ struct FrameRecord {
     int16 UpperSectionHeight = 0;
     QString Remark;
     QList<CompartmentRecord> Compartments;
+    // The shape code the compartments were built for. Not in the project file: a mark read from one
+    // takes its ShapeCode, as the file's compartments were built for it.
+    QString CompartmentsCode;
     // The clear sizes of this mark's last accepted "Vakvulling" (or of its block in the project
     // file); none for a mark that never had any.
     std::optional<ClearSizeSet> ClearSizes;

@@ -211,7 +211,7 @@ int CompartmentCount(const QString &code)
 bool HasCompartmentsForCode(const FrameRecord &mark)
 {
     const int n = CompartmentCount(mark.ShapeCode);
-    return n > 0 && mark.Compartments.size() == n;
+    return n > 0 && mark.Compartments.size() == n && mark.CompartmentsCode == mark.ShapeCode;
 }
 
 QString UnknownShapeMessage(const QString &code) { return "Onbekende vorm kozijn: \"" + code + "\" !"; }
@@ -238,10 +238,11 @@ CompartmentBuild BuildCompartments(const FrameRecord &mark, const ClearSizeSet &
     FrameRecord &m = out.mark;
     m = mark;
     // A list built for another code is never written into: it is made anew, as for a new shape.
-    out.fresh = newShapePending || m.Compartments.size() != rule->count;
+    out.fresh = newShapePending || !HasCompartmentsForCode(m);
     if (out.fresh) {
         m.UpperSectionHeight = 0;
         m.Compartments = QList<CompartmentRecord>(rule->count);
+        m.CompartmentsCode = m.ShapeCode;
     }
     m.StepWidthLeft = int16(plan.stepLeft);
     m.StepWidthRight = int16(plan.stepRight);

@@ -9,8 +9,8 @@
 // The number of compartments of a shape code; 0 for a code outside the 43.
 int CompartmentCount(const QString &code);
 
-// A mark counts as having compartments only when they were built for a code of its kind: as many
-// as its code needs.
+// A mark counts as having compartments only when they were built for its present code (a variant
+// with as many compartments numbers them differently) and it holds as many as that code needs.
 bool HasCompartmentsForCode(const FrameRecord &mark);
 
 struct CompartmentBuild {
@@ -21,7 +21,7 @@ struct CompartmentBuild {
 };
 
 // Builds on a copy of `mark`; the caller commits `mark` of the result only when ok. With
-// `newShapePending`, or when the mark's compartments do not match its code, the list is made anew;
+// `newShapePending`, or when the mark's compartments were not built for its code, the list is made anew;
 // otherwise the compartments keep their fillings and only their clear sizes are rewritten.
 // Refused, with a message naming the "vak": a clear width or height of 0 or less or beyond
 // 16 bits; and a code outside the 43.

@@ -24,6 +24,8 @@ private slots:
     void scaleAndOffsets_data();
     void scaleAndOffsets();
     void mappingRoundsHalvesToEven();
+    void mappingIsComputedInDouble();
+    void markerOfALargeOpeningAtALargeScale();
     void nothingIsDrawnWithoutScale();
     void primitivesLeaveTheirState();
     void clearBoxLeavesSolidBackgroundFill();
@@ -101,6 +103,46 @@ void TestDrawTools::mappingRoundsHalvesToEven()
     QCOMPARE(halfTools.map(25, 27), QPoint(12, 14));     // 12.5 -> 12, 13.5 -> 14
     QCOMPARE(halfTools.map(-25, -27), QPoint(-12, -14)); // -12.5 -> -12, -13.5 -> -14
     QCOMPARE(halfTools.map(40000, 0), std::nullopt);     // not a 16-bit position
+}
+
+// The scaled value is a double before it is rounded: 4.1 and 8.3 are a little off in binary, and
+// a value that would be exactly n + 0.5 in tenths can fall just below it.
+void TestDrawTools::mappingIsComputedInDouble()
+{
+    RecordingCanvas canvas(8490, 6240);
+    DrawTools tools(canvas);
+    // 650 x 744: scale 8.3; (8490 - 650 * 8.3) / 2 with 650 * 8.3 just above 5395: 1547.4999.. -> 1547.
+    tools.SetDrawScale(650, 744);
+    QCOMPARE(tools.DrawScaleTenths(), 83);
+    QCOMPARE(tools.DrawOffsetX(), 1547);
+    QCOMPARE(tools.DrawOffsetY(), 32); // (6240 - 6175.2) / 2 = 32.4
+
+    // "K" of 300 x 1500, frame 45: scale 4.1, offsets (3630, 45); 45 * 4.1 is just below 184.5, so
+    // the top member's lower edge and the opening's top edge lie at 229.
+    tools.SetDrawScale(300, 1500);
+    QCOMPARE(tools.DrawScaleTenths(), 41);
+    QCOMPARE(tools.DrawOffsetX(), 3630);
+    QCOMPARE(tools.DrawOffsetY(), 45);
+    QCOMPARE(tools.map(300, 45), QPoint(4860, 229));
+    FrameRecord mark;
+    mark.Compartments = {opening(45, 45, 210, 1410)};
+    QCOMPARE(tools.VakAtPoint(&mark, 3900, 229), int16(0));
+    QCOMPARE(tools.VakAtPoint(&mark, 3900, 228), int16(-1));
+    QCOMPARE(tools.PlaceVakMarker(&mark, 0).Top, 229 + 15);
+}
+
+void TestDrawTools::markerOfALargeOpeningAtALargeScale()
+{
+    // Scale 10000 twips per mm: 32767 mm is 327,670,000 twips, past what an int product holds in tenths.
+    RecordingCanvas canvas(10000, 10000);
+    DrawTools tools(canvas);
+    tools.SetDrawScale(1, 1);
+    QCOMPARE(tools.DrawScale(), 10000.0);
+    FrameRecord mark;
+    mark.Compartments = {opening(0, 0, 32767, 32767)};
+    const MarkerGeometry m = tools.PlaceVakMarker(&mark, 0);
+    QCOMPARE(m.Width, 327670000.0);
+    QCOMPARE(m.Height, 327670000.0);
 }
 
 void TestDrawTools::nothingIsDrawnWithoutScale()

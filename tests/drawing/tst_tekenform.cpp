@@ -40,6 +40,8 @@ protected:
     void Form_Unload(bool &) override { ++unloads; }
 };
 
+// The marker's size is the clear size times the scale in double, not rounded: 700 * 2.8 is a hair
+// under 1960.
 MarkerGeometry marker(int left, int top, double w, double h) { return {true, left, top, w, h}; }
 
 // Pixels of the canvas that are not white within a rectangle of pixels.
@@ -167,7 +169,7 @@ void TestTekenForm::opensANewMark()
     QCOMPARE(f->Num1->value(), 1);
     QVERIFY(f->Shape1->isShown());
     // (60, 60) -> (213, 488), plus one pixel; 600 x 500 at 2.8
-    QCOMPARE(f->Shape1->placed(), marker(228, 503, 1680, 1400));
+    QCOMPARE(f->Shape1->placed(), marker(228, 503, 600 * 2.8, 500 * 2.8));
     QCOMPARE(r.Compartments[5].PosX, int16(730));
     QCOMPARE(r.Compartments[5].PosY, int16(710));
     QCOMPARE(r.Compartments[2].FillCode, QString("RA")); // the opening changes no filling
@@ -236,7 +238,7 @@ void TestTekenForm::opensAKeptMark()
     QCOMPARE(r.Compartments[1].FillCode, QString("DE")); // kept, and redrawn (empty until symbols are drawn)
     QCOMPARE(r.Compartments[1].Direction, int16(2));
     QCOMPARE(f->Num1->value(), 1);
-    QCOMPARE(f->Shape1->placed(), marker(228, 503, 1680, 1400));
+    QCOMPARE(f->Shape1->placed(), marker(228, 503, 600 * 2.8, 500 * 2.8));
     QCOMPARE(folder->read("Kleur.txt"), kleur); // the catalogue is never written
 
     f->Text1->setText("Voordeur");
@@ -282,7 +284,7 @@ void TestTekenForm::selectsByClick()
     QCOMPARE(f->Num1->value(), 6);
     QVERIFY(f->Shape1->isShown());
     // (730, 710) -> (2089, 2308); 1470 x 1230 at 2.8
-    QCOMPARE(f->Shape1->placed(), marker(2104, 2323, 4116, 3444));
+    QCOMPARE(f->Shape1->placed(), marker(2104, 2323, 1470 * 2.8, 1230 * 2.8));
 
     // The left frame member: pixel 8 is twips 120, mm 26.8. Nothing is selected.
     QTest::mouseClick(f->Pic1, Qt::LeftButton, {}, QPoint(8, 208));
@@ -293,7 +295,7 @@ void TestTekenForm::selectsByClick()
     QTest::mouseClick(f->Pic1, Qt::RightButton, {}, QPoint(20, 40));
     QVERIFY(f->Shape1->isShown());
     QCOMPARE(f->Num1->value(), 6);
-    QCOMPARE(f->Shape1->placed(), marker(2104, 2323, 4116, 3444));
+    QCOMPARE(f->Shape1->placed(), marker(2104, 2323, 1470 * 2.8, 1230 * 2.8));
 
     // The left edge of compartment 0 lies at twips 213: pixel 14 (210) is outside, 15 (225) inside.
     QTest::mouseClick(f->Pic1, Qt::LeftButton, {}, QPoint(14, 40));
@@ -308,7 +310,7 @@ void TestTekenForm::selectsByNumberAlsoTheSameNumber()
     QVERIFY(f);
     f->Num1->setValue(3);
     // (1500, 60) -> (4245, 488); 700 x 600 at 2.8
-    QCOMPARE(f->Shape1->placed(), marker(4260, 503, 1960, 1680));
+    QCOMPARE(f->Shape1->placed(), marker(4260, 503, 700 * 2.8, 600 * 2.8));
     f->Shape1->setShown(false);
     f->Num1->setValue(3); // the same number marks it again
     QVERIFY(f->Shape1->isShown());
@@ -318,7 +320,7 @@ void TestTekenForm::selectsByNumberAlsoTheSameNumber()
     QTest::keyClicks(f->Num1, "7");
     QCOMPARE(f->Num1->value(), 7);
     // (2270, 810) -> (6401, 2588); 670 x 1130 at 2.8
-    QCOMPARE(f->Shape1->placed(), marker(6416, 2603, 1876, 3164));
+    QCOMPARE(f->Shape1->placed(), marker(6416, 2603, 670 * 2.8, 1130 * 2.8));
 }
 
 void TestTekenForm::noValidCompartmentNumberDoesNothing()
@@ -329,7 +331,7 @@ void TestTekenForm::noValidCompartmentNumberDoesNothing()
     for (const char *typed : {"", "0"}) {
         f->Num1->clear();
         QTest::keyClicks(f->Num1, typed);
-        QCOMPARE(f->Shape1->placed(), marker(228, 503, 1680, 1400)); // the marker stays
+        QCOMPARE(f->Shape1->placed(), marker(228, 503, 600 * 2.8, 500 * 2.8)); // the marker stays
         for (int k = 0; k < 5; ++k) f->Command1[k]->click();
         f->Command2[0]->click();
         f->Command2[17]->click();
@@ -506,7 +508,7 @@ void TestTekenForm::fillCodeButtons()
         QVERIFY(optionsOpened().isEmpty());
         QCOMPARE(f->Num1->value(), 3); // moves on to the next compartment and marks it
         QVERIFY(f->Shape1->isShown());
-        QCOMPARE(f->Shape1->placed(), marker(4260, 503, 1960, 1680));
+        QCOMPARE(f->Shape1->placed(), marker(4260, 503, 700 * 2.8, 600 * 2.8));
     } else {
         QCOMPARE(optionsOpened(), QList<Form *>{f});
         QCOMPARE(f->Num1->value(), 2);
@@ -552,7 +554,7 @@ void TestTekenForm::panelCodesMoveOnAndWrap()
     f->Command2[20]->click(); // "Glas paneel" moves on like every panel
     QCOMPARE(Project().FrameRecords[0].Compartments[6].FillCode, QString("PGL"));
     QCOMPARE(f->Num1->value(), 1);
-    QCOMPARE(f->Shape1->placed(), marker(228, 503, 1680, 1400));
+    QCOMPARE(f->Shape1->placed(), marker(228, 503, 600 * 2.8, 500 * 2.8));
     QVERIFY(f->Shape1->isShown());
     QVERIFY(f->unload());
     settle();
@@ -723,7 +725,7 @@ void TestTekenForm::readyRefusesThenClosesBothWindows()
     QCOMPARE(dialogs->shown.value(0).style, 48);
     QCOMPARE(f->Num1->value(), 3);
     QVERIFY(f->Shape1->isShown());
-    QCOMPARE(f->Shape1->placed(), marker(4260, 503, 1960, 1680));
+    QCOMPARE(f->Shape1->placed(), marker(4260, 503, 700 * 2.8, 600 * 2.8));
     QVERIFY(f->isLoaded() && shape->isLoaded());
     QCOMPARE(Project().FrameRecords[0].IsComplete, false);
 

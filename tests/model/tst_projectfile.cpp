@@ -231,6 +231,7 @@ private slots:
             expected.IsComplete = false; // not stored
             expected.StepWidthLeft = 0;
             expected.StepWidthRight = 0;
+            expected.CompartmentsCode = expected.ShapeCode; // taken as built for the code it was saved with
             // A mark without sizes of its own was written with the project's and reads back with them.
             expected.ClearSizes = ClearSizeSet{{1, 2, 3, 4}, {5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15}, {16, -17}};
             QCOMPARE(loaded->FrameRecords[i], expected);

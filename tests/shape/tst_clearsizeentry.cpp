@@ -43,6 +43,7 @@ void TestClearSizeEntry::flagsOnOpening()
     ScopedProject project;
     FrameRecord built = frame("M;1");
     built.Compartments.resize(3);
+    built.CompartmentsCode = built.ShapeCode;
     project->FrameRecords = {built};
     project->MarkCount = 1;
 
@@ -57,9 +58,11 @@ void TestClearSizeEntry::flagsOnOpening()
     QVERIFY(project->NewShapePending);
     QVERIFY(!project->ShapeChanged);
 
-    // A new mark, and a mark whose compartments were built for another code: as a new shape.
-    for (int n : {0, 2}) {
+    // A new mark, and a mark whose compartments were built for another code (as many or fewer than
+    // "M;1" needs): as a new shape.
+    for (const auto &[n, builtFor] : {std::pair{0, ""}, std::pair{2, "M;1"}, std::pair{3, "M;4"}}) {
         project->FrameRecords[0].Compartments.resize(n);
+        project->FrameRecords[0].CompartmentsCode = builtFor;
         project->NewShapePending = false;
         QVERIFY(!SettleShapeFlags(project.state()));
         QVERIFY(project->NewShapePending);
@@ -132,6 +135,7 @@ void TestClearSizeEntry::existingMarkKeepsItsFillings()
     ScopedProject project;
     FrameRecord mark = frame("K;;1;S");
     mark.Compartments.resize(2);
+    mark.CompartmentsCode = mark.ShapeCode;
     mark.Compartments[0].FillCode = "DE";
     mark.Compartments[1].FillCode = "RA";
     mark.Compartments[1].PosX = 555;

@@ -144,6 +144,7 @@ void TestCompartments::allCodes()
     }
     QCOMPARE(b.mark.Remark, QString("blijft"));
     QCOMPARE(b.mark.ShapeCode, code);
+    QCOMPARE(b.mark.CompartmentsCode, code);
 }
 
 void TestCompartments::everyCodeHasARow()
@@ -160,6 +161,7 @@ void TestCompartments::keepsFillingsWhenNotNew()
     m.UpperSectionHeight = 5;
     m.StepWidthLeft = 7;
     m.Compartments = {filled("DE"), filled("RA"), filled("GL_BU")};
+    m.CompartmentsCode = m.ShapeCode;
     ClearSizeSet in = distinctInputs();
     const CompartmentBuild b = BuildCompartments(m, in, false);
     QVERIFY(b.ok);
@@ -179,6 +181,7 @@ void TestCompartments::keepsFillingsWhenNotNew()
     m = frame("L;1");
     m.UpperSectionHeight = 5;
     m.Compartments = {filled("DE"), filled("RA")};
+    m.CompartmentsCode = m.ShapeCode;
     const CompartmentBuild first = BuildCompartments(m, in, false);
     in.Left[1] = 999;
     const CompartmentBuild second = BuildCompartments(m, in, false);
@@ -203,6 +206,16 @@ void TestCompartments::listOfAnotherCodeIsMadeAnew()
     const CompartmentBuild longer = BuildCompartments(m, distinctInputs(), false);
     QVERIFY(longer.fresh);
     QCOMPARE(longer.mark.Compartments.size(), 3);
+
+    // As many compartments, built for "M;4": they lie elsewhere under "M;1", so they are made anew too.
+    m.Compartments = {filled("DE"), filled("RA"), filled("RA")};
+    m.CompartmentsCode = "M;4";
+    const CompartmentBuild sameCount = BuildCompartments(m, distinctInputs(), false);
+    QVERIFY(sameCount.fresh);
+    QVERIFY(sameCount.mark.Compartments[0].FillCode.isEmpty());
+    QCOMPARE(sameCount.mark.CompartmentsCode, QString("M;1"));
+    // Built now for "M;1": the next build keeps them.
+    QVERIFY(!BuildCompartments(sameCount.mark, distinctInputs(), false).fresh);
 }
 
 void TestCompartments::refusesSizesThatCannotBeStored_data()

@@ -120,6 +120,7 @@ private slots:
     void failedRowStopsWithItsMessage();
     void sizesPerMarkSurviveSwitchingAndSaving();
     void escapeClosesAndKeepsEverything();
+    void variantWithAsManyCompartmentsIsBuiltAnewAfterEsc();
     void helpKeyAsksForItsTopicOnly();
     void formLevelAndLabelFonts();
     void widthInputsForTheDrawing();
@@ -285,6 +286,7 @@ void TestShapeWindow::anotherVariantMovesTheInputsAndEmptiesThem()
 {
     FrameRecord m = frame("M;5");
     m.Compartments.resize(4); // built for its code
+    m.CompartmentsCode = m.ShapeCode;
     m.UpperSectionHeight = 400;
     openProject({m});
     SubVorm *w = openWindow(5);
@@ -432,6 +434,7 @@ void TestShapeWindow::existingMarkKeepsItsFillings()
 {
     FrameRecord m = frame("M;1");
     m.Compartments.resize(3);
+    m.CompartmentsCode = m.ShapeCode;
     const QStringList fills{"RA", "GL_BU", "DE"};
     for (int i = 0; i < 3; ++i) {
         m.Compartments[i].FillType = i == 2 ? "DEUR" : "RAAM";
@@ -476,6 +479,7 @@ void TestShapeWindow::settledBeforeTheLayout()
     // layout must not take it for a new shape and reset the upper section.
     FrameRecord m = frame("L;5");
     m.Compartments.resize(3);
+    m.CompartmentsCode = m.ShapeCode;
     m.UpperSectionHeight = 300;
     openProject({m}, 0, true);
     openWindow(4);
@@ -605,6 +609,7 @@ void TestShapeWindow::escapeClosesAndKeepsEverything()
 {
     FrameRecord m = frame("K;;1;S");
     m.Compartments.resize(2);
+    m.CompartmentsCode = m.ShapeCode;
     m.Compartments[0].FillCode = "RA";
     openProject({m});
     Project().ClearWidths = {700, 1110, 0, 0, 0};
@@ -622,6 +627,41 @@ void TestShapeWindow::escapeClosesAndKeepsEverything()
     QCOMPARE(Project().ClearWidths, (std::array<int16, 5>{700, 1110, 0, 0, 0}));
     QCOMPARE(Project().FormLevel, int16(0));
     QCOMPARE(LabelFonts::livePairs(), 0);
+    VERIFY_DIALOGS(*dialogs);
+}
+
+void TestShapeWindow::variantWithAsManyCompartmentsIsBuiltAnewAfterEsc()
+{
+    // "K;;1;S;2" built and filled: 0 left full height, 1 upper right, 2 lower right.
+    openProject({frame("K;;1;S;2")}, 0, true);
+    QPointer<SubVorm> w = openWindow(1);
+    w->Command2_Click();
+    QList<CompartmentRecord> &built = Project().currentMark()->Compartments;
+    QCOMPARE(built.size(), 3);
+    const QStringList fills{"DE", "RA", "PRA"};
+    for (int i = 0; i < 3; ++i) built[i].FillCode = fills[i];
+    w->unload();
+    settle();
+
+    // The variant button to "K;;1;S;1" (also three compartments, numbered otherwise), then Esc.
+    w = openWindow(1);
+    QVERIFY(!Project().NewShapePending);
+    expectPicture(*dialogs, "K;;1;S;1");
+    w->Command1_Click(2);
+    QCOMPARE(Project().currentMark()->ShapeCode, QString("K;;1;S;1"));
+    w->unload();
+    settle();
+
+    // Reopened: the compartments were built for "K;;1;S;2", so the mark counts as a new shape and
+    // "Vakvulling" builds them empty instead of moving the door to the upper left.
+    w = openWindow(1);
+    QVERIFY(Project().NewShapePending);
+    w->Command2_Click();
+    const FrameRecord &after = *Project().currentMark();
+    QCOMPARE(after.Compartments.size(), 3);
+    for (const CompartmentRecord &c : after.Compartments) QVERIFY(c.FillCode.isEmpty());
+    QCOMPARE(after.CompartmentsCode, QString("K;;1;S;1"));
+    QCOMPARE(after.Compartments[1].ClearHeight, int16(2100 - 2 * 67)); // the right column, full height
     VERIFY_DIALOGS(*dialogs);
 }
 
