@@ -68,9 +68,11 @@ void HoofdScherm::Form_Load()
 void HoofdScherm::loadPersonalData()
 {
     for (const QString &method : MailMethods()) Combo1[MailMethodList]->addEntry(method);
-    const PersonalDataFile file = ReadPersonalDataFile();
+    const PersonalDataFile file = ReadPersonalDataFile(Text1[FirstPersonalField]->maxLength());
     for (int i = 0; i < file.fields.size(); ++i) setPersonalField(FirstPersonalField + i, file.fields[i]);
     if (file.mailMethod) Combo1[MailMethodList]->setListIndex(*file.mailMethod);
+    keepPersonalDataFile = file.keep;
+    if (!file.problem.isEmpty()) MsgBox(file.problem, MsgStyle::Exclamation, ErrorTitle);
 }
 
 void HoofdScherm::loadFactoryDefaults()
@@ -99,7 +101,9 @@ void HoofdScherm::Form_Unload(bool &cancel)
         cancel = true;
         return;
     }
-    WritePersonalDataFile(*this, Combo1[MailMethodList]->listIndex());
+    if (!keepPersonalDataFile)
+        if (const QString failed = WritePersonalDataFile(*this, Combo1[MailMethodList]->listIndex()); !failed.isEmpty())
+            MsgBox(failed, MsgStyle::Exclamation, ErrorTitle);
     ReleaseFormLevel();
     EndProgram(0);
 }

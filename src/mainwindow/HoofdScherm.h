@@ -98,4 +98,5 @@ private:
     QPointer<QWidget> owner;
     QPointer<SubVorm> shapeWindow;
     bool leavingMarkField = false;
+    bool keepPersonalDataFile = false; // PersGeg.Txt was not read whole: the shut-down leaves it alone
 };

@@ -3,6 +3,8 @@
 #include "WholeNumber.h"
 #include "platform/TextFile.h"
 
+#include <QFileInfo>
+
 namespace {
 constexpr QString PersonalData::*Members[] = {
     &PersonalData::CustomerNumber, &PersonalData::Company, &PersonalData::Contact,
@@ -33,13 +35,25 @@ const QStringList &MailMethods()
     return methods;
 }
 
-PersonalDataFile ReadPersonalDataFile()
+PersonalDataFile ReadPersonalDataFile(int longestField)
 {
     const QString path = findFile("PersGeg.Txt");
     if (path.isEmpty()) return {{}, 0};
-    const QStringList lines = readTextLines(path).value_or(QStringList());
     const int count = LastPersonalField - FirstPersonalField + 1;
+    QString error;
+    const std::optional<QStringList> read = readTextLines(path, &error);
+    const QString keeping = "\r\n\r\nHet bestand wordt bij het afsluiten niet overschreven.";
+    if (!read) return {{}, std::nullopt, true, "PersGeg.Txt kan niet worden gelezen.\r\n(" + error + ")" + keeping};
+    const QStringList &lines = *read;
     PersonalDataFile file{lines.mid(0, count), std::nullopt};
+    for (int i = 0; i < file.fields.size(); ++i)
+        if (file.fields[i].size() > longestField) {
+            // The field would cut it, and the shut-down would write the cut text back.
+            file.keep = true;
+            file.problem = "Regel " + QString::number(i + 1) + " van PersGeg.Txt is langer dan het invoerveld toelaat ("
+                           + QString::number(longestField) + " tekens)." + keeping;
+            break;
+        }
     if (lines.size() > count) {
         const std::optional<int> method = WholeNumber(lines[count]);
         // -1, as an unselected method is written, comes back as the first.
@@ -48,7 +62,7 @@ PersonalDataFile ReadPersonalDataFile()
     return file;
 }
 
-void WritePersonalDataFile(const PersonalFields &fields, int mailMethod)
+QString WritePersonalDataFile(const PersonalFields &fields, int mailMethod)
 {
     QStringList lines;
     for (int i = FirstPersonalField; i <= LastPersonalField; ++i) {
@@ -57,5 +71,9 @@ void WritePersonalDataFile(const PersonalFields &fields, int mailMethod)
         lines << text;
     }
     lines << (mailMethod >= 0 ? " " : "") + QString::number(mailMethod);
-    writeTextLines("PersGeg.Txt", lines);
+    QString name = findFile("PersGeg.Txt");
+    if (name.isEmpty()) name = "PersGeg.Txt";
+    QString error;
+    if (writeTextLines(name, lines, &error)) return {};
+    return "De persoonlijke gegevens zijn niet opgeslagen !\r\n\r\n" + QFileInfo(name).absoluteFilePath() + "\r\n\r\n" + error;
 }

@@ -32,9 +32,13 @@ const QStringList &MailMethods();
 struct PersonalDataFile {
     QStringList fields;             // as many as the file holds, at most eleven
     std::optional<int> mailMethod;  // nullopt: none selected (a short file, or no method's index)
+    // The file is there but was not read whole (unreadable, a folder of that name, or a line longer
+    // than its field holds): the shut-down leaves it alone, and `problem` tells the user so once.
+    bool keep = false;
+    QString problem;
 };
-// Without the file: no fields and the first mail method.
-PersonalDataFile ReadPersonalDataFile();
+// Without the file: no fields and the first mail method. An unreadable file gives no fields either.
+PersonalDataFile ReadPersonalDataFile(int longestField);
 // A field's line breaks become blanks, so that every field stays on its own line; an unselected
-// method is written as -1. A file that cannot be written is passed over.
-void WritePersonalDataFile(const PersonalFields &fields, int mailMethod);
+// method is written as -1. Returns "" when written, else the message that says why not.
+QString WritePersonalDataFile(const PersonalFields &fields, int mailMethod);

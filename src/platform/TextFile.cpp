@@ -89,12 +89,22 @@ bool folderExists(const QString &name, const QString &dir)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
-std::optional<QStringList> readTextLines(const QString &path)
+std::optional<QStringList> readTextLines(const QString &path, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (QFileInfo(path).isDir()) {
+        if (error) *error = QString::fromLocal8Bit(std::strerror(EISDIR));
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = file.errorString();
+        return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    if (file.error() != QFileDevice::NoError) {
+        if (error) *error = file.errorString();
+        return std::nullopt;
+    }
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
