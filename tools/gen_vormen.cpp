@@ -55,13 +55,14 @@ QRect inside(const QRect &r) { return r.adjusted(Member, Member, -Member, -Membe
 
 QPolygon box(const QRect &r) { return QPolygon(r); }
 
-// A stepped outline: the sections from left to right with their top edges; the bottom is shared.
-QPolygon stepped(const QList<int> &xs, const QList<int> &tops, int bottom)
+// A stepped outline as a frame is drawn: one top edge across, the sections from left to right
+// with their bottom edges. A raised section ends higher, over an open corner.
+QPolygon stepped(const QList<int> &xs, const QList<int> &bottoms, int top)
 {
     QPolygon p;
-    p << QPoint(xs.first(), bottom);
-    for (int i = 0; i < tops.size(); ++i) p << QPoint(xs[i], tops[i]) << QPoint(xs[i + 1], tops[i]);
-    p << QPoint(xs.last(), bottom);
+    p << QPoint(xs.first(), top);
+    for (int i = 0; i < bottoms.size(); ++i) p << QPoint(xs[i], bottoms[i]) << QPoint(xs[i + 1], bottoms[i]);
+    p << QPoint(xs.last(), top);
     return p;
 }
 
@@ -74,18 +75,18 @@ Picture picture(int k)
     case 1: return {box(frame), columns(inside(frame), 2)};
     case 2: return {box(wide), columns(inside(wide), 3)};
     case 3: return {box(wide), columns(inside(wide), 4)};
-    case 4: { // low section at the left, the high one at the right
-        const int b = 40;
-        return {stepped({3, 16, 41}, {16, 4}, b),
-                {QRect(3 + Member, 16 + Member, 13 - 2 * Member + Member / 2, b - 16 - 2 * Member),
-                 QRect(16 + Member / 2 + 1, 4 + Member, 41 - 16 - Member - Member / 2 - 1, b - 4 - 2 * Member)}};
+    case 4: { // raised section at the left, the full-height one at the right
+        const int t = 4;
+        return {stepped({3, 16, 41}, {28, 40}, t),
+                {QRect(3 + Member, t + Member, 13 - 2 * Member + Member / 2, 28 - t - 2 * Member),
+                 QRect(16 + Member / 2 + 1, t + Member, 41 - 16 - Member - Member / 2 - 1, 40 - t - 2 * Member)}};
     }
-    case 5: { // the high section in the middle, lower ones either side
-        const int b = 40;
-        const QRect side(2 + Member, 16 + Member, 13 - 2 - Member - Member / 2, b - 16 - 2 * Member);
+    case 5: { // the full-height section in the middle, raised ones either side
+        const int t = 4;
+        const QRect side(2 + Member, t + Member, 13 - 2 - Member - Member / 2, 28 - t - 2 * Member);
         QTransform mirror(-1, 0, 0, 1, Size, 0);
-        return {stepped({2, 13, 31, 42}, {16, 4, 16}, b),
-                {side, QRect(13 + Member / 2, 4 + Member, 31 - 13 - Member, b - 4 - 2 * Member), mirror.mapRect(side)}};
+        return {stepped({2, 13, 31, 42}, {28, 40, 28}, t),
+                {side, QRect(13 + Member / 2, t + Member, 31 - 13 - Member, 40 - t - 2 * Member), mirror.mapRect(side)}};
     }
     case 6: { // the mirror image of 4
         Picture p = picture(4);

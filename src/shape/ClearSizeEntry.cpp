@@ -45,6 +45,23 @@ int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSi
     return maximum;
 }
 
+bool InputsCanHold(const QString &code, const ClearSizeSet &sizes)
+{
+    const ClearSizeLayout::ShapeLayout *layout = ClearSizeLayout::find(code);
+    if (!layout) return true;
+    for (int r = 0; r < ClearSizeLayout::RowCount; ++r)
+        for (int i = 0; i < layout->shown(r); ++i)
+            if (sizes.row(r)[i] < 0 || sizes.row(r)[i] > ClearSizeInputMax) return false;
+    return true;
+}
+
+QString ClearSizesBeyondInputsMessage()
+{
+    return QStringLiteral("De dagmaten van dit kozijn passen niet in de invoervelden (hoogstens %1 mm per dagmaat)."
+                          "\r\n\r\nHet kozijn wordt hier niet ingedeeld; de maten blijven zoals ze zijn.")
+        .arg(ClearSizeInputMax);
+}
+
 bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs)
 {
     const FrameRecord *mark = state.currentMark();
@@ -69,7 +86,13 @@ bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs)
         MsgBox(UnknownShapeMessage(mark->ShapeCode), MsgStyle::Exclamation, ErrorTitle);
         return false;
     }
+    const ClearSizeSet given = inputs;
     if (!CheckShapeRows(state, inputs)) return false;
+    if (!InputsCanHold(mark->ShapeCode, inputs)) {
+        inputs = given;
+        MsgBox(ClearSizesBeyondInputsMessage(), MsgStyle::Exclamation, ErrorTitle);
+        return false;
+    }
     const CompartmentBuild build = BuildCompartments(*mark, inputs, state.NewShapePending);
     if (!build.ok) {
         MsgBox(build.message, MsgStyle::Exclamation, ErrorTitle);

@@ -23,13 +23,21 @@ void ApplyShapeLayout(ProjectState &state);
 // right column takes (read from `inputs` as row 2's check left them).
 int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSizeMax, const ClearSizeSet &inputs);
 
+// The shape window's inputs show 0 to 9999. A size beyond that (a frame over ten metres from a
+// project file) would be shown brought within, and the next "Vakvulling" would build from the shown
+// value: such a mark is not laid out. True when every input of the code's rows can show its size.
+constexpr int ClearSizeInputMax = 9999;
+bool InputsCanHold(const QString &code, const ClearSizeSet &sizes);
+QString ClearSizesBeyondInputsMessage();
+
 // Checks and completes the shown rows in the order 3, 2, 1, 0. Stops at the first refused row,
 // whose message has been shown; rows checked before keep their completed values.
 bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs);
 
 // "Vakvulling" up to the drawing window: the row checks, the construction and, only when both
 // succeed, the commit into the current mark (compartments, its own clear sizes) and into the
-// project-wide arrays. A refusal has been shown and nothing is committed. True: show the drawing.
+// project-wide arrays. A refusal has been shown and nothing is committed; a row completed beyond
+// what the inputs show leaves `inputs` as given. True: show the drawing.
 bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs);
 
 // The basic shape whose variant buttons the window shows: that of the mark's own code, or the

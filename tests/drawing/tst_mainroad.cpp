@@ -5,6 +5,7 @@
 #include "app/AppWindowOpener.h"
 #include "drawing/options/SubVakken.h"
 #include "drawing/window/TekenForm.h"
+#include "platform/widgets/NumericField.h"
 #include "shape/window/SubVorm.h"
 
 #include <QToolButton>
@@ -41,6 +42,8 @@ class TestMainRoad : public QObject {
 private slots:
     void newMarkToSavedProjectAndBack();
     void optionsChosenAreSavedAndLoadedBack();
+    void steppedFrameToSavedProjectAndBack_data();
+    void steppedFrameToSavedProjectAndBack();
 };
 
 void TestMainRoad::newMarkToSavedProjectAndBack()
@@ -191,6 +194,89 @@ void TestMainRoad::optionsChosenAreSavedAndLoadedBack()
     QCOMPARE(glass.ScreenName, QString());
     CompartmentPartRecord above{0, 0, 1010, 1366, "1", 0, 0}; // 1966 - 600
     QCOMPARE(glass.Parts, QList<CompartmentPartRecord>{above});
+    VERIFY_DIALOGS(q.dialogs);
+}
+
+// Frame 2400 x 2400, frame 67, mullion 56, transom 44; the sizes typed into the first inputs of the
+// rows L, B and R, the row checks completing the rest.
+void TestMainRoad::steppedFrameToSavedProjectAndBack_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QList<QList<int>>>("typed");
+    QTest::addColumn<QList<QRect>>("compartments"); // position and clear size
+    // 0: B0 x L0; 1: B1 = 2210 - 1000 x (H - 2F); 2: B0 x L1, under a transom at 67 + 600.
+    QTest::newRow("left") << 4 << 5 << "L;1;;;D1" << QList<QList<int>>{{600, 700}, {1000}, {}}
+                          << QList<QRect>{{67, 67, 1000, 600}, {1123, 67, 1210, 2266}, {67, 711, 1000, 700}};
+    // Widths 500, gap 200, 700, 200, 1998 - 1600 = 398; the middle column at B(1) + 67 + 500 + 112.
+    QTest::newRow("middle") << 5 << 5 << "M;7" << QList<QList<int>>{{1200}, {500, 200, 700, 200}, {1200}}
+                            << QList<QRect>{{67, 67, 500, 1200}, {879, 67, 700, 2266}, {1935, 67, 398, 1200}};
+    // 0 across the top, 500 high; 1: 2266 - 500 - 44 high; 2: 1210 x R(1), both under the transom.
+    QTest::newRow("right") << 6 << 1 << "R;2" << QList<QList<int>>{{}, {1000}, {500, 1000}}
+                           << QList<QRect>{{67, 67, 2266, 500}, {67, 611, 1000, 1722}, {1123, 611, 1210, 1000}};
+}
+
+void TestMainRoad::steppedFrameToSavedProjectAndBack()
+{
+    QFETCH(int, button);
+    QFETCH(int, variant);
+    QFETCH(QString, code);
+    QFETCH(QList<QList<int>>, typed);
+    QFETCH(QList<QRect>, compartments);
+    TestFolder folder;
+    AppWindowOpener windows;
+    ScopedWindowOpener installed(&windows);
+    QString saved;
+    {
+        setFixedNow(QDateTime(QDate(2026, 3, 6), QTime(9, 30, 0)));
+        Program p;
+        QVERIFY(p.start());
+        p.newMark("S", 2400, 2400);
+        p.s().Num1[4]->setValue(67);
+        p.s().Num1[6]->setValue(56);
+        p.s().Num1[7]->setValue(44);
+        QApplication::setActiveWindow(p.frame);
+        QTest::mouseClick(p.s().Command2[button], Qt::LeftButton);
+        QPointer<SubVorm> shape = p.s().shapeWindowOpen();
+        QVERIFY(shape);
+        shape->Command1[variant]->click();
+        QCOMPARE(p.state().FrameRecords[0].ShapeCode, code);
+        for (int r = 0; r < 3; ++r)
+            for (int i = 0; i < typed[r].size(); ++i) shape->input(r, i)->setValue(typed[r][i]);
+        shape->Command2->click(); // "Vakvulling"
+
+        QPointer<TekenForm> f = loaded<TekenForm>();
+        QVERIFY(f);
+        QVERIFY(f->frameState().Sill.isSet);
+        for (int i = 0; i < compartments.size(); ++i) {
+            f->Num1->setValue(i + 1);
+            f->Command1[3]->click();
+            f->Command2[17]->click(); // "Rabat paneel"
+        }
+        f->Combo1[2]->setListIndex(2);
+        f->Command3->click();
+        QVERIFY(!f->isLoaded() && !shape->isLoaded());
+        QVERIFY(p.state().FrameRecords[0].IsComplete);
+        p.dialogs.answer(MsgAnswer::OK); // "De tekeningen zijn opgeslagen !"
+        p.frame->Save->trigger();
+        saved = p.state().ProjectFileName;
+        VERIFY_DIALOGS(p.dialogs);
+    }
+
+    Program q;
+    QVERIFY(q.start());
+    q.dialogs.answerOpen({saved});
+    q.frame->Openen->trigger();
+    const FrameRecord &m = q.state().FrameRecords[0];
+    QCOMPARE(m.ShapeCode, code);
+    QCOMPARE(m.Sill, QString("Kunststeen onderdorpel"));
+    QCOMPARE(m.Compartments.size(), compartments.size());
+    for (int i = 0; i < compartments.size(); ++i) {
+        const CompartmentRecord &c = m.Compartments[i];
+        QCOMPARE(QRect(c.PosX, c.PosY, c.ClearWidth, c.ClearHeight), compartments[i]);
+        QCOMPARE(c.FillCode, QString("PRA"));
+    }
     VERIFY_DIALOGS(q.dialogs);
 }
 

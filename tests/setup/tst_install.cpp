@@ -48,7 +48,7 @@ private slots:
         QStringList files;
         for (const QString &name : archiveNames(archive))
             if (!name.endsWith('/')) files << name;
-        for (const QString &name : {"ZanTof", "uninst", "Basis.TXT", "Kozhout.TXT", "ICO/ZanTof.ico", "SYS/libztshare.so"})
+        for (const QString name : {"ZanTof", "uninst", "Basis.TXT", "Kozhout.TXT", "ICO/ZanTof.ico", "SYS/libztshare.so"})
             QVERIFY2(files.contains(name), qPrintable(name));
         QVERIFY(files.contains("Vormen/Kozijn1.bmp"));
         QCOMPARE(readFileList(target + "/uninst.lst").value(), files);

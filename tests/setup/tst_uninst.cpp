@@ -166,7 +166,7 @@ private slots:
     {
         Sandbox box;
         const QString dir = box.home() + "/Map";
-        for (const QString &f : {"a.TXT", "b.txt", "c.Txt", "d.doc", "sub/e.txt"}) writeFile(dir + "/" + f, "x");
+        for (const QString f : {"a.TXT", "b.txt", "c.Txt", "d.doc", "sub/e.txt"}) writeFile(dir + "/" + f, "x");
         ScriptedDialogs d;
         QVERIFY(DeleteFiles(box.home() + "/MAP/*.txt", false, false));
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"d.doc"});

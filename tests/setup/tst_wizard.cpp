@@ -219,7 +219,7 @@ private slots:
         QVERIFY(z.s().CmdFinish->isVisible());
         QCOMPARE(z.s().ProgressBar1->value(), 100);
         saveShot(&z.s(), "setup-6-voltooid");
-        for (const QString &name : {"libztshare.so", "libztshare.so.version", "libhangs.so", "README.TXT"})
+        for (const QString name : {"libztshare.so", "libztshare.so.version", "libhangs.so", "README.TXT"})
             QVERIFY2(QFile::exists(z.box.components() + "/" + name), qPrintable(name));
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
         QCOMPARE(readFileList(z.target() + "/uninst.lst").value(),

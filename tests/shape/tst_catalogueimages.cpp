@@ -13,6 +13,7 @@ class TestCatalogueImages : public QObject {
 private slots:
     void pictureOfEveryCode();
     void iconOfEveryVariant();
+    void steppedButtonsHangFromTheTop();
 };
 
 void TestCatalogueImages::pictureOfEveryCode()
@@ -44,6 +45,28 @@ void TestCatalogueImages::iconOfEveryVariant()
             ++icons;
         }
     QCOMPARE(icons, 40);
+}
+
+// The main screen's stepped pictures as the frames are drawn: one top member across, the raised
+// parts ending above an open corner, the full-height part down to the bottom.
+void TestCatalogueImages::steppedButtonsHangFromTheTop()
+{
+    TestFolder folder;
+    struct Case {
+        int k;
+        QList<int> raised, full; // columns of pixels through each part
+    };
+    for (const Case &c : {Case{4, {8}, {30}}, Case{5, {6, 38}, {22}}, Case{6, {36}, {14}}}) {
+        for (bool selected : {false, true}) {
+            const QImage image(findFile(ShapeCodes::pictureFile(c.k, selected)));
+            QVERIFY(!image.isNull());
+            const QColor background = image.pixelColor(0, 0);
+            const QString what = ShapeCodes::pictureFile(c.k, selected);
+            for (int x : c.raised + c.full) QVERIFY2(image.pixelColor(x, 5) != background, qPrintable(what));
+            for (int x : c.raised) QVERIFY2(image.pixelColor(x, 37) == background, qPrintable(what));
+            for (int x : c.full) QVERIFY2(image.pixelColor(x, 37) != background, qPrintable(what));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCatalogueImages)

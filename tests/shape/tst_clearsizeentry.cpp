@@ -33,6 +33,7 @@ private slots:
     void existingMarkKeepsItsFillings();
     void failedRowStopsWithItsMessage();
     void rowWithoutRoom();
+    void sizesTheInputsCannotShow();
     void compartmentWithoutSizeCommitsNothing();
     void unknownCode();
     void variants();
@@ -180,6 +181,44 @@ void TestClearSizeEntry::failedRowStopsWithItsMessage()
     QCOMPARE(in.Left, (std::array<int16, 4>{600, 600, 0, 0}));
     QCOMPARE(project->FrameRecords[0], before);
     QCOMPARE(project->ClearWidths, (std::array<int16, 5>{}));
+    VERIFY_DIALOGS(dialogs);
+}
+
+// A frame over ten metres: W - 2F - Mu = 28000 shares out as 14000 + 14000, more than an input shows.
+void TestClearSizeEntry::sizesTheInputsCannotShow()
+{
+    const QString beyond = "De dagmaten van dit kozijn passen niet in de invoervelden (hoogstens 9999 mm per dagmaat)."
+                           "\r\n\r\nHet kozijn wordt hier niet ingedeeld; de maten blijven zoals ze zijn.";
+    ClearSizeSet wide;
+    wide.Widths = {14000, 14000, 0, 0, 0};
+    QVERIFY(!InputsCanHold("K;;1;S", wide));
+    QVERIFY(InputsCanHold("K", wide));     // a code without width inputs shows none of them
+    ClearSizeSet negative;
+    negative.Right[1] = -1;
+    QVERIFY(!InputsCanHold("K;;1;S;2", negative));
+    QVERIFY(InputsCanHold("K;;1;S", negative)); // R(1) is not an input of "K;;1;S"
+    ClearSizeSet edge;
+    edge.Widths = {9999, 0, 0, 0, 0};
+    QVERIFY(InputsCanHold("K;;1;S", edge));
+
+    ScriptedDialogs dialogs;
+    ScopedProject project;
+    FrameRecord mark = frame("K;;1;S");
+    mark.Width = 28190;
+    openOn(project, mark, true);
+    const FrameRecord before = project->FrameRecords[0];
+    dialogs.answer(MsgAnswer::OK, beyond, "FOUTMELDING");
+    ClearSizeSet in; // empty inputs: the row shares 28000 out
+    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QCOMPARE(in.Widths, (std::array<int16, 5>{})); // shown as given, nothing brought within
+    QCOMPARE(project->FrameRecords[0], before);
+    QCOMPARE(project->ClearWidths, (std::array<int16, 5>{}));
+
+    // Both typed: the row check recomputes the last to 19000, which no input shows either.
+    in.Widths = {9000, 9000, 0, 0, 0};
+    dialogs.answer(MsgAnswer::OK, beyond, "FOUTMELDING");
+    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QCOMPARE(in.Widths, (std::array<int16, 5>{9000, 9000, 0, 0, 0}));
     VERIFY_DIALOGS(dialogs);
 }
 

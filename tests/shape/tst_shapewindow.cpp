@@ -121,6 +121,7 @@ private slots:
     void sizesPerMarkSurviveSwitchingAndSaving();
     void escapeClosesAndKeepsEverything();
     void variantWithAsManyCompartmentsIsBuiltAnewAfterEsc();
+    void storedSizesBeyondTheInputsAreNotLaidOut();
     void helpKeyAsksForItsTopicOnly();
     void formLevelAndLabelFonts();
     void widthInputsForTheDrawing();
@@ -662,6 +663,35 @@ void TestShapeWindow::variantWithAsManyCompartmentsIsBuiltAnewAfterEsc()
     for (const CompartmentRecord &c : after.Compartments) QVERIFY(c.FillCode.isEmpty());
     QCOMPARE(after.CompartmentsCode, QString("K;;1;S;1"));
     QCOMPARE(after.Compartments[1].ClearHeight, int16(2100 - 2 * 67)); // the right column, full height
+    VERIFY_DIALOGS(*dialogs);
+}
+
+// A frame over ten metres from a project file: its widths 14000 + 14000 would show as 9999, and
+// "Vakvulling" would then make them 9999 + 18001. The window says so and does not open.
+void TestShapeWindow::storedSizesBeyondTheInputsAreNotLaidOut()
+{
+    FrameRecord m = frame("K;;1;S");
+    m.Width = 28190;
+    m.Compartments.resize(2);
+    m.CompartmentsCode = m.ShapeCode;
+    m.Compartments[0].FillCode = "DE";
+    ClearSizeSet own;
+    own.Widths = {14000, 14000, 0, 0, 0};
+    m.ClearSizes = own;
+    openProject({m});
+    const FrameRecord before = *Project().currentMark();
+    dialogs->answer(MsgAnswer::OK,
+                    "De dagmaten van dit kozijn passen niet in de invoervelden (hoogstens 9999 mm per dagmaat)."
+                    "\r\n\r\nHet kozijn wordt hier niet ingedeeld; de maten blijven zoals ze zijn.",
+                    Error);
+    QPointer<SubVorm> w = new SubVorm([] { return 1; });
+    expectPicture(*dialogs, "K;;1;S");
+    QVERIFY(!w->load());
+    settle();
+    QVERIFY(!w);
+    QCOMPARE(*Project().currentMark(), before);
+    QCOMPARE(Project().FormLevel, int16(0));
+    QVERIFY(opener->opened.isEmpty());
     VERIFY_DIALOGS(*dialogs);
 }
 

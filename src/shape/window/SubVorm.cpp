@@ -109,7 +109,10 @@ void SubVorm::Form_Load()
     const bool keepsCompartments = SettleShapeFlags(Project());
     LayoutShape();
     RegisterFormLevel();
-    if (keepsCompartments) LoadClearSizeInputs();
+    if (keepsCompartments && !LoadClearSizeInputs()) {
+        unload();
+        return;
+    }
     ShowSubShapeButtons();
 }
 
@@ -243,10 +246,18 @@ void SubVorm::setClearSizeInputs(const ClearSizeSet &sizes)
     }
 }
 
-void SubVorm::LoadClearSizeInputs()
+bool SubVorm::LoadClearSizeInputs()
 {
     const FrameRecord *mark = Project().currentMark();
-    if (mark) setClearSizeInputs(StoredClearSizes(Project(), *mark));
+    if (!mark) return true;
+    const ClearSizeSet stored = StoredClearSizes(Project(), *mark);
+    // Shown brought within the limits they would change at the next "Vakvulling": refused whole.
+    if (!InputsCanHold(mark->ShapeCode, stored)) {
+        MsgBox(ClearSizesBeyondInputsMessage(), MsgStyle::Exclamation, ErrorTitle);
+        return false;
+    }
+    setClearSizeInputs(stored);
+    return true;
 }
 
 void SubVorm::Command2_Click()

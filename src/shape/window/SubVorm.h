@@ -37,7 +37,9 @@ public:
     void ShowSubShapeButtons();
     void LayoutShape();
     void ShowClearSizeInputs(int nL, int nB, int nR, int nM);
-    void LoadClearSizeInputs();
+    // The mark's stored clear sizes into the inputs; false, told and nothing loaded, when the
+    // inputs cannot show them.
+    bool LoadClearSizeInputs();
 
     void Command1_Click(int index);
     // Checks and keeps the sizes, then asks for the drawing window.
