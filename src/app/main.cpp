@@ -1,9 +1,4 @@
-#include "AppWindowOpener.h"
-#include "mainwindow/HoofdScherm.h"
-#include "mainwindow/ZanTof.h"
-#include "platform/FontFaces.h"
-#include "platform/widgets/DutchInterface.h"
-#include "platform/widgets/QtDialogs.h"
+#include "ProgramStart.h"
 
 #include <QApplication>
 
@@ -17,21 +12,7 @@ int main(int argc, char *argv[])
     // ending with the project unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("ZanTof");
-    mapFontFaces();
-    useDutchInterface();
-    QtDialogs qtDialogs;
-    setDialogService(&qtDialogs);
-    AppWindowOpener opener;
-    ScopedWindowOpener installed(&opener);
-
-    auto *frame = new ZanTof;
-    frame->load();
-    auto *screen = new HoofdScherm(frame);
-    frame->setMainScreen(screen);
-    if (!screen->load()) return 1; // the catalogue is incomplete; the user has been told
-    frame->show();
-    const int code = QApplication::exec();
-    setDialogService(nullptr);
-    return code;
+    ProgramStart program;
+    if (!program.start()) return 1; // the catalogue is incomplete; the user has been told
+    return QApplication::exec();
 }

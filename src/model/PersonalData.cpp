@@ -38,14 +38,22 @@ const QStringList &MailMethods()
 PersonalDataFile ReadPersonalDataFile(int longestField)
 {
     const QString path = findFile("PersGeg.Txt");
-    if (path.isEmpty()) return {{}, 0};
+    PersonalDataFile file;
+    if (path.isEmpty()) {
+        file.mailMethod = 0;
+        return file;
+    }
     const int count = LastPersonalField - FirstPersonalField + 1;
     QString error;
     const std::optional<QStringList> read = readTextLines(path, &error);
     const QString keeping = "\r\n\r\nHet bestand wordt bij het afsluiten niet overschreven.";
-    if (!read) return {{}, std::nullopt, true, "PersGeg.Txt kan niet worden gelezen.\r\n(" + error + ")" + keeping};
+    if (!read) {
+        file.keep = true;
+        file.problem = "PersGeg.Txt kan niet worden gelezen.\r\n(" + error + ")" + keeping;
+        return file;
+    }
     const QStringList &lines = *read;
-    PersonalDataFile file{lines.mid(0, count), std::nullopt};
+    file.fields = lines.mid(0, count);
     for (int i = 0; i < file.fields.size(); ++i)
         if (file.fields[i].size() > longestField) {
             // The field would cut it, and the shut-down would write the cut text back.
