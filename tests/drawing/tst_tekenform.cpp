@@ -328,7 +328,8 @@ void TestTekenForm::noValidCompartmentNumberDoesNothing()
     TekenForm *f = open(sevenVakken());
     QVERIFY(f);
     const FrameRecord before = Project().FrameRecords[0];
-    for (const char *typed : {"", "0"}) {
+    // An emptied box names no compartment. (A number it cannot hold puts back the marked one: see below.)
+    for (const char *typed : {""}) {
         f->Num1->clear();
         QTest::keyClicks(f->Num1, typed);
         QCOMPARE(f->Shape1->placed(), marker(228, 503, 600 * 2.8, 500 * 2.8)); // the marker stays
@@ -370,6 +371,21 @@ void TestTekenForm::aNumberBeyondTheLastCompartmentNeverMovesTheFill()
     QTest::mouseClick(f->Command1[2], Qt::LeftButton);
     QCOMPARE(f->Num1->value(), 2);
     QCOMPARE(r.Compartments[1].FillType, QString("GLASVAK"));
+
+    // A code button takes no focus: the box is not left, and still the code lands on the marked compartment.
+    f->Num1->setValue(1);
+    QTest::mouseClick(f->Command1[0], Qt::LeftButton); // "Deur" shows the door codes
+    for (const char *typed : {"0", "9"}) {
+        f->Num1->setFocus();
+        f->Num1->selectAll();
+        QTest::keyClicks(f->Num1, typed);
+        QTest::mouseClick(f->Command2[0], Qt::LeftButton);
+        QCOMPARE(f->Num1->value(), 1);
+        QCOMPARE(r.Compartments[0].FillType, QString("DEUR"));
+        QCOMPARE(r.Compartments[1].FillType, QString("GLASVAK"));
+        f->Num1->setValue(1);
+        f->PicDeur->show();
+    }
 }
 
 void TestTekenForm::fillTypeButtons_data()

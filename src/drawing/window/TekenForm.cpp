@@ -306,6 +306,7 @@ void TekenForm::Command1_Click(int index)
         unload();
         return;
     }
+    Num1->settleOutOfRange();
     const int i = selectedVak();
     if (i < 0) return;
     ClearVak(i);
@@ -341,6 +342,7 @@ void TekenForm::Command2_Click(int index)
         (index <= LastDoorCode ? PicDeur : index <= LastWindowCode ? PicRaam : PicPaneel)->hide();
         return;
     }
+    Num1->settleOutOfRange(); // the code buttons take no focus, so the number box may not have been left
     const int i = selectedVak();
     if (i < 0) return;
     Shape1->setShown(false);

@@ -64,7 +64,9 @@ void NumericField::clearValue()
     emit Change();
 }
 
-void NumericField::leavingField()
+void NumericField::leavingField() { settleOutOfRange(); }
+
+void NumericField::settleOutOfRange()
 {
     if (isEmpty() || inRange(value())) return;
     if (outOfRange_ == OutOfRange::PutBack && lastInRange_ && inRange(*lastInRange_))

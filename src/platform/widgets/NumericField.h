@@ -27,6 +27,9 @@ public:
     // number brought within the limits would select something else than what is shown selected).
     enum class OutOfRange { BringWithin, PutBack };
     void setOutOfRange(OutOfRange policy) { outOfRange_ = policy; }
+    // Deals with a typed value beyond the limits as leaving the field does; for an action that may come
+    // without the focus leaving the field (a tool button's click).
+    void settleOutOfRange();
     int minimum() const { return min_; }
     int maximum() const { return max_; }
 
