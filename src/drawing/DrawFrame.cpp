@@ -42,7 +42,7 @@ FrameDrawn drawShape(DrawTools &tools, FrameRecord &mark, const ShapeDrawing *sh
     shape->geometry(FrameInputs::of(mark, inputs), g);
     if (!g.complete) return FrameDrawn::InputMissing;
     // Checked whole before anything is drawn or stored: a frame is drawn entirely or not at all.
-    if (!fits(g, mark.Compartments.size())) return FrameDrawn::TooLarge;
+    if (g.tooLarge || !fits(g, mark.Compartments.size())) return FrameDrawn::TooLarge;
 
     for (const MemberBox &b : g.members) tools.DrawBoxMm(b.x1, b.y1, b.x2, b.y2);
     for (qsizetype i = 0; i < g.positions.size(); ++i) {

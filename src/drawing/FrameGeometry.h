@@ -49,6 +49,7 @@ struct FrameGeometry {
     QList<FramePosition> positions;   // x[i], y[i] by compartment index
     SillRect sill;
     bool complete = true;             // false when an input could not be read: nothing is drawn
+    bool tooLarge = false;            // an input read with its sum left 16 bits: refused as too large
 
     void box(int x1, int y1, int x2, int y2) { members.append({x1, y1, x2, y2}); }
     void at(int x, int y) { positions.append({x, y}); }

@@ -5,6 +5,18 @@
 
 namespace {
 
+// One read of the shape window's width input B(index) plus `sum`. An input that reads but whose sum
+// leaves 16 bits makes the frame too large; one that does not read leaves the frame undrawn.
+std::optional<int> readInput(const FrameInputs &f, FrameGeometry &g, int index, int sum = 0)
+{
+    const auto v = readWidthInput(f.inputs, index, sum);
+    if (!v) {
+        if (readWidthInput(f.inputs, index)) g.tooLarge = true;
+        else g.complete = false;
+    }
+    return v;
+}
+
 // --- left stepped: raised part on the left, full-height part on the right ---
 
 // The members of "L;1", which "L;1;;;D2" draws as well before its transom.
@@ -241,13 +253,10 @@ void shapeM5(const FrameInputs &f, FrameGeometry &g)
 void shapeM6(const FrameInputs &f, FrameGeometry &g)
 {
     const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
-    const auto members = readWidthInput(inputs, 0);
-    const auto sill = readWidthInput(inputs, 0);
-    const auto x1 = readWidthInput(inputs, 0, S);
-    if (!members || !sill || !x1) {
-        g.complete = false;
-        return;
-    }
+    const auto members = readInput(f, g, 0);
+    const auto sill = readInput(f, g, 0);
+    const auto x1 = readInput(f, g, 0, S);
+    if (!members || !sill || !x1) return;
     const int b = *members;
     g.box(0, 0, W, T);
     g.box(0, T, T, T + ch[0]);
@@ -266,13 +275,10 @@ void shapeM6(const FrameInputs &f, FrameGeometry &g)
 void shapeM7(const FrameInputs &f, FrameGeometry &g)
 {
     const auto &[W, H, T, S, D, U, cw, ch, inputs] = f;
-    const auto sides = readWidthInput(inputs, 1, T + cw[0] + S);
-    const auto bottom = readWidthInput(inputs, 1, T + cw[0] + S);
-    const auto x1 = readWidthInput(inputs, 1, T + cw[0] + 2 * S);
-    if (!sides || !bottom || !x1) {
-        g.complete = false;
-        return;
-    }
+    const auto sides = readInput(f, g, 1, T + cw[0] + S);
+    const auto bottom = readInput(f, g, 1, T + cw[0] + S);
+    const auto x1 = readInput(f, g, 1, T + cw[0] + 2 * S);
+    if (!sides || !bottom || !x1) return;
     const int v = *sides;
     g.box(0, 0, W, T);
     g.box(0, T, T, T + ch[0]);

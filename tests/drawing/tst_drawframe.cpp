@@ -6,6 +6,7 @@
 // B(0) = 800, B(1) = 250 that only "M;6" and "M;7" may read.
 #include "DrawingFixtures.h"
 #include "drawing/DrawFrame.h"
+#include "shape/Compartments.h"
 #include "platform/RecordingCanvas.h"
 
 #include <QTest>
@@ -93,6 +94,7 @@ private slots:
     void steppedShapes();
     void widthInputsMoveOnlyTheirMembers();
     void widthInputsThatCannotBeReadDrawNothing();
+    void steppedGuards();
     void membersAreMappedOntoTheCanvas();
     void captions_data();
     void captions();
@@ -376,6 +378,42 @@ void TestDrawFrame::widthInputsThatCannotBeReadDrawNothing()
             QCOMPARE(d.positions.first(), (FramePosition{-1, -1}));
             QVERIFY(!d.sill.isSet);
         }
+    }
+}
+
+// Too few compartments draw nothing; a frame without size stores its positions and draws nothing;
+// sums beyond 16 bits refuse the frame whole.
+void TestDrawFrame::steppedGuards()
+{
+    WidthInputs inputs;
+    for (const ShapeDrawing &row : FrameShapes::stepped()) {
+        const int n = CompartmentCount(row.code);
+        const SteppedDrawing few = drawStepped(row.code, n - 1, &inputs);
+        QVERIFY2(few.result == FrameDrawn::TooFewCompartments, qPrintable(row.code));
+        QVERIFY(few.members.isEmpty());
+        QVERIFY(!few.sill.isSet);
+
+        ScopedProject project;
+        FrameRecord m = markWith(row.code, n, 0, 2000);
+        project->FrameRecords = {m};
+        project->MarkCount = 1;
+        RecordingCanvas canvas(3000, 2000);
+        DrawTools tools(canvas);
+        FrameDrawingState frame;
+        QVERIFY2(DrawFrame(tools, project.state(), frame, &inputs) == FrameDrawn::Drawn, qPrintable(row.code));
+        QVERIFY(canvas.ops().isEmpty());
+        QCOMPARE(project->FrameRecords[0].Compartments[0].PosX, int16(60));
+
+        m = markWith(row.code, n);
+        for (CompartmentRecord &c : m.Compartments) c.ClearWidth = c.ClearHeight = 32700;
+        project->FrameRecords = {m};
+        RecordingCanvas other(3000, 2000);
+        DrawTools otherTools(other);
+        FrameDrawingState otherFrame;
+        // "M;7" adds its sum to the width input as it reads it: that read leaves 16 bits, as too large.
+        QVERIFY2(DrawFrame(otherTools, project.state(), otherFrame, &inputs) == FrameDrawn::TooLarge, qPrintable(row.code));
+        QVERIFY(other.ops().isEmpty());
+        QCOMPARE(project->FrameRecords[0], m);
     }
 }
 
