@@ -122,6 +122,7 @@ private slots:
     void escapeClosesAndKeepsEverything();
     void variantWithAsManyCompartmentsIsBuiltAnewAfterEsc();
     void storedSizesBeyondTheInputsAreNotLaidOut();
+    void aHiddenInputNeverChangesTheSizeItHolds();
     void helpKeyAsksForItsTopicOnly();
     void formLevelAndLabelFonts();
     void widthInputsForTheDrawing();
@@ -692,6 +693,30 @@ void TestShapeWindow::storedSizesBeyondTheInputsAreNotLaidOut()
     QCOMPARE(*Project().currentMark(), before);
     QCOMPARE(Project().FormLevel, int16(0));
     QVERIFY(opener->opened.isEmpty());
+    VERIFY_DIALOGS(*dialogs);
+}
+
+// "K;;1;S" shows only the widths; the mark's other rows keep what they hold, even a value the inputs could
+// not show, through "Vakvulling".
+void TestShapeWindow::aHiddenInputNeverChangesTheSizeItHolds()
+{
+    FrameRecord m = frame("K;;1;S");
+    m.Compartments.resize(2);
+    m.CompartmentsCode = m.ShapeCode;
+    ClearSizeSet own;
+    own.Widths = {900, 910, 0, 0, 0}; // 2000 - 2 x 67 - 56
+    own.Right = {14000, 250, 0, 0, 0, 0};
+    own.Middle = {12000, 0};
+    m.ClearSizes = own;
+    openProject({m});
+    SubVorm *w = openWindow(1);
+    QVERIFY(w->isLoaded());
+    w->Command2_Click();
+    QCOMPARE(opener->opened.size(), 1);
+    const ClearSizeSet after = *Project().currentMark()->ClearSizes;
+    QCOMPARE(after.Right, own.Right);
+    QCOMPARE(after.Middle, own.Middle);
+    QCOMPARE(after.Widths, own.Widths);
     VERIFY_DIALOGS(*dialogs);
 }
 

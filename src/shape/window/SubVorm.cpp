@@ -226,13 +226,21 @@ ClearSizeSet SubVorm::clearSizeInputs() const
     ClearSizeSet sizes;
     for (int r = 0; r < ClearSizeSet::RowCount; ++r) {
         std::span<int16> row = sizes.row(r);
-        for (int i = 0; i < int(row.size()); ++i) row[i] = int16(input(r, i)->value()); // 0 to 9999
+        const std::span<const int16> set = std::as_const(setByProgram_).row(r);
+        for (int i = 0; i < int(row.size()); ++i) {
+            const int shown = input(r, i)->value(); // 0 to 9999
+            // A size the input could only show brought within its limits stays what it is, unless
+            // the user changed it (shown rows never hold one: such a mark is not laid out).
+            const bool unchanged = set[i] != shown && shown == qBound(0, int(set[i]), ClearSizeInputMax);
+            row[i] = unchanged ? set[i] : int16(shown);
+        }
     }
     return sizes;
 }
 
 void SubVorm::setClearSizeInputs(const ClearSizeSet &sizes)
 {
+    setByProgram_ = sizes;
     for (int r = 0; r < ClearSizeSet::RowCount; ++r) {
         const std::span<const int16> row = sizes.row(r);
         for (int i = 0; i < int(row.size()); ++i) {

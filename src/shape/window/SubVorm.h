@@ -75,4 +75,5 @@ private:
     ShapeButtonSource shapeButton;
     LabelFonts fonts;
     QString bitmapPath_;
+    ClearSizeSet setByProgram_; // what the program last put into the clear-size inputs
 };
