@@ -76,17 +76,14 @@ void TestMainRoad::newMarkToSavedProjectAndBack()
         QCOMPARE(p.state().FormLevel, int16(1));
         QVERIFY(p.state().FrameRecords[0].IsComplete);
 
-        p.dialogs.answer(MsgAnswer::OK); // "De tekeningen zijn opgeslagen !"
-        p.frame->Save->trigger();
-        saved = p.state().ProjectFileName;
+        saved = p.saveThroughMenu();
         QVERIFY(QFile::exists(saved));
         VERIFY_DIALOGS(p.dialogs);
     }
 
     Program q;
     QVERIFY(q.start());
-    q.dialogs.answerOpen({saved});
-    q.frame->Openen->trigger();
+    q.openThroughMenu(saved);
     QCOMPARE(q.marks(), QStringList{"A"});
     const FrameRecord &m = q.state().FrameRecords[0];
     QCOMPARE(m.ShapeCode, QString("K;;1;S"));
@@ -161,16 +158,13 @@ void TestMainRoad::optionsChosenAreSavedAndLoadedBack()
 
         f->Command3->click();
         QVERIFY(!f->isLoaded() && !shape->isLoaded());
-        p.dialogs.answer(MsgAnswer::OK); // "De tekeningen zijn opgeslagen !"
-        p.frame->Save->trigger();
-        saved = p.state().ProjectFileName;
+        saved = p.saveThroughMenu();
         VERIFY_DIALOGS(p.dialogs);
     }
 
     Program q;
     QVERIFY(q.start());
-    q.dialogs.answerOpen({saved});
-    q.frame->Openen->trigger();
+    q.openThroughMenu(saved);
     const FrameRecord &m = q.state().FrameRecords[0];
     QCOMPARE(m.Mark, QString("B"));
     const CompartmentRecord &window = m.Compartments[0];
@@ -258,16 +252,13 @@ void TestMainRoad::steppedFrameToSavedProjectAndBack()
         f->Command3->click();
         QVERIFY(!f->isLoaded() && !shape->isLoaded());
         QVERIFY(p.state().FrameRecords[0].IsComplete);
-        p.dialogs.answer(MsgAnswer::OK); // "De tekeningen zijn opgeslagen !"
-        p.frame->Save->trigger();
-        saved = p.state().ProjectFileName;
+        saved = p.saveThroughMenu();
         VERIFY_DIALOGS(p.dialogs);
     }
 
     Program q;
     QVERIFY(q.start());
-    q.dialogs.answerOpen({saved});
-    q.frame->Openen->trigger();
+    q.openThroughMenu(saved);
     const FrameRecord &m = q.state().FrameRecords[0];
     QCOMPARE(m.ShapeCode, code);
     QCOMPARE(m.Sill, QString("Kunststeen onderdorpel"));

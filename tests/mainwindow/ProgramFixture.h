@@ -71,6 +71,18 @@ struct Program {
         for (int i = 0; i < project.state().MarkCount; ++i) out << project.state().FrameRecords[i].Mark;
         return out;
     }
+    // Saves through the menu, acknowledging "De tekeningen zijn opgeslagen !"; the file saved to.
+    QString saveThroughMenu()
+    {
+        dialogs.answer(MsgAnswer::OK);
+        frame->Save->trigger();
+        return state().ProjectFileName;
+    }
+    void openThroughMenu(const QString &file)
+    {
+        dialogs.answerOpen({file});
+        frame->Openen->trigger();
+    }
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     ScopedProject project;
