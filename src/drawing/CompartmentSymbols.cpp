@@ -463,6 +463,17 @@ void CompartmentSymbols::DrawOpeningMarks()
     tools_.SetDashed(0);
 }
 
+// Two handles on a long side, one in the middle of a short one.
+void CompartmentSymbols::handlesBySize(int size, void (CompartmentSymbols::*draw)(double))
+{
+    if (size >= 1500) {
+        (this->*draw)(20);
+        (this->*draw)(80);
+    } else {
+        (this->*draw)(50);
+    }
+}
+
 void CompartmentSymbols::hingesBySize(int size)
 {
     if (size < 1000) {
@@ -491,26 +502,14 @@ void CompartmentSymbols::marksLiftSlide() { DrawDoorHandleMark(); }
 
 void CompartmentSymbols::marksFlap()
 {
-    if (c_->Direction > 0) {
-        if (c_->ClearWidth >= 1500) {
-            DrawFlapHandleMark(20);
-            DrawFlapHandleMark(80);
-        } else {
-            DrawFlapHandleMark(50);
-        }
-    }
+    if (c_->Direction > 0) handlesBySize(c_->ClearWidth, &CompartmentSymbols::DrawFlapHandleMark);
     hingesBySize(c_->ClearWidth);
 }
 
 void CompartmentSymbols::marksSash()
 {
     if (c_->Direction > 0) {
-        if (c_->ClearHeight >= 1500) {
-            DrawSashHandleMark(20);
-            DrawSashHandleMark(80);
-        } else {
-            DrawSashHandleMark(50);
-        }
+        handlesBySize(c_->ClearHeight, &CompartmentSymbols::DrawSashHandleMark);
         if (c_->FillCode != QLatin1String("SU")) DrawStayMark();
     }
     hingesBySize(c_->ClearHeight);

@@ -69,6 +69,7 @@ private:
     void marksLiftSlide();
     void marksFlap();
     void marksSash();
+    void handlesBySize(int size, void (CompartmentSymbols::*draw)(double));
     void hingesBySize(int size);
 
     void select(FrameRecord &mark, int index);
