@@ -30,7 +30,7 @@ SystemVersion thisSystem()
 QString xdgHome(const char *variable, const QString &fallback)
 {
     const QString dir = qEnvironmentVariable(variable);
-    // The base directory specification ignores relative values.
+    // A relative value is ignored, as desktops do: it would depend on the current folder.
     if (!dir.isEmpty() && QDir::isAbsolutePath(dir)) return QDir::cleanPath(dir);
     return QDir::cleanPath(QDir::homePath() + "/" + fallback);
 }
