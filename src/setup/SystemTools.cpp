@@ -103,7 +103,7 @@ void DetectWindowsVersion()
     info.IsWinNT = info.IsWin2000 = info.IsWinXP = info.IsWinVistaOrLater = false;
     if (v.platformId != 2) return;
     info.IsWinNT = true;
-    const float version = float(v.major) + float(v.minor) / 10;
+    const float version = info.WindowsVersion;
     if (version >= 6)
         info.IsWinVistaOrLater = true;
     else if (version > 5)
