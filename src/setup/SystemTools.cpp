@@ -64,6 +64,12 @@ bool parseVersion(const QString &text, short parts[4])
     return true;
 }
 
+// A blank title gets the browser's usual one.
+QString browseTitle(const QString &title)
+{
+    return title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+}
+
 // Copies through a file beside the destination and a rename, so that a copy in use is replaced whole.
 bool copyReplacing(const QString &source, const QString &destination)
 {
@@ -160,7 +166,7 @@ QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &t
     startFolder = start;
     FolderBrowseRequest request;
     request.owner = owner;
-    request.title = title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+    request.title = browseTitle(title);
     request.startFolder = start;
     request.includeFiles = includeFiles;
     QString chosen = dialogs().browseFolder(request);
@@ -176,7 +182,7 @@ QString BrowseForFolder(QWidget *owner, const QString &title)
 {
     FolderBrowseRequest request;
     request.owner = owner;
-    request.title = title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+    request.title = browseTitle(title);
     request.root = GetSpecialFolderPath(SpecialFolder::Programs);
     return dialogs().browseFolder(request);
 }
