@@ -3,87 +3,89 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap sendPicture()
+namespace {
+// A button picture: a transparent 36 by 36 pixmap, drawn smoothed by `draw`.
+template <typename Draw> QPixmap picture(Draw draw)
 {
     QPixmap pm(36, 36);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF envelope(3, 9, 30, 20);
-    p.setPen(QPen(QColor(40, 60, 110), 1.5));
-    p.setBrush(QColor(255, 250, 225));
-    p.drawRect(envelope);
-    p.drawLine(envelope.topLeft(), QPointF(envelope.center().x(), envelope.top() + 11));
-    p.drawLine(QPointF(envelope.center().x(), envelope.top() + 11), envelope.topRight());
-    p.setBrush(QColor(220, 40, 30));
-    p.setPen(Qt::NoPen);
-    QPainterPath arrow;
-    arrow.moveTo(22, 30);
-    arrow.lineTo(34, 30);
-    arrow.lineTo(34, 26);
-    arrow.lineTo(36, 31.5);
-    arrow.lineTo(34, 35);
-    arrow.lineTo(34, 33);
-    arrow.lineTo(22, 33);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
+    draw(p);
+    p.end();
     return pm;
+}
+}
+
+QPixmap sendPicture()
+{
+    return picture([](QPainter &p) {
+        const QRectF envelope(3, 9, 30, 20);
+        p.setPen(QPen(QColor(40, 60, 110), 1.5));
+        p.setBrush(QColor(255, 250, 225));
+        p.drawRect(envelope);
+        p.drawLine(envelope.topLeft(), QPointF(envelope.center().x(), envelope.top() + 11));
+        p.drawLine(QPointF(envelope.center().x(), envelope.top() + 11), envelope.topRight());
+        p.setBrush(QColor(220, 40, 30));
+        p.setPen(Qt::NoPen);
+        QPainterPath arrow;
+        arrow.moveTo(22, 30);
+        arrow.lineTo(34, 30);
+        arrow.lineTo(34, 26);
+        arrow.lineTo(36, 31.5);
+        arrow.lineTo(34, 35);
+        arrow.lineTo(34, 33);
+        arrow.lineTo(22, 33);
+        arrow.closeSubpath();
+        p.drawPath(arrow);
+    });
 }
 
 QPixmap helpPicture()
 {
-    QPixmap pm(36, 36);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath pointer;
-    pointer.moveTo(6, 4);
-    pointer.lineTo(6, 26);
-    pointer.lineTo(11, 21);
-    pointer.lineTo(15, 30);
-    pointer.lineTo(18, 29);
-    pointer.lineTo(14, 20);
-    pointer.lineTo(21, 20);
-    pointer.closeSubpath();
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(pointer);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(17);
-    p.setFont(f);
-    p.setPen(QColor(0, 0, 160));
-    p.drawText(QRect(18, 2, 18, 22), Qt::AlignCenter, "?");
-    return pm;
+    return picture([](QPainter &p) {
+        QPainterPath pointer;
+        pointer.moveTo(6, 4);
+        pointer.lineTo(6, 26);
+        pointer.lineTo(11, 21);
+        pointer.lineTo(15, 30);
+        pointer.lineTo(18, 29);
+        pointer.lineTo(14, 20);
+        pointer.lineTo(21, 20);
+        pointer.closeSubpath();
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        p.drawPath(pointer);
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(17);
+        p.setFont(f);
+        p.setPen(QColor(0, 0, 160));
+        p.drawText(QRect(18, 2, 18, 22), Qt::AlignCenter, "?");
+    });
 }
 
 QPixmap mailLogPicture()
 {
-    QPixmap pm(36, 36);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 60, 110), 1.5));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(7, 3, 22, 30));
-    for (int i = 0; i < 5; ++i) {
-        const qreal y = 9 + i * 5;
-        p.setPen(QPen(QColor(220, 40, 30), 1.5));
-        p.drawLine(QPointF(10, y), QPointF(13, y)); // a tick per letter sent
-        p.setPen(QPen(QColor(40, 60, 110), 1.2));
-        p.drawLine(QPointF(15, y), QPointF(26, y));
-    }
-    return pm;
+    return picture([](QPainter &p) {
+        p.setPen(QPen(QColor(40, 60, 110), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7, 3, 22, 30));
+        for (int i = 0; i < 5; ++i) {
+            const qreal y = 9 + i * 5;
+            p.setPen(QPen(QColor(220, 40, 30), 1.5));
+            p.drawLine(QPointF(10, y), QPointF(13, y)); // a tick per letter sent
+            p.setPen(QPen(QColor(40, 60, 110), 1.2));
+            p.drawLine(QPointF(15, y), QPointF(26, y));
+        }
+    });
 }
 
 QPixmap closePicture()
 {
-    QPixmap pm(36, 36);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(200, 20, 20), 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(9, 9), QPointF(27, 27));
-    p.drawLine(QPointF(27, 9), QPointF(9, 27));
-    return pm;
+    return picture([](QPainter &p) {
+        p.setPen(QPen(QColor(200, 20, 20), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(9, 9), QPointF(27, 27));
+        p.drawLine(QPointF(27, 9), QPointF(9, 27));
+    });
 }
