@@ -128,7 +128,7 @@ QByteArray Mime::base64Lines(const QByteArray &data)
     return out;
 }
 
-QByteArray Mime::rfcDate(const QDateTime &when)
+QByteArray Mime::mailDate(const QDateTime &when)
 {
     const int offset = when.offsetFromUtc() / 60;
     const int magnitude = std::abs(offset);
@@ -209,7 +209,7 @@ QString MimeMessage::boundary() const { return QString::number(boundaryNumber) +
 QByteArray MimeMessage::render()
 {
     QByteArray head;
-    if (date.isValid()) head += header("Date", Mime::rfcDate(date));
+    if (date.isValid()) head += header("Date", Mime::mailDate(date));
     head += header("From", Mime::headerSafe(from).toUtf8());
     if (!to.isEmpty()) head += header("To", Mime::headerSafe(to.join(", ")).toLatin1());
     if (!cc.isEmpty()) head += header("Cc", Mime::headerSafe(cc.join(", ")).toLatin1());

@@ -63,7 +63,7 @@ QString messageId(const QDateTime &when);
 QString fromHeader(const QString &name, const QString &address);
 // CR, LF and NUL taken out: what is left cannot start a new header line.
 QString headerSafe(const QString &value);
-// An addr-spec we are willing to put into a header or an SMTP command: one "@", something on both
+// An address we are willing to put into a header or an SMTP command: one "@", something on both
 // sides, and no blanks, control characters, "<" or ">".
 bool isSafeAddress(const QString &address);
 // Recipients as a list: split at "," and ";", blanks around each taken off, empty ones dropped.
@@ -77,6 +77,6 @@ std::optional<MailFault> checkAddresses(const QStringList &addresses);
 
 QByteArray quotedPrintable(const QString &text);
 QByteArray base64Lines(const QByteArray &data);
-// RFC 5322 date, English names, numeric zone ("Mon, 07 Dec 2026 09:05:00 +0100").
-QByteArray rfcDate(const QDateTime &when);
+// The Date header's value: English day and month names, numeric zone ("Mon, 07 Dec 2026 09:05:00 +0100").
+QByteArray mailDate(const QDateTime &when);
 }

@@ -120,7 +120,7 @@ bool QVMail::Send()
     SendOk = true;
     // The address goes into the header and the SMTP envelope: it must be one plain address.
     const QString address = EMailAddress.trimmed();
-    if (address.isEmpty() || !address.contains('@') || !Mime::isSafeAddress(address)) {
+    if (!Mime::isSafeAddress(address)) {
         MsgBox("U heeft geen of een ongeldig eigen e-mail adres opgegeven !\r\n(zie VU Durivavozuz, [D] Invoer vaste "
                "gegevens)",
                MsgStyle::Exclamation, "Foutmelding");

@@ -1,6 +1,7 @@
 #include "Registry.h"
 
 #include "SystemTools.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 // The file is a JSON array of keys, each {"root", "key", "values": [{"name", "type", "size", "data"}]}:
 // arrays keep the order in which keys and values were written.
@@ -25,10 +25,7 @@ QJsonArray load()
 bool save(const QJsonArray &keys)
 {
     QDir().mkpath(QFileInfo(registryFile()).absolutePath());
-    QSaveFile f(registryFile());
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(QJsonDocument(keys).toJson());
-    return f.commit();
+    return writeBytes(registryFile(), QJsonDocument(keys).toJson());
 }
 
 // Key names compare without regard to case, as registry keys do.

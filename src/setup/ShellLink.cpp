@@ -1,8 +1,9 @@
 #include "ShellLink.h"
 
+#include "platform/TextFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -116,10 +117,7 @@ int cShellLink::CreateShellLink(const QString &LnkFile, const QString &ExeFile, 
     if (!WorkDir.isEmpty()) lines << "Path=" + escapeValue(WorkDir);
     if (!IconFile.isEmpty()) lines << "Icon=" + escapeValue(IconFile);
     lines << "Terminal=false";
-    QSaveFile f(LnkFile);
-    if (!f.open(QIODevice::WriteOnly)) return 0;
-    f.write((lines.join('\n') + '\n').toUtf8());
-    return f.commit() ? -1 : 0;
+    return writeBytes(LnkFile, (lines.join('\n') + '\n').toUtf8()) ? -1 : 0;
 }
 
 int cShellLink::GetShellLinkInfo(const QString &LnkFile, QString &ExeFile, QString &WorkDir, QString &ExeArgs,

@@ -1,5 +1,5 @@
 #pragma once
-// Shortcuts are desktop entries (the Desktop Entry Specification): the link file is the entry, its
+// Shortcuts are desktop entries: the link file is the entry, its
 // name without ".desktop" is the entry's name.
 #include <QString>
 

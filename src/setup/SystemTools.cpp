@@ -30,7 +30,7 @@ SystemVersion thisSystem()
 QString xdgHome(const char *variable, const QString &fallback)
 {
     const QString dir = qEnvironmentVariable(variable);
-    // The base directory specification ignores relative values.
+    // A relative value is ignored, as desktops do: it would depend on the current folder.
     if (!dir.isEmpty() && QDir::isAbsolutePath(dir)) return QDir::cleanPath(dir);
     return QDir::cleanPath(QDir::homePath() + "/" + fallback);
 }
@@ -62,6 +62,12 @@ bool parseVersion(const QString &text, short parts[4])
         parts[i] = short(quint16(value));
     }
     return true;
+}
+
+// A blank title gets the browser's usual one.
+QString browseTitle(const QString &title)
+{
+    return title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
 }
 
 // Copies through a file beside the destination and a rename, so that a copy in use is replaced whole.
@@ -103,7 +109,7 @@ void DetectWindowsVersion()
     info.IsWinNT = info.IsWin2000 = info.IsWinXP = info.IsWinVistaOrLater = false;
     if (v.platformId != 2) return;
     info.IsWinNT = true;
-    const float version = float(v.major) + float(v.minor) / 10;
+    const float version = info.WindowsVersion;
     if (version >= 6)
         info.IsWinVistaOrLater = true;
     else if (version > 5)
@@ -160,7 +166,7 @@ QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &t
     startFolder = start;
     FolderBrowseRequest request;
     request.owner = owner;
-    request.title = title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+    request.title = browseTitle(title);
     request.startFolder = start;
     request.includeFiles = includeFiles;
     QString chosen = dialogs().browseFolder(request);
@@ -176,7 +182,7 @@ QString BrowseForFolder(QWidget *owner, const QString &title)
 {
     FolderBrowseRequest request;
     request.owner = owner;
-    request.title = title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
+    request.title = browseTitle(title);
     request.root = GetSpecialFolderPath(SpecialFolder::Programs);
     return dialogs().browseFolder(request);
 }

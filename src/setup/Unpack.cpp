@@ -1,5 +1,7 @@
 #include "Unpack.h"
 
+#include "platform/TextFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,10 +128,9 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
 
 bool writeFileList(const QString &path, const QStringList &files)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    for (const QString &name : files) f.write((name + '\n').toUtf8());
-    return f.commit();
+    QByteArray bytes;
+    for (const QString &name : files) bytes += (name + '\n').toUtf8();
+    return writeBytes(path, bytes);
 }
 
 std::optional<QStringList> readFileList(const QString &path)

@@ -2,6 +2,7 @@
 // receives it, the bar at 100 % before the success box, one log line per attempt, and what the user
 // sees when the server, the drawing file or the log fails.
 #include "MailServer.h"
+#include "QuotationText.h"
 #include "TestSupport.h"
 #include "mail/window/EMail.h"
 #include "model/ProjectState.h"
@@ -34,17 +35,7 @@ PersonalData devries(const QString &server)
     return p; // postcode, town and fax left empty
 }
 
-// Body lines 1 to 10: line 6 is postcode and town with one blank between, here both empty.
-const QString ExpectedBody = "Dit is een automatisch gegenereerde e-mail van een offerte aanvraag van:\r\n"
-                             "\r\n"
-                             "Bouwbedrijf De Vries\r\n"
-                             "Jan de Vries\r\n"
-                             "Dorpsstraat 1\r\n"
-                             " \r\n"
-                             "Tel: 0123-456789 Fax: \r\n"
-                             "jan@devries.nl\r\n"
-                             "\r\n"
-                             "zie bijlage voor de tekeningen";
+const QString ExpectedBody = DeVriesQuotationBody;
 
 const QByteArray LogLine(const QString &status) { return ("3;" + Factory + ";07-12-2026;09:05;" + status + "\r\n").toLatin1(); }
 }

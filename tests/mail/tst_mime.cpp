@@ -1,6 +1,7 @@
 // The MIME text of the quotation mail for fixed inputs, written out by hand, and the guards that keep
 // user text out of the header and the multipart structure.
 #include "MailServer.h"
+#include "QuotationText.h"
 #include "mail/MimeMessage.h"
 
 #include <QFile>
@@ -13,16 +14,7 @@
 namespace {
 const QDateTime MondayMorning(QDate(2026, 12, 7), QTime(9, 5, 0), Qt::OffsetFromUTC, 3600);
 
-const QString QuotationBody = "Dit is een automatisch gegenereerde e-mail van een offerte aanvraag van:\r\n"
-                              "\r\n"
-                              "Bouwbedrijf De Vries\r\n"
-                              "Jan de Vries\r\n"
-                              "Dorpsstraat 1\r\n"
-                              " \r\n"
-                              "Tel: 0123-456789 Fax: \r\n"
-                              "jan@devries.nl\r\n"
-                              "\r\n"
-                              "zie bijlage voor de tekeningen";
+const QString QuotationBody = DeVriesQuotationBody;
 
 const QByteArray DrawingFile = "@;2.0\r\nMerk;A;Voordeur;1;0;1200;2400;EmOD-1;0;K;1;;\r\nEinde\r\n";
 
