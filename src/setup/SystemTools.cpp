@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,21 +36,7 @@ QString xdgHome(const char *variable, const QString &fallback)
     return QDir::cleanPath(QDir::homePath() + "/" + fallback);
 }
 
-// The folder itself, or for one not made yet the nearest folder above it that exists.
-QString nearestExisting(QString dir)
-{
-    while (!QFileInfo::exists(dir)) {
-        const QString up = QFileInfo(dir).absolutePath();
-        if (up == dir) break;
-        dir = up;
-    }
-    return dir;
-}
-
-bool writable(const QString &dir)
-{
-    return ::access(QFile::encodeName(nearestExisting(dir)).constData(), W_OK) == 0;
-}
+bool writable(const QString &dir) { return IsFolderWritable(NearestExistingFolder(dir)); }
 
 bool parseVersion(const QString &text, short parts[4])
 {
@@ -130,6 +117,32 @@ bool IsRootFolder(const QString &path)
     return !trimmed.isEmpty() && QDir::cleanPath(trimmed) == "/";
 }
 
+bool IsSameFolder(const QString &a, const QString &b)
+{
+    if (QDir::cleanPath(a.trimmed()) == QDir::cleanPath(b.trimmed())) return true;
+    const QFileInfo first(a.trimmed()), second(b.trimmed());
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+bool IsHomeFolder(const QString &path) { return IsSameFolder(path, QDir::homePath()); }
+
+QString NearestExistingFolder(const QString &path)
+{
+    QString dir = QDir::cleanPath(path);
+    while (!QFileInfo::exists(dir)) {
+        const QString up = QFileInfo(dir).absolutePath();
+        if (up == dir) break;
+        dir = up;
+    }
+    return dir;
+}
+
+bool IsFolderWritable(const QString &folder)
+{
+    // Making an entry takes both write and search rights on the folder.
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent)
 {
     if (IsRootFolder(path)) return true;
@@ -184,6 +197,8 @@ QString BrowseForFolder(QWidget *owner, const QString &title)
     request.owner = owner;
     request.title = browseTitle(title);
     request.root = GetSpecialFolderPath(SpecialFolder::Programs);
+    // A new user has no menu folder yet; the browser opens in it all the same.
+    CreateFolderPath(request.root, false, true);
     return dialogs().browseFolder(request);
 }
 

@@ -43,6 +43,14 @@ enum : int { Programs = 2, CommonPrograms = 23 };
 QString GetSpecialFolderPath(int folder);
 
 bool IsRootFolder(const QString &path);
+// Whether two paths name one folder, however they are written (trailing "/", "..", a link to it).
+bool IsSameFolder(const QString &a, const QString &b);
+// The user's home folder itself.
+bool IsHomeFolder(const QString &path);
+// The folder itself when it exists, else the nearest folder above it that does.
+QString NearestExistingFolder(const QString &path);
+// Whether this user may make entries in the folder (with the effective ids, as a write would).
+bool IsFolderWritable(const QString &folder);
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent);
 
 QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &title, bool newStyle, bool includeFiles);

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 bool ValidateFolderName(const QString &text)
 {
@@ -26,7 +27,7 @@ bool ValidateStartMenuName(const QString &text)
     return true;
 }
 
-bool ValidateTargetFolder(const QString &path)
+bool ValidateTargetFolder(const QString &path, const std::function<bool(const QString &)> &beforeCreating)
 {
     const QString folder = path.trimmed();
     const bool wellFormed = folder.startsWith('/') && !IsRootFolder(folder);
@@ -39,6 +40,20 @@ bool ValidateTargetFolder(const QString &path)
             }
         }
     }
+    if (accepted && IsHomeFolder(folder)) {
+        MsgBox(SetupText::HomeFolderRefused(QDir::cleanPath(QDir::homePath())), MsgStyle::Exclamation, "Fout");
+        accepted = false;
+    }
+    // Refused here rather than part-way through the unpacking. What is in the way of making the
+    // folder (a file of that name) is left to CreateFolderPath, which names the reason.
+    if (accepted) {
+        const QString existing = NearestExistingFolder(folder);
+        if (QFileInfo(existing).isDir() && !IsFolderWritable(existing)) {
+            MsgBox(SetupText::FolderNotWritable(existing), MsgStyle::Exclamation, "Fout");
+            accepted = false;
+        }
+    }
+    accepted = accepted && (!beforeCreating || beforeCreating(folder));
     accepted = accepted && CreateFolderPath(folder, false, false);
     if (accepted && !QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty())
         accepted = MsgBox(SetupText::FolderNotEmpty, MsgStyle::Exclamation | MsgStyle::YesNo, "Setup") != MsgAnswer::No;

@@ -1,6 +1,7 @@
 #pragma once
 // The checks of the wizard's target folder and Start-menu folder pages; each shows its own messages.
 #include <QString>
+#include <functional>
 
 namespace SetupText {
 inline const QString FolderFormat = QStringLiteral(
@@ -10,13 +11,26 @@ inline const QString FolderNameCharacters = QStringLiteral(
     "Mapnamen mogen geen van de volgende tekens bevatten:\r\n\r\n/ : * ? \" < > |");
 inline const QString StartMenuSegments = QStringLiteral(
     "De naam van de menu Start map mag niet leeg zijn en geen map . of .. bevatten.");
+// The home folder holds the user's own files: a program folder there could never be removed whole.
+inline QString HomeFolderRefused(const QString &home)
+{
+    return "De persoonlijke map " + home + " zelf kan niet gekozen worden.\r\n\r\nKies een map daarin, bijv.:\r\n"
+         + home + "/Zandrel Tofmaar";
+}
+// `folder` is the target itself, or the nearest folder above a target not made yet.
+inline QString FolderNotWritable(const QString &folder)
+{
+    return "U heeft geen toestemming om in de map " + folder + " te schrijven.\r\n\r\nKies een andere map.";
+}
 inline const QString FolderNotEmpty = QStringLiteral(
     "De opgegeven map is niet leeg !\r\n\r\nWilt u deze map toch gebruiken ?");
 }
 
-// Accepts an absolute path below the root whose folder names pass ValidateFolderName, and creates
-// the folder; a folder that holds files is accepted only when the user says so.
-bool ValidateTargetFolder(const QString &path);
+// Accepts an absolute path below the root whose folder names pass ValidateFolderName, that is not
+// the home folder itself and where this user may write, and creates the folder; a folder that holds
+// files is accepted only when the user says so. `beforeCreating`, where given, is asked with the
+// trimmed path once the folder passed those checks and before anything is made; false refuses it.
+bool ValidateTargetFolder(const QString &path, const std::function<bool(const QString &)> &beforeCreating = {});
 // False when the text holds "/", ":" from the third character on, or one of * ? " < > |.
 bool ValidateFolderName(const QString &text);
 // A Start-menu name: ValidateFolderName, and no empty, "." or ".." folder between its "\" separators.

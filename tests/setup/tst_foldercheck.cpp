@@ -1,8 +1,11 @@
 #include "SetupSandbox.h"
 #include "TestSupport.h"
+#include "Unprivileged.h"
 #include "setup/ZanSetup.h"
 
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 const QString Format = "U moet een volledig pad vanaf de hoofdmap opgeven bijv.: \r\n/home/gebruiker/APP\r\n\r\n"
@@ -44,6 +47,95 @@ private slots:
         VERIFY_DIALOGS(d);
         if (!message.isEmpty()) QCOMPARE(d.shown[0].style, 48);
         if (accepted) QVERIFY(QFileInfo(path.trimmed()).isDir()); // made here, before the installation
+    }
+
+    // The home folder itself, however it is written, is refused before anything is made.
+    void theHomeFolderItself_data()
+    {
+        QTest::addColumn<QString>("path"); // "~" stands for the sandbox home
+        QTest::newRow("as it is") << "~";
+        QTest::newRow("trailing slash") << "~/";
+        QTest::newRow("through a folder not made yet") << "~/nieuw/..";
+        QTest::newRow("a link to it") << "@/naar-huis";
+    }
+    void theHomeFolderItself()
+    {
+        QFETCH(QString, path);
+        Sandbox box;
+        QVERIFY(QFile::link(box.home(), box.root() + "/naar-huis"));
+        path.replace("~", box.home()).replace("@", box.root());
+        const QStringList before = box.everything();
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK,
+                 "De persoonlijke map " + box.home() + " zelf kan niet gekozen worden.\r\n\r\nKies een map daarin, bijv.:\r\n"
+                     + box.home() + "/Zandrel Tofmaar",
+                 "Fout");
+        QVERIFY(!ValidateTargetFolder(path, [](const QString &) { return true; }));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(d.shown[0].style, 48);
+        QCOMPARE(box.everything(), before);
+        // A folder in it is what the wizard offers.
+        QVERIFY(ValidateTargetFolder(box.home() + "/Zandrel Tofmaar"));
+    }
+
+    // Where this user may not write: an existing read-only folder, with files or without, and a new
+    // folder below one. The message names the folder that refuses; nothing is made, nothing asked.
+    void aFolderThisUserCannotWrite_data()
+    {
+        QTest::addColumn<QString>("path");    // "@" the test's folder, in which "alleen-lezen" is read-only
+        QTest::addColumn<QString>("refuses"); // "" when the path is accepted
+        QTest::newRow("read-only, empty") << "@/alleen-lezen" << "@/alleen-lezen";
+        QTest::newRow("read-only, with files") << "@/alleen-lezen/met-bestand" << "@/alleen-lezen/met-bestand";
+        QTest::newRow("new, below read-only") << "@/alleen-lezen/nieuw" << "@/alleen-lezen";
+        QTest::newRow("two new levels below read-only") << "@/alleen-lezen/nieuw/dieper" << "@/alleen-lezen";
+        QTest::newRow("writable beside it") << "@/schrijfbaar/nieuw" << "";
+    }
+    void aFolderThisUserCannotWrite()
+    {
+        RUN_AS_UNPRIVILEGED_USER();
+        QFETCH(QString, path);
+        QFETCH(QString, refuses);
+        QTemporaryDir dir;
+        const QString readOnly = dir.path() + "/alleen-lezen";
+        writeFile(readOnly + "/met-bestand/Basis.TXT", "x");
+        QDir().mkpath(dir.path() + "/schrijfbaar");
+        for (const QString &folder : {readOnly + "/met-bestand", readOnly})
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        path.replace("@", dir.path());
+        refuses.replace("@", dir.path());
+        ScriptedDialogs d;
+        if (!refuses.isEmpty())
+            d.answer(MsgAnswer::OK, "U heeft geen toestemming om in de map " + refuses + " te schrijven.\r\n\r\nKies een andere map.",
+                     "Fout");
+        bool asked = false;
+        QCOMPARE(ValidateTargetFolder(path, [&](const QString &) { return asked = true; }), refuses.isEmpty());
+        VERIFY_DIALOGS(d);
+        QCOMPARE(asked, refuses.isEmpty());
+        QCOMPARE(QFileInfo(path).isDir(), refuses.isEmpty() || path == refuses);
+        for (const QString &folder : {readOnly + "/met-bestand", readOnly})
+            ::chmod(QFile::encodeName(folder).constData(), 0755);
+    }
+
+    // The caller's question comes after the checks and before the folder is made; No refuses.
+    void theCallersQuestionComesBeforeTheFolderIsMade()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/nieuw";
+        ScriptedDialogs d;
+        QStringList asked;
+        QVERIFY(!ValidateTargetFolder("  " + folder + " ", [&](const QString &f) {
+            asked << f;
+            return QFileInfo::exists(f);
+        }));
+        QCOMPARE(asked, QStringList{folder});
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY(ValidateTargetFolder(folder, [&](const QString &f) { return !QFileInfo::exists(f); }));
+        QVERIFY(QFileInfo(folder).isDir());
+        // A refused path never reaches the question.
+        d.answer(MsgAnswer::OK, Format, "Fout");
+        QVERIFY(!ValidateTargetFolder("relatief", [&](const QString &) { return asked << "relatief", true; }));
+        QCOMPARE(asked.size(), 1);
+        VERIFY_DIALOGS(d);
     }
 
     void aFolderWithFilesAsksFirst()

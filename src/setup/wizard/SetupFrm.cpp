@@ -15,12 +15,15 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
@@ -41,6 +44,28 @@ QFrame *line()
     l->setFrameShape(QFrame::HLine);
     l->setFrameShadow(QFrame::Sunken);
     return l;
+}
+
+// The path of `folder` relative to `base` ("" for the base itself, "/" separating its folders), or
+// nullopt when it lies outside.
+std::optional<QString> insideOf(const QString &base, const QString &folder)
+{
+    const auto below = [](const QString &b, const QString &f) -> std::optional<QString> {
+        if (b.isEmpty() || f.isEmpty()) return std::nullopt;
+        if (f == b) return QString();
+        const QString prefix = b.endsWith('/') ? b : b + "/";
+        if (f.startsWith(prefix)) return f.mid(prefix.size());
+        return std::nullopt;
+    };
+    if (auto plain = below(QDir::cleanPath(base), QDir::cleanPath(folder))) return plain;
+    return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+}
+
+// The folder where an installation's program or file list lies.
+bool holdsInstallation(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
+        && !(findFile(Installed::Program, folder).isEmpty() && findFile(Installed::FileList, folder).isEmpty());
 }
 
 QLabel *wrapped(const QString &text)
@@ -186,6 +211,11 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
     buttons->addWidget(Command1[2]);
     CmdInstall->hide();
     CmdFinish->hide();
+    // Enter on a button presses that button; elsewhere it presses the page's default one, and
+    // only one of the three default buttons shows at a time.
+    for (QPushButton *b : {Command1[0], Command1[1], Command1[2], CmdBrowse[0], CmdBrowse[1], CmdInstall, CmdFinish})
+        b->setAutoDefault(true);
+    for (QPushButton *b : {Command1[1], CmdInstall, CmdFinish}) b->setDefault(true);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -246,6 +276,27 @@ void SetupFrm::showStep()
     if (CurrentStep == 4) CmdInstall->setFocus();
 }
 
+QPushButton *SetupFrm::defaultButton() const
+{
+    return CurrentStep < 4 ? Command1[1] : CurrentStep == 4 ? CmdInstall : CmdFinish;
+}
+
+void SetupFrm::keyPressEvent(QKeyEvent *event)
+{
+    QPushButton *button = nullptr;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) button = defaultButton();
+        if (event->key() == Qt::Key_Escape) button = Command1[2];
+    }
+    // A hidden button is no answer: while the files are unpacked none of them shows.
+    if (!button || !button->isVisible() || !button->isEnabled()) {
+        Form::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    button->click();
+}
+
 void SetupFrm::Command1_Click(int index)
 {
     if (index == 1) {
@@ -263,7 +314,8 @@ void SetupFrm::Command1_Click(int index)
 bool SetupFrm::ValidateStep()
 {
     if (CurrentStep == 2) {
-        if (ValidateTargetFolder(Text1[0]->text())) return true;
+        if (ValidateTargetFolder(Text1[0]->text(), [this](const QString &folder) { return confirmOtherInstallation(folder); }))
+            return true;
         Text1[0]->setFocus();
         return false;
     }
@@ -273,7 +325,7 @@ bool SetupFrm::ValidateStep()
             name.chop(1);
             Text1[1]->setText(name);
         }
-        const bool accepted = ValidateStartMenuName(name);
+        const bool accepted = ValidateStartMenuName(name) && menuFolderFree(name);
         if (!accepted) Text1[1]->setFocus();
         MessageText = "Doelmap: " + CRLF + "      " + Text1[0]->text() + CRLF + CRLF + "Menu Start map: " + CRLF + "      "
                     + Text1[1]->text();
@@ -281,6 +333,34 @@ bool SetupFrm::ValidateStep()
         return accepted;
     }
     return true;
+}
+
+// One uninstall entry names one installation. Installing beside another one is the user's choice;
+// that one keeps its files, its file list and its own uninstaller.
+bool SetupFrm::confirmOtherInstallation(const QString &folder)
+{
+    OtherInstallation.clear();
+    const QString other = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath");
+    if (other.isEmpty() || IsSameFolder(other, folder) || !holdsInstallation(other)) return true;
+    if (MsgBox(SetupFrmText::OtherInstallation(other, folder), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2,
+               SetupFrmText::AppTitle)
+        == MsgAnswer::No)
+        return false;
+    OtherInstallation = other;
+    return true;
+}
+
+// The other installation's menu entries stay its own: this one may not write over them.
+bool SetupFrm::menuFolderFree(const QString &name)
+{
+    if (OtherInstallation.isEmpty()) return true;
+    const QString theirs = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath");
+    const QString ours = GetSpecialFolderPath(SpecialFolder::CommonPrograms) + "/" + QString(name).replace('\\', '/');
+    const bool taken = !theirs.isEmpty() && IsSameFolder(theirs, ours)
+                    && (QFileInfo::exists(theirs + "/" + Installed::ProgramLink)
+                        || QFileInfo::exists(theirs + "/" + Installed::UninstallerLink));
+    if (taken) MsgBox(SetupFrmText::MenuFolderTaken(name, OtherInstallation), MsgStyle::Exclamation, "Fout");
+    return !taken;
 }
 
 void SetupFrm::CmdBrowse_Click(int index)
@@ -294,7 +374,15 @@ void SetupFrm::CmdBrowse_Click(int index)
     const QString chosen = BrowseForFolder(this, "Selecteer een map in de onderstaande lijst en klik daarna op OK.");
     const QString programs = GetSpecialFolderPath(SpecialFolder::Programs);
     QString name;
-    if (!chosen.isEmpty() && !programs.isEmpty()) name = QString(chosen).remove(programs, Qt::CaseInsensitive);
+    if (!chosen.isEmpty() && !programs.isEmpty()) {
+        // Only a folder of the menu can hold menu entries; the field keeps what it had.
+        const std::optional<QString> inside = insideOf(programs, chosen);
+        if (!inside) {
+            MsgBox(SetupFrmText::MenuFolderOutside(chosen, programs), MsgStyle::Exclamation, "Fout");
+            return;
+        }
+        name = *inside;
+    }
     // The Start-menu name separates its folders with "\".
     name.replace('/', '\\');
     if (!name.isEmpty()) name += "\\";

@@ -1,10 +1,13 @@
+#include "setup/Installed.h"
 #include "setup/wizard/SetupFrm.h"
+#include "platform/TextFile.h"
 #include "platform/widgets/DutchInterface.h"
 #include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
 
-// setup [folder]: installs from the "ZanTof.zip" in the given folder, or in the current one.
+// setup [folder]: installs from the "ZanTof.zip" in the given folder; without one, from the
+// "ZanTof.zip" beside setup itself, else from the one in the current folder.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -13,7 +16,11 @@ int main(int argc, char *argv[])
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
     const QStringList arguments = QApplication::arguments().mid(1);
-    auto *wizard = new SetupFrm(arguments.join(' '));
+    QString folder = arguments.join(' ');
+    // The package is setup and its archive side by side, wherever it is started from.
+    const QString beside = QApplication::applicationDirPath();
+    if (folder.isEmpty() && fileExists(Installed::Archive, beside)) folder = beside;
+    auto *wizard = new SetupFrm(folder);
     if (!wizard->load()) return 1; // refused; the user has been told
     wizard->show();
     const int code = QApplication::exec();
