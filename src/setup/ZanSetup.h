@@ -14,13 +14,13 @@ inline const QString StartMenuSegments = QStringLiteral(
 // The home folder holds the user's own files: a program folder there could never be removed whole.
 inline QString HomeFolderRefused(const QString &home)
 {
-    return "De persoonlijke map " + home + " zelf kan niet gekozen worden.\r\n\r\nKies een map daarin, bijv.:\r\n"
+    return "De persoonlijke map zelf kan niet gekozen worden:\r\n      " + home + "\r\n\r\nKies een map daarin, bijv.:\r\n      "
          + home + "/Zandrel Tofmaar";
 }
 // `folder` is the target itself, or the nearest folder above a target not made yet.
 inline QString FolderNotWritable(const QString &folder)
 {
-    return "U heeft geen toestemming om in de map " + folder + " te schrijven.\r\n\r\nKies een andere map.";
+    return "U heeft geen toestemming om te schrijven in de map:\r\n      " + folder + "\r\n\r\nKies een andere map.";
 }
 inline const QString FolderNotEmpty = QStringLiteral(
     "De opgegeven map is niet leeg !\r\n\r\nWilt u deze map toch gebruiken ?");

@@ -4,13 +4,16 @@
 #include "SetupSandbox.h"
 #include "TestSupport.h"
 #include "setup/wizard/SetupFrm.h"
+#include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPointer>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 struct Wizard {
     Sandbox box;
@@ -55,3 +58,27 @@ struct Wizard {
         s().CmdInstall->click();
     }
 };
+
+// PNGs of the message boxes a test was shown, as the program shows them (the real box, grabbed and
+// closed at once), named "<name>-1", "<name>-2", ...; only when $ZANTOF_SHOTS is set.
+inline void saveBoxShots(const ScriptedDialogs &shown, const QString &name)
+{
+    if (qEnvironmentVariableIsEmpty("ZANTOF_SHOTS")) return;
+    QtDialogs real;
+    int n = 0;
+    for (const ShownBox &b : shown.shown) {
+        if (b.kind != ShownBox::Message) continue;
+        const QString shot = name + "-" + QString::number(++n);
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, shot] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) return;
+            poll->stop();
+            poll->deleteLater();
+            saveShot(box, shot);
+            box->reject();
+        });
+        poll->start(20);
+        real.msgBox(b.prompt, b.style, b.title);
+    }
+}

@@ -67,8 +67,8 @@ private slots:
         const QStringList before = box.everything();
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK,
-                 "De persoonlijke map " + box.home() + " zelf kan niet gekozen worden.\r\n\r\nKies een map daarin, bijv.:\r\n"
-                     + box.home() + "/Zandrel Tofmaar",
+                 "De persoonlijke map zelf kan niet gekozen worden:\r\n      " + box.home()
+                     + "\r\n\r\nKies een map daarin, bijv.:\r\n      " + box.home() + "/Zandrel Tofmaar",
                  "Fout");
         QVERIFY(!ValidateTargetFolder(path, [](const QString &) { return true; }));
         VERIFY_DIALOGS(d);
@@ -105,7 +105,8 @@ private slots:
         refuses.replace("@", dir.path());
         ScriptedDialogs d;
         if (!refuses.isEmpty())
-            d.answer(MsgAnswer::OK, "U heeft geen toestemming om in de map " + refuses + " te schrijven.\r\n\r\nKies een andere map.",
+            d.answer(MsgAnswer::OK,
+                     "U heeft geen toestemming om te schrijven in de map:\r\n      " + refuses + "\r\n\r\nKies een andere map.",
                      "Fout");
         bool asked = false;
         QCOMPARE(ValidateTargetFolder(path, [&](const QString &) { return asked = true; }), refuses.isEmpty());

@@ -1,4 +1,5 @@
 #include "Archive.h"
+#include "Unprivileged.h"
 #include "WizardFixture.h"
 #include "setup/Installed.h"
 #include "setup/Register.h"
@@ -8,6 +9,8 @@
 
 #include <QPlainTextEdit>
 #include <QProgressBar>
+
+#include <sys/stat.h>
 
 namespace {
 const QString ExitQuestion = "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
@@ -148,6 +151,162 @@ private slots:
         VERIFY_DIALOGS(z.dialogs);
     }
 
+    // Targets that can never be a program folder stay on the target page, with nothing made or unpacked.
+    void targetsThatCanNeverBeAProgramFolder_data()
+    {
+        QTest::addColumn<QString>("path"); // "~" the sandbox home, "@" the sandbox
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the home folder") << "~/"
+                                         << "De persoonlijke map zelf kan niet gekozen worden:\r\n      ~\r\n\r\n"
+                                            "Kies een map daarin, bijv.:\r\n      ~/Zandrel Tofmaar";
+        QTest::newRow("the root") << "/" << "U moet een volledig pad vanaf de hoofdmap opgeven bijv.: \r\n"
+                                            "/home/gebruiker/APP\r\n\r\nDe hoofdmap / zelf kan niet gekozen worden.";
+        const QString notWritable = "U heeft geen toestemming om te schrijven in de map:\r\n      @/gedeeld\r\n\r\n"
+                                    "Kies een andere map.";
+        QTest::newRow("read-only, holding files") << "@/gedeeld" << notWritable;
+        QTest::newRow("new, in a read-only folder") << "@/gedeeld/Zandrel Tofmaar" << notWritable;
+    }
+    void targetsThatCanNeverBeAProgramFolder()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        if (path.startsWith("@")) RUN_AS_UNPRIVILEGED_USER();
+        Wizard z;
+        const QString source = makeSource(z.box);
+        const QString shared = z.box.root() + "/gedeeld";
+        writeFile(shared + "/Basis.TXT", "iemand anders");
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 0555) == 0);
+        QVERIFY(z.start(source));
+        z.next();
+        path.replace("~", z.box.home()).replace("@", z.box.root());
+        message.replace("~", z.box.home()).replace("@", z.box.root());
+        z.s().Text1[0]->setText(path);
+        const QStringList before = z.box.everything();
+        z.dialogs.answer(MsgAnswer::OK, message, "Fout");
+        z.next();
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.dialogs.shown[0].style, 48);
+        QCOMPARE(z.s().CurrentStep, 2);
+        QCOMPARE(z.page(), 1);
+        QCOMPARE(z.s().Text1[0]->text(), path);
+        QCOMPARE(z.box.everything(), before);
+        saveBoxShots(z.dialogs, "setup-box-doelmap-" + QString(QTest::currentDataTag()).section(',', 0, 0).replace(' ', '-'));
+        ::chmod(QFile::encodeName(shared).constData(), 0755);
+    }
+
+    // Setup run again into another folder names the installation the uninstall entry knows and asks
+    // first. Either way that installation keeps its files, its file list and its menu entries.
+    void anotherInstallationIsNamedAndAskedFor()
+    {
+        Wizard z;
+        const QString source = makeSource(z.box);
+        QVERIFY(z.start(source));
+        z.install();
+        QCOMPARE(z.s().CurrentStep, 5);
+        z.s().CmdFinish->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString first = z.target(), second = z.box.home() + "/Tweede map";
+        const QString firstMenu = z.box.applications() + "/Zandrel Tofmaar";
+        const QByteArray firstList = readFile(first + "/uninst.lst");
+        const QByteArray firstEntry = readFile(firstMenu + "/Verwijder Zandrel tofmaar.desktop");
+        QVERIFY(firstEntry.contains(first.toUtf8() + "/uninst"));
+
+        QVERIFY(z.start(source));
+        z.next();
+        z.s().Text1[0]->setText(second);
+        const QString question = "Zandrel Tofmaar is al geïnstalleerd in een andere map:\r\n      " + first
+                               + "\r\n\r\nAls u doorgaat, wordt het ook geïnstalleerd in:\r\n      " + second
+                               + "\r\n\r\nDe bestaande installatie blijft staan. Elke installatie verwijdert u met haar "
+                                 "eigen \"Verwijder Zandrel tofmaar\".\r\n\r\nToch doorgaan ?";
+        // No: back on the target page, and the new folder is not made.
+        z.dialogs.answer(MsgAnswer::No, question, "Setup");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 2);
+        QCOMPARE(z.page(), 1);
+        QVERIFY(!QFileInfo::exists(second));
+        QCOMPARE(z.dialogs.shown[0].style, 292); // question, Yes and No, No the default
+        z.dialogs.answer(MsgAnswer::Yes, question, "Setup");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 3);
+        QCOMPARE(z.s().OtherInstallation, first);
+        // The first installation's menu folder holds its entries: this one goes elsewhere.
+        z.dialogs.answer(MsgAnswer::OK,
+                         "In de menu Start map \"Zandrel Tofmaar\" staan de snelkoppelingen van de installatie in:\r\n      "
+                             + first + "\r\n\r\nKies een andere menu Start map.",
+                         "Fout");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 3);
+        z.s().Text1[1]->setText("Tweede");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 4);
+        z.s().CmdInstall->click();
+        QCOMPARE(z.s().CurrentStep, 5);
+        VERIFY_DIALOGS(z.dialogs);
+        saveBoxShots(z.dialogs, "setup-box-andere-installatie");
+
+        // The entry names the new installation, with its four values.
+        const QList<RegValue> values = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+        QCOMPARE(values.size(), 4);
+        const QStringList data{"Zandrel Tofmaar 2.0", second + "/uninst", second, z.box.applications() + "/Tweede"};
+        for (int i = 0; i < 4; ++i) QCOMPARE(values[i].data, data[i]);
+        // The first installation is as it was; the second has a list and menu entries of its own.
+        QCOMPARE(readFile(first + "/uninst.lst"), firstList);
+        QCOMPARE(readFile(firstMenu + "/Verwijder Zandrel tofmaar.desktop"), firstEntry);
+        QCOMPARE(readFile(second + "/uninst.lst"), firstList);
+        QVERIFY(readFile(z.box.applications() + "/Tweede/Verwijder Zandrel tofmaar.desktop").contains(second.toUtf8() + "/uninst"));
+        z.s().CmdFinish->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        // Into the folder the entry names, and past an entry whose folder holds no installation any
+        // more, setup asks nothing of the kind.
+        QVERIFY(z.start(source));
+        z.next();
+        z.s().Text1[0]->setText(second + "/");
+        z.dialogs.answer(MsgAnswer::Yes, "De opgegeven map is niet leeg !\r\n\r\nWilt u deze map toch gebruiken ?", "Setup");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 3);
+        QCOMPARE(z.s().OtherInstallation, QString());
+        z.back();
+        QVERIFY(QDir(second).removeRecursively());
+        z.s().Text1[0]->setText(z.box.home() + "/Derde map");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 3);
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // Enter presses the page's default button, a focused button itself; Esc is "Annuleren".
+    void enterAndEscape()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        auto key = [&](QWidget *at, Qt::Key k) { QTest::keyClick(at, k); };
+        key(&z.s(), Qt::Key_Return);
+        QCOMPARE(z.s().CurrentStep, 2);
+        key(z.s().Text1[0], Qt::Key_Enter); // the keypad's Enter
+        QCOMPARE(z.s().CurrentStep, 3);
+        QVERIFY(QFileInfo(z.target()).isDir());
+        key(z.s().Command1[0], Qt::Key_Return); // "< Vorige" has the focus: it goes back
+        QCOMPARE(z.s().CurrentStep, 2);
+        z.dialogs.answer(MsgAnswer::No, ExitQuestion, "Setup afsluiten");
+        key(z.s().Text1[0], Qt::Key_Escape);
+        QCOMPARE(z.s().CurrentStep, 2);
+        key(z.s().Text1[0], Qt::Key_Return);
+        key(z.s().Text1[1], Qt::Key_Return);
+        QCOMPARE(z.s().CurrentStep, 4);
+        QVERIFY(z.s().CmdInstall->isDefault());
+        key(z.s().Summary, Qt::Key_Return); // "Installeren"
+        QCOMPARE(z.s().CurrentStep, 5);
+        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        key(&z.s(), Qt::Key_Escape); // nothing to cancel any more
+        QVERIFY(z.w);
+        VERIFY_DIALOGS(z.dialogs);
+        QVERIFY(z.s().CmdFinish->isDefault());
+        key(&z.s(), Qt::Key_Return); // "Voltooien": no exit question
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!z.w);
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
     void cancelAsksFirstAndTheCommandLineFolderComesBack()
     {
         Wizard z;
@@ -189,7 +348,6 @@ private slots:
             {apps, "Zandrel Tofmaar"},
             {apps + "/Kantoor/Tekenen", "Kantoor\\Tekenen\\Zandrel Tofmaar"},
             {"", "Zandrel Tofmaar"},
-            {"/opt/menu", "opt\\menu\\Zandrel Tofmaar"},
         };
         for (const auto &[chosen, name] : menu) {
             z.dialogs.answerFolder(chosen);
@@ -199,6 +357,44 @@ private slots:
             QCOMPARE(z.dialogs.shown.last().title, QString("Selecteer een map in de onderstaande lijst en klik daarna op OK."));
         }
         VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // The menu browser opens in the applications folder, made when a new user has none yet. A folder
+    // outside it cannot hold menu entries: it is refused and the field keeps what it had.
+    void menuBrowsingStaysInTheMenu()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        const QString apps = z.box.applications();
+        QVERIFY(!QFileInfo::exists(apps));
+        z.dialogs.onNext([&] { QVERIFY(QFileInfo(apps).isDir()); }).answerFolder(apps + "/Kantoor");
+        z.s().CmdBrowse[1]->click();
+        QCOMPARE(z.dialogs.shown[0].folderRequest.root, apps);
+        QCOMPARE(z.s().Text1[1]->text(), QString("Kantoor\\Zandrel Tofmaar"));
+
+        const QString outside = "De snelkoppelingen kunnen alleen in een map van het menu Start staan:\r\n      " + apps
+                              + "\r\n\r\nDe gekozen map ligt daarbuiten:\r\n      @\r\n\r\nKies een map in het menu Start.";
+        const QStringList refused = {
+            z.box.root() + "/tmp/bestaand", // the road that gave "tmp\...\bestaand\Zandrel Tofmaar"
+            "/opt/menu",
+            apps + "2/Kantoor",                       // begins with the menu's name, but is another folder
+            z.box.home() + "/.local/share/Applications", // another folder here: names differ by case
+            z.box.home() + "/.local/share",           // above the menu
+        };
+        for (const QString &chosen : refused) {
+            z.dialogs.answerFolder(chosen).answer(MsgAnswer::OK, QString(outside).replace("@", chosen), "Fout");
+            z.s().CmdBrowse[1]->click();
+            QCOMPARE(z.s().Text1[1]->text(), QString("Kantoor\\Zandrel Tofmaar"));
+            QCOMPARE(z.dialogs.shown.last().style, 48);
+        }
+        // A menu folder reached through a link to it counts as the menu.
+        QVERIFY(QFile::link(apps, z.box.root() + "/menu"));
+        z.dialogs.answerFolder(z.box.root() + "/menu/Kantoor/Tekenen");
+        QDir().mkpath(apps + "/Kantoor/Tekenen");
+        z.s().CmdBrowse[1]->click();
+        QCOMPARE(z.s().Text1[1]->text(), QString("Kantoor\\Tekenen\\Zandrel Tofmaar"));
+        VERIFY_DIALOGS(z.dialogs);
+        saveBoxShots(z.dialogs, "setup-box-menu-buiten");
     }
 
     void installGoesOnPastAHangingComponent()

@@ -31,14 +31,14 @@ inline QString OtherInstallation(const QString &other, const QString &target)
 // The other installation's menu entries would be overwritten by this one's.
 inline QString MenuFolderTaken(const QString &folder, const QString &other)
 {
-    return "In de menu Start map " + folder + " staan de snelkoppelingen van de installatie in " + other
-         + ".\r\n\r\nKies een andere menu Start map.";
+    return "In de menu Start map \"" + folder + "\" staan de snelkoppelingen van de installatie in:\r\n      " + other
+         + "\r\n\r\nKies een andere menu Start map.";
 }
 // Bladeren on the Start-menu page picked a folder that is not part of the menu.
 inline QString MenuFolderOutside(const QString &chosen, const QString &programs)
 {
-    return "De snelkoppelingen kunnen alleen in het menu Start geplaatst worden, de map:\r\n      " + programs
-         + "\r\n\r\nDe gekozen map " + chosen + " ligt daarbuiten. Kies een map daarin.";
+    return "De snelkoppelingen kunnen alleen in een map van het menu Start staan:\r\n      " + programs
+         + "\r\n\r\nDe gekozen map ligt daarbuiten:\r\n      " + chosen + "\r\n\r\nKies een map in het menu Start.";
 }
 inline const QString NotAllDone = QStringLiteral("De installatie is voltooid, maar het volgende is niet gelukt:");
 }
