@@ -30,6 +30,28 @@ private slots:
         QCOMPARE(refused.exitCode, 1);
     }
 
+    // Without an argument the package's setup takes the archive beside itself, wherever it is started
+    // from, and else the one in the current folder; with neither it says so.
+    void withoutAnArgumentTheArchiveBesideSetupComesFirst()
+    {
+        Sandbox box;
+        const QString elsewhere = box.root() + "/elders", alone = box.root() + "/los";
+        QDir().mkpath(elsewhere);
+        QDir().mkpath(alone);
+        QVERIFY(QFile::copy(QString(PACKAGE_DIR) + "/setup", alone + "/setup"));
+        QFile(alone + "/setup").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const Run beside = runInstalled(QString(PACKAGE_DIR) + "/setup", elsewhere, {}, 3000);
+        QCOMPARE(beside.boxes, QStringList());
+        QCOMPARE(beside.exitCode, -1);
+        const Run nowhere = runInstalled(alone + "/setup", elsewhere, {"OK"}, 20000);
+        QCOMPARE(nowhere.boxes, QStringList{"FOUTMELDING|\"ZanTof.zip\" niet gevonden."});
+        QCOMPARE(nowhere.exitCode, 1);
+        QVERIFY(QFile::copy(QString(PACKAGE_DIR) + "/ZanTof.zip", elsewhere + "/ZanTof.zip"));
+        const Run current = runInstalled(alone + "/setup", elsewhere, {}, 3000);
+        QCOMPARE(current.boxes, QStringList());
+        QCOMPARE(current.exitCode, -1);
+    }
+
     // The package the build makes, installed into a sandbox home, started, and removed again.
     void installStartAndRemove()
     {
