@@ -61,7 +61,7 @@ std::optional<QString> insideOf(const QString &base, const QString &folder)
     return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
 }
 
-// The folder where an installation's program or file list lies.
+// Whether the folder holds an installation: its program or its file list.
 bool holdsInstallation(const QString &folder)
 {
     return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
@@ -342,7 +342,7 @@ bool SetupFrm::confirmOtherInstallation(const QString &folder)
     OtherInstallation.clear();
     const QString other = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath");
     if (other.isEmpty() || IsSameFolder(other, folder) || !holdsInstallation(other)) return true;
-    if (MsgBox(SetupFrmText::OtherInstallation(other, folder), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2,
+    if (MsgBox(SetupFrmText::InstalledElsewhere(other, folder), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2,
                SetupFrmText::AppTitle)
         == MsgAnswer::No)
         return false;

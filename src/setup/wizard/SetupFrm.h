@@ -21,7 +21,7 @@ inline const QString ExitQuestion = QStringLiteral(
     "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
     "U kunt Setup later opnieuw uitvoeren om de installatie te voltooien.\r\n\r\nSetup afsluiten ?");
 // Asked on the target page when the uninstall entry names an installation in another folder.
-inline QString OtherInstallation(const QString &other, const QString &target)
+inline QString InstalledElsewhere(const QString &other, const QString &target)
 {
     return "Zandrel Tofmaar is al geïnstalleerd in een andere map:\r\n      " + other
          + "\r\n\r\nAls u doorgaat, wordt het ook geïnstalleerd in:\r\n      " + target
