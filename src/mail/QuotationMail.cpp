@@ -53,10 +53,10 @@ void QuotationMail::applyTo(QVMail &mail) const
 
 QString MailLogRecord::line() const
 {
-    // One record a line, fields split at ";": the address may hold neither.
-    QString address = Address;
-    address.remove('\r').remove('\n').replace(';', ',');
-    return QStringList{QString::number(MarkCount), address, When.toString("dd-MM-yyyy"), When.toString("HH:mm"), Status}
+    // One record a line, fields split at ";": no text field may hold either.
+    const auto field = [](QString text) { return text.remove('\r').remove('\n').replace(';', ','); };
+    return QStringList{QString::number(MarkCount), field(Address), When.toString("dd-MM-yyyy"), When.toString("HH:mm"),
+                       field(Status)}
         .join(';');
 }
 
@@ -81,10 +81,10 @@ bool WriteMailLog(const MailLogRecord &record, QString *error)
 
 QString NextLogField(QString &line)
 {
-    const qsizetype p = line.indexOf(';') + 1; // 1-based, 0 when there is none
-    if (p < 2) return line;
-    const QString field = line.left(p - 1);
-    if (p < line.size()) line = line.mid(p);
+    const qsizetype p = line.indexOf(';');
+    if (p < 0) return line;
+    const QString field = line.left(p);
+    line = line.mid(p + 1);
     return field;
 }
 
@@ -96,8 +96,10 @@ QList<QStringList> ReadMailLogRows()
     if (!lines) return {};
     QList<QStringList> rows;
     for (QString line : *lines) {
+        // A line that begins with ";" has no count: no line of ours, shown whole in every column.
+        const bool ours = !line.startsWith(';');
         QStringList cells;
-        for (int column = 0; column < 5; ++column) cells << NextLogField(line);
+        for (int column = 0; column < 5; ++column) cells << (ours ? NextLogField(line) : line);
         rows << cells;
     }
     return rows;

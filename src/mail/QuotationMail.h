@@ -40,9 +40,9 @@ struct MailLogRecord {
 // the log could not be written; the old log is then left whole.
 bool WriteMailLog(const MailLogRecord &record, QString *error = nullptr);
 
-// The next field of a log line, taken off the front of `line`. Text up to the first ";" when that
-// ";" is not the first character; otherwise the whole line, which then stays as it is. A ";" that
-// ends the line leaves the line as it is too.
+// The next field of a log line, taken off the front of `line` with its ";" (an empty field reads as
+// ""). Without a ";" the whole line, which then stays as it is: later calls repeat the last field.
 QString NextLogField(QString &line);
-// The five cells of each line of "EMail.log"; none when the log is missing or cannot be read.
+// The five cells of each line of "EMail.log"; none when the log is missing or cannot be read. A line
+// that begins with ";" shows whole in every cell.
 QList<QStringList> ReadMailLogRows();

@@ -126,7 +126,7 @@ ssize_t writeSome(int fd, const char *data, size_t size)
 {
     if (failingStep == WriteStep::Write) {
         errno = failingCode;
-        return -1;
+        return failingCode == 0 ? 0 : -1;
     }
     return ::write(fd, data, size);
 }
@@ -208,12 +208,14 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     QByteArray temporary = target + ".XXXXXX";
     const mode_t mode = modeFor(target);
 
+    // Success is only what every step said it was; a failing step need not leave an errno.
+    bool done = false;
     int code = 0;
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         code = errno;
     } else {
-        bool done = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && syncFile(fd) == 0;
+        done = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && syncFile(fd) == 0;
         if (!done) code = errno;
         if (::close(fd) != 0 && done) {
             done = false;
@@ -225,8 +227,8 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
         }
         if (!done) ::unlink(temporary.constData());
     }
-    if (code != 0) {
-        if (error) *error = writeFailureText(code);
+    if (!done) {
+        if (error) *error = writeFailureText(code != 0 ? code : EIO);
         return false;
     }
     syncFolder(target);

@@ -35,6 +35,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = n
 QString writeFailureText(int code);
 
 // For tests: the next writes fail at this step with this error code, as a failing disk would
-// (an EIO from the device, an ENOSPC found only at the sync). WriteStep::None lifts it.
+// (an EIO from the device, an ENOSPC found only at the sync). A write step with code 0 writes
+// nothing and reports no error: the call returns 0 with errno 0. WriteStep::None lifts it.
 enum class WriteStep { None, Write, Sync };
 void failWriteStep(WriteStep step, int code = 0);

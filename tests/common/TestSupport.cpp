@@ -115,6 +115,8 @@ WriteFault::WriteFault(const QString &kind, const QString &folder) : kind(kind),
         made = setFolderWritable(folder, false);
     } else if (kind == "write") {
         failWriteStep(WriteStep::Write, EIO);
+    } else if (kind == "write nothing") {
+        failWriteStep(WriteStep::Write, 0);
     } else if (kind == "sync") {
         failWriteStep(WriteStep::Sync, ENOSPC);
     }

@@ -46,8 +46,9 @@ bool setFolderWritable(const QString &path, bool writable);
 
 // Makes the writes into `folder` fail while it lives, with real kernel errors where a test can make
 // them: "limit" (a file-size limit of 1 KB as "ulimit -f 1", SIGXFSZ ignored, so a write gets
-// EFBIG), "read-only" (the folder refuses new entries); and injected device faults: "write" (EIO)
-// and "sync" (ENOSPC found only at the sync). Any other kind does nothing. active() is false when
+// EFBIG), "read-only" (the folder refuses new entries); and injected device faults: "write" (EIO),
+// "write nothing" (a write that returns 0 and leaves errno at 0) and "sync" (ENOSPC found only at
+// the sync). Any other kind does nothing. active() is false when
 // the fault cannot be made here; the caller then skips.
 class WriteFault {
 public:

@@ -4,6 +4,7 @@
 #include "DrawingFixtures.h"
 #include "TestSupport.h"
 #include "app/AppWindowOpener.h"
+#include "drawing/CompartmentOptions.h"
 #include "drawing/options/SubVakken.h"
 #include "drawing/window/TekenForm.h"
 #include "forms/RecordingWindowOpener.h"
@@ -91,6 +92,8 @@ private slots:
     void directionButtons();
     void grilles_data();
     void grilles();
+    void grilleStoreAnswers_data();
+    void grilleStoreAnswers();
     void bars();
     void breastWallListCutAtTheClearHeight();
     void glazingScreenAndCheckBoxes();
@@ -307,6 +310,39 @@ void TestSubVakken::grilles()
     QVERIFY(w->Combo1[0]->setListIndex(grille));
     QCOMPARE(drawing.redraws, before + 1);
     const CompartmentRecord &c = Project().FrameRecords[0].Compartments[0];
+    QStringList stored;
+    for (const CompartmentPartRecord &p : c.Parts) stored << p.GrilleCode;
+    QCOMPARE(stored, codes);
+}
+
+// The grille store answers false when the side names a part the compartment lacks, and stores what
+// fits before it stops; no side stores nothing and is no failure.
+void TestSubVakken::grilleStoreAnswers_data()
+{
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QStringList>("codes");
+    QTest::newRow("two parts, left") << 2 << 0 << true << QStringList{"3", ""};
+    QTest::newRow("two parts, right") << 2 << 1 << true << QStringList{"", "3"};
+    QTest::newRow("two parts, both") << 2 << 2 << true << QStringList{"3", "3"};
+    QTest::newRow("two parts, no side") << 2 << -1 << true << QStringList{"oud", "oud"};
+    QTest::newRow("one part, left") << 1 << 0 << false << QStringList{"3"};
+    QTest::newRow("one part, right") << 1 << 1 << false << QStringList{""};
+    QTest::newRow("one part, both") << 1 << 2 << false << QStringList{"3"};
+    QTest::newRow("one part, no side") << 1 << -1 << true << QStringList{"oud"};
+    QTest::newRow("no parts") << 0 << 0 << false << QStringList{};
+}
+
+void TestSubVakken::grilleStoreAnswers()
+{
+    QFETCH(int, parts);
+    QFETCH(int, side);
+    QFETCH(bool, complete);
+    QFETCH(QStringList, codes);
+    CompartmentRecord c = filledVak("RAAM", "SU", parts);
+    for (CompartmentPartRecord &p : c.Parts) p.GrilleCode = "oud";
+    QCOMPARE(CompartmentOptions::setGrille(c, "3", side), complete);
     QStringList stored;
     for (const CompartmentPartRecord &p : c.Parts) stored << p.GrilleCode;
     QCOMPARE(stored, codes);

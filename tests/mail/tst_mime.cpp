@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +19,20 @@ const QDateTime MondayMorning(QDate(2026, 12, 7), QTime(9, 5, 0), Qt::OffsetFrom
 const QString QuotationBody = DeVriesQuotationBody;
 
 const QByteArray DrawingFile = "@;2.0\r\nMerk;A;Voordeur;1;0;1200;2400;EmOD-1;0;K;1;;\r\nEinde\r\n";
+
+// The message as Python's email package reads it (see parsemail.py).
+QJsonObject parsedByPython(const QByteArray &text)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("m.eml"));
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(text);
+    f.close();
+    QProcess parser;
+    parser.start("/usr/bin/python3", {QString(ZANTOF_TEST_COMMON_DIR) + "/parsemail.py", f.fileName()});
+    if (!parser.waitForFinished(10000)) return {};
+    return QJsonDocument::fromJson(parser.readAllStandardOutput()).object();
+}
 
 MimeMessage quotation()
 {
@@ -210,29 +226,73 @@ private slots:
         QCOMPARE(Mime::isSafeAddress(address), safe);
     }
 
-    // Body text that holds the boundary gets another one; the message still reads as two parts.
+    // Body text that holds the boundary gets another one, and another as long as the text holds
+    // that one too; the message still reads as two parts.
+    void boundaryNeverInText_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("boundary");
+        QTest::newRow("the given one") << "zie 12345678901_boundary\r\n--12345678901_boundary--"
+                                       << "70554751157_boundary"; // the first number of the sequence
+        QTest::newRow("the given and the first drawn") << "zie 12345678901_boundary\r\nen 70554751157_boundary"
+                                                       << "53342401981_boundary"; // the second
+    }
     void boundaryNeverInText()
     {
+        QFETCH(QString, body);
+        QFETCH(QString, boundary);
         Mime::restartBoundaryNumbers();
         MimeMessage m = quotation();
-        m.body = "zie 12345678901_boundary\r\n--12345678901_boundary--";
+        m.body = body;
         const QByteArray text = m.render();
-        QCOMPARE(m.boundaryNumber, 70554751157ull); // the first number of the sequence
-        QVERIFY(text.contains("boundary=70554751157_boundary\r\n"));
+        QCOMPARE(m.boundary(), boundary);
+        QVERIFY(text.contains("boundary=" + boundary.toLatin1() + "\r\n"));
 
-        QTemporaryDir dir;
-        QFile f(dir.filePath("m.eml"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        f.close();
-        QProcess parser;
-        parser.start("/usr/bin/python3", {QString(ZANTOF_TEST_COMMON_DIR) + "/parsemail.py", f.fileName()});
-        QVERIFY(parser.waitForFinished(10000));
-        const QJsonObject parsed = QJsonDocument::fromJson(parser.readAllStandardOutput()).object();
+        const QJsonObject parsed = parsedByPython(text);
+        QVERIFY(!parsed.isEmpty());
+        QCOMPARE(parsed["boundary"].toString(), boundary);
         const QJsonArray parts = parsed["parts"].toArray();
         QCOMPARE(parts.size(), 2);
-        QCOMPARE(parts[0].toObject()["text"].toString(), QString("zie 12345678901_boundary\r\n--12345678901_boundary--"));
+        QCOMPARE(parts[0].toObject()["text"].toString(), body);
         QCOMPARE(partData(parsed, 1), DrawingFile);
+    }
+
+    // A long sender name outside ASCII: every encoded-word at most 75 characters and whole UTF-8 on
+    // its own (no character cut between two words), and the name reads back whole.
+    void longNameInEncodedWords_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("two-byte letters after ASCII") << "Bouwbedrijf " + QString(40, u'é');
+        QTest::newRow("three-byte signs") << "ab" + QString(30, u'€');
+        QTest::newRow("four-byte signs") << "x" + QString::fromUtf8("🏠").repeated(25);
+        QTest::newRow("mixed") << QString::fromUtf8("Aannemersbedrijf Ĳsselmonde & Zonen — Ørsted, Çelik, Šťastný en Łódź B.V.");
+    }
+    void longNameInEncodedWords()
+    {
+        QFETCH(QString, name);
+        MimeMessage m = quotation();
+        m.from = Mime::fromHeader(name, "jan@devries.nl");
+        const QByteArray text = m.render();
+        const qsizetype start = text.indexOf("\r\nFrom: ") + 8;
+        const QByteArray value = text.mid(start, text.indexOf("<jan@devries.nl>\r\n", start) - start);
+        const QList<QByteArray> words = value.simplified().split(' '); // encoded-words hold no blank
+        QVERIFY2(words.size() > 1, value.constData());
+        const QRegularExpression word("^=\\?UTF-8\\?B\\?([A-Za-z0-9+/]*=*)\\?=$");
+        QByteArray joined;
+        for (const QByteArray &w : words) {
+            QVERIFY2(w.size() <= 75, w.constData());
+            const QRegularExpressionMatch match = word.match(QString::fromLatin1(w));
+            QVERIFY2(match.hasMatch(), w.constData());
+            const QByteArray bytes = QByteArray::fromBase64(match.captured(1).toLatin1());
+            QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = strict.decode(bytes);
+            QVERIFY2(!strict.hasError() && !decoded.isEmpty(), w.constData());
+            joined += bytes;
+        }
+        QCOMPARE(QString::fromUtf8(joined), name);
+        const QJsonObject parsed = parsedByPython(text);
+        QCOMPARE(parsed["from_name_words"].toString(), name);
+        QCOMPARE(parsed["from_addr"].toString(), QString("jan@devries.nl"));
     }
 
     // Every program start draws the same numbers; each has at most 11 digits.

@@ -38,8 +38,10 @@ private slots:
         QTest::newRow("no ;") << "Verzonden" << QStringList(5, "Verzonden");
         QTest::newRow("two fields") << "3;Verzonden" << QStringList{"3", "Verzonden", "Verzonden", "Verzonden", "Verzonden"};
         QTest::newRow("begins with ;") << ";a;b" << QStringList(5, ";a;b");
-        QTest::newRow("ends with ;") << "a;b;" << QStringList{"a", "b", "b", "b", "b"};
-        QTest::newRow("empty field inside") << "3;;07-12-2026" << QStringList{"3", ";07-12-2026", ";07-12-2026", ";07-12-2026", ";07-12-2026"};
+        // An empty field reads as an empty field, also the last one.
+        QTest::newRow("ends with ;") << "a;b;" << QStringList{"a", "b", "", "", ""};
+        QTest::newRow("empty field inside") << "3;;07-12-2026" << QStringList{"3", "", "07-12-2026", "07-12-2026", "07-12-2026"};
+        QTest::newRow("two empty fields") << "3;;;09:05;Mislukt" << QStringList{"3", "", "", "09:05", "Mislukt"};
         QTest::newRow("six fields") << "1;2;3;4;5;6" << QStringList{"1", "2", "3", "4", "5"};
         QTest::newRow("empty line") << "" << QStringList(5, "");
     }
@@ -50,6 +52,51 @@ private slots:
         TestFolder folder(false);
         folder.write("EMail.log", line.toLatin1() + "\r\n");
         QCOMPARE(ReadMailLogRows(), QList<QStringList>{cells});
+    }
+
+    // Whatever the record holds, the line the writer makes reads back into the same five columns:
+    // an empty field stays empty, and a ";" or line break in a text cannot shift the fields.
+    void writtenLinesReadBackIntoTheirColumns()
+    {
+        struct Case {
+            int count;
+            QString address, status;
+            QByteArray line;
+            QStringList cells;
+        };
+        const QList<Case> cases = {
+            {3, "", "Mislukt", "3;;07-12-2026;09:05;Mislukt", {"3", "", "07-12-2026", "09:05", "Mislukt"}},
+            {3, "offerte;info@fabriek.nl", "Verzonden", "3;offerte,info@fabriek.nl;07-12-2026;09:05;Verzonden",
+             {"3", "offerte,info@fabriek.nl", "07-12-2026", "09:05", "Verzonden"}},
+            {12, ";", "Mislukt", "12;,;07-12-2026;09:05;Mislukt", {"12", ",", "07-12-2026", "09:05", "Mislukt"}},
+            {1, "offerte@fabriek.nl\r\nx;y", "Mislukt", "1;offerte@fabriek.nlx,y;07-12-2026;09:05;Mislukt",
+             {"1", "offerte@fabriek.nlx,y", "07-12-2026", "09:05", "Mislukt"}},
+            {0, "", "", "0;;07-12-2026;09:05;", {"0", "", "07-12-2026", "09:05", ""}},
+            {3, "offerte@fabriek.nl", "Mis;lukt", "3;offerte@fabriek.nl;07-12-2026;09:05;Mis,lukt",
+             {"3", "offerte@fabriek.nl", "07-12-2026", "09:05", "Mis,lukt"}},
+        };
+        TestFolder folder(false);
+        ScopedProject project;
+        const QDateTime when(QDate(2026, 12, 7), QTime(9, 5, 0));
+        QByteArray log;
+        for (const Case &c : cases) {
+            QString error;
+            QVERIFY2(WriteMailLog({c.count, c.address, when, c.status}, &error), qPrintable(error));
+            log += c.line + "\r\n";
+        }
+        QCOMPARE(folder.read("EMail.log"), log);
+
+        QPointer<OvzEMail> w = open();
+        QVERIFY(w);
+        QCOMPARE(w->grid->rowCount(), int(cases.size()));
+        for (int row = 0; row < cases.size(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 5; ++column) cells << w->grid->cellText(row, column);
+            QCOMPARE(cells, cases[row].cells);
+        }
+        saveShot(w, "ovzemail_fields");
+        w->unload();
+        settle();
     }
 
     void showsTheLog()

@@ -174,6 +174,28 @@ private slots:
         VERIFY_DIALOGS(o.dialogs);
     }
 
+    // Enter picks whichever row is current, the first and the last as well as one between.
+    void enterPicksEveryRow_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < 4; ++row) QTest::newRow(QByteArray::number(row)) << row;
+    }
+    void enterPicksEveryRow()
+    {
+        QFETCH(int, row);
+        Overview o(2);
+        QVERIFY(QTest::qWaitForWindowExposed(o.w));
+        o.w->Grid1->setFocus();
+        for (int up = 0; up < 2 - row; ++up) QTest::keyClick(o.w->Grid1, Qt::Key_Up);
+        for (int down = 0; down < row - 2; ++down) QTest::keyClick(o.w->Grid1, Qt::Key_Down);
+        QCOMPARE(o.w->Grid1->currentRow(), row);
+        QTest::keyClick(o.w->Grid1, Qt::Key_Return);
+        QVERIFY(!o.w->isLoaded());
+        QVERIFY(!o.state().MarkOverviewOpen);
+        QCOMPARE(o.state().CurrentMarkIndex, int16(row));
+        VERIFY_DIALOGS(o.dialogs);
+    }
+
     void enterWithoutACurrentRowDoesNothing()
     {
         Overview o(0);

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 namespace {
 PersonalData personal()
 {
@@ -388,6 +390,12 @@ private slots:
         VERIFY_DIALOGS(d);
         QVERIFY(d.shown[0].prompt.startsWith("Het tekeningenbestand kan niet worden geschreven !\r\n\r\n"
                                              + QFileInfo(folder.file("260305-0907.TEK")).absoluteFilePath()));
+        // The whole box: the file, then why, with the system's own words (root meets the folder's
+        // immutable flag, anyone else its mode).
+        const QString why = ::geteuid() == 0 ? "Operation not permitted" : "Permission denied";
+        QCOMPARE(d.shown[0].prompt, "Het tekeningenbestand kan niet worden geschreven !\r\n\r\n"
+                                        + QFileInfo(folder.file("260305-0907.TEK")).absoluteFilePath()
+                                        + "\r\nU heeft geen toestemming om hier te schrijven.\r\n(" + why + ")");
         QCOMPARE(d.shown[0].style, 16);
         QCOMPARE(d.shown[0].title, QString("FOUTMELDING"));
         QCOMPARE(p->ProjectFileName, QString("project.tof"));

@@ -621,6 +621,8 @@ private slots:
                 << "folder" << marks << "Het bestand kan niet worden geschreven.\r\n(Is a directory)";
             QTest::newRow("write EIO" + n)
                 << "write" << marks << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
+            QTest::newRow("write gives 0 without errno" + n)
+                << "write nothing" << marks << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
             QTest::newRow("sync EIO" + n) << "sync" << marks << "De schijf is vol.\r\n(No space left on device)";
         }
     }

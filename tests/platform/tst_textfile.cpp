@@ -132,6 +132,8 @@ private slots:
                 << "folder" << size << "Het bestand kan niet worden geschreven.\r\n(Is a directory)";
             QTest::newRow("write EIO " + n)
                 << "write" << size << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
+            QTest::newRow("write gives 0 without errno " + n)
+                << "write nothing" << size << "Het bestand kan niet worden geschreven.\r\n(Input/output error)";
             QTest::newRow("sync ENOSPC " + n) << "sync" << size << full + "No space left on device)";
         }
     }
