@@ -9,9 +9,30 @@
 #include <QProcess>
 
 namespace {
-const QString Confirm = "Zandrel Tofmaar verwijderen|Weet u zeker dat u Zandrel Tofmaar en alle bijbehorende "
-                        "componenten wilt verwijderen ?";
-const QString Done = "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 is met succes van deze computer verwijderd.";
+// The uninstaller's boxes as the box spy records them: "title|text", line ends as "\\n".
+QString confirm(const QString &folder)
+{
+    return "Zandrel Tofmaar verwijderen|Weet u zeker dat u Zandrel Tofmaar in " + folder
+         + " en alle bijbehorende componenten wilt verwijderen ?";
+}
+QString done(const QString &folder)
+{
+    return "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 in " + folder + " is met succes van deze computer verwijderd.";
+}
+QString notDone(const QString &folder, const QStringList &remains)
+{
+    return "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 in " + folder
+         + " is niet volledig van deze computer verwijderd. Dit is blijven staan:\\n\\n" + remains.join("\\n");
+}
+QString folderQuestion(const QString &folder) { return "Verwijderen|Weet u zeker dat u " + folder + " wilt verwijderen ?"; }
+
+// What `file` says of a program.
+QString fileType(const QString &path)
+{
+    QProcess p;
+    p.start("file", {"-b", path});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()).trimmed() : QString();
+}
 }
 
 class TestInstall : public QObject {
@@ -56,6 +77,12 @@ private slots:
         QVERIFY(QFileInfo(target + "/ZanTof").isExecutable());
         QVERIFY(QFileInfo(target + "/uninst").isExecutable());
         QVERIFY(!QFileInfo(target + "/Basis.TXT").isExecutable());
+        // The package's programs are stripped.
+        for (const QString &program : {QString(PACKAGE_DIR) + "/setup", target + "/ZanTof", target + "/uninst",
+                                       z.box.components() + "/libztshare.so"}) {
+            const QString type = fileType(program);
+            QVERIFY2(type.startsWith("ELF") && type.endsWith(", stripped"), qPrintable(program + ": " + type));
+        }
         QVERIFY(QFile::exists(z.box.components() + "/libztshare.so"));
         QCOMPARE(readFile(z.box.components() + "/libztshare.so.version"), QByteArray("2.0.0.0\n"));
 
@@ -106,25 +133,29 @@ private slots:
         const QStringList before = z.box.everything();
         const Run no = runInstalled(programs[1], target, {"No"}, 20000);
         QCOMPARE(no.exitCode, 0);
-        QCOMPARE(no.boxes, QStringList{Confirm});
+        QCOMPARE(no.boxes, QStringList{confirm(target)});
         QCOMPARE(z.box.everything(), before);
         QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
 
         const Run yes = runInstalled(programs[1], target, {"Yes", "Yes", "OK"}, 20000);
         QCOMPARE(yes.exitCode, 0);
-        QCOMPARE(yes.boxes, QStringList({Confirm, "Verwijderen|Weet u zeker dat u " + links + " wilt verwijderen ?", Done}));
+        QCOMPARE(yes.boxes, QStringList({confirm(target), folderQuestion(links), done(target)}));
         QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
                  QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
         QVERIFY(!QFileInfo::exists(links));
         QVERIFY(QFile::exists(z.box.applications() + "/ander.desktop"));
         QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        // The last installation takes the shared components, the registry store and their folders along.
+        QVERIFY(!QFileInfo::exists(z.box.home() + "/.local/share/ZanTof"));
+        QVERIFY(!QFileInfo::exists(z.box.config() + "/ZanTof"));
 
-        // A second run finds nothing to remove.
+        // An uninstaller outside an installation removes nothing.
         QFile::copy(QString(PACKAGE_DIR) + "/../uninst", z.box.root() + "/uninst");
         const QStringList after = z.box.everything();
         const Run again = runInstalled(z.box.root() + "/uninst", z.box.root(), {"Yes", "OK"}, 20000);
         QCOMPARE(again.exitCode, 0);
-        QCOMPARE(again.boxes, QStringList({Confirm, Done}));
+        QCOMPARE(again.boxes, QStringList({confirm(z.box.root()),
+                                           notDone(z.box.root(), {z.box.root() + " (geen programmamap van Zandrel Tofmaar)"})}));
         QCOMPARE(z.box.everything(), after);
     }
 };
