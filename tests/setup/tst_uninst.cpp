@@ -106,19 +106,38 @@ private slots:
         QCOMPARE(i.box.everything(), before);
     }
 
+    // The menu folder goes when our entries were all it held, and so do its parents that are empty
+    // now; the menu's own folder stays.
+    void aWholeInstallationGoes_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<bool>("foreignEntry"); // another program's entry beside the menu folder
+        QTest::newRow("menu folder") << "Zandrel Tofmaar" << false;
+        QTest::newRow("below another folder") << "Kantoor/Zandrel Tofmaar" << false;
+        QTest::newRow("below a folder in use") << "Kantoor/Zandrel Tofmaar" << true;
+    }
     void aWholeInstallationGoes()
     {
+        QFETCH(QString, menu);
+        QFETCH(bool, foreignEntry);
         Installation i;
+        const QString links = i.box.applications() + "/" + menu;
+        QDir().rename(i.links, i.box.applications() + "/tmp");
+        QDir().mkpath(QFileInfo(links).path());
+        QDir().rename(i.box.applications() + "/tmp", links);
+        Installation::entry("ShellLnkPath", links);
+        if (foreignEntry) writeFile(i.box.applications() + "/Kantoor/ander.desktop", "[Desktop Entry]\n");
         ScriptedDialogs d;
-        d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(i.links), "Verwijderen");
+        d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(links), "Verwijderen");
         d.answer(MsgAnswer::OK, done(i.app), Title);
         Uninst::Main(i.app + "/");
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[1].style, 52);
         QCOMPARE(d.shown[2].style, 64);
         QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
-        QVERIFY(!QFileInfo::exists(i.links));
-        QVERIFY(QFileInfo(i.box.applications()).isDir()); // the menu's own folder stays
+        QVERIFY(!QFileInfo::exists(links));
+        QCOMPARE(QDir(i.box.applications()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 foreignEntry ? QStringList{"Kantoor"} : QStringList());
         QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         // The last installation takes the shared components and their folders along.
         QVERIFY(!QFileInfo::exists(i.box.home() + "/.local/share/ZanTof"));
