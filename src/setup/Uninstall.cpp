@@ -244,11 +244,10 @@ void Uninst::Main(const QString &startFolder)
     }
     if (remains.isEmpty()) removeListed(app, listed, remains);
     if (remains.isEmpty() && !anotherInstallation(app, entries, entryApp)) removeComponents(listed, remains);
+    // The list and uninst itself go last: only then can nothing be left for a second run.
     const QString self = app + "/" + Installed::Uninstaller;
-    if (remains.isEmpty()) {
-        if (!list.isEmpty() && !QFile::remove(list)) remains << list;
-        else if (listed.contains(Installed::Uninstaller) && present(self) && !QFile::remove(self)) remains << self;
-    }
+    if (remains.isEmpty() && !list.isEmpty() && !QFile::remove(list)) remains << list;
+    if (remains.isEmpty() && listed.contains(Installed::Uninstaller) && present(self) && !QFile::remove(self)) remains << self;
     const bool finished = remains.isEmpty();
     if (finished) removeEmptiedFolders(app, listed);
 
