@@ -126,6 +126,8 @@ private slots:
         for (const QString name : {"ZanTof", "uninst", "Basis.TXT", "Kozhout.TXT", "ICO/ZanTof.ico", "SYS/libztshare.so"})
             QVERIFY2(files.contains(name), qPrintable(name));
         QVERIFY(files.contains("Vormen/Kozijn1.bmp"));
+        // uninst knows the package's files without any list of the installation's.
+        QCOMPARE(Installed::PackageFiles(), files);
         QCOMPARE(readFileList(target + "/uninst.lst").value(), files);
         for (const QString &name : files) QCOMPARE(readFile(target + "/" + name).isEmpty(), false);
         QVERIFY(QFileInfo(target + "/ZanTof").isExecutable());
