@@ -13,6 +13,13 @@ inline const QString Program = QStringLiteral("ZanTof");
 inline const QString Uninstaller = QStringLiteral("uninst");
 // The files setup unpacked, one relative path a line; uninst removes exactly these.
 inline const QString FileList = QStringLiteral("uninst.lst");
+// The files the installation package holds, relative to the program folder, as the build made it:
+// what uninst may remove of an installation whose own list is gone.
+QStringList PackageFiles();
+// The installation's icon, beside its programs: what the menu entries show.
+inline const QString ProgramIcon = QStringLiteral("ICO/ZanTof.ico");
+// Where the menu entries sit in a desktop's menu of categories: both together.
+inline const QString MenuCategories = QStringLiteral("Graphics;");
 inline const QString ProgramLink = QStringLiteral("Zandrel tofmaar.desktop");
 inline const QString UninstallerLink = QStringLiteral("Verwijder Zandrel tofmaar.desktop");
 

@@ -98,5 +98,10 @@ void RegRemoveKey(RegRoot root, const QString &key)
     const qsizetype index = findKey(keys, root, key);
     if (index < 0) return;
     keys.removeAt(index);
-    save(keys);
+    if (!keys.isEmpty()) {
+        save(keys);
+        return;
+    }
+    // Without keys the store leaves nothing behind: its file, and its folder when that is empty now.
+    if (QFile::remove(registryFile())) QDir().rmdir(QFileInfo(registryFile()).absolutePath());
 }

@@ -1,5 +1,6 @@
 #include "ShellLink.h"
 
+#include "Installed.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
@@ -115,8 +116,11 @@ int cShellLink::CreateShellLink(const QString &LnkFile, const QString &ExeFile, 
     if (!ToolTipText.isEmpty()) lines << "Comment=" + escapeValue(ToolTipText);
     lines << "Exec=" + escapeValue(desktopExec(exec));
     if (!WorkDir.isEmpty()) lines << "Path=" + escapeValue(WorkDir);
-    if (!IconFile.isEmpty()) lines << "Icon=" + escapeValue(IconFile);
-    lines << "Terminal=false";
+    // Without an icon file a link shows its program's own icon: here the installation's, beside it.
+    QString icon = IconFile;
+    if (icon.isEmpty()) icon = QFileInfo(ExeFile).absolutePath() + "/" + Installed::ProgramIcon;
+    if (!IconFile.isEmpty() || QFileInfo(icon).isFile()) lines << "Icon=" + escapeValue(icon);
+    lines << "Categories=" + Installed::MenuCategories << "Terminal=false";
     return writeBytes(LnkFile, (lines.join('\n') + '\n').toUtf8()) ? -1 : 0;
 }
 

@@ -2,20 +2,34 @@
 
 #include "Installed.h"
 #include "Registry.h"
-#include "platform/Dialogs.h"
+#include "ShellLink.h"
+#include "SystemTools.h"
 #include "Unpack.h"
+#include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+const QString CRLF = QStringLiteral("\r\n");
+
 bool present(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+// Two names of one folder: the same path, or the same folder once links are resolved.
+bool sameFolder(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty()) return false;
+    if (QDir::cleanPath(a) == QDir::cleanPath(b)) return true;
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 // The folder a path names, each level found without regard to case.
@@ -36,24 +50,18 @@ bool safeRelative(const QString &name)
 {
     if (name.isEmpty() || name.startsWith('/')) return false;
     for (const QString &part : name.split('/'))
-        if (part == ".." || part == ".") return false;
+        if (part == ".." || part == "." || part.isEmpty()) return false;
     return true;
 }
 
-// Removes the files on setup's list; then the folders they were in, where these are empty now.
-void removeListed(const QString &app, const QStringList &listed, QStringList &remains)
+// Whether a folder on the way to a listed file is a link: what lies behind it is not ours.
+bool throughLink(const QString &app, const QString &name)
 {
-    QStringList folders;
-    for (const QString &name : listed) {
-        if (!safeRelative(name)) continue; // never anything outside the program folder
-        const QString path = app + "/" + name;
-        if (present(path) && !QFile::remove(path)) remains << path;
-        for (QString folder = QFileInfo(name).path(); folder != "." && !folder.isEmpty(); folder = QFileInfo(folder).path())
-            if (!folders.contains(folder)) folders << folder;
-    }
-    // Deepest first, so a folder's sub-folders are gone before it.
-    std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.count('/') > b.count('/'); });
-    for (const QString &folder : folders) QDir(app).rmdir(folder);
+    QString at = app;
+    const QStringList parts = name.split('/');
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i)
+        if (QFileInfo(at += "/" + parts[i]).isSymLink()) return true;
+    return false;
 }
 
 bool isHome(const QString &path)
@@ -63,29 +71,118 @@ bool isHome(const QString &path)
         || (QFileInfo(path).exists() && QFileInfo(path).canonicalFilePath() == QFileInfo(home).canonicalFilePath());
 }
 
-void removeProgram(const QString &app, QStringList &remains)
+bool holdsInstallation(const QString &folder)
 {
-    if (QDir::isRelativePath(app) || QDir::cleanPath(app) == "/" || isHome(app) || findFile(Installed::Program, app).isEmpty()) {
-        remains << app + UninstText::NotProgramFolder;
-        return;
-    }
-    const QString list = findFile(Installed::FileList, app);
-    const int before = int(remains.size());
-    if (!list.isEmpty()) {
-        const std::optional<QStringList> listed = readFileList(list);
-        if (!listed) {
-            remains << list;
-            return;
+    return !findFile(Installed::Program, folder).isEmpty() || !findFile(Installed::FileList, folder).isEmpty();
+}
+
+// A folder uninst may remove files from: a full path, not the root or the home folder, with the
+// program or setup's list in it.
+bool isProgramFolder(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !isHome(folder) && holdsInstallation(folder);
+}
+
+struct MenuEntry {
+    QString file;
+    QString program; // what it starts
+};
+
+// The program and uninstaller entries below the given menu folders.
+QList<MenuEntry> menuEntries(const QStringList &roots)
+{
+    QList<MenuEntry> out;
+    QStringList seen;
+    for (const QString &root : roots) {
+        if (root.isEmpty()) continue;
+        QDirIterator it(root, {Installed::ProgramLink, Installed::UninstallerLink}, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = QDir::cleanPath(it.next());
+            const QString name = it.fileName();
+            if ((name != Installed::ProgramLink && name != Installed::UninstallerLink) || seen.contains(file)) continue;
+            seen << file;
+            QString exe, dir, args, icon;
+            int index = 0, show = 0;
+            if (cShellLink().GetShellLinkInfo(file, exe, dir, args, icon, index, show)) out.append({file, exe});
         }
-        removeListed(app, *listed, remains);
-        if (remains.size() == before && !QFile::remove(list)) remains << list;
-    } else {
-        // Without the list: the installed layout's patterns.
-        for (const char *pattern : {"/ICO/*", "/IMG/*", "/SYS/*", "/VORMEN/*", "/*.TXT"})
-            DeleteFiles(app + pattern, false, false, &remains);
-        DeleteFiles(app + "/" + Installed::Program, false, false, &remains);
     }
+    return out;
+}
+
+// Whether another folder still holds an installation that shares the components.
+bool anotherInstallation(const QString &folder, const QList<MenuEntry> &entries, const QString &entryApp)
+{
+    QStringList others{entryApp};
+    for (const MenuEntry &e : entries) others << QFileInfo(e.program).absolutePath();
+    for (const QString &other : others)
+        if (isProgramFolder(other) && !sameFolder(other, folder)) return true;
+    return false;
+}
+
+// Removes the listed files but uninst itself, then the folders they were in where these are empty.
+void removeListed(const QString &app, const QStringList &listed, QStringList &remains)
+{
+    for (const QString &name : listed) {
+        if (!safeRelative(name) || throughLink(app, name) || name == Installed::Uninstaller) continue;
+        const QString path = app + "/" + name;
+        if (present(path) && !QFile::remove(path)) remains << path;
+    }
+}
+
+void removeEmptiedFolders(const QString &app, const QStringList &listed)
+{
+    QStringList folders;
+    for (const QString &name : listed) {
+        if (!safeRelative(name) || throughLink(app, name)) continue;
+        for (QString folder = QFileInfo(name).path(); folder != "." && !folder.isEmpty(); folder = QFileInfo(folder).path())
+            if (!folders.contains(folder)) folders << folder;
+    }
+    // Deepest first, so a folder's sub-folders are gone before it.
+    std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.count('/') > b.count('/'); });
+    for (const QString &folder : folders) QDir(app).rmdir(folder);
     QDir().rmdir(app); // only when nothing else is left in it
+}
+
+// The shared components setup copied from the installation's SYS folder.
+void removeComponents(const QStringList &listed, QStringList &remains)
+{
+    const QString system = GetSystemDir();
+    for (const QString &name : listed) {
+        if (!name.startsWith("SYS/") || name.count('/') != 1 || !safeRelative(name)) continue;
+        const QString path = system + "/" + name.mid(4);
+        if (present(path) && !QFile::remove(path)) remains << path;
+    }
+}
+
+bool isEmptyFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() && !info.isSymLink()
+        && QDir(path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// A menu folder emptied of our entries goes after the question; so do its emptied parents, up to
+// the applications folder itself, which stays.
+void removeMenuFolder(const QString &folder, QStringList &remains)
+{
+    const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
+    if (sameFolder(folder, applications) || !isEmptyFolder(folder)) return;
+    if (!DeleteFiles(folder, false, true, &remains)) return;
+    for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/") && isEmptyFolder(up); up = QFileInfo(up).path())
+        QDir().rmdir(up);
+}
+
+// What remains, inside the program folder named relative to it: the first line names the folder.
+QString resultText(const QString &folder, const QStringList &remains, bool runAgain)
+{
+    QStringList shown;
+    for (const QString &path : remains.mid(0, UninstText::ShownPaths))
+        shown << (path.startsWith(folder + "/") ? path.mid(folder.size() + 1) : path);
+    QString text = UninstText::NotDone(folder) + CRLF + CRLF + shown.join(CRLF);
+    if (remains.size() > UninstText::ShownPaths) text += CRLF + UninstText::AndOthers(remains.size() - UninstText::ShownPaths);
+    if (runAgain) text += CRLF + CRLF + UninstText::RunAgain;
+    return text;
 }
 }
 
@@ -118,35 +215,62 @@ bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *
     return any && all;
 }
 
-void Uninst::Main()
+void Uninst::Main(const QString &startFolder)
 {
-    if (MsgBox(UninstText::Confirm, MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2, UninstText::Title)
+    const QString app = QDir::cleanPath(startFolder);
+    if (MsgBox(UninstText::Confirm(app), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2, UninstText::Title)
         != MsgAnswer::Yes)
         return;
+    if (!isProgramFolder(app)) {
+        MsgBox(resultText(app, {app + UninstText::NotProgramFolder}, false), MsgStyle::Exclamation, UninstText::Title);
+        return;
+    }
     const QString key = Installed::UninstallKey;
     QStringList remains;
 
-    const QString links = RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath");
-    if (!links.isEmpty()) {
-        // Only our two entries: anything else the user keeps in that menu folder stays.
-        for (const QString &link : {Installed::ProgramLink, Installed::UninstallerLink}) {
-            const QString path = links + "/" + link;
-            if (present(path) && !QFile::remove(path)) remains << path;
-        }
-        if (QFileInfo(links).isDir() && QDir(links).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
-            DeleteFiles(links, false, true, &remains);
-    }
+    // The uninstall entry and the menu entries are this installation's only when they name its folder.
+    const QString entryApp = RegReadString(HKEY_CURRENT_USER, key, "AppPath");
+    const bool ownEntry = sameFolder(entryApp, app);
+    const QString entryLinks = ownEntry ? RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath") : QString();
+    const QList<MenuEntry> entries = menuEntries({GetSpecialFolderPath(SpecialFolder::CommonPrograms), entryLinks});
 
-    const QString app = RegReadString(HKEY_CURRENT_USER, key, "AppPath");
-    if (!app.isEmpty()) {
-        const int before = int(remains.size());
-        removeProgram(app, remains);
-        // The entry stays while the program folder does, so that the uninstaller can be run again.
-        if (remains.size() == before) RegRemoveKey(HKEY_CURRENT_USER, key);
+    // The installation's own list of files; without it only what the package holds.
+    const QString list = findFile(Installed::FileList, app);
+    QStringList listed = Installed::PackageFiles();
+    if (!list.isEmpty()) {
+        const std::optional<QStringList> read = readFileList(list);
+        if (read) listed = *read;
+        else remains << list;
+    }
+    if (remains.isEmpty()) removeListed(app, listed, remains);
+    if (remains.isEmpty() && !anotherInstallation(app, entries, entryApp)) removeComponents(listed, remains);
+    // The list and uninst itself go last: only then can nothing be left for a second run.
+    const QString self = app + "/" + Installed::Uninstaller;
+    if (remains.isEmpty() && !list.isEmpty() && !QFile::remove(list)) remains << list;
+    if (remains.isEmpty() && listed.contains(Installed::Uninstaller) && present(self) && !QFile::remove(self)) remains << self;
+    const bool finished = remains.isEmpty();
+    if (finished) removeEmptiedFolders(app, listed);
+
+    // Until the files are gone the uninstaller's menu entry stays; the program's goes with the program.
+    QStringList menuFolders;
+    if (!entryLinks.isEmpty()) menuFolders << QDir::cleanPath(entryLinks);
+    for (const MenuEntry &e : entries) {
+        if (!sameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
+        if (!finished && (QFileInfo(e.file).fileName() == Installed::UninstallerLink || present(e.program))) continue;
+        if (!QFile::remove(e.file)) remains << e.file;
+        const QString folder = QFileInfo(e.file).path();
+        if (!menuFolders.contains(folder)) menuFolders << folder;
+    }
+    if (finished) {
+        for (const QString &folder : menuFolders) removeMenuFolder(folder, remains);
+        if (ownEntry) RegRemoveKey(HKEY_CURRENT_USER, key);
+        const QString components = GetSystemDir();
+        if (isEmptyFolder(components) && QDir().rmdir(components) && isEmptyFolder(QFileInfo(components).path()))
+            QDir().rmdir(QFileInfo(components).path());
     }
 
     if (remains.isEmpty())
-        MsgBox(UninstText::Done, MsgStyle::Information, UninstText::Title);
+        MsgBox(UninstText::Done(app), MsgStyle::Information, UninstText::Title);
     else
-        MsgBox(UninstText::NotDone + "\r\n\r\n" + remains.join("\r\n"), MsgStyle::Exclamation, UninstText::Title);
+        MsgBox(resultText(app, remains, present(self)), MsgStyle::Exclamation, UninstText::Title);
 }

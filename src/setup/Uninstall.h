@@ -1,16 +1,30 @@
 #pragma once
-// The uninstaller: removes what setup installed, found through the uninstall entry.
+// The uninstaller: removes the installation of the folder it was started from, with that folder's
+// own file list, and the menu entries and the uninstall entry only where they belong to it.
 #include <QString>
 #include <QStringList>
 
 namespace UninstText {
 inline const QString Title = QStringLiteral("Zandrel Tofmaar verwijderen");
-inline const QString Confirm = QStringLiteral(
-    "Weet u zeker dat u Zandrel Tofmaar en alle bijbehorende componenten wilt verwijderen ?");
-inline const QString Done = QStringLiteral("Zandrel Tofmaar 2.0 is met succes van deze computer verwijderd.");
-inline const QString NotDone = QStringLiteral(
-    "Zandrel Tofmaar 2.0 is niet volledig van deze computer verwijderd. Dit is blijven staan:");
+inline QString Confirm(const QString &folder)
+{
+    return "Weet u zeker dat u Zandrel Tofmaar in " + folder + " en alle bijbehorende componenten wilt verwijderen ?";
+}
+inline QString Done(const QString &folder)
+{
+    return "Zandrel Tofmaar 2.0 in " + folder + " is met succes van deze computer verwijderd.";
+}
+inline QString NotDone(const QString &folder)
+{
+    return "Zandrel Tofmaar 2.0 in " + folder + " is niet volledig van deze computer verwijderd. Dit is blijven staan:";
+}
 inline const QString NotProgramFolder = QStringLiteral(" (geen programmamap van Zandrel Tofmaar)");
+// After the first paths of a long result.
+inline QString AndOthers(qsizetype count) { return "en " + QString::number(count) + " andere"; }
+inline const QString RunAgain =
+    QStringLiteral("Het verwijderprogramma blijft staan. Start het opnieuw zodra dit verwijderd kan worden.");
+// So many paths a result names before it counts the rest: the box stays within a small screen.
+inline constexpr int ShownPaths = 10;
 }
 
 // Deletes the files a path or wildcard pattern names ("folder/*.TXT"; folder and file names match
@@ -21,6 +35,8 @@ inline const QString NotProgramFolder = QStringLiteral(" (geen programmamap van 
 bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *failed = nullptr);
 
 namespace Uninst {
-// The uninstaller's start: asks, removes, and tells what happened.
-void Main();
+// The uninstaller's start, for the installation in `folder` (the folder uninst lies in): asks,
+// removes, and tells what happened. While anything of the installation's files remains, uninst,
+// its list, its menu entry and the uninstall entry stay, so that a second run can finish.
+void Main(const QString &folder);
 }

@@ -9,9 +9,84 @@
 #include <QProcess>
 
 namespace {
-const QString Confirm = "Zandrel Tofmaar verwijderen|Weet u zeker dat u Zandrel Tofmaar en alle bijbehorende "
-                        "componenten wilt verwijderen ?";
-const QString Done = "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 is met succes van deze computer verwijderd.";
+// The uninstaller's boxes as the box spy records them: "title|text", line ends as "\\n".
+QString confirm(const QString &folder)
+{
+    return "Zandrel Tofmaar verwijderen|Weet u zeker dat u Zandrel Tofmaar in " + folder
+         + " en alle bijbehorende componenten wilt verwijderen ?";
+}
+QString done(const QString &folder)
+{
+    return "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 in " + folder + " is met succes van deze computer verwijderd.";
+}
+QString notDone(const QString &folder, const QStringList &remains)
+{
+    return "Zandrel Tofmaar verwijderen|Zandrel Tofmaar 2.0 in " + folder
+         + " is niet volledig van deze computer verwijderd. Dit is blijven staan:\\n\\n" + remains.join("\\n");
+}
+QString folderQuestion(const QString &folder) { return "Verwijderen|Weet u zeker dat u " + folder + " wilt verwijderen ?"; }
+
+const QString RunAgain = "Het verwijderprogramma blijft staan. Start het opnieuw zodra dit verwijderd kan worden.";
+
+// Installs the package the build makes through the wizard: with its defaults, or into another
+// target with another Start-menu folder. True when it got to the last page without a box.
+bool installPackage(Wizard &z, const QString &target = {}, const QString &menu = {})
+{
+    if (z.w) {
+        delete z.w.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    if (!z.start(PACKAGE_DIR)) return false;
+    z.next();
+    if (!target.isEmpty()) z.s().Text1[0]->setText(target);
+    z.next();
+    if (!menu.isEmpty()) z.s().Text1[1]->setText(menu);
+    z.next();
+    z.s().CmdInstall->click();
+    const bool installed = z.dialogs.verify().isEmpty() && z.s().CurrentStep == 5;
+    z.s().CmdFinish->click();
+    return installed;
+}
+
+// The program a menu entry starts.
+QString entryProgram(const QString &entry)
+{
+    QString exe, dir, args, icon;
+    int index = 0, show = 0;
+    cShellLink().GetShellLinkInfo(entry, exe, dir, args, icon, index, show);
+    return exe;
+}
+
+// A sandbox with no trace of an installation: the folders a desktop keeps anyway, and what the user keeps.
+QStringList clean(const Sandbox &box, const QStringList &kept = {})
+{
+    QStringList out{box.home(), box.config(), box.home() + "/.local", box.home() + "/.local/share", box.applications()};
+    out += kept;
+    out.sort();
+    return out;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+QStringList below(const QStringList &paths, const QString &folder)
+{
+    QStringList out;
+    for (const QString &p : paths)
+        if (p == folder || p.startsWith(folder + "/")) out << p;
+    return out;
+}
+
+// What `file` says of a program.
+QString fileType(const QString &path)
+{
+    QProcess p;
+    p.start("file", {"-b", path});
+    return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()).trimmed() : QString();
+}
 }
 
 class TestInstall : public QObject {
@@ -73,11 +148,19 @@ private slots:
         for (const QString name : {"ZanTof", "uninst", "Basis.TXT", "Kozhout.TXT", "ICO/ZanTof.ico", "SYS/libztshare.so"})
             QVERIFY2(files.contains(name), qPrintable(name));
         QVERIFY(files.contains("Vormen/Kozijn1.bmp"));
+        // uninst knows the package's files without any list of the installation's.
+        QCOMPARE(Installed::PackageFiles(), files);
         QCOMPARE(readFileList(target + "/uninst.lst").value(), files);
         for (const QString &name : files) QCOMPARE(readFile(target + "/" + name).isEmpty(), false);
         QVERIFY(QFileInfo(target + "/ZanTof").isExecutable());
         QVERIFY(QFileInfo(target + "/uninst").isExecutable());
         QVERIFY(!QFileInfo(target + "/Basis.TXT").isExecutable());
+        // The package's programs are stripped.
+        for (const QString &program : {QString(PACKAGE_DIR) + "/setup", target + "/ZanTof", target + "/uninst",
+                                       z.box.components() + "/libztshare.so"}) {
+            const QString type = fileType(program);
+            QVERIFY2(type.startsWith("ELF") && type.endsWith(", stripped"), qPrintable(program + ": " + type));
+        }
         QVERIFY(QFile::exists(z.box.components() + "/libztshare.so"));
         QCOMPARE(readFile(z.box.components() + "/libztshare.so.version"), QByteArray("2.0.0.0\n"));
 
@@ -128,26 +211,131 @@ private slots:
         const QStringList before = z.box.everything();
         const Run no = runInstalled(programs[1], target, {"No"}, 20000);
         QCOMPARE(no.exitCode, 0);
-        QCOMPARE(no.boxes, QStringList{Confirm});
+        QCOMPARE(no.boxes, QStringList{confirm(target)});
         QCOMPARE(z.box.everything(), before);
         QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
 
         const Run yes = runInstalled(programs[1], target, {"Yes", "Yes", "OK"}, 20000);
         QCOMPARE(yes.exitCode, 0);
-        QCOMPARE(yes.boxes, QStringList({Confirm, "Verwijderen|Weet u zeker dat u " + links + " wilt verwijderen ?", Done}));
+        QCOMPARE(yes.boxes, QStringList({confirm(target), folderQuestion(links), done(target)}));
         QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
                  QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
         QVERIFY(!QFileInfo::exists(links));
         QVERIFY(QFile::exists(z.box.applications() + "/ander.desktop"));
         QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        // The last installation takes the shared components, the registry store and their folders along.
+        QVERIFY(!QFileInfo::exists(z.box.home() + "/.local/share/ZanTof"));
+        QVERIFY(!QFileInfo::exists(z.box.config() + "/ZanTof"));
 
-        // A second run finds nothing to remove.
+        // An uninstaller outside an installation removes nothing.
         QFile::copy(QString(PACKAGE_DIR) + "/../uninst", z.box.root() + "/uninst");
         const QStringList after = z.box.everything();
         const Run again = runInstalled(z.box.root() + "/uninst", z.box.root(), {"Yes", "OK"}, 20000);
         QCOMPARE(again.exitCode, 0);
-        QCOMPARE(again.boxes, QStringList({Confirm, Done}));
+        QCOMPARE(again.boxes, QStringList({confirm(z.box.root()),
+                                           notDone(z.box.root(), {z.box.root() + " (geen programmamap van Zandrel Tofmaar)"})}));
         QCOMPARE(z.box.everything(), after);
+    }
+
+    // Two installations, each with its own menu folder: each uninstaller removes only its own, in
+    // either order, and after both nothing of them is left.
+    void twoInstallationsEachRemoveOnlyTheirOwn_data()
+    {
+        QTest::addColumn<bool>("secondFirst");
+        QTest::newRow("the first installation first") << false;
+        QTest::newRow("the second installation first") << true;
+    }
+    void twoInstallationsEachRemoveOnlyTheirOwn()
+    {
+        QFETCH(bool, secondFirst);
+        Wizard z;
+        const QString first = z.target(), second = z.box.home() + "/Tweede map";
+        QVERIFY(installPackage(z));
+        QVERIFY(installPackage(z, second, "Tweede"));
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), second);
+        writeFile(first + "/Project.tof", "project");
+
+        struct Side {
+            QString folder, links;
+        } sides[2] = {{first, z.box.applications() + "/Zandrel Tofmaar"}, {second, z.box.applications() + "/Tweede"}};
+        if (secondFirst) std::swap(sides[0], sides[1]);
+        const QStringList before = z.box.everything();
+        const QList<RegValue> entry = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+
+        const Side &one = sides[0], &other = sides[1];
+        const Run run = runInstalled(entryProgram(one.links + "/" + Installed::UninstallerLink), one.folder, {"Yes", "Yes", "OK"}, 20000);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.boxes, QStringList({confirm(one.folder), folderQuestion(one.links), done(one.folder)}));
+        const QStringList after = z.box.everything();
+        QCOMPARE(below(after, one.folder), one.folder == first ? QStringList({first, first + "/Project.tof"}) : QStringList());
+        QVERIFY(!QFileInfo::exists(one.links));
+        // The other installation is whole: its files, its menu entries, the shared components.
+        QCOMPARE(below(after, other.folder), below(before, other.folder));
+        QCOMPARE(below(after, other.links), below(before, other.links));
+        QCOMPARE(below(after, z.box.components()), below(before, z.box.components()));
+        // The entry goes only with the installation it names.
+        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), one.folder == second ? 0 : 4);
+        if (one.folder == first) QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).last().data, entry.last().data);
+
+        const Run last = runInstalled(entryProgram(other.links + "/" + Installed::UninstallerLink), other.folder, {"Yes", "Yes", "OK"}, 20000);
+        QCOMPARE(last.exitCode, 0);
+        QCOMPARE(last.boxes, QStringList({confirm(other.folder), folderQuestion(other.links), done(other.folder)}));
+        QCOMPARE(sorted(z.box.everything()), clean(z.box, {first, first + "/Project.tof"}));
+    }
+
+    // A sub-folder the uninstaller may not empty, as a user without root's rights: it says what
+    // stayed, on a box that fits the screen, and keeps itself, its menu entry and the entry; once the
+    // folder can be emptied a second run finishes.
+    void aReadOnlyFolderThenASecondRunFinishes()
+    {
+        Wizard z;
+        QVERIFY(installPackage(z));
+        const QString target = z.target(), links = z.box.applications() + "/Zandrel Tofmaar";
+        const QString uninst = entryProgram(links + "/" + Installed::UninstallerLink);
+        QCOMPARE(uninst, target + "/uninst");
+        const int user = ::geteuid() == 0 ? 65534 : -1; // root ignores modes: nobody then
+        if (user >= 0) QCOMPARE(QProcess::execute("chown", {"-R", "65534:65534", z.box.root()}), 0);
+        QVERIFY(QFile::setPermissions(target + "/IMG", QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+
+        QStringList pictures;
+        for (const QString &name : archiveNames(QString(PACKAGE_DIR) + "/ZanTof.zip"))
+            if (name.startsWith("IMG/") && !name.endsWith('/')) pictures << name;
+        QVERIFY(pictures.size() > 10);
+        const Run run = runInstalled(uninst, target, {"Yes", "OK"}, 20000, {}, user);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.boxes, QStringList({confirm(target), notDone(target, pictures.mid(0, 10)) + "\\nen "
+                                             + QString::number(pictures.size() - 10) + " andere\\n\\n" + RunAgain}));
+        QCOMPARE(QDir(target + "/IMG").entryList(QDir::Files).size(), pictures.size());
+        for (const QString name : {"uninst", "uninst.lst"}) QVERIFY2(QFile::exists(target + "/" + name), qPrintable(name));
+        QVERIFY(!QFile::exists(target + "/ZanTof"));
+        QCOMPARE(QDir(links).entryList(QDir::Files), QStringList{Installed::UninstallerLink});
+        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
+        QVERIFY(QFile::exists(z.box.components() + "/libztshare.so"));
+
+        QVERIFY(QFile::setPermissions(target + "/IMG", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const Run again = runInstalled(uninst, target, {"Yes", "Yes", "OK"}, 20000, {}, user);
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.boxes, QStringList({confirm(target), folderQuestion(links), done(target)}));
+        QCOMPARE(sorted(z.box.everything()), clean(z.box));
+    }
+
+    // Without its list the uninstaller removes what the package holds, and nothing the user made.
+    void withoutItsListUninstKeepsWhatItDidNotInstall()
+    {
+        Wizard z;
+        QVERIFY(installPackage(z));
+        const QString target = z.target(), links = z.box.applications() + "/Zandrel Tofmaar";
+        QVERIFY(QFile::remove(target + "/uninst.lst"));
+        const QStringList mine = {"EMail.log", "Mijn notities.txt", "PersGeg.Txt", "Project.tof"};
+        for (const QString &name : mine) writeFile(target + "/" + name, "mine");
+        const Run run = runInstalled(entryProgram(links + "/" + Installed::UninstallerLink), target, {"Yes", "Yes", "OK"}, 20000);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.boxes, QStringList({confirm(target), folderQuestion(links), done(target)}));
+        QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), mine);
+        QStringList kept{target};
+        for (const QString &name : mine) kept << target + "/" + name;
+        QCOMPARE(sorted(z.box.everything()), clean(z.box, kept));
+        for (const QString &name : mine) QCOMPARE(readFile(target + "/" + name), QByteArray("mine"));
     }
 };
 

@@ -51,6 +51,13 @@ private slots:
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\B", "y"), QString("2"));
         RegRemoveKey(HKEY_CURRENT_USER, "Software\\A"); // gone already: nothing happens
         QVERIFY(RegKeyExists(HKEY_CURRENT_USER, "Software\\B"));
+        QVERIFY(QFile::exists(box.config() + "/ZanTof/registry.json"));
+
+        // The last key takes the file and its emptied folder along; the configuration folder stays.
+        RegRemoveKey(HKEY_CURRENT_USER, "Software\\B");
+        QVERIFY(!QFileInfo::exists(box.config() + "/ZanTof"));
+        QVERIFY(QFileInfo(box.config()).isDir());
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\B", "y"), QString());
     }
 
     void aDamagedFileReadsAsEmpty()

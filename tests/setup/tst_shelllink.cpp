@@ -42,6 +42,7 @@ private slots:
         // The program stands in for ZanTof: it says where it runs and what it was given.
         writeFile(program, "#!/bin/sh\nprintf '%s|%s|%s\\n' \"$(pwd)\" \"$0\" \"$#\" > '" + mark.toUtf8() + "'\n");
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeFile(target + "/ICO/ZanTof.ico", "icon");
 
         const QString entry = box.applications() + "/Zandrel Tofmaar/Zandrel tofmaar.desktop";
         QDir().mkpath(QFileInfo(entry).absolutePath());
@@ -54,6 +55,7 @@ private slots:
         QCOMPARE(exe, program);
         QCOMPARE(dir, target);
         QCOMPARE(args, QString());
+        QCOMPARE(icon, target + "/ICO/ZanTof.ico");
 
         // A real launcher reads the entry and starts the program in its folder.
         QProcess gio;
@@ -62,15 +64,28 @@ private slots:
         QCOMPARE(QString::fromUtf8(waitForFile(mark)), target + "|" + program + "|0\n");
     }
 
+    // Without an icon file the entry shows the installation's icon, where there is one beside the program.
+    void entryContents_data()
+    {
+        QTest::addColumn<bool>("withIcon");
+        QTest::newRow("no icon beside the program") << false;
+        QTest::newRow("the installation's icon") << true;
+    }
     void entryContents()
     {
+        QFETCH(bool, withIcon);
         Sandbox box;
+        const QString folder = box.home() + "/z";
+        QDir().mkpath(folder);
+        if (withIcon) writeFile(folder + "/ICO/ZanTof.ico", "icon");
         const QString entry = box.applications() + "/Verwijder Zandrel tofmaar.desktop";
         QDir().mkpath(box.applications());
-        QCOMPARE(cShellLink().CreateShellLink(entry, "/opt/z/uninst", "/opt/z", "", "", 0, "", 5), -1);
-        QCOMPARE(QString::fromUtf8(readFile(entry)), QString("[Desktop Entry]\nType=Application\nVersion=1.0\n"
-                                                             "Name=Verwijder Zandrel tofmaar\nExec=\"/opt/z/uninst\"\n"
-                                                             "Path=/opt/z\nTerminal=false\n"));
+        QCOMPARE(cShellLink().CreateShellLink(entry, folder + "/uninst", folder, "", "", 0, "", 5), -1);
+        QCOMPARE(QString::fromUtf8(readFile(entry)),
+                 "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Verwijder Zandrel tofmaar\nExec=\"" + folder + "/uninst\"\n"
+                 "Path=" + folder + "\n" + (withIcon ? "Icon=" + folder + "/ICO/ZanTof.ico\n" : QString())
+                     + "Categories=Graphics;\nTerminal=false\n");
+        QCOMPARE(validateDesktopEntry(entry), QString());
     }
 
     void nothingIsWrittenWithoutFileOrProgram()

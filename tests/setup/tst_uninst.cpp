@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "setup/Installed.h"
 #include "setup/Registry.h"
+#include "setup/ShellLink.h"
 #include "setup/Uninstall.h"
 #include "setup/Unpack.h"
 #include "platform/widgets/DutchInterface.h"
@@ -10,21 +11,37 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
 const QString Title = "Zandrel Tofmaar verwijderen";
-const QString Confirm = "Weet u zeker dat u Zandrel Tofmaar en alle bijbehorende componenten wilt verwijderen ?";
-const QString Done = "Zandrel Tofmaar 2.0 is met succes van deze computer verwijderd.";
-const QString NotDone = "Zandrel Tofmaar 2.0 is niet volledig van deze computer verwijderd. Dit is blijven staan:\r\n\r\n";
+const QString RunAgain = "Het verwijderprogramma blijft staan. Start het opnieuw zodra dit verwijderd kan worden.";
+QString confirm(const QString &folder)
+{
+    return "Weet u zeker dat u Zandrel Tofmaar in " + folder + " en alle bijbehorende componenten wilt verwijderen ?";
+}
+QString done(const QString &folder) { return "Zandrel Tofmaar 2.0 in " + folder + " is met succes van deze computer verwijderd."; }
+QString notDone(const QString &folder)
+{
+    return "Zandrel Tofmaar 2.0 in " + folder + " is niet volledig van deze computer verwijderd. Dit is blijven staan:\r\n\r\n";
+}
+QString folderQuestion(const QString &folder) { return "Weet u zeker dat u " + folder + " wilt verwijderen ?"; }
 
-// An installation as setup leaves it, written by hand: program files, the menu entries and the entry.
+void menuEntry(const QString &file, const QString &program)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    cShellLink().CreateShellLink(file, program, QFileInfo(program).absolutePath(), "", "", 0, "", 5);
+}
+
+// An installation as setup leaves it, written by hand: program files, the shared components, the
+// menu entries and the entry.
 struct Installation {
     Sandbox box;
     QString app = box.home() + "/Zandrel Tofmaar";
     QString links = box.applications() + "/Zandrel Tofmaar";
-    QStringList files = {"ZanTof", "uninst", "Basis.TXT", "Kleur.txt", "ICO/ZanTof.ico", "img/10.ico",
-                         "SYS/libztshare.so", "Vormen/K.bmp"};
+    QStringList files = {"ZanTof", "uninst", "Basis.TXT", "Kleur.txt", "ICO/ZanTof.ico", "IMG/10.ico",
+                         "SYS/libztshare.so", "SYS/libztshare.so.version", "Vormen/Kozijn1.bmp"};
 
     explicit Installation(bool withList = true)
     {
@@ -33,8 +50,10 @@ struct Installation {
         writeFile(app + "/Project.tof", "mine");
         writeFile(app + "/EMail.log", "mine");
         writeFile(app + "/eigen.doc", "mine");
-        writeFile(links + "/" + Installed::ProgramLink, "[Desktop Entry]\n");
-        writeFile(links + "/" + Installed::UninstallerLink, "[Desktop Entry]\n");
+        writeFile(box.components() + "/libztshare.so", "x");
+        writeFile(box.components() + "/libztshare.so.version", "2.0.0.0\n");
+        menuEntry(links + "/" + Installed::ProgramLink, app + "/ZanTof");
+        menuEntry(links + "/" + Installed::UninstallerLink, app + "/uninst");
         entry("DisplayName", Installed::DisplayName);
         entry("UninstallString", app + "/uninst");
         entry("AppPath", app);
@@ -46,6 +65,30 @@ struct Installation {
     }
     QStringList left() const { return QDir(app).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name); }
 };
+
+// Shows the uninstaller's boxes for real, answering each with Yes or OK; `look` sees every box first.
+int runWithRealBoxes(const QString &folder, const std::function<void(QMessageBox *, int)> &look)
+{
+    useDutchInterface();
+    QtDialogs real;
+    DialogService *previous = setDialogService(&real);
+    int shown = 0;
+    QObject alive; // the timers end with this call
+    std::function<void()> answerNext = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(20, &alive, answerNext);
+            return;
+        }
+        look(box, shown++);
+        box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        QTimer::singleShot(20, &alive, answerNext);
+    };
+    QTimer::singleShot(20, &alive, answerNext);
+    Uninst::Main(folder);
+    setDialogService(previous);
+    return shown;
+}
 }
 
 class TestUninst : public QObject {
@@ -56,87 +99,160 @@ private slots:
         Installation i;
         const QStringList before = i.box.everything();
         ScriptedDialogs d;
-        d.answer(MsgAnswer::No, Confirm, Title);
-        Uninst::Main();
+        d.answer(MsgAnswer::No, confirm(i.app), Title);
+        Uninst::Main(i.app);
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 292);
         QCOMPARE(i.box.everything(), before);
     }
 
-    void withoutTheListThePatternsServe()
+    // The menu folder goes when our entries were all it held, and so do its parents that are empty
+    // now; the menu's own folder stays.
+    void aWholeInstallationGoes_data()
     {
-        Installation i(false);
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<bool>("foreignEntry"); // another program's entry beside the menu folder
+        QTest::newRow("menu folder") << "Zandrel Tofmaar" << false;
+        QTest::newRow("below another folder") << "Kantoor/Zandrel Tofmaar" << false;
+        QTest::newRow("below a folder in use") << "Kantoor/Zandrel Tofmaar" << true;
+    }
+    void aWholeInstallationGoes()
+    {
+        QFETCH(QString, menu);
+        QFETCH(bool, foreignEntry);
+        Installation i;
+        const QString links = i.box.applications() + "/" + menu;
+        QDir().rename(i.links, i.box.applications() + "/tmp");
+        QDir().mkpath(QFileInfo(links).path());
+        QDir().rename(i.box.applications() + "/tmp", links);
+        Installation::entry("ShellLnkPath", links);
+        if (foreignEntry) writeFile(i.box.applications() + "/Kantoor/ander.desktop", "[Desktop Entry]\n");
         ScriptedDialogs d;
-        d.answer(MsgAnswer::Yes, Confirm).answer(MsgAnswer::Yes, "Weet u zeker dat u " + i.links + " wilt verwijderen ?", "Verwijderen");
-        d.answer(MsgAnswer::OK, Done, Title);
-        Uninst::Main();
+        d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(links), "Verwijderen");
+        d.answer(MsgAnswer::OK, done(i.app), Title);
+        Uninst::Main(i.app + "/");
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[1].style, 52);
         QCOMPARE(d.shown[2].style, 64);
-        // Folders are matched without regard to case ("img"); uninst is no pattern's, and the folders stay.
-        QCOMPARE(i.left(), QStringList({"EMail.log", "ICO", "Project.tof", "SYS", "Vormen", "eigen.doc", "img", "uninst"}));
-        QVERIFY(QDir(i.app + "/ICO").isEmpty());
+        QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
+        QVERIFY(!QFileInfo::exists(links));
+        QCOMPARE(QDir(i.box.applications()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 foreignEntry ? QStringList{"Kantoor"} : QStringList());
         QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        // The last installation takes the shared components and their folders along.
+        QVERIFY(!QFileInfo::exists(i.box.home() + "/.local/share/ZanTof"));
+        QVERIFY(QFileInfo(i.box.home() + "/.local/share").isDir());
+    }
+
+    // Without setup's list only files the package holds go: never the user's own, whatever they are called.
+    void withoutTheListOnlyThePackagesFilesGo()
+    {
+        Installation i(false);
+        for (const QString mine : {"PersGeg.Txt", "Mijn notities.txt", "123456-1200.TEK", "IMG/eigen.ico", "basis.txt"})
+            writeFile(i.app + "/" + mine, "mine");
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::Yes, confirm(i.app)).answer(MsgAnswer::Yes, folderQuestion(i.links), "Verwijderen");
+        d.answer(MsgAnswer::OK, done(i.app), Title);
+        Uninst::Main(i.app);
+        VERIFY_DIALOGS(d);
+        QCOMPARE(d.shown[1].style, 52);
+        QCOMPARE(d.shown[2].style, 64);
+        QCOMPARE(i.left(), QStringList({"123456-1200.TEK", "EMail.log", "IMG", "Mijn notities.txt", "PersGeg.Txt",
+                                        "Project.tof", "basis.txt", "eigen.doc"}));
+        QCOMPARE(QDir(i.app + "/IMG").entryList(QDir::Files), QStringList{"eigen.ico"});
+        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!QFileInfo::exists(i.box.components()));
     }
 
     void theListNeverReachesOutside()
     {
         Installation i;
         writeFile(i.box.home() + "/buiten.txt", "x");
-        writeFileList(i.app + "/uninst.lst", i.files + QStringList{"../buiten.txt", "/etc/hostname", "ICO/../../buiten.txt"});
+        writeFile(i.box.home() + "/buiten/10.ico", "x");
+        QFile::link(i.box.home() + "/buiten", i.app + "/Plaatjes");
+        writeFileList(i.app + "/uninst.lst", i.files + QStringList{"../buiten.txt", "/etc/hostname", "ICO/../../buiten.txt",
+                                                                   "Plaatjes/10.ico"});
         ScriptedDialogs d;
-        d.answer(MsgAnswer::Yes).answer(MsgAnswer::No).answer(MsgAnswer::OK, Done, Title);
-        Uninst::Main();
+        d.answer(MsgAnswer::Yes).answer(MsgAnswer::No).answer(MsgAnswer::OK, done(i.app), Title);
+        Uninst::Main(i.app);
         VERIFY_DIALOGS(d);
         QVERIFY(QFile::exists(i.box.home() + "/buiten.txt"));
-        QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
+        QVERIFY(QFile::exists(i.box.home() + "/buiten/10.ico")); // not through a link in the program folder
+        QCOMPARE(i.left(), QStringList({"EMail.log", "Plaatjes", "Project.tof", "eigen.doc"}));
         QVERIFY(QDir(i.links).exists()); // No to the folder question: the emptied folder stays
     }
 
     void aFolderThatIsNoProgramFolderIsLeftAlone_data()
     {
-        QTest::addColumn<QString>("appPath");
-        QTest::newRow("root") << "/";
-        QTest::newRow("home") << "@home";
-        QTest::newRow("home with separator") << "@home/";
-        QTest::newRow("relative") << "Zandrel Tofmaar";
-        QTest::newRow("without the program") << "@home/Anders";
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("home") << "@home" << "@home";
+        QTest::newRow("home with separator") << "@home/" << "@home";
+        QTest::newRow("relative") << "Zandrel Tofmaar" << "Zandrel Tofmaar";
+        QTest::newRow("without the program") << "@home/Anders" << "@home/Anders";
     }
     void aFolderThatIsNoProgramFolderIsLeftAlone()
     {
-        QFETCH(QString, appPath);
+        QFETCH(QString, folder);
+        QFETCH(QString, shown);
         Installation i;
-        appPath.replace("@home", i.box.home());
+        folder.replace("@home", i.box.home());
+        shown.replace("@home", i.box.home());
         writeFile(i.box.home() + "/Anders/Basis.TXT", "x");
         writeFile(i.box.home() + "/ZanTof", "x"); // even with a program in it, the home is refused
         writeFile(i.box.home() + "/uninst.lst", "ZanTof\n");
-        Installation::entry("AppPath", appPath);
+        Installation::entry("AppPath", folder);
         ScriptedDialogs d;
-        d.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
-        d.answer(MsgAnswer::OK, NotDone + appPath + " (geen programmamap van Zandrel Tofmaar)", Title);
+        d.answer(MsgAnswer::Yes, confirm(shown));
+        d.answer(MsgAnswer::OK, notDone(shown) + shown + " (geen programmamap van Zandrel Tofmaar)", Title);
         const QStringList before = i.box.everything();
-        Uninst::Main();
+        Uninst::Main(folder);
         VERIFY_DIALOGS(d);
-        QCOMPARE(d.shown[2].style, 48);
+        QCOMPARE(d.shown[1].style, 48);
         QVERIFY(QFile::exists(i.box.home() + "/ZanTof"));
         QVERIFY(QFile::exists(i.box.home() + "/Anders/Basis.TXT"));
         QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
-        QVERIFY(!QFileInfo::exists(i.links)); // the menu entries went first
+        QCOMPARE(i.box.everything(), before); // nothing at all: not even the menu entries
     }
 
-    void onlyTheMenuEntriesWithoutAppPath()
+    // The entry and the menu entries of another installation, or an entry that names no folder, are
+    // not this uninstaller's: they stay while its own installation goes.
+    void whatBelongsToAnotherInstallationStays_data()
     {
+        QTest::addColumn<bool>("otherInstallation");
+        QTest::newRow("the entry names another installation") << true;
+        QTest::newRow("the entry without AppPath") << false;
+    }
+    void whatBelongsToAnotherInstallationStays()
+    {
+        QFETCH(bool, otherInstallation);
         Installation i;
+        const QString other = i.box.home() + "/Tweede map", otherLinks = i.box.applications() + "/Tweede";
         writeFile(i.links + "/ander.desktop", "[Desktop Entry]\n");
         RegRemoveKey(HKEY_CURRENT_USER, Installed::UninstallKey);
-        Installation::entry("ShellLnkPath", i.links);
+        if (otherInstallation) {
+            for (const QString &f : i.files) writeFile(other + "/" + f, "x");
+            writeFileList(other + "/uninst.lst", i.files);
+            menuEntry(otherLinks + "/" + Installed::ProgramLink, other + "/ZanTof");
+            menuEntry(otherLinks + "/" + Installed::UninstallerLink, other + "/uninst");
+            Installation::entry("AppPath", other);
+        }
+        Installation::entry("ShellLnkPath", otherInstallation ? otherLinks : i.links);
+        const QList<RegValue> entry = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+        const QStringList others = otherInstallation ? i.box.everything().filter(QRegularExpression("/(Tweede|Tweede map)(/|$)"))
+                                                     : QStringList();
         ScriptedDialogs d;
-        d.answer(MsgAnswer::Yes).answer(MsgAnswer::OK, Done, Title); // a folder with a foreign entry: no question
-        Uninst::Main();
+        d.answer(MsgAnswer::Yes).answer(MsgAnswer::OK, done(i.app), Title); // a folder with a foreign entry: no question
+        Uninst::Main(i.app);
         VERIFY_DIALOGS(d);
         QCOMPARE(QDir(i.links).entryList(QDir::Files), QStringList{"ander.desktop"});
-        QVERIFY(QFile::exists(i.app + "/ZanTof"));
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
+        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), entry.size());
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath"), entry.last().data);
+        QCOMPARE(i.box.everything().filter(QRegularExpression("/(Tweede|Tweede map)(/|$)")), others);
+        // The shared components stay while another installation uses them.
+        QCOMPARE(QFile::exists(i.box.components() + "/libztshare.so"), otherInstallation);
     }
 
     void whatCannotBeDeletedIsNamedAndTheEntryStays()
@@ -144,22 +260,55 @@ private slots:
         Installation i;
         if (!setFolderWritable(i.app + "/SYS", false)) QSKIP("cannot make a folder refuse changes here");
         ScriptedDialogs d;
-        d.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes);
-        d.answer(MsgAnswer::OK, NotDone + i.app + "/SYS/libztshare.so", Title);
-        Uninst::Main();
+        d.answer(MsgAnswer::Yes);
+        d.answer(MsgAnswer::OK,
+                 notDone(i.app) + "SYS/libztshare.so\r\nSYS/libztshare.so.version\r\n\r\n" + RunAgain, Title);
+        Uninst::Main(i.app);
         setFolderWritable(i.app + "/SYS", true);
         VERIFY_DIALOGS(d);
         QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(QFile::exists(i.app + "/uninst.lst")); // so that a second run can finish the work
         QVERIFY(!QFile::exists(i.app + "/ZanTof"));
+        // The uninstaller and its menu entry stay to be run again; the program's entry went with it.
+        QVERIFY(QFile::exists(i.app + "/uninst"));
+        QCOMPARE(QDir(i.links).entryList(QDir::Files), QStringList{Installed::UninstallerLink});
+        QVERIFY(QFile::exists(i.box.components() + "/libztshare.so"));
 
-        // Once the file can go, a second run finishes.
-        d.answer(MsgAnswer::Yes).answer(MsgAnswer::OK, Done, Title);
-        Installation::entry("AppPath", i.app);
-        writeFile(i.app + "/ZanTof", "x");
-        Uninst::Main();
+        // Once the files can go, a second run finishes.
+        d.answer(MsgAnswer::Yes).answer(MsgAnswer::Yes, folderQuestion(i.links)).answer(MsgAnswer::OK, done(i.app), Title);
+        Uninst::Main(i.app);
         VERIFY_DIALOGS(d);
         QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
+        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!QFileInfo::exists(i.links));
+        QVERIFY(!QFileInfo::exists(i.box.components()));
+    }
+
+    // A long result names the first paths and counts the rest, so that its button stays on a small screen.
+    void aLongResultFitsTheScreen()
+    {
+        Installation i;
+        QStringList many = i.files;
+        for (int n = 0; n < 80; ++n) many << QString("IMG/plaatje met een lange naam %1.ico").arg(n, 2, 10, QChar('0'));
+        for (const QString &f : many) writeFile(i.app + "/" + f, "x");
+        writeFileList(i.app + "/uninst.lst", many);
+        if (!setFolderWritable(i.app + "/IMG", false)) QSKIP("cannot make a folder refuse changes here");
+        QStringList first;
+        for (int n = 0; n < 10; ++n) first << QString("IMG/plaatje met een lange naam %1.ico").arg(n, 2, 10, QChar('0'));
+        const QString expected = notDone(i.app) + "IMG/10.ico\r\n" + first.mid(0, 9).join("\r\n")
+                               + "\r\nen 71 andere\r\n\r\n" + RunAgain;
+        QString text;
+        QSize size;
+        const int boxes = runWithRealBoxes(i.app, [&](QMessageBox *box, int n) {
+            if (n != 1) return;
+            text = box->text();
+            size = box->frameGeometry().size();
+            saveShot(box, "uninst-4-lang");
+        });
+        setFolderWritable(i.app + "/IMG", true);
+        QCOMPARE(boxes, 2);
+        QCOMPARE(text, QString(expected).replace("\r\n", "\n"));
+        QVERIFY2(size.height() < 900 && size.width() < 1440, qPrintable(QString("%1x%2").arg(size.width()).arg(size.height())));
     }
 
     void deleteFilesPatterns()
@@ -184,24 +333,8 @@ private slots:
     {
         if (qEnvironmentVariable("ZANTOF_SHOTS").isEmpty()) QSKIP("no ZANTOF_SHOTS folder");
         Installation i;
-        useDutchInterface();
-        QtDialogs real;
-        DialogService *previous = setDialogService(&real);
         const QStringList names = {"uninst-1-zeker", "uninst-2-map", "uninst-3-verwijderd"};
-        int shown = 0;
-        std::function<void()> answerNext = [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box) {
-                QTimer::singleShot(20, answerNext);
-                return;
-            }
-            saveShot(box, names.value(shown++));
-            box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
-            if (shown < names.size()) QTimer::singleShot(20, answerNext);
-        };
-        QTimer::singleShot(20, answerNext);
-        Uninst::Main();
-        setDialogService(previous);
+        const int shown = runWithRealBoxes(i.app, [&](QMessageBox *box, int n) { saveShot(box, names.value(n)); });
         QCOMPARE(shown, 3);
     }
 };

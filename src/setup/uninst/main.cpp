@@ -3,8 +3,11 @@
 #include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 // uninst: started from its menu entry or through the uninstall entry; it has no window of its own.
+// It removes the installation it lies in: the folder of the path it was started by (as the menu
+// entry names it, links unresolved), or else of the program file itself.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -12,7 +15,8 @@ int main(int argc, char *argv[])
     useDutchInterface();
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
-    Uninst::Main();
+    const QString started = argc > 0 ? QFile::decodeName(argv[0]) : QString();
+    Uninst::Main(started.contains('/') ? QFileInfo(started).absolutePath() : QApplication::applicationDirPath());
     setDialogService(nullptr);
     return 0;
 }
