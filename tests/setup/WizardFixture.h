@@ -61,6 +61,15 @@ struct Wizard {
 
 // PNGs of the message boxes a test was shown, as the program shows them (the real box, grabbed and
 // closed at once), named "<name>-1", "<name>-2", ...; only when $ZANTOF_SHOTS is set.
+// The question setup asks when an installation stands in another folder.
+inline QString otherInstallationQuestion(const QString &other, const QString &target)
+{
+    return "Zandrel Tofmaar is al geïnstalleerd in een andere map:\r\n      " + other
+         + "\r\n\r\nAls u doorgaat, wordt het ook geïnstalleerd in:\r\n      " + target
+         + "\r\n\r\nDe bestaande installatie blijft staan. Elke installatie verwijdert u met haar "
+           "eigen \"Verwijder Zandrel tofmaar\".\r\n\r\nToch doorgaan ?";
+}
+
 inline void saveBoxShots(const ScriptedDialogs &shown, const QString &name)
 {
     if (qEnvironmentVariableIsEmpty("ZANTOF_SHOTS")) return;

@@ -30,7 +30,8 @@ const QString RunAgain = "Het verwijderprogramma blijft staan. Start het opnieuw
 
 // Installs the package the build makes through the wizard: with its defaults, or into another
 // target with another Start-menu folder. True when it got to the last page without a box.
-bool installPackage(Wizard &z, const QString &target = {}, const QString &menu = {})
+// `other`: the folder of an installation that stands elsewhere, which setup asks about.
+bool installPackage(Wizard &z, const QString &target = {}, const QString &menu = {}, const QString &other = {})
 {
     if (z.w) {
         delete z.w.data();
@@ -39,6 +40,7 @@ bool installPackage(Wizard &z, const QString &target = {}, const QString &menu =
     if (!z.start(PACKAGE_DIR)) return false;
     z.next();
     if (!target.isEmpty()) z.s().Text1[0]->setText(target);
+    if (!other.isEmpty()) z.dialogs.answer(MsgAnswer::Yes, otherInstallationQuestion(other, target), "Setup");
     z.next();
     if (!menu.isEmpty()) z.s().Text1[1]->setText(menu);
     z.next();
@@ -251,7 +253,7 @@ private slots:
         Wizard z;
         const QString first = z.target(), second = z.box.home() + "/Tweede map";
         QVERIFY(installPackage(z));
-        QVERIFY(installPackage(z, second, "Tweede"));
+        QVERIFY(installPackage(z, second, "Tweede", first));
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), second);
         writeFile(first + "/Project.tof", "project");
 

@@ -214,10 +214,7 @@ private slots:
         QVERIFY(z.start(source));
         z.next();
         z.s().Text1[0]->setText(second);
-        const QString question = "Zandrel Tofmaar is al geïnstalleerd in een andere map:\r\n      " + first
-                               + "\r\n\r\nAls u doorgaat, wordt het ook geïnstalleerd in:\r\n      " + second
-                               + "\r\n\r\nDe bestaande installatie blijft staan. Elke installatie verwijdert u met haar "
-                                 "eigen \"Verwijder Zandrel tofmaar\".\r\n\r\nToch doorgaan ?";
+        const QString question = otherInstallationQuestion(first, second);
         // No: back on the target page, and the new folder is not made.
         z.dialogs.answer(MsgAnswer::No, question, "Setup");
         z.next();
