@@ -44,6 +44,11 @@ QString GetSpecialFolderPath(int folder);
 
 bool IsRootFolder(const QString &path);
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent);
+// Every folder CreateFolderPath made in this process, in the order made: what setup removes again,
+// where still empty, when the installation does not go through.
+QStringList &createdFolders();
+// Removes the folders given that are empty now, deepest first; those that are not stay.
+void removeEmptyFolders(const QStringList &folders);
 
 QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &title, bool newStyle, bool includeFiles);
 QString BrowseForFolder(QWidget *owner, const QString &title);
