@@ -377,7 +377,8 @@ void SetupFrm::CmdInstall_Click()
     const QStringList listed = readFileList(listPath_).value_or(QStringList());
     worker_ = std::thread([this, archive, folder, listed] {
         QSet<QString> known(listed.begin(), listed.end());
-        const UnpackOutcome outcome = unpackArchive(
+        // Read on the window's thread only after this thread has been joined.
+        unpacked_ = unpackArchive(
             archive, folder,
             [this](int percent) { QMetaObject::invokeMethod(this, [this, percent] { Zip1_Progress(percent); }, Qt::QueuedConnection); },
             &control_,
@@ -386,10 +387,7 @@ void SetupFrm::CmdInstall_Click()
                 known.insert(name);
                 if (!appendToFileList(listPath_, name)) listFailed_ = true;
             });
-        QMetaObject::invokeMethod(this, [this, outcome] {
-            unpacked_ = outcome;
-            Zip1_Completed();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
     });
 }
 
@@ -451,7 +449,7 @@ void SetupFrm::flushQueuedInput()
 void SetupFrm::stopInstall(const QString &reason, const QString &detail)
 {
     installing_ = false;
-    MessageText = SetupFrmText::Stopped + reason + ". (" + detail + ")";
+    MessageText = SetupFrmText::Stopped + reason + (detail.isEmpty() ? "." : ". (" + detail + ")");
     const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || (!earlierList_ && QFileInfo::exists(listPath_));
     if (!wroteAny) {
         MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
@@ -489,7 +487,7 @@ bool SetupFrm::InstallSystemFiles(QStringList &failures)
     if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
     const QString runtimeEntry = "SYS/" + Installed::SharedRuntime;
     if (!unpacked_.files.contains(runtimeEntry)) {
-        stopInstall("het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand", Installed::Archive);
+        stopInstall("het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand", QString());
         return false;
     }
     auto copyWhenNewer = [&](const QString &name) {
