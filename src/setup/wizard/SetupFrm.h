@@ -20,7 +20,6 @@ namespace SetupFrmText {
 inline const QString Caption = QStringLiteral("Setup - Zandrel Tofmaar");
 // The title of the messages that name none of their own.
 inline const QString AppTitle = QStringLiteral("Setup");
-inline const QString InstallError = QStringLiteral("Er is een fout opgetreden tijdens de installatie. (");
 inline const QString ExitQuestion = QStringLiteral(
     "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
     "U kunt Setup later opnieuw uitvoeren om de installatie te voltooien.\r\n\r\nSetup afsluiten ?");
