@@ -242,6 +242,47 @@ private slots:
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
     }
 
+    // The unpack ends while the exit question is open (its completion comes in the box's own event
+    // loop): the answer still decides. Ja removes everything, Nee lets the installation finish.
+    void theUnpackEndsWhileTheExitQuestionIsOpen_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Ja") << int(MsgAnswer::Yes);
+        QTest::newRow("Nee") << int(MsgAnswer::No);
+    }
+    void theUnpackEndsWhileTheExitQuestionIsOpen()
+    {
+        QFETCH(int, answer);
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + sharedRuntime());
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        z.next();
+        z.next();
+        z.next();
+        z.s().CmdInstall->click();
+        z.s().waitForUnpack();
+        int stepInTheBox = 0;
+        z.dialogs.onNext([&] {
+            QCoreApplication::processEvents(); // the queued completion arrives here
+            stepInTheBox = z.s().CurrentStep;
+        });
+        z.dialogs.answer(answer, Exit, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        QCOMPARE(stepInTheBox, 4); // the finish page did not come under the question
+        if (answer == MsgAnswer::Yes) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!z.w);
+            QCOMPARE(treeState(z.box.root()), before);
+            QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        } else {
+            z.waitForInstall();
+            QCOMPARE(z.s().CurrentStep, 5);
+            QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
+        }
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
     // A click queued at the place of "Annuleren" while the unpack ends must not press "Voltooien",
     // which takes that place when the finish page comes.
     void aQueuedClickDoesNotPressVoltooien()
@@ -357,6 +398,20 @@ private slots:
             QTimer::singleShot(20, answerNext);
             z.install();
             setDialogService(previous);
+            QVERIFY(names.isEmpty());
+        }
+        {
+            Wizard z;
+            const QString source = sourceWith(z.box, programs() + sharedRuntime());
+            QDir().mkpath(z.box.config() + "/ZanTof");
+            if (!setFolderWritable(z.box.config() + "/ZanTof", false)) return;
+            QVERIFY(z.start(source));
+            DialogService *previous = setDialogService(&real);
+            names = {"setup-box-niet-gelukt"};
+            QTimer::singleShot(20, answerNext);
+            z.install();
+            setDialogService(previous);
+            setFolderWritable(z.box.config() + "/ZanTof", true);
             QVERIFY(names.isEmpty());
         }
     }
