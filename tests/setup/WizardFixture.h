@@ -51,11 +51,16 @@ struct Wizard {
     // has finished, stopped or ended the program.
     void install()
     {
+        startInstall();
+        waitForInstall();
+    }
+    // Next through the three pages, then Install, without waiting for the unpack.
+    void startInstall()
+    {
         next();
         next();
         next();
         s().CmdInstall->click();
-        waitForInstall();
     }
     void waitForInstall(int ms = 60000)
     {

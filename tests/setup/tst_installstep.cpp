@@ -210,10 +210,7 @@ private slots:
         const QString source = sourceWith(z.box, large(entries, 256 * 1024)); // 40 MB
         const TreeState before = treeState(z.box.root());
         QVERIFY(z.start(source));
-        z.next();
-        z.next();
-        z.next();
-        z.s().CmdInstall->click();
+        z.startInstall();
         QVERIFY(z.s().installing());
         QDeadlineTimer deadline(60000);
         while (z.s().ProgressBar1->value() < 5 && z.s().installing() && !deadline.hasExpired())
@@ -257,10 +254,7 @@ private slots:
         const QString source = sourceWith(z.box, programs() + sharedRuntime());
         const TreeState before = treeState(z.box.root());
         QVERIFY(z.start(source));
-        z.next();
-        z.next();
-        z.next();
-        z.s().CmdInstall->click();
+        z.startInstall();
         z.s().waitForUnpack();
         int stepInTheBox = 0;
         z.dialogs.onNext([&] {
@@ -289,11 +283,8 @@ private slots:
     {
         Wizard z;
         QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
-        z.next();
-        z.next();
-        z.next();
         QPushButton *cancel = z.s().Command1[2];
-        z.s().CmdInstall->click();
+        z.startInstall();
         const QPoint at = cancel->mapTo(&z.s(), cancel->rect().center());
         z.s().waitForUnpack(); // its completion is queued now, and the click goes in behind it
         QWindow *window = z.s().windowHandle();
