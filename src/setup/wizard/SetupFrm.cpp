@@ -22,9 +22,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 
-#include <QSet>
 #include <unistd.h>
 
 namespace {
@@ -92,6 +92,7 @@ public:
 
 SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), commandLine_(commandLine)
 {
+    createdFolders().clear(); // from here on: the folders this wizard makes
     setWindowTitle(SetupFrmText::Caption);
     setFixedSize(600, 400);
     int nextLabel = 2;
