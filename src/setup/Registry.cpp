@@ -24,7 +24,7 @@ QJsonArray load()
 
 bool save(const QJsonArray &keys)
 {
-    QDir().mkpath(QFileInfo(registryFile()).absolutePath());
+    if (!QDir().mkpath(QFileInfo(registryFile()).absolutePath())) return false;
     return writeBytes(registryFile(), QJsonDocument(keys).toJson());
 }
 
@@ -42,7 +42,7 @@ qsizetype findKey(const QJsonArray &keys, RegRoot root, const QString &key)
 
 QString registryFile() { return configHome() + "/ZanTof/registry.json"; }
 
-void RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value)
+bool RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value)
 {
     QJsonArray keys = load();
     qsizetype index = findKey(keys, root, key);
@@ -63,7 +63,7 @@ void RegWriteValue(RegRoot root, const QString &key, const QString &valueName, i
     if (!replaced) values.append(entry);
     k["values"] = values;
     keys[index] = k;
-    save(keys);
+    return save(keys);
 }
 
 QList<RegValue> RegKeyValues(RegRoot root, const QString &key)

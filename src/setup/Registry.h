@@ -20,8 +20,9 @@ struct RegValue {
 
 QString registryFile();
 
-// Creates the key where needed. Errors are ignored, as the installer's writes are.
-void RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value);
+// Creates the key where needed. False when the registry file could not be written: the installer
+// reports that rather than finish as if the entry were there.
+bool RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value);
 // The value's text, or "" when the key or value is missing.
 QString RegReadString(RegRoot root, const QString &key, const QString &valueName);
 void RegRemoveKey(RegRoot root, const QString &key);

@@ -143,6 +143,22 @@ bool IsFolderWritable(const QString &folder)
     return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+QStringList &createdFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+void removeEmptyFolders(const QStringList &folders)
+{
+    QStringList deepestFirst = folders;
+    for (QString &f : deepestFirst) f = QDir::cleanPath(f);
+    std::stable_sort(deepestFirst.begin(), deepestFirst.end(),
+                     [](const QString &a, const QString &b) { return a.count('/') > b.count('/'); });
+    // rmdir removes only an empty folder, and a link is no folder to it.
+    for (const QString &f : deepestFirst) ::rmdir(QFile::encodeName(f).constData());
+}
+
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent)
 {
     if (IsRootFolder(path)) return true;
@@ -153,9 +169,14 @@ bool CreateFolderPath(const QString &path, bool changeTo, bool silent)
     while (!error) {
         const qsizetype next = folder.indexOf('/', pos);
         const QString prefix = next < 0 ? folder : folder.left(next + 1);
-        if (!prefix.isEmpty() && !IsRootFolder(prefix) && !QFileInfo(prefix).isDir()
-            && ::mkdir(QFile::encodeName(prefix).constData(), 0777) != 0 && errno != EEXIST)
-            error = errno;
+        if (!prefix.isEmpty() && !IsRootFolder(prefix) && !QFileInfo(prefix).isDir()) {
+            if (::mkdir(QFile::encodeName(prefix).constData(), 0777) == 0) {
+                const QString made = QDir::cleanPath(prefix);
+                if (!createdFolders().contains(made)) createdFolders() << made;
+            } else if (errno != EEXIST) {
+                error = errno;
+            }
+        }
         if (!error && next >= 0 && !QFileInfo(prefix).isDir()) error = ENOTDIR;
         if (next < 0) break;
         pos = next + 1;

@@ -52,6 +52,11 @@ QString NearestExistingFolder(const QString &path);
 // Whether this user may make entries in the folder (with the effective ids, as a write would).
 bool IsFolderWritable(const QString &folder);
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent);
+// Every folder CreateFolderPath made in this process, in the order made: what setup removes again,
+// where still empty, when the installation does not go through.
+QStringList &createdFolders();
+// Removes the folders given that are empty now, deepest first; those that are not stay.
+void removeEmptyFolders(const QStringList &folders);
 
 QString BrowseForFolderEx(QWidget *owner, QString &startFolder, const QString &title, bool newStyle, bool includeFiles);
 QString BrowseForFolder(QWidget *owner, const QString &title);

@@ -30,9 +30,10 @@ inline bool makeArchive(const QString &path, const QList<Item> &items)
         if ((item.mode & S_IFMT) == S_IFDIR) {
             index = zip_dir_add(zip, item.name.toUtf8().constData(), ZIP_FL_ENC_UTF_8);
         } else {
-            auto *copy = static_cast<char *>(std::malloc(size_t(item.data.size()) + 1));
-            std::memcpy(copy, item.data.constData(), size_t(item.data.size()));
-            zip_source_t *source = zip_source_buffer(zip, copy, zip_uint64_t(item.data.size()), 1);
+            // libzip frees a buffer it owns only when it is not empty.
+            char *copy = item.data.isEmpty() ? nullptr : static_cast<char *>(std::malloc(size_t(item.data.size())));
+            if (copy) std::memcpy(copy, item.data.constData(), size_t(item.data.size()));
+            zip_source_t *source = zip_source_buffer(zip, copy, zip_uint64_t(item.data.size()), copy ? 1 : 0);
             index = zip_file_add(zip, item.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
             if (index >= 0) zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
         }

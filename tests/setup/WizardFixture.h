@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPointer>
@@ -49,13 +50,27 @@ struct Wizard {
             if (s().Frame1[i]->isVisible()) shown = shown < 0 ? i : -2;
         return shown < 0 ? -1 : shown;
     }
-    // Next through the three pages with their defaults, then Install.
+    // Next through the three pages with their defaults, then Install, and on until the installation
+    // has finished, stopped or ended the program.
     void install()
+    {
+        startInstall();
+        waitForInstall();
+    }
+    // Next through the three pages, then Install, without waiting for the unpack.
+    void startInstall()
     {
         next();
         next();
         next();
         s().CmdInstall->click();
+    }
+    void waitForInstall(int ms = 60000)
+    {
+        QDeadlineTimer deadline(ms);
+        while (w && s().installing() && ended < 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QVERIFY2(!w || !s().installing() || ended >= 0, "the installation did not end");
     }
 };
 

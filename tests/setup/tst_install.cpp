@@ -45,6 +45,7 @@ bool installPackage(Wizard &z, const QString &target = {}, const QString &menu =
     if (!menu.isEmpty()) z.s().Text1[1]->setText(menu);
     z.next();
     z.s().CmdInstall->click();
+    z.waitForInstall();
     const bool installed = z.dialogs.verify().isEmpty() && z.s().CurrentStep == 5;
     z.s().CmdFinish->click();
     return installed;
@@ -127,6 +128,23 @@ private slots:
         const Run current = runInstalled(alone + "/setup", elsewhere, {}, 3000);
         QCOMPARE(current.boxes, QStringList());
         QCOMPARE(current.exitCode, -1);
+    }
+
+    // The package's setup given a hostile archive: refused before the first page, the entry named,
+    // and nothing written anywhere in the sandbox.
+    void thePackagesSetupRefusesAHostileArchive()
+    {
+        Sandbox box;
+        const QString folder = box.root() + "/bron";
+        QDir().mkpath(folder);
+        QVERIFY(makeArchive(folder + "/ZanTof.zip", {{"ZanTof", "#!/bin/sh\n", S_IFREG | 0755}, {":/outside.txt", "kwaad"}}));
+        QDir().mkpath(box.root() + "/elders");
+        const QStringList before = box.everything();
+        const Run refused = runInstalled(QString(PACKAGE_DIR) + "/setup", box.root() + "/elders", {"OK"}, 20000, {folder});
+        QCOMPARE(refused.boxes, QStringList{"FOUTMELDING|Het installatiebestand ZanTof.zip is onveilig: het onderdeel "
+                                            "\":/outside.txt\" zou buiten de doelmap terechtkomen. (foutcode 2)"});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(box.everything(), before);
     }
 
     // The package the build makes, installed into a sandbox home, started, and removed again.

@@ -3,6 +3,7 @@
 #include "setup/SystemTools.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 class TestSystemTools : public QObject {
     Q_OBJECT
@@ -135,6 +136,28 @@ private slots:
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown.size(), 1);
         QCOMPARE(d.shown[0].style, 48);
+    }
+
+    // Only the levels CreateFolderPath made are on the record; of those, the empty ones go again,
+    // deepest first, and a folder that holds something, or a link, stays.
+    void theFoldersMadeAreRecordedAndGoWhenEmpty()
+    {
+        QTemporaryDir dir;
+        createdFolders().clear();
+        QVERIFY(QDir().mkpath(dir.path() + "/er"));
+        QVERIFY(CreateFolderPath(dir.path() + "/er/a/b/c", false, true));
+        QVERIFY(CreateFolderPath(dir.path() + "/er/a/x/", false, true));
+        QVERIFY(CreateFolderPath(dir.path() + "/er/a/b", false, true)); // there already: nothing new
+        QCOMPARE(createdFolders(), QStringList({dir.path() + "/er/a", dir.path() + "/er/a/b", dir.path() + "/er/a/b/c",
+                                                dir.path() + "/er/a/x"}));
+        QFile(dir.path() + "/er/a/x/eigen.txt").open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(dir.path() + "/er", dir.path() + "/link"));
+        removeEmptyFolders(createdFolders() + QStringList{dir.path() + "/link"});
+        QVERIFY(!QFileInfo::exists(dir.path() + "/er/a/b"));
+        QVERIFY(QFileInfo::exists(dir.path() + "/er/a/x/eigen.txt"));
+        QVERIFY(QFileInfo(dir.path() + "/link").isSymLink());
+        QVERIFY(QFileInfo(dir.path() + "/er").isDir()); // it was there before
+        createdFolders().clear();
     }
 
     void createFolderPathInAFolderThatRefusesEntries()

@@ -1,8 +1,11 @@
 #include "Archive.h"
 #include "SetupSandbox.h"
+#include "TreeState.h"
 #include "setup/Unpack.h"
 
 #include <QTest>
+#include <QThread>
+#include <thread>
 
 namespace {
 const QList<Item> Good = {
@@ -29,6 +32,10 @@ private slots:
         const UnpackOutcome out = unpackArchive(archive, target, [&](int p) { progress << p; });
         QCOMPARE(out.result, 0);
         QCOMPARE(out.files, QStringList({"Basis.TXT", "ICO/ZanTof.ico", "ZanTof", "SYS/libztshare.so", "Vormen/diep/K.bmp"}));
+        // The program was there already: it is replaced, not made.
+        QCOMPARE(out.created, QStringList({"Basis.TXT", "ICO/ZanTof.ico", "SYS/libztshare.so", "Vormen/diep/K.bmp"}));
+        QCOMPARE(out.createdFolders,
+                 QStringList({target + "/ICO", target + "/SYS", target + "/Vormen", target + "/Vormen/diep"}));
         QCOMPARE(progress, QList<int>({16, 33, 50, 66, 83, 100}));
         QCOMPARE(readFile(target + "/Basis.TXT"), QByteArray("Timmerfabriek\r\n"));
         QCOMPARE(readFile(target + "/ZanTof"), QByteArray("#!/bin/sh\n"));
@@ -108,6 +115,186 @@ private slots:
         QVERIFY(makeArchive(archive, Good));
         writeFile(box.home() + "/plainfile", "x");
         QCOMPARE(unpackArchive(archive, box.home() + "/plainfile/t").result, int(UnpackResult::CannotWrite));
+    }
+
+    // An existing link where an entry goes, or a name Qt would read as a resource path: refused before
+    // anything is written, and nothing anywhere changes, the current folder included.
+    void neverWritesOutsideTheTarget_data()
+    {
+        QTest::addColumn<QString>("link");  // what the target holds beforehand
+        QTest::addColumn<QString>("extra"); // an entry added to a good archive
+        QTest::addColumn<QString>("entry"); // the entry named in the refusal
+        QTest::addColumn<int>("problem");
+        const int inTarget = int(UnpackProblem::LinkInTarget), outside = int(UnpackProblem::OutsidePath);
+        QTest::newRow("a file link to a file elsewhere") << "file" << "" << "Basis.TXT" << inTarget;
+        QTest::newRow("a dangling link") << "dangling" << "" << "ZanTof" << inTarget;
+        QTest::newRow(":evil.txt") << "" << ":evil.txt" << ":evil.txt" << outside;
+        QTest::newRow(":dir/inner.txt") << "" << ":dir/inner.txt" << ":dir/inner.txt" << outside;
+        QTest::newRow(":/outside.txt") << "" << ":/outside.txt" << ":/outside.txt" << outside;
+    }
+    void neverWritesOutsideTheTarget()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, extra);
+        QFETCH(QString, entry);
+        QFETCH(int, problem);
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/t";
+        QList<Item> items = Good;
+        if (!extra.isEmpty()) items.insert(3, Item{extra, "kwaad"});
+        QVERIFY(makeArchive(archive, items));
+        QDir().mkpath(target);
+        writeFile(box.root() + "/elders/victim.txt", "van de gebruiker");
+        if (link == "file") QVERIFY(QFile::link(box.root() + "/elders/victim.txt", target + "/Basis.TXT"));
+        if (link == "dangling") QVERIFY(QFile::link("../planted", target + "/ZanTof"));
+        const QString cwd = box.root() + "/cwd", previous = QDir::currentPath();
+        QDir().mkpath(cwd);
+        QVERIFY(QDir::setCurrent(cwd));
+        const TreeState before = treeState(box.root());
+
+        const UnpackOutcome checked = checkArchive(archive);
+        const UnpackOutcome out = unpackArchive(archive, target);
+        QDir::setCurrent(previous);
+        // Only the link depends on the target: the name is refused by the archive check already.
+        QCOMPARE(checked.result, int(link.isEmpty() ? UnpackResult::UnsafeEntry : UnpackResult::Done));
+        QCOMPARE(out.result, int(UnpackResult::UnsafeEntry));
+        QCOMPARE(out.entry, entry);
+        QCOMPARE(int(out.problem), problem);
+        QVERIFY(out.files.isEmpty());
+        QCOMPARE(treeState(box.root()), before);
+        QVERIFY(QDir(cwd).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System));
+        QVERIFY(!QFileInfo::exists(box.home() + "/planted"));
+        QCOMPARE(readFile(box.root() + "/elders/victim.txt"), QByteArray("van de gebruiker"));
+        QVERIFY(!QFileInfo(box.root() + "/elders/victim.txt").isExecutable());
+    }
+
+    // The check at start reads every entry back and names the first one that fails, with the reason.
+    void theCheckNamesTheEntryAndTheReason_data()
+    {
+        QTest::addColumn<QList<Item>>("items");
+        QTest::addColumn<QString>("damage"); // stored bytes to spoil, so that their CRC fails
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("text");
+        const QByteArray long1 = "Kozijnhout, meranti, 67 x 114, de standaard voor dit werk.";
+        QTest::newRow("whole") << Good << "" << 0 << "";
+        QTest::newRow("damaged") << QList<Item>{{"Basis.TXT", "Timmerfabriek"}, {"ICO/Kozhout.TXT", long1}} << QString(long1)
+                                 << 3 << "het onderdeel \"ICO/Kozhout.TXT\" kan niet worden gelezen";
+        QTest::newRow("parent folder") << QList<Item>{{"Basis.TXT", "x"}, {"../buiten.txt", "x"}} << "" << 2
+                                       << "het onderdeel \"../buiten.txt\" zou buiten de doelmap terechtkomen";
+        QTest::newRow("link") << QList<Item>{{"ICO", "/etc", S_IFLNK | 0777}} << "" << 2
+                              << "het onderdeel \"ICO\" is een symbolische koppeling";
+        QTest::newRow("device") << QList<Item>{{"dev", "", S_IFBLK | 0666}} << "" << 2
+                                << "het onderdeel \"dev\" is geen gewoon bestand of map";
+        QTest::newRow("no archive") << QList<Item>{} << "" << 1 << "het is geen zip-archief of het kan niet worden gelezen";
+    }
+    void theCheckNamesTheEntryAndTheReason()
+    {
+        QFETCH(QList<Item>, items);
+        QFETCH(QString, damage);
+        QFETCH(int, result);
+        QFETCH(QString, text);
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip";
+        if (items.isEmpty()) writeFile(archive, "PK\x03\x04 but no archive");
+        else QVERIFY(makeArchive(archive, items));
+        if (!damage.isEmpty()) {
+            QByteArray bytes = readFile(archive);
+            const qsizetype at = bytes.indexOf(damage.toUtf8());
+            QVERIFY(at > 0);
+            bytes[at + 5] = '#';
+            writeFile(archive, bytes);
+        }
+        const TreeState before = treeState(box.root());
+        const UnpackOutcome checked = checkArchive(archive);
+        QCOMPARE(checked.result, result);
+        QCOMPARE(unpackProblemText(checked), text);
+        QCOMPARE(treeState(box.root()), before); // a check writes nothing
+    }
+
+    // What is in the way in the target stops the unpack at that entry; what came before stays listed,
+    // and no half-written file is left.
+    void whatIsInTheWayStopsAtItsEntry_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("a file where a folder belongs")
+            << "ICO" << "ICO/" << "het onderdeel \"ICO/\" kan niet worden geschreven: op de plaats van een map staat een bestand"
+            << QStringList{"Basis.TXT"};
+        QTest::newRow("a folder where a file belongs")
+            << "ZanTof/" << "ZanTof"
+            << "het onderdeel \"ZanTof\" kan niet worden geschreven: op de plaats van het bestand staat een map"
+            << QStringList{"Basis.TXT", "ICO/ZanTof.ico"};
+    }
+    void whatIsInTheWayStopsAtItsEntry()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, entry);
+        QFETCH(QString, text);
+        QFETCH(QStringList, written);
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/nieuw/t";
+        QVERIFY(makeArchive(archive, Good));
+        if (inTheWay.endsWith('/')) QDir().mkpath(target + "/" + inTheWay);
+        else writeFile(target + "/" + inTheWay, "in de weg");
+        const UnpackOutcome out = unpackArchive(archive, target);
+        QCOMPARE(out.result, int(UnpackResult::CannotWrite));
+        QCOMPARE(out.entry, entry);
+        QCOMPARE(unpackProblemText(out), text);
+        QCOMPARE(out.files, written);
+        QCOMPARE(out.created, written);
+        QStringList present{QString(inTheWay).remove('/')};
+        for (const QString &name : written) present << name.section('/', 0, 0);
+        present.removeDuplicates();
+        present.sort();
+        QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), present);
+    }
+
+    // A paused unpack writes nothing until it resumes; a stopped one ends between files and leaves
+    // what it wrote on its list, and no part of a file.
+    void pauseAndStop()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/t";
+        QVERIFY(makeArchive(archive, Good));
+        QDir().mkpath(target);
+        UnpackControl paused;
+        paused.pause();
+        UnpackOutcome out;
+        std::thread worker([&] { out = unpackArchive(archive, target, {}, &paused); });
+        QThread::msleep(200);
+        QVERIFY(QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        paused.resume();
+        worker.join();
+        QCOMPARE(out.result, 0);
+        QCOMPARE(out.files.size(), 5);
+
+        const QString second = box.home() + "/t2";
+        UnpackControl control;
+        QStringList told;
+        out = unpackArchive(archive, second, {}, &control, [&](const QString &name) {
+            told << name;
+            if (told.size() == 2) control.stop();
+        });
+        QCOMPARE(out.result, int(UnpackResult::Stopped));
+        QCOMPARE(out.files, QStringList({"Basis.TXT", "ICO/ZanTof.ico"}));
+        QCOMPARE(told, out.files);
+        QCOMPARE(out.createdFolders, QStringList({second, second + "/ICO"}));
+        QCOMPARE(QDir(second).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+                 QStringList({"Basis.TXT", "ICO"}));
+    }
+
+    void theFileListGrowsOneNameAtATime()
+    {
+        Sandbox box;
+        const QString list = box.home() + "/uninst.lst";
+        QVERIFY(appendToFileList(list, "ZanTof"));
+        QVERIFY(appendToFileList(list, "Vormen/K;;1;S.bmp"));
+        QCOMPARE(readFile(list), QByteArray("ZanTof\nVormen/K;;1;S.bmp\n"));
+        QVERIFY(QFile::link(box.root() + "/elders.lst", box.home() + "/link.lst"));
+        QVERIFY(!appendToFileList(box.home() + "/link.lst", "ZanTof")); // not written through a link
+        QVERIFY(!QFileInfo::exists(box.root() + "/elders.lst"));
     }
 
     void theFileList()

@@ -237,6 +237,7 @@ private slots:
         z.next();
         QCOMPARE(z.s().CurrentStep, 4);
         z.s().CmdInstall->click();
+        z.waitForInstall();
         QCOMPARE(z.s().CurrentStep, 5);
         VERIFY_DIALOGS(z.dialogs);
         saveBoxShots(z.dialogs, "setup-box-andere-installatie");
@@ -292,6 +293,7 @@ private slots:
         QCOMPARE(z.s().CurrentStep, 4);
         QVERIFY(z.s().CmdInstall->isDefault());
         key(z.s().Summary, Qt::Key_Return); // "Installeren"
+        z.waitForInstall();
         QCOMPARE(z.s().CurrentStep, 5);
         QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         key(&z.s(), Qt::Key_Escape); // nothing to cancel any more
@@ -440,24 +442,41 @@ private slots:
     {
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unsafe archive") << "unsafe" << "Er is een fout opgetreden tijdens de installatie. (2)";
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("style");
+        // An unsafe archive is refused at start, before the pages; a component that does not register
+        // stops the installation after the unpack, which offers to remove what it wrote.
+        QTest::newRow("unsafe archive") << "unsafe"
+                                        << "Het installatiebestand ZanTof.zip is onveilig: het onderdeel \"../buiten.txt\" "
+                                           "zou buiten de doelmap terechtkomen. (foutcode 2)"
+                                        << "FOUTMELDING" << 16;
         QTest::newRow("runtime does not register")
-            << "runtime" << "Er is een fout opgetreden tijdens de installatie. (@/libztshare.so)";
+            << "runtime"
+            << "De installatie is gestopt, want het onderdeel \"SYS/libztshare.so\" kan niet worden geregistreerd. "
+               "(@/libztshare.so)\r\n\r\nWilt u verwijderen wat Setup tot nu toe heeft geïnstalleerd ?"
+            << "Setup" << 20;
     }
     void failuresThatEndTheInstallation()
     {
         QFETCH(QString, trouble);
         QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(int, style);
         Wizard z;
         const QString source = trouble == "unsafe"
                                  ? makeSource(z.box, {}, {{"../buiten.txt", "x"}})
                                  : makeSource(z.box, {{"SYS/libztshare.so", "no library"}});
-        QVERIFY(z.start(source));
-        z.dialogs.answer(MsgAnswer::OK, message.replace("@", z.box.components()), "Setup");
-        z.install();
+        z.dialogs.answer(trouble == "unsafe" ? MsgAnswer::OK : MsgAnswer::Yes, message.replace("@", z.box.components()), title);
+        if (trouble == "unsafe") {
+            QVERIFY(!z.start(source));
+        } else {
+            QVERIFY(z.start(source));
+            z.install();
+            QVERIFY(!QFileInfo::exists(z.target())); // Ja: what it wrote is gone, the folder it made too
+        }
         QCOMPARE(z.ended, 1);
         VERIFY_DIALOGS(z.dialogs);
-        QCOMPARE(z.dialogs.shown[0].style, 16);
+        QCOMPARE(z.dialogs.shown[0].style, style);
         QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(!QFileInfo::exists(z.box.applications()));
         QVERIFY(!QFileInfo::exists(z.box.home() + "/buiten.txt"));

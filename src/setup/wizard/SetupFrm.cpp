@@ -10,7 +10,9 @@
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,9 +23,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 
 #include <optional>
+#include <unistd.h>
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
@@ -74,10 +78,45 @@ QLabel *wrapped(const QString &text)
     l->setWordWrap(true);
     return l;
 }
+
+QString errorCode(int result) { return "foutcode " + QString::number(result); }
+
+// Why the archive is refused at start: the entry and the reason, the code as a detail.
+QString archiveRefusal(const UnpackOutcome &checked)
+{
+    const QString state = checked.result == UnpackResult::CannotOpen ? "kan niet worden geopend"
+                        : checked.result == UnpackResult::Damaged    ? "is beschadigd"
+                                                                     : "is onveilig";
+    return "Het installatiebestand " + Installed::Archive + " " + state + ": " + unpackProblemText(checked) + ". ("
+         + errorCode(checked.result) + ")";
+}
+
+// Takes mouse and key input off the queue unseen while it lives.
+class InputSwallower : public QObject {
+public:
+    InputSwallower() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputSwallower() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd: return true;
+        default: return false;
+        }
+    }
+};
 }
 
 SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), commandLine_(commandLine)
 {
+    createdFolders().clear(); // from here on: the folders this wizard makes
     setWindowTitle(SetupFrmText::Caption);
     setFixedSize(600, 400);
     int nextLabel = 2;
@@ -255,6 +294,11 @@ void SetupFrm::Form_Load()
         refuse("\"" + Installed::Archive + "\" niet gevonden.");
         return;
     }
+    // Checked whole before the pages: a damaged or unsafe archive is refused before anything is written.
+    if (const UnpackOutcome checked = checkArchive(findFile(Installed::Archive)); checked.result != UnpackResult::Done) {
+        refuse(archiveRefusal(checked));
+        return;
+    }
     Label1[0]->setText("Welkom bij het installatieprogramma van Zandrel Tofmaar");
     Label1[1]->setText(shown("Hiermee wordt Zandrel Tofmaar 2.0 geïnstalleerd  op deze computer." + CRLF + CRLF
                              + "U wordt aanbevolen alle active programma's af te sluiten" + CRLF + "voordat u verder gaat."
@@ -393,47 +437,133 @@ void SetupFrm::CmdBrowse_Click(int index)
 
 QString SetupFrm::target() const { return Text1[0]->text().trimmed(); }
 
+SetupFrm::~SetupFrm()
+{
+    if (worker_.joinable()) {
+        control_.stop();
+        worker_.join();
+    }
+}
+
 void SetupFrm::CmdInstall_Click()
 {
+    if (installing_) return;
     Command1[0]->hide();
     Command1[1]->hide();
     CmdInstall->hide();
     Frame1[3]->hide();
     Frame1[4]->show();
+    installing_ = true;
 
-    const UnpackOutcome unpacked = unpackArchive(findFile(Installed::Archive), target(), [this](int percent) {
-        ProgressBar1->setValue(percent);
-        ProgressBar1->repaint();
+    const QString folder = target();
+    const QString archive = QFileInfo(findFile(Installed::Archive)).absoluteFilePath();
+    listPath_ = folder + "/" + Installed::FileList;
+    // An earlier installation's files stay on the list; the names unpacked now are added one by one,
+    // as soon as each is in place, so that an installation that stops halfway can still be removed.
+    QFile earlier(listPath_);
+    if (earlier.open(QIODevice::ReadOnly)) earlierList_ = earlier.readAll();
+    const QStringList listed = readFileList(listPath_).value_or(QStringList());
+    worker_ = std::thread([this, archive, folder, listed] {
+        QSet<QString> known(listed.begin(), listed.end());
+        // Read on the window's thread only after this thread has been joined.
+        unpacked_ = unpackArchive(
+            archive, folder,
+            [this](int percent) { QMetaObject::invokeMethod(this, [this, percent] { Zip1_Progress(percent); }, Qt::QueuedConnection); },
+            &control_,
+            [this, &known](const QString &name) {
+                if (known.contains(name)) return;
+                known.insert(name);
+                if (!appendToFileList(listPath_, name)) listFailed_ = true;
+            });
+        QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
     });
-    if (unpacked.result != UnpackResult::Done) {
-        MessageText = SetupFrmText::InstallError + QString::number(unpacked.result) + ")";
-        MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
-        Form::EndProgram(1);
+}
+
+void SetupFrm::waitForUnpack()
+{
+    if (worker_.joinable()) worker_.join();
+}
+
+void SetupFrm::Zip1_Progress(int percent) { ProgressBar1->setValue(percent); }
+
+void SetupFrm::Zip1_Completed()
+{
+    waitForUnpack();
+    if (abandoned_) return;
+    if (asking_) { // the exit question is open: its answer decides
+        completionPending_ = true;
         return;
     }
-    // What was unpacked is what uninst removes; an earlier installation's files stay on the list.
+    if (unpacked_.result == UnpackResult::Stopped) return;
+    if (unpacked_.result != UnpackResult::Done) {
+        stopInstall(unpackProblemText(unpacked_), errorCode(unpacked_.result));
+        return;
+    }
     QStringList failures;
-    const QString listPath = target() + "/" + Installed::FileList;
-    QStringList listed = readFileList(listPath).value_or(QStringList());
-    for (const QString &name : unpacked.files)
-        if (!listed.contains(name)) listed << name;
-    if (!writeFileList(listPath, listed)) failures << "Lijst van geïnstalleerde bestanden: " + listPath;
-
+    if (listFailed_) failures << "Lijst van geïnstalleerde bestanden: " + listPath_;
     if (!InstallSystemFiles(failures)) return;
     CreateShortcuts(failures);
-    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "DisplayName", RegType::String, Installed::DisplayName);
-    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "UninstallString", RegType::String,
-                  target() + "/" + Installed::Uninstaller);
-    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath", RegType::String, target());
-    RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath", RegType::String, ShortcutFolder);
+    const QString folder = target();
+    bool registered = true;
+    const QList<QPair<QString, QString>> values = {{"DisplayName", Installed::DisplayName},
+                                                   {"UninstallString", folder + "/" + Installed::Uninstaller},
+                                                   {"AppPath", folder},
+                                                   {"ShellLnkPath", ShortcutFolder}};
+    for (const auto &[name, value] : values)
+        registered = RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, name, RegType::String, value) && registered;
+    if (!registered) failures << "Verwijdergegevens opslaan in " + registryFile();
+    installing_ = false;
     if (!failures.isEmpty())
         MsgBox(SetupFrmText::NotAllDone + CRLF + CRLF + failures.join(CRLF), MsgStyle::Exclamation, SetupFrmText::AppTitle);
+    // A folder made for a target that was given up on page 2 goes again.
+    removeEmptyFolders(createdFolders());
 
+    // A click that was on its way to "Annuleren" must not press "Voltooien" in its place.
+    flushQueuedInput();
     Frame1[4]->hide();
     Frame1[5]->show();
     Command1[2]->hide();
     CmdFinish->show();
     ++CurrentStep;
+}
+
+void SetupFrm::flushQueuedInput()
+{
+    InputSwallower swallow;
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void SetupFrm::stopInstall(const QString &reason, const QString &detail)
+{
+    installing_ = false;
+    MessageText = SetupFrmText::Stopped + reason + (detail.isEmpty() ? "." : ". (" + detail + ")");
+    const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || (!earlierList_ && QFileInfo::exists(listPath_));
+    if (!wroteAny) {
+        MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
+    } else if (MsgBox(MessageText + CRLF + CRLF + SetupFrmText::RemoveQuestion, MsgStyle::Critical | MsgStyle::YesNo,
+                      SetupFrmText::AppTitle)
+               == MsgAnswer::Yes) {
+        removeWritten();
+    }
+    removeEmptyFolders(unpacked_.createdFolders + createdFolders());
+    Form::EndProgram(1);
+}
+
+// What this run of setup put in place: the files it unpacked where there were none, the components
+// it copied where there were none, its file list (an earlier one comes back as it was), and the
+// folders it made, where these are empty then. A file of an earlier installation that was replaced stays.
+void SetupFrm::removeWritten()
+{
+    const QString folder = target();
+    for (const QString &name : unpacked_.created) ::unlink(QFile::encodeName(folder + "/" + name).constData());
+    for (const QString &file : systemCreated_)
+        for (const QString &path : {file, versionFileOf(file)}) ::unlink(QFile::encodeName(path).constData());
+    if (!listPath_.isEmpty()) {
+        if (earlierList_) writeBytes(listPath_, *earlierList_);
+        else ::unlink(QFile::encodeName(listPath_).constData());
+    }
+    removeEmptyFolders(unpacked_.createdFolders + createdFolders());
 }
 
 bool SetupFrm::InstallSystemFiles(QStringList &failures)
@@ -443,16 +573,22 @@ bool SetupFrm::InstallSystemFiles(QStringList &failures)
     if (!source.endsWith('/')) source += "/";
     const QString system = systemInfo().SystemDir;
     if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
+    const QString runtimeEntry = "SYS/" + Installed::SharedRuntime;
+    if (!unpacked_.files.contains(runtimeEntry)) {
+        stopInstall("het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand", QString());
+        return false;
+    }
     auto copyWhenNewer = [&](const QString &name) {
         const QString from = source + "SYS/" + name, to = system + "/" + name;
-        if (IsNewerFileVersion(from, to) && !CopyFileTo(from, to, true)) failures << "Kopiëren naar " + to;
+        const bool there = QFileInfo::exists(to);
+        if (!IsNewerFileVersion(from, to)) return;
+        if (!CopyFileTo(from, to, true)) failures << "Kopiëren naar " + to;
+        else if (!there) systemCreated_ << to;
     };
     for (const QString &name : Installed::VersionedComponents) copyWhenNewer(name);
     const QString runtime = system + "/" + Installed::SharedRuntime;
     if (!RegisterComponent(runtime)) {
-        MessageText = SetupFrmText::InstallError + runtime + ")";
-        MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
-        Form::EndProgram(1);
+        stopInstall("het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd", runtime);
         return false;
     }
     // Every other file of SYS; what is no component simply fails to register. A version note goes with its file.
@@ -485,12 +621,28 @@ void SetupFrm::CmdFinish_Click() { unload(); }
 void SetupFrm::Form_Unload(bool &cancel)
 {
     if (CurrentStep < 5) {
+        // The unpack waits while the user answers, so nothing changes under the question.
+        if (installing_) control_.pause();
         MessageText = SetupFrmText::ExitQuestion;
+        asking_ = true;
         ExitAnswer = MsgBox(MessageText, MsgStyle::Question | MsgStyle::YesNo, "Setup afsluiten");
+        asking_ = false;
         if (ExitAnswer == MsgAnswer::No) {
             cancel = true;
+            control_.resume();
+            if (completionPending_) {
+                completionPending_ = false;
+                QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
+            }
             return;
         }
+        // Nothing is installed, as the question says: the unpack stops and what it wrote goes.
+        abandoned_ = true;
+        if (worker_.joinable()) {
+            control_.stop();
+            worker_.join();
+        }
+        removeWritten();
     }
     // Back to where the user started, whatever an earlier exit question was answered.
     if (!FormerDirectory.isEmpty()) QDir::setCurrent(FormerDirectory);

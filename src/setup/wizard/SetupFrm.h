@@ -1,9 +1,13 @@
 #pragma once
 // The installer's wizard: welcome, target folder, Start-menu folder, ready, progress, finish.
 #include "forms/Form.h"
+#include "setup/Unpack.h"
 
 #include <QStringList>
 #include <array>
+#include <atomic>
+#include <optional>
+#include <thread>
 
 class QFrame;
 class QLabel;
@@ -16,7 +20,6 @@ namespace SetupFrmText {
 inline const QString Caption = QStringLiteral("Setup - Zandrel Tofmaar");
 // The title of the messages that name none of their own.
 inline const QString AppTitle = QStringLiteral("Setup");
-inline const QString InstallError = QStringLiteral("Er is een fout opgetreden tijdens de installatie. (");
 inline const QString ExitQuestion = QStringLiteral(
     "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
     "U kunt Setup later opnieuw uitvoeren om de installatie te voltooien.\r\n\r\nSetup afsluiten ?");
@@ -41,6 +44,8 @@ inline QString MenuFolderOutside(const QString &chosen, const QString &programs)
          + "\r\n\r\nDe gekozen map ligt daarbuiten:\r\n      " + chosen + "\r\n\r\nKies een map in het menu Start.";
 }
 inline const QString NotAllDone = QStringLiteral("De installatie is voltooid, maar het volgende is niet gelukt:");
+inline const QString Stopped = QStringLiteral("De installatie is gestopt, want ");
+inline const QString RemoveQuestion = QStringLiteral("Wilt u verwijderen wat Setup tot nu toe heeft geïnstalleerd ?");
 }
 
 class SetupFrm : public Form {
@@ -48,11 +53,21 @@ class SetupFrm : public Form {
 public:
     // commandLine: the folder that holds "ZanTof.zip", or "" for the current folder.
     explicit SetupFrm(const QString &commandLine = QString(), QWidget *parent = nullptr);
+    ~SetupFrm() override;
 
     void Command1_Click(int index);
     void CmdBrowse_Click(int index);
+    // Starts the unpack on a worker thread: the window keeps painting and "Annuleren" keeps working.
     void CmdInstall_Click();
     void CmdFinish_Click();
+    // The unpack's notifications, on the window's thread.
+    void Zip1_Progress(int percent);
+    void Zip1_Completed();
+
+    // From "Installeren" until the installation has finished or stopped.
+    bool installing() const { return installing_; }
+    // Waits for the unpack's thread to end, without handling events; its completion stays queued.
+    void waitForUnpack();
 
     int CurrentStep = 0;
     QString MessageText;
@@ -89,6 +104,17 @@ private:
     bool menuFolderFree(const QString &name);
     void refuse(const QString &text);
     QString target() const;
+    void stopInstall(const QString &reason, const QString &detail);
+    void removeWritten();
+    void flushQueuedInput();
 
     QString commandLine_;
+    std::thread worker_;
+    UnpackControl control_;
+    UnpackOutcome unpacked_;
+    std::atomic<bool> listFailed_ = false;
+    bool installing_ = false, asking_ = false, completionPending_ = false, abandoned_ = false;
+    QString listPath_;
+    std::optional<QByteArray> earlierList_; // the file list as an earlier installation left it
+    QStringList systemCreated_;             // components copied where there were none
 };

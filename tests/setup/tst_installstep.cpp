@@ -1,0 +1,412 @@
+// The wizard's install step with real archives in a sandbox home: the check at start, the unpack on
+// its thread, a stop halfway, cancelling, and what is reported when a write fails.
+#include "Archive.h"
+#include "TreeState.h"
+#include "WizardFixture.h"
+#include "setup/Installed.h"
+#include "setup/Registry.h"
+#include "setup/Unpack.h"
+
+#include "platform/widgets/DutchInterface.h"
+#include "platform/widgets/QtDialogs.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QProgressBar>
+#include <QRandomGenerator>
+#include <QWindow>
+
+namespace {
+const QString Exit = "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
+                     "U kunt Setup later opnieuw uitvoeren om de installatie te voltooien.\r\n\r\nSetup afsluiten ?";
+const QString Remove = "\r\n\r\nWilt u verwijderen wat Setup tot nu toe heeft geïnstalleerd ?";
+
+QList<Item> programs()
+{
+    return {{"ZanTof", "#!/bin/sh\n", S_IFREG | 0755}, {"uninst", "#!/bin/sh\n", S_IFREG | 0755}, {"Basis.TXT", "Timmerfabriek\r\n"}};
+}
+QList<Item> sharedRuntime()
+{
+    return {{"SYS/libztshare.so", readFile(SHARED_RUNTIME)}, {"SYS/libztshare.so.version", readFile(SHARED_RUNTIME_VERSION)}};
+}
+
+// A folder with ZanTof.zip holding these entries; the path of the folder.
+QString sourceWith(const Sandbox &box, const QList<Item> &items)
+{
+    const QString folder = box.root() + "/bron";
+    QDir().mkpath(folder);
+    return makeArchive(folder + "/ZanTof.zip", items) ? folder : QString();
+}
+
+// Many entries of bytes that do not compress: an unpack that takes a while.
+QList<Item> large(int entries, int size)
+{
+    QList<Item> items = programs();
+    for (int i = 0; i < entries; ++i) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+        items << Item{QString("IMG/deel%1.bmp").arg(i, 3, 10, QChar('0')), bytes};
+    }
+    return items + sharedRuntime();
+}
+
+int filesBelow(const QString &folder)
+{
+    int n = 0;
+    for (const QString &path : treeState(folder).keys()) n += QFileInfo(path).isFile();
+    return n;
+}
+}
+
+class TestInstallStep : public QObject {
+    Q_OBJECT
+private slots:
+    // Before the first page, with the entry and the reason; nothing is written anywhere.
+    void aBadArchiveIsRefusedAtStart_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("damaged entry") << "damaged"
+                                       << "Het installatiebestand ZanTof.zip is beschadigd: het onderdeel \"Kozhout.TXT\" "
+                                          "kan niet worden gelezen. (foutcode 3)";
+        QTest::newRow("resource name") << ":evil.txt"
+                                       << "Het installatiebestand ZanTof.zip is onveilig: het onderdeel \":evil.txt\" zou "
+                                          "buiten de doelmap terechtkomen. (foutcode 2)";
+        QTest::newRow("link") << "link"
+                              << "Het installatiebestand ZanTof.zip is onveilig: het onderdeel \"ICO\" is een symbolische "
+                                 "koppeling. (foutcode 2)";
+        QTest::newRow("no zip archive") << "text"
+                                        << "Het installatiebestand ZanTof.zip kan niet worden geopend: het is geen "
+                                           "zip-archief of het kan niet worden gelezen. (foutcode 1)";
+    }
+    void aBadArchiveIsRefusedAtStart()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, message);
+        Wizard z;
+        const QByteArray catalogue = "Meranti\r\nVuren\r\nEiken\r\nAccoya\r\nMerbau\r\n";
+        QList<Item> items = programs() + QList<Item>{{"Kozhout.TXT", catalogue}} + sharedRuntime();
+        if (trouble == ":evil.txt") items.insert(1, Item{":evil.txt", "x"});
+        if (trouble == "link") items.insert(1, Item{"ICO", "/etc", S_IFLNK | 0777});
+        const QString source = sourceWith(z.box, items);
+        QVERIFY(!source.isEmpty());
+        if (trouble == "damaged") {
+            QByteArray bytes = readFile(source + "/ZanTof.zip");
+            bytes[bytes.indexOf(catalogue) + 9] = 'X';
+            writeFile(source + "/ZanTof.zip", bytes);
+        }
+        if (trouble == "text") writeFile(source + "/ZanTof.zip", "Dit is geen archief.");
+        const TreeState before = treeState(z.box.root());
+        z.dialogs.answer(MsgAnswer::OK, message, "FOUTMELDING");
+        QVERIFY(!z.start(source));
+        QCOMPARE(z.ended, 1);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.dialogs.shown[0].style, 16);
+        QCOMPARE(treeState(z.box.root()), before);
+        QVERIFY(!QFileInfo::exists(z.target()));
+    }
+
+    // An installation that stops names the entry and the reason and offers to remove what it wrote:
+    // Ja leaves the sandbox as it was, Nee leaves the files with their list, so that uninst can remove them.
+    void aStoppedInstallationOffersRemoval_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("message");
+        const QString fileInTheWay = "De installatie is gestopt, want het onderdeel \"ICO/ZanTof.ico\" kan niet worden "
+                                     "geschreven: op de plaats van een map staat een bestand. (foutcode 4)" + Remove;
+        const QString noRuntime = "De installatie is gestopt, want het onderdeel \"SYS/libztshare.so\" ontbreekt in het "
+                                  "installatiebestand." + Remove;
+        QTest::newRow("a file where a folder belongs, Ja") << "file" << int(MsgAnswer::Yes) << fileInTheWay;
+        QTest::newRow("a file where a folder belongs, Nee") << "file" << int(MsgAnswer::No) << fileInTheWay;
+        QTest::newRow("no shared component, Ja") << "runtime" << int(MsgAnswer::Yes) << noRuntime;
+        QTest::newRow("no shared component, Nee") << "runtime" << int(MsgAnswer::No) << noRuntime;
+        // Refused before anything is written: said, and nothing to remove.
+        QTest::newRow("a link in the target") << "link" << int(MsgAnswer::OK)
+                                              << "De installatie is gestopt, want het onderdeel \"Basis.TXT\" zou via een "
+                                                 "symbolische koppeling in de doelmap worden geschreven. (foutcode 2)";
+    }
+    void aStoppedInstallationOffersRemoval()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(int, answer);
+        QFETCH(QString, message);
+        Wizard z;
+        QList<Item> items = programs() + QList<Item>{{"ICO/ZanTof.ico", "icon"}};
+        if (trouble != "runtime") items += sharedRuntime();
+        const QString source = sourceWith(z.box, items);
+        if (trouble == "file") writeFile(z.target() + "/ICO", "een bestand van de gebruiker");
+        if (trouble == "link") {
+            writeFile(z.box.root() + "/elders/eigen.txt", "van de gebruiker");
+            QDir().mkpath(z.target());
+            QVERIFY(QFile::link(z.box.root() + "/elders/eigen.txt", z.target() + "/Basis.TXT"));
+        }
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        if (trouble != "runtime") z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg": use it anyway
+        z.dialogs.answer(answer, message, "Setup");
+        z.install();
+        QCOMPARE(z.ended, 1);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.dialogs.shown.last().style, answer == MsgAnswer::OK ? 16 : 16 + 4);
+        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!QFileInfo::exists(z.box.applications()));
+        if (answer != MsgAnswer::No) {
+            QCOMPARE(treeState(z.box.root()), before);
+            return;
+        }
+        QStringList written = {"ZanTof", "uninst", "Basis.TXT"};
+        if (trouble == "runtime") written << "ICO/ZanTof.ico";
+        QCOMPARE(readFileList(z.target() + "/uninst.lst").value(), written);
+        for (const QString &name : written) QVERIFY2(QFileInfo(z.target() + "/" + name).isFile(), qPrintable(name));
+    }
+
+    // A write that fails is named in the warning, and the installation goes on to its end.
+    void failedWritesAreReported_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("registry folder read-only") << "registry" << "Verwijdergegevens opslaan in @/.config/ZanTof/registry.json";
+        QTest::newRow("file list cannot be written")
+            << "list" << "Lijst van geïnstalleerde bestanden: @/Zandrel Tofmaar/uninst.lst";
+    }
+    void failedWritesAreReported()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, line);
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + sharedRuntime());
+        const QString registryFolder = z.box.config() + "/ZanTof";
+        QDir().mkpath(registryFolder);
+        if (trouble == "registry" && !setFolderWritable(registryFolder, false)) QSKIP("cannot make a folder refuse entries here");
+        if (trouble == "list") QDir().mkpath(z.target() + "/uninst.lst"); // a folder where the list goes
+        z.dialogs.answer(MsgAnswer::OK, "De installatie is voltooid, maar het volgende is niet gelukt:\r\n\r\n"
+                                            + line.replace("@", z.box.home()),
+                         "Setup");
+        QVERIFY(z.start(source));
+        z.install();
+        if (trouble == "registry") setFolderWritable(registryFolder, true);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.dialogs.shown[0].style, 48);
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), trouble != "registry");
+        QVERIFY(QFileInfo(z.target() + "/ZanTof").isExecutable());
+    }
+
+    // Annuleren while a large archive unpacks: the window has kept working (the progress moved), the
+    // exit question comes with the unpack held; Ja stops it and removes everything, Nee lets it finish.
+    void cancelDuringALargeUnpack_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Ja") << int(MsgAnswer::Yes);
+        QTest::newRow("Nee") << int(MsgAnswer::No);
+    }
+    void cancelDuringALargeUnpack()
+    {
+        QFETCH(int, answer);
+        Wizard z;
+        const int entries = 160;
+        const QString source = sourceWith(z.box, large(entries, 256 * 1024)); // 40 MB
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        z.startInstall();
+        QVERIFY(z.s().installing());
+        QDeadlineTimer deadline(60000);
+        while (z.s().ProgressBar1->value() < 5 && z.s().installing() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const int reached = z.s().ProgressBar1->value();
+        QVERIFY2(z.s().installing() && reached > 0 && reached < 100, qPrintable(QString::number(reached)));
+        saveShot(&z.s(), "setup-5-bezig-uitpakken");
+        int filesAtQuestion = -1;
+        z.dialogs.onNext([&] { filesAtQuestion = filesBelow(z.target()); });
+        z.dialogs.answer(answer, Exit, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        VERIFY_DIALOGS(z.dialogs);
+        QVERIFY(filesAtQuestion > 0); // the question came while the unpack was under way
+        if (answer == MsgAnswer::Yes) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!z.w);
+            QCOMPARE(treeState(z.box.root()), before); // nothing installed and nothing left
+            QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+            return;
+        }
+        QVERIFY(z.w);
+        z.waitForInstall();
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(z.s().ProgressBar1->value(), 100);
+        QCOMPARE(readFileList(z.target() + "/uninst.lst").value().size(), 3 + entries + 2);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
+    }
+
+    // The unpack ends while the exit question is open (its completion comes in the box's own event
+    // loop): the answer still decides. Ja removes everything, Nee lets the installation finish.
+    void theUnpackEndsWhileTheExitQuestionIsOpen_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Ja") << int(MsgAnswer::Yes);
+        QTest::newRow("Nee") << int(MsgAnswer::No);
+    }
+    void theUnpackEndsWhileTheExitQuestionIsOpen()
+    {
+        QFETCH(int, answer);
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + sharedRuntime());
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        z.startInstall();
+        z.s().waitForUnpack();
+        int stepInTheBox = 0;
+        z.dialogs.onNext([&] {
+            QCoreApplication::processEvents(); // the queued completion arrives here
+            stepInTheBox = z.s().CurrentStep;
+        });
+        z.dialogs.answer(answer, Exit, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        QCOMPARE(stepInTheBox, 4); // the finish page did not come under the question
+        if (answer == MsgAnswer::Yes) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!z.w);
+            QCOMPARE(treeState(z.box.root()), before);
+            QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        } else {
+            z.waitForInstall();
+            QCOMPARE(z.s().CurrentStep, 5);
+            QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
+        }
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // A click queued at the place of "Annuleren" while the unpack ends must not press "Voltooien",
+    // which takes that place when the finish page comes.
+    void aQueuedClickDoesNotPressVoltooien()
+    {
+        Wizard z;
+        QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
+        QPushButton *cancel = z.s().Command1[2];
+        z.startInstall();
+        const QPoint at = cancel->mapTo(&z.s(), cancel->rect().center());
+        z.s().waitForUnpack(); // its completion is queued now, and the click goes in behind it
+        QWindow *window = z.s().windowHandle();
+        QVERIFY(window);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(window, new QMouseEvent(type, QPointF(at), window->mapToGlobal(QPointF(at)),
+                                                                Qt::LeftButton,
+                                                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                                Qt::NoModifier));
+        z.waitForInstall();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(z.w);
+        QCOMPARE(z.s().CurrentStep, 5);
+        QVERIFY(z.s().CmdFinish->isVisible());
+        // It would have landed on "Voltooien".
+        QVERIFY(z.s().CmdFinish->geometry().contains(z.s().CmdFinish->parentWidget()->mapFrom(&z.s(), at)));
+        VERIFY_DIALOGS(z.dialogs);
+        saveShot(&z.s(), "setup-6-voltooid-na-klik");
+    }
+
+    // Folders setup made for the target go again when the user cancels; folders that were there stay.
+    void cancellingRemovesTheFoldersSetupMade_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("on the Start-menu page") << 3;
+        QTest::newRow("on the ready page") << 4;
+    }
+    void cancellingRemovesTheFoldersSetupMade()
+    {
+        QFETCH(int, step);
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + sharedRuntime());
+        writeFile(z.box.home() + "/bestaand/eigen.txt", "x");
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        z.next();
+        z.s().Text1[0]->setText(z.box.home() + "/bestaand/nieuw/dieper/Zandrel Tofmaar");
+        while (z.s().CurrentStep < step) z.next();
+        QVERIFY(QFileInfo(z.box.home() + "/bestaand/nieuw/dieper/Zandrel Tofmaar").isDir());
+        z.dialogs.answer(MsgAnswer::Yes, Exit, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(treeState(z.box.root()), before);
+    }
+
+    // A target given up on page 2 does not stay behind as an empty folder after the installation.
+    void anAbandonedTargetFolderGoes()
+    {
+        Wizard z;
+        QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
+        z.next();
+        z.s().Text1[0]->setText(z.box.home() + "/eerst/Zandrel Tofmaar");
+        z.next();
+        QVERIFY(QFileInfo::exists(z.box.home() + "/eerst/Zandrel Tofmaar"));
+        z.back();
+        z.s().Text1[0]->setText(z.target());
+        z.next();
+        z.next();
+        z.s().CmdInstall->click();
+        z.waitForInstall();
+        QCOMPARE(z.s().CurrentStep, 5);
+        QVERIFY(!QFileInfo::exists(z.box.home() + "/eerst"));
+        QVERIFY(QFileInfo(z.target() + "/ZanTof").isFile());
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // The new boxes as the user sees them: the refusal at start, and the stop with its question.
+    void shots()
+    {
+        if (qEnvironmentVariable("ZANTOF_SHOTS").isEmpty()) QSKIP("no ZANTOF_SHOTS folder");
+        useDutchInterface();
+        QtDialogs real;
+        QStringList names;
+        std::function<void()> answerNext = [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) {
+                QTimer::singleShot(20, answerNext);
+                return;
+            }
+            if (!names.isEmpty()) saveShot(box, names.takeFirst());
+            box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
+            QTimer::singleShot(20, answerNext);
+        };
+        {
+            Wizard z;
+            DialogService *previous = setDialogService(&real);
+            const QString source = sourceWith(z.box, programs() + QList<Item>{{"IMG/:evil.bmp", "x"}, {":evil.txt", "x"}});
+            names = {"setup-box-geweigerd"};
+            QTimer::singleShot(20, answerNext);
+            QVERIFY(!z.start(source));
+            setDialogService(previous);
+        }
+        {
+            Wizard z;
+            const QString source = sourceWith(z.box, programs() + QList<Item>{{"ICO/ZanTof.ico", "icon"}} + sharedRuntime());
+            writeFile(z.target() + "/ICO", "in de weg");
+            QVERIFY(z.start(source));
+            z.s().move(100, 100);
+            DialogService *previous = setDialogService(&real);
+            names = {"setup-box-niet-leeg", "setup-box-gestopt"};
+            QTimer::singleShot(20, answerNext);
+            z.install();
+            setDialogService(previous);
+            QVERIFY(names.isEmpty());
+        }
+        {
+            Wizard z;
+            const QString source = sourceWith(z.box, programs() + sharedRuntime());
+            QDir().mkpath(z.box.config() + "/ZanTof");
+            if (!setFolderWritable(z.box.config() + "/ZanTof", false)) return;
+            QVERIFY(z.start(source));
+            DialogService *previous = setDialogService(&real);
+            names = {"setup-box-niet-gelukt"};
+            QTimer::singleShot(20, answerNext);
+            z.install();
+            setDialogService(previous);
+            setFolderWritable(z.box.config() + "/ZanTof", true);
+            QVERIFY(names.isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(TestInstallStep)
+#include "tst_installstep.moc"
