@@ -209,6 +209,7 @@ void msgFrm::ShapeBalloonWindow(bool NoPointer, double X, double Y, int Intensit
     // would show the window itself, its old shadow over the pixels of its old place. The windows it
     // uncovers repaint before their pixels are read.
     if (isVisible()) {
+        Timer1->stop(); // not closed while it is away: the caller sets the timer afresh
         hide();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
