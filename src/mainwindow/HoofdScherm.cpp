@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QPushButton>
 
 namespace {
@@ -324,7 +325,13 @@ void HoofdScherm::ShowShapeButtons(int selected)
 
 bool HoofdScherm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    // The focus that comes back with the window's activation or a closed menu is no move to the
+    // button: after "Openen..." it would select the button pressed last over the loaded mark's own.
+    const auto returning = [](const QEvent *e) {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent *>(e)->reason();
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    };
+    if (event->type() == QEvent::FocusIn && !returning(event)) {
         for (int k = 0; k < ShapeCodes::BasicShapeCount; ++k)
             if (watched == Command2[k]) Command2_GotFocus(k);
     }

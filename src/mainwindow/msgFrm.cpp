@@ -205,6 +205,14 @@ void msgFrm::ShapeBalloonWindow(bool NoPointer, double X, double Y, int Intensit
         corner = p.corner;
         topLeft = p.topLeft;
     }
+    // A window still open (a balloon taken again) leaves the screen first: the screen at the new place
+    // would show the window itself, its old shadow over the pixels of its old place. The windows it
+    // uncovers repaint before their pixels are read.
+    if (isVisible()) {
+        Timer1->stop(); // not closed while it is away: the caller sets the timer afresh
+        hide();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     move(topLeft);
     // The shadow first, from what the screen shows at the new place; the body covers its inner part.
     image = QImage(size(), QImage::Format_RGB32);

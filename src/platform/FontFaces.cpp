@@ -1,6 +1,10 @@
 #include "FontFaces.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <algorithm>
 
 const QList<std::pair<QString, QStringList>> &fontFaceSubstitutes()
 {
@@ -19,4 +23,21 @@ void mapFontFaces()
         QFont::removeSubstitutions(face);
         QFont::insertSubstitutions(face, substitutes);
     }
+}
+
+int CaptionRoom(const QString &caption)
+{
+    // The title bar's face is the window manager's; the faces the program knows stand in for it.
+    constexpr int IconAndButtons = 140;
+    const QFont system = QGuiApplication::font();
+    QStringList families{system.family()};
+    for (const auto &[face, substitutes] : fontFaceSubstitutes()) families << substitutes;
+    int widest = 0;
+    for (const QString &family : families) {
+        QFont font(family);
+        font.setPointSizeF(system.pointSizeF());
+        font.setBold(true);
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(caption));
+    }
+    return widest + IconAndButtons;
 }

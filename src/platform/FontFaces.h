@@ -11,3 +11,8 @@
 const QList<std::pair<QString, QStringList>> &fontFaceSubstitutes();
 // Installs the substitutes; the program calls this once at start, before any window is made.
 void mapFontFaces();
+
+// The width in pixels a window needs for the window manager to show `caption` whole: the caption in
+// bold at the system font's size, in the system's face and in every face mapped above, the widest,
+// and room for the title bar's icon and buttons.
+int CaptionRoom(const QString &caption);

@@ -165,6 +165,18 @@ mode_t modeFor(const QByteArray &target)
     return 0666 & ~mask;
 }
 
+// A file the user may not change is refused as a plain write of it would be refused; the rename
+// would replace it without asking. No write permission for anyone counts too, also for root, whom
+// the system lets write anything: read-only is the user's "do not change" for everyone alike.
+int refusedTarget(const QByteArray &target)
+{
+    struct stat st;
+    if (::stat(target.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EROFS))
+        return errno;
+    return (st.st_mode & 0222) == 0 ? EACCES : 0;
+}
+
 // The target's folder is synced so that the rename itself survives a power cut; a file system that
 // cannot sync a folder has nothing to lose here, and the file is in place either way.
 void syncFolder(const QByteArray &target)
@@ -207,6 +219,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     const QByteArray target = QFile::encodeName(info.isSymLink() ? info.symLinkTarget() : path);
     QByteArray temporary = target + ".XXXXXX";
     const mode_t mode = modeFor(target);
+
+    if (const int refused = refusedTarget(target); refused != 0) {
+        if (error) *error = writeFailureText(refused);
+        return false;
+    }
 
     // Success is only what every step said it was; a failing step need not leave an errno.
     bool done = false;

@@ -24,8 +24,10 @@ std::optional<QStringList> readTextLines(const QString &path, QString *error = n
 
 // Writes the lines, each followed by CR LF. The bytes go to a temporary file next to the target,
 // which is synced to disk and then renamed over it: on any failure the old file stays whole and the
-// temporary file is removed. On failure returns false and, where given, fills `error` with a short
-// Dutch reason and the system's own text as a detail (see writeFailureText).
+// temporary file is removed. An existing file that this user may not write, or that is read-only for
+// everyone (even when the user is root), is refused as permission denied. On failure returns false
+// and, where given, fills `error` with a short Dutch reason and the system's own text as a detail
+// (see writeFailureText).
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 

@@ -102,6 +102,13 @@ bool setFolderWritable(const QString &path, bool writable)
     return ::chmod(native.constData(), writable ? 0755 : 0555) == 0;
 }
 
+AsNobody::AsNobody() : root(::geteuid() == 0) { ok = root && ::setegid(65534) == 0 && ::seteuid(65534) == 0; }
+
+AsNobody::~AsNobody()
+{
+    if (root && (::seteuid(0) != 0 || ::setegid(0) != 0)) qFatal("cannot become root again");
+}
+
 WriteFault::WriteFault(const QString &kind, const QString &folder) : kind(kind), folder(folder)
 {
     if (kind == "limit") {

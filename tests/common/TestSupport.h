@@ -44,6 +44,20 @@ QByteArray scrambled(const QByteArray &plain);
 // system cannot do it; the caller then skips.
 bool setFolderWritable(const QString &path, bool writable);
 
+// Acts as the unprivileged user "nobody" (its effective user and group) while it lives, so that
+// permission bits count for tests run as root. ok is false where that cannot be done (not root).
+class AsNobody {
+public:
+    AsNobody();
+    ~AsNobody();
+    AsNobody(const AsNobody &) = delete;
+    AsNobody &operator=(const AsNobody &) = delete;
+    bool ok = false;
+
+private:
+    bool root;
+};
+
 // Makes the writes into `folder` fail while it lives, with real kernel errors where a test can make
 // them: "limit" (a file-size limit of 1 KB as "ulimit -f 1", SIGXFSZ ignored, so a write gets
 // EFBIG), "read-only" (the folder refuses new entries); and injected device faults: "write" (EIO),

@@ -100,6 +100,7 @@ private slots:
     void noCompartmentStoresNothing();
     void okMovesOnEscDoesNot();
     void helpAndHighlight();
+    void clickedDirectionIsHighlighted();
 
     void besideTheRealDrawingWindow();
 
@@ -537,6 +538,27 @@ void TestSubVakken::helpAndHighlight()
     QCOMPARE(w->Command1[2]->palette().color(QPalette::Button), QColor(0, 200, 255));
     QVERIFY(w->Command1[1]->palette().color(QPalette::Button) != QColor(0, 200, 255));
     saveShot(w, "subvakken-DE");
+}
+
+// The user's clicks: the blue face follows the button pressed, whatever had it before, so the window
+// shows the direction the compartment now has.
+void TestSubVakken::clickedDirectionIsHighlighted()
+{
+    SubVakken *w = open({filledVak("RAAM", "RA", 1)});
+    QVERIFY(w);
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    const QColor blue(0, 200, 255);
+    const CompartmentRecord &c = Project().FrameRecords[0].Compartments[0];
+    struct Step { int button; int direction; };
+    for (const Step &step : {Step{1, 1}, Step{2, 2}, Step{0, 0}, Step{2, 2}}) {
+        QTest::mouseClick(w->Command1[step.button], Qt::LeftButton);
+        QCOMPARE(c.Direction, int16(step.direction));
+        QCOMPARE(w->highlightedButton(), step.button);
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(w->Command1[k]->palette().color(QPalette::Button) == blue, k == step.button);
+    }
+    saveShot(w, "subvakken-RA-rechts");
 }
 
 void TestSubVakken::besideTheRealDrawingWindow()

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 
@@ -252,6 +253,48 @@ private slots:
         w->ShowProgress(30);
         QCOMPARE(w->Label1->text(), QString("100%"));
         QCOMPARE(bar.pixelColor(359, 10), QColor(0, 201, 254));
+        w->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The window manager draws the caption over the window's own width: the window is as wide as the
+    // caption in bold in the system's face and in every face the program maps to, with 140 pixels
+    // left for the title bar's icon and buttons; the bar keeps its width, in the middle.
+    void wideEnoughForItsCaption()
+    {
+        ScopedProject project;
+        EMail *w = EMail::Show({}, nullptr);
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Versturen tekeningen naar de timmerfabriek"));
+        int widest = 0;
+        for (const QString &family : {QApplication::font().family(), QString("Liberation Sans"), QString("Comic Neue")}) {
+            QFont face(family);
+            face.setPointSizeF(QApplication::font().pointSizeF());
+            face.setBold(true);
+            const int caption = QFontMetrics(face).horizontalAdvance(w->windowTitle());
+            QVERIFY2(w->width() >= caption + 140, qPrintable(family + ": " + QString::number(caption)));
+            widest = std::max(widest, caption);
+        }
+        QCOMPARE(w->width(), std::max(5760 / 15, widest + 140));
+        QCOMPARE(w->Pic1->width(), 360);
+        QCOMPARE(w->Pic1->geometry(), QRect((w->width() - 360) / 2, 12, 360, 25));
+
+        // What the user sees: the caption as a title bar in the mapped face, over the window.
+        if (!qEnvironmentVariableIsEmpty("ZANTOF_SHOTS")) {
+            QImage shot(w->width(), w->height() + 24, QImage::Format_RGB32);
+            shot.fill(QColor(40, 70, 140));
+            QPainter p(&shot);
+            QFont title("MS Sans Serif");
+            title.setPointSizeF(QApplication::font().pointSizeF());
+            title.setBold(true);
+            p.setFont(title);
+            p.setPen(Qt::white);
+            p.drawText(QRect(24, 0, w->width() - 140, 24), Qt::AlignVCenter | Qt::AlignLeft, w->windowTitle());
+            p.drawPixmap(0, 24, w->grab());
+            p.end();
+            QDir().mkpath(qEnvironmentVariable("ZANTOF_SHOTS"));
+            shot.save(qEnvironmentVariable("ZANTOF_SHOTS") + "/email-caption.png");
+        }
         w->unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -40,6 +40,29 @@ private:
     ScreenPixelSource *previous;
 };
 
+// The known screen as a real one shows it: an open message window covers it inside its shape.
+class LiveScreen final : public ScreenPixelSource {
+public:
+    LiveScreen() : previous(setScreenPixelSource(this)) {}
+    ~LiveScreen() override { setScreenPixelSource(previous); }
+    QImage grab(const QRect &area) override
+    {
+        QImage image(area.size(), QImage::Format_RGB32);
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) image.setPixel(x, y, KnownScreen::at(area.x() + x, area.y() + y));
+        if (msgFrm *m = msgFrm::open(); m && m->isVisible()) {
+            QPainter p(&image);
+            p.translate(m->pos() - area.topLeft());
+            p.setClipRegion(m->shape());
+            p.drawImage(0, 0, m->surface());
+        }
+        return image;
+    }
+
+private:
+    ScreenPixelSource *previous;
+};
+
 // A screen that gives no pixels, as under Wayland.
 class BlindScreen final : public ScreenPixelSource {
 public:
@@ -160,6 +183,50 @@ private slots:
         QCOMPARE(m->pos(), QPoint(600 + 42 - 359, 450 - m->height()));
         QCOMPARE(m->Timer1->interval(), 5000);
         QVERIFY(m->aMsg->geometry().bottom() < m->F1[2]->height());
+    }
+
+    // A balloon still open is taken again for the next one: its shadow at the new place is made of what
+    // the screen shows there, not of the balloon that stood over part of it a moment ago.
+    void reusedBalloonTakesTheScreenAtItsNewPlace()
+    {
+        LiveScreen screen;
+        msgFrm *m = msgFrm::window();
+        balloon(m, "Hier geeft u de naam van uw mailserver (smtp) op voor de uitgaande mail.", 200, 150, 20,
+                "Mail server (smtp)");
+        QVERIFY(m->isVisible());
+        const QRegion first = m->shape();
+        struct Place { QPoint point; QPoint topLeft; Corner corner; };
+        // Down and to the right over the first one, then into the lower right quarter.
+        for (const Place &place : {Place{{230, 190}, {188, 190}, UpperLeft}, Place{{600, 450}, {283, 0}, LowerRight}}) {
+            balloon(m, "Met deze knop kunt u de tekeningen verzenden naar de timmerfabriek.", place.point.x(),
+                    place.point.y(), 20, "Verzenden");
+            QCOMPARE(msgFrm::open(), m);
+            QVERIFY(m->isVisible());
+            const int SW = m->width(), SH = m->height();
+            const QPoint at(place.topLeft.x(), place.corner == LowerRight ? place.point.y() - SH : place.topLeft.y());
+            QCOMPARE(m->pos(), at);
+            QCOMPARE(m->tailCorner(), place.corner);
+            QCOMPARE(m->shape(), RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
+                                     | RoundRectRegion(11, 29, SW - 5, SH - 23, 45, 35)
+                                     | QRegion(TailFor(place.corner, SW, SH).outer, Qt::OddEvenFill));
+            // Every pixel of the band below and to the right of the body that the tail leaves.
+            const QRegion body = RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
+                                 | QRegion(TailFor(place.corner, SW, SH).outer, Qt::OddEvenFill);
+            for (int i = 17; i >= 0; --i) {
+                const int y = SH - 23 - i;
+                for (int x = i + 5; x <= SW - 5 - i; ++x)
+                    if (!body.contains(QPoint(x, y)))
+                        QCOMPARE(m->surface().pixel(x, y),
+                                 BlendColours(KnownScreen::at(at.x() + x, at.y() + y), 0, ShadowWeight(i), 60));
+                const int x = SW - 5 - i;
+                for (int yy = i + 23; yy <= SH - 23 - i; ++yy)
+                    if (!body.contains(QPoint(x, yy)))
+                        QCOMPARE(m->surface().pixel(x, yy),
+                                 BlendColours(KnownScreen::at(at.x() + x, at.y() + yy), 0, ShadowWeight(i), 60));
+            }
+        }
+        QVERIFY(m->shape() != first);
+        saveComposedShot(nullptr, m, "balloon-reused");
     }
 
     void mouseAndCentre()

@@ -19,17 +19,6 @@ QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// Runs as another user while it lives, so that permission bits count (the tests run as root).
-class AsNobody {
-public:
-    AsNobody() { ok = ::setegid(65534) == 0 && ::seteuid(65534) == 0; }
-    ~AsNobody()
-    {
-        if (::seteuid(0) != 0 || ::setegid(0) != 0) qFatal("cannot become root again");
-    }
-    bool ok = false;
-};
 }
 
 class TestPersonalData : public QObject {

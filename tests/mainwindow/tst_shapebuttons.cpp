@@ -208,6 +208,44 @@ private slots:
         QVERIFY(!p.s().shapeWindowOpen());
         VERIFY_DIALOGS(p.dialogs);
     }
+
+    // The focus that comes back to the shape button pressed last, once the open dialog is gone,
+    // is no choice of the user's: the loaded mark keeps its own button selected.
+    void anOpenedProjectShowsItsMarksShapeButton()
+    {
+        TestFolder folder;
+        Program p;
+        QVERIFY(p.start());
+        p.newMark("A", 2000, 2100);
+        p.state().FrameRecords[0].ShapeCode = "K;;1;S";
+        p.newMark("B", 1200, 1500);
+        p.state().FrameRecords[1].ShapeCode = "K";
+        const QString file = p.saveThroughMenu();
+        p.s().Command1[0]->click(); // mark A on screen, its shape button pressed
+        clickShape(p, 1);
+        backToMainScreen(p);
+        QCOMPARE(selectedShapeButton(p.s()), 1);
+        QCOMPARE(p.s().focusWidget(), p.s().Command2[1]);
+
+        // The dialog takes the activation; the file is read while it has it, the main screen gets it back after.
+        QWidget dialog;
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        p.openThroughMenu(file);
+        dialog.hide();
+        QApplication::setActiveWindow(p.frame);
+        QCOMPARE(p.s().focusWidget(), p.s().Command2[1]);
+        QCOMPARE(p.state().CurrentMarkIndex, int16(1));
+        QCOMPARE(p.s().Text1[0]->text(), QString("B"));
+        QCOMPARE(p.s().CurrentBasicCode, QString("K"));
+        QCOMPARE(selectedShapeButton(p.s()), 0);
+        saveShot(p.frame, "mainscreen-after-open");
+
+        // The user's own move to a shape button still selects it.
+        p.s().Command2[3]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(selectedShapeButton(p.s()), 3);
+        VERIFY_DIALOGS(p.dialogs);
+    }
 };
 
 QTEST_MAIN(TestShapeButtons)

@@ -7,6 +7,11 @@
 #include <QFile>
 #include <QtTest>
 
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QString SaveQuestion = QStringLiteral("Wilt u de wijzigingen opslaan ?");
 const QDateTime When(QDate(2026, 3, 5), QTime(14, 7, 30));
@@ -268,6 +273,50 @@ private slots:
         p.frame->SaveAs->trigger();
         QVERIFY(folder.read("Woning 3.tof").contains("\r\n" + scrambled("Achterdeur") + "\r\n"));
         VERIFY_DIALOGS(p.dialogs);
+    }
+
+    // "Opslaan als..." onto a read-only project file in a folder the user may write: refused with the
+    // reason, the file byte for byte as it was; for root as for an unprivileged user.
+    void saveAsOntoAReadOnlyFileKeepsIt_data()
+    {
+        QTest::addColumn<bool>("asNobody");
+        QTest::newRow("root") << false;
+        QTest::newRow("unprivileged user") << true;
+    }
+    void saveAsOntoAReadOnlyFileKeepsIt()
+    {
+        QFETCH(bool, asNobody);
+        if (asNobody && ::geteuid() != 0) QSKIP("needs root to act as another user");
+        TestFolder folder;
+        const QByteArray old = projectFile("K1", "Aannemer Bakker");
+        folder.write("Woning 3.tof", old);
+        QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 0777) == 0);
+        if (asNobody) QVERIFY(::chown(QFile::encodeName(folder.file("Woning 3.tof")).constData(), 65534, 65534) == 0);
+        QVERIFY(::chmod(QFile::encodeName(folder.file("Woning 3.tof")).constData(), 0444) == 0);
+        {
+            std::optional<AsNobody> nobody;
+            if (asNobody) {
+                nobody.emplace();
+                if (!nobody->ok) QSKIP("cannot act as another user here");
+            }
+            Program p;
+            QVERIFY(p.start());
+            p.newMark("A");
+            const QString chosen = folder.file("Woning 3.tof");
+            p.dialogs.answerSave(chosen).answer(MsgAnswer::OK,
+                                                "De tekeningen zijn niet opgeslagen !\r\n\r\n" + chosen
+                                                    + "\r\n\r\nU heeft geen toestemming om hier te schrijven."
+                                                      "\r\n(Permission denied)",
+                                                "FOUTMELDING");
+            p.frame->SaveAs->trigger();
+            QCOMPARE(p.dialogs.shown.last().style, MsgStyle::Critical);
+            QVERIFY(p.state().ProjectDirty);
+            VERIFY_DIALOGS(p.dialogs);
+        }
+        QCOMPARE(folder.read("Woning 3.tof"), old);
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(folder.file("Woning 3.tof")).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0444);
     }
 };
 

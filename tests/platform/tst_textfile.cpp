@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 int modeOf(const char *path)
@@ -167,6 +170,56 @@ private slots:
         else
             QCOMPARE(folder.read("data/old.txt"), old);
         QCOMPARE(QDir("data").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList("old.txt"));
+    }
+
+    // A file the user may not change stays as it is, also where the folder would let a new file be
+    // renamed over it; read-only counts for root too. As root and as an unprivileged user.
+    void filesTheUserMayNotChangeAreLeftAlone_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("asNobody");
+        QTest::addColumn<bool>("nobodysFile");
+        QTest::addColumn<bool>("throughLink");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("read-only, root") << 0444 << false << false << false << false;
+        QTest::newRow("read-only, own file of a user") << 0444 << true << true << false << false;
+        QTest::newRow("the group may write, root") << 0464 << false << false << false << true;
+        QTest::newRow("another user's file") << 0644 << true << false << false << false;
+        QTest::newRow("read-only behind a link") << 0444 << false << false << true << false;
+        QTest::newRow("writable, root") << 0644 << false << false << false << true;
+        QTest::newRow("writable, own file of a user") << 0644 << true << true << false << true;
+    }
+    void filesTheUserMayNotChangeAreLeftAlone()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, asNobody);
+        QFETCH(bool, nobodysFile);
+        QFETCH(bool, throughLink);
+        QFETCH(bool, written);
+        if (asNobody && ::geteuid() != 0) QSKIP("needs root to act as another user");
+        TestFolder folder(false);
+        const QByteArray old = "oud\r\n";
+        folder.write("old.txt", old);
+        if (throughLink) QVERIFY(QFile::link("old.txt", "link.txt"));
+        QVERIFY(::chmod(".", 0777) == 0); // a folder everyone may write in
+        if (nobodysFile) QVERIFY(::chown("old.txt", 65534, 65534) == 0);
+        QVERIFY(::chmod("old.txt", mode_t(mode)) == 0);
+        QString error;
+        bool done = false;
+        {
+            std::optional<AsNobody> nobody;
+            if (asNobody) {
+                nobody.emplace();
+                if (!nobody->ok) QSKIP("cannot act as another user here");
+            }
+            done = writeTextLines(throughLink ? "link.txt" : "old.txt", {"nieuw"}, &error);
+        }
+        QCOMPARE(done, written);
+        QCOMPARE(error, written ? QString() : QString("U heeft geen toestemming om hier te schrijven.\r\n(Permission denied)"));
+        QCOMPARE(folder.read("old.txt"), written ? QByteArray("nieuw\r\n") : old);
+        QCOMPARE(modeOf("old.txt"), mode);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 throughLink ? QStringList({"link.txt", "old.txt"}) : QStringList("old.txt"));
     }
 };
 

@@ -97,6 +97,9 @@ void SubVakken::buildControls()
             b->setObjectName(QStringLiteral("Command1_%1").arg(index));
             b->setGeometry(Inner + k * (Button + 8), 22, Button, Button);
             b->setIconSize(QSize(DirectionPictures::Size, DirectionPictures::Size));
+            // A click gives the button the focus, and with it the highlight: a tool button takes
+            // the focus only from the keyboard by itself.
+            b->setFocusPolicy(Qt::StrongFocus);
             b->installEventFilter(this);
             connect(b, &QToolButton::clicked, this, [this, index] { Command1_Click(index); });
             Command1[index] = b;

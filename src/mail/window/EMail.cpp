@@ -6,6 +6,7 @@
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FontFaces.h"
 #include "platform/Rounding.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
@@ -53,16 +54,18 @@ EMail::EMail(Source source, QWidget *owner) : Form(owner), source_(std::move(sou
 {
     setObjectName("EMail");
     setWindowTitle("Versturen tekeningen naar de timmerfabriek");
+    // Wide enough for the window manager to show the caption whole; the bar stays in the middle.
+    const int width = std::max(px(PicWidth + 2 * Margin), CaptionRoom(windowTitle()));
     Pic1 = new ProgressStrip(canvas_, this);
     Pic1->setObjectName("Pic1");
-    Pic1->move(px(Margin), px(Margin));
+    Pic1->move((width - Pic1->width()) / 2, px(Margin));
     Label1 = new QLabel("0%", Pic1);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
     Label1->resize(px(LabelWidth), px(LabelHeight));
     // An opaque label of its own colour: readable on the white strip and on every shade of the bar.
     Label1->setAutoFillBackground(true);
-    setFixedSize(px(PicWidth + 2 * Margin), px(PicHeight + 2 * Margin));
+    setFixedSize(width, px(PicHeight + 2 * Margin));
     QVMail1 = new QVMail(this);
     connect(QVMail1, &QVMail::SendProgress, this, &EMail::QVMail1_SendProgress);
 }
