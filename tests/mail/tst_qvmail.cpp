@@ -41,6 +41,16 @@ void compose(QVMail &mail, int method, const QString &host, const QString &sende
     for (const QString &f : files) mail.Attachment(f);
 }
 
+// Whether a shared library whose file name begins with `name` is mapped into this process.
+bool mapped(const QByteArray &name)
+{
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray &line : maps.readAll().split('\n'))
+        if (line.mid(line.lastIndexOf('/') + 1).startsWith(name)) return true;
+    return false;
+}
+
 struct Outcome {
     bool result = false;
     int errors = 0, ready = 0;
@@ -91,6 +101,20 @@ private slots:
     }
     void init() { server->clear(); }
     void cleanupTestCase() { setFixedNow(QDateTime()); }
+
+    // The program does not pay for libcurl (and the libraries it brings) before its first SMTP
+    // send; this test runs before any other send.
+    void libcurlComesWithTheFirstSend()
+    {
+        QVERIFY(!mapped("libcurl"));
+        ScriptedDialogs boxes;
+        QVMail mail;
+        compose(mail, Standaard, server->address());
+        QVERIFY(send(mail).result);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(mapped("libcurl"));
+        QCOMPARE(server->count(), 1);
+    }
 
     // The whole message as the server got it: header, body, both attachments byte for byte, envelope.
     void sendsOverSmtp_data()
