@@ -1,6 +1,8 @@
 #pragma once
 // How a finished message leaves the program. The mail paths build the message; a transport only
 // hands it over (to an SMTP server, or to the system's mail submission program) and says how it went.
+// A send returns when it is over, but the calling thread's events run while it waits (windows
+// paint, timers fire); its progress reports arrive on that thread, all before send returns.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -29,8 +31,9 @@ public:
                                  const Progress &progress) = 0;
 };
 
-// SMTP to the user's outgoing mail server: "host" (port 25) or "host:port". One session per send:
-// EHLO (HELO when refused), MAIL FROM, RCPT TO, DATA, QUIT.
+// SMTP to the user's outgoing mail server: "host" (port 25) or "host:port". One session per send,
+// on a thread of its own: EHLO (HELO when refused), MAIL FROM, RCPT TO, DATA, QUIT. No answer is
+// waited for longer than the response timeout, and the answer to QUIT not at all.
 class SmtpTransport final : public MailTransport {
 public:
     SmtpTransport(const QString &server, const QString &login = QString(), const QString &password = QString());

@@ -1,7 +1,10 @@
 #include "MailTransport.h"
 
+#include "EventWait.h"
+
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 SendmailTransport::SendmailTransport(const QString &program) : program(program) {}
 
@@ -22,13 +25,27 @@ TransportResult SendmailTransport::send(const QString &sender, const QStringList
     // -i: a line holding only "." is part of the message; -f: the envelope sender.
     QStringList args{"-i", "-f", sender, "--"};
     args << recipients;
+    // The program may take its time (msmtp talks to a server): the windows keep their events meanwhile.
     QProcess process;
+    bool timedOut = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&] { timedOut = true; });
+    auto running = [&] { return process.state() != QProcess::NotRunning && !timedOut; };
+
     process.start(path, args);
-    if (!process.waitForStarted(mailTimeouts().connectMs))
+    limit.start(mailTimeouts().connectMs);
+    waitWithEvents([&] { return process.state() != QProcess::Starting || timedOut; });
+    if (process.error() == QProcess::FailedToStart || process.state() == QProcess::Starting) {
+        if (process.state() != QProcess::NotRunning) process.kill();
+        process.waitForFinished(1000);
         return {false, 127, path + " kan niet gestart worden: " + process.errorString()};
+    }
     process.write(message);
     process.closeWriteChannel();
-    if (!process.waitForFinished(mailTimeouts().submitMs)) {
+    limit.start(mailTimeouts().submitMs);
+    waitWithEvents([&] { return !running(); });
+    if (timedOut) {
         process.kill();
         process.waitForFinished(1000);
         return {false, 124, path + " reageert niet"};

@@ -100,6 +100,36 @@ int MailServer::closedPort()
     return port;
 }
 
+QuietPort::QuietPort(Mode mode)
+{
+    listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof addr;
+    if (::bind(listener, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0
+        || ::listen(listener, mode == Silent ? 16 : 0) != 0
+        || ::getsockname(listener, reinterpret_cast<sockaddr *>(&addr), &length) != 0)
+        return;
+    if (mode == NeverAccepts) {
+        // The one place of the queue, taken and never accepted: the next handshake goes unanswered.
+        queued = ::socket(AF_INET, SOCK_STREAM, 0);
+        if (::connect(queued, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0) return;
+    }
+    port_ = ntohs(addr.sin_port);
+}
+
+QuietPort::~QuietPort() { close(); }
+
+void QuietPort::close()
+{
+    for (int *fd : {&queued, &listener})
+        if (*fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+}
+
 QByteArray partData(const QJsonObject &parsed, int part)
 {
     return QByteArray::fromBase64(parsed["parts"].toArray()[part].toObject()["data"].toString().toLatin1());
@@ -117,10 +147,21 @@ SendmailSetup::SendmailSetup(int port) : oldHome(qgetenv("HOME")), oldPath(qgete
 
 void SendmailSetup::failingSendmail()
 {
+    ownSendmail("#!/bin/sh\ncat >/dev/null\necho 'sendmail: cannot reach mail hub' >&2\nexit 75\n");
+}
+
+void SendmailSetup::recordingSendmail()
+{
+    ownSendmail("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done >'" + QFile::encodeName(arguments())
+                + "'\ncat >'" + QFile::encodeName(message()) + "'\nexit 0\n");
+}
+
+void SendmailSetup::ownSendmail(const QByteArray &text)
+{
     QDir(home.path()).mkpath("bin");
     QFile script(home.filePath("bin/sendmail"));
     script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\ncat >/dev/null\necho 'sendmail: cannot reach mail hub' >&2\nexit 75\n");
+    script.write(text);
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", home.filePath("bin").toLocal8Bit() + ":" + oldPath);

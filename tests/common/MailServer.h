@@ -34,6 +34,23 @@ private:
     int port_ = 0;
 };
 
+// A loopback port that takes connections and never says a word (Silent: the system accepts, the
+// greeting never comes), or that never takes one (NeverAccepts: its one-place queue is full, so a
+// new connection waits in its handshake).
+class QuietPort {
+public:
+    enum Mode { Silent, NeverAccepts };
+    explicit QuietPort(Mode mode);
+    ~QuietPort();
+    bool isListening() const { return port_ > 0; }
+    int port() const { return port_; }
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
+    void close(); // a connection still waiting is refused from here on
+
+private:
+    int listener = -1, queued = -1, port_ = 0;
+};
+
 // An attachment's bytes out of parsed(i)["parts"][n]["data"].
 QByteArray partData(const QJsonObject &parsed, int part);
 
@@ -45,8 +62,14 @@ public:
     ~SendmailSetup();
     // A sendmail of our own, first on PATH, that takes the message and fails with status 75.
     void failingSendmail();
+    // A sendmail of our own, first on PATH, that takes the message and succeeds; it writes its
+    // arguments one a line to arguments() and the message to message().
+    void recordingSendmail();
+    QString arguments() const { return home.filePath("sendmail.args"); }
+    QString message() const { return home.filePath("sendmail.in"); }
 
 private:
+    void ownSendmail(const QByteArray &script);
     QTemporaryDir home;
     QByteArray oldHome, oldPath;
 };

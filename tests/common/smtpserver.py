@@ -6,6 +6,7 @@ The server refuses or stalls by address, so that one server serves every case:
   a sender whose local part is "refused"   -> 550 to MAIL FROM
   a recipient whose local part is "refused" -> 550 to RCPT TO
   a sender whose local part is "stall"      -> DATA is never answered
+  a sender whose local part is "stallfrom"  -> MAIL FROM is never answered
 """
 import argparse
 import asyncio
@@ -29,6 +30,8 @@ class Handler:
     async def handle_MAIL(self, server, session, envelope, address, mail_options):
         if local_part(address) == "refused":
             return "550 5.7.1 Sender refused"
+        if local_part(address) == "stallfrom":
+            await asyncio.sleep(3600)
         envelope.mail_from = address
         envelope.mail_options.extend(mail_options)
         return "250 OK"

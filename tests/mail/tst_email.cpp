@@ -4,6 +4,7 @@
 #include "MailServer.h"
 #include "QuotationText.h"
 #include "TestSupport.h"
+#include "mail/MailTransport.h"
 #include "mail/window/EMail.h"
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
@@ -14,7 +15,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString Factory = "offerte@fabriek.nl";
@@ -170,6 +174,92 @@ private slots:
         QCOMPARE(logAtOutcome, LogLine("Mislukt"));
         QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
         QCOMPARE(server->count(), 0);
+    }
+
+    // A server that takes the connection and never answers: while the send waits, the window has
+    // painted its bar, timers fire, and a window closed meanwhile closes once the send is over. The
+    // send ends at its (shortened) limit with the usual boxes and one "Mislukt" line.
+    void silentServerKeepsTheProgramResponsive_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Standaard") << 0 << "\r(Foutcode: 28 ";
+        QTest::newRow("WinSock") << 1 << "\rFoutcode: 28 ";
+    }
+    void silentServerKeepsTheProgramResponsive()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, reason);
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        QuietPort silent(QuietPort::Silent);
+        QVERIFY(silent.isListening());
+        const MailTimeouts saved = mailTimeouts();
+        mailTimeouts().connectMs = 1000; // the greeting is part of making the connection
+        mailTimeouts().responseSeconds = 1;
+
+        // Paint passes of the bar, counted wherever it is.
+        struct PaintCount : QObject {
+            int bar = 0;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint && o->objectName() == "Pic1") ++bar;
+                return false;
+            }
+        } paints;
+        qApp->installEventFilter(&paints);
+        // Another window of the program, which the user closes during the send.
+        struct Other : QWidget {
+            int closes = 0;
+            void closeEvent(QCloseEvent *e) override { ++closes, e->accept(); }
+        } other;
+        other.show();
+
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent, "Zandrel tofmaar");
+        bool fired = false;
+        int paintsWhenFired = 0;
+        QImage grab;
+        QString caption;
+        QTimer during;
+        during.setSingleShot(true);
+        connect(&during, &QTimer::timeout, [&] {
+            fired = boxes.shown.isEmpty(); // before the send ended
+            paintsWhenFired = paints.bar;
+            for (Form *f : Form::loadedForms())
+                if (auto *w = qobject_cast<EMail *>(f)) {
+                    grab = w->grab().toImage();
+                    caption = w->Label1->text();
+                    saveShot(w, QString("email-waiting-") + QTest::currentDataTag());
+                }
+            other.close();
+        });
+        during.start(300);
+        QElapsedTimer clock;
+        clock.start();
+        const bool unloaded = runSendWindow(devries(silent.address()), method);
+        const qint64 took = clock.elapsed();
+        qApp->removeEventFilter(&paints);
+        mailTimeouts() = saved;
+        QVERIFY(unloaded);
+        VERIFY_DIALOGS(boxes);
+
+        QVERIFY(fired);
+        QVERIFY(paintsWhenFired > 0);
+        QCOMPARE(caption, QString("0%"));
+        // The white strip of the bar inside the window's grey, at 12 pixels from the corner.
+        QVERIFY(!grab.isNull());
+        QCOMPARE(grab.pixelColor(20, 20), QColor(Qt::white));
+        QVERIFY(grab.pixelColor(5, 5) != QColor(Qt::white));
+        QCOMPARE(other.closes, 0); // not while the send ran
+        QTRY_COMPARE(other.closes, 1);
+
+        QVERIFY2(took >= 900 && took < 2500, qPrintable(QString::number(took) + " ms"));
+        QCOMPARE(boxes.shown.size(), 2);
+        const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
+        QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
     }
 
     // Two sends in the same minute: two lines with the same date and time, appended.

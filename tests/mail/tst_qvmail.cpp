@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 enum Method { Standaard = 0, WinSock = 1, Outlook = 2 };
@@ -40,10 +41,31 @@ void compose(QVMail &mail, int method, const QString &host, const QString &sende
     for (const QString &f : files) mail.Attachment(f);
 }
 
+// Whether a shared library whose file name begins with `name` is mapped into this process.
+bool mapped(const QByteArray &name)
+{
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray &line : maps.readAll().split('\n'))
+        if (line.mid(line.lastIndexOf('/') + 1).startsWith(name)) return true;
+    return false;
+}
+
 struct Outcome {
     bool result = false;
     int errors = 0, ready = 0;
     QList<float> progress;
+};
+
+// Shortened limits for one test; the defaults come back with its end.
+struct ShortTimeouts {
+    MailTimeouts saved = mailTimeouts();
+    ShortTimeouts(int connectMs, int responseSeconds)
+    {
+        mailTimeouts().connectMs = connectMs;
+        mailTimeouts().responseSeconds = responseSeconds;
+    }
+    ~ShortTimeouts() { mailTimeouts() = saved; }
 };
 
 Outcome send(QVMail &mail)
@@ -80,6 +102,20 @@ private slots:
     void init() { server->clear(); }
     void cleanupTestCase() { setFixedNow(QDateTime()); }
 
+    // The program does not pay for libcurl (and the libraries it brings) before its first SMTP
+    // send; this test runs before any other send.
+    void libcurlComesWithTheFirstSend()
+    {
+        QVERIFY(!mapped("libcurl"));
+        ScriptedDialogs boxes;
+        QVMail mail;
+        compose(mail, Standaard, server->address());
+        QVERIFY(send(mail).result);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(mapped("libcurl"));
+        QCOMPARE(server->count(), 1);
+    }
+
     // The whole message as the server got it: header, body, both attachments byte for byte, envelope.
     void sendsOverSmtp_data()
     {
@@ -109,6 +145,9 @@ private slots:
         QVERIFY(!out.progress.isEmpty());
         QCOMPARE(out.progress.last(), 100.0f);
         QVERIFY(std::is_sorted(out.progress.begin(), out.progress.end()));
+        // The message goes up in several chunks: the bar moves during the upload, not only at its end.
+        QVERIFY2(std::any_of(out.progress.begin(), out.progress.end(), [](float p) { return p > 0 && p < 100; }),
+                 qPrintable(QString::number(out.progress.size()) + " reports"));
         QVERIFY(!mail.serverConnected());
         VERIFY_DIALOGS(boxes);
         QCOMPARE(boxes.shown.size(), 0);
@@ -206,6 +245,126 @@ private slots:
         QCOMPARE(boxes.shown[0].title, QString("FOUTMELDING"));
         QCOMPARE(server->count(), 0);
         if (listening && !stalls) QCOMPARE(server->quitCount(), 1); // a refused session is closed too
+    }
+
+    // A server that never takes the connection: the send gives up after the connect limit, in
+    // milliseconds. Should the limit be taken for seconds, the port closes after 5 s and the send
+    // ends refused instead.
+    void connectTimeoutInMilliseconds_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Standaard") << int(Standaard) << "\r(Foutcode: 28 ";
+        QTest::newRow("WinSock") << int(WinSock) << "\rFoutcode: 28 ";
+    }
+    void connectTimeoutInMilliseconds()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, reason);
+        QuietPort port(QuietPort::NeverAccepts);
+        QVERIFY(port.isListening());
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, method, port.address());
+        ShortTimeouts limits(400, 60);
+        QTimer closing; // with the test, not after it
+        closing.setSingleShot(true);
+        connect(&closing, &QTimer::timeout, [&] { port.close(); });
+        closing.start(5000);
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome out = send(mail);
+        const qint64 took = clock.elapsed();
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(!out.result);
+        QCOMPARE(out.errors, 1);
+        QVERIFY2(took >= 350 && took < 3000, qPrintable(QString::number(took) + " ms"));
+        const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
+        QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
+    }
+
+    // A server that stops answering, after MAIL FROM or after the data, is waited for one response
+    // timeout; the QUIT that follows gets no second one.
+    void stalledServerWaitsOneTimeout_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("sender");
+        QTest::addColumn<QString>("reason");
+        for (int method : {int(Standaard), int(WinSock)}) {
+            const QByteArray path = method == Standaard ? "Standaard" : "WinSock";
+            const QString reason = method == Standaard ? "\r(Foutcode: 28 " : "\rFoutcode: 28 ";
+            QTest::newRow(path + ", after MAIL FROM") << method << "stallfrom@devries.nl" << reason;
+            QTest::newRow(path + ", after the data") << method << "stall@devries.nl" << reason;
+        }
+    }
+    void stalledServerWaitsOneTimeout()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, sender);
+        QFETCH(QString, reason);
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, method, server->address(), sender);
+        ShortTimeouts limits(30000, 2);
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome out = send(mail);
+        const qint64 took = clock.elapsed();
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(!out.result);
+        QCOMPARE(out.errors, 1);
+        QVERIFY2(took >= 1000 && took < 3500, qPrintable(QString::number(took) + " ms"));
+        const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
+        QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(server->count(), 0);
+    }
+
+    // Blind copies reach the server as recipients of the envelope and nowhere in the message.
+    void blindCopiesInTheEnvelope_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::newRow("Standaard") << int(Standaard);
+        QTest::newRow("WinSock") << int(WinSock);
+        QTest::newRow("Outlook") << int(Outlook);
+    }
+    void blindCopiesInTheEnvelope()
+    {
+        QFETCH(int, method);
+        SendmailSetup sendmail(server->port());
+        ScriptedDialogs boxes;
+        QVMail mail;
+        compose(mail, method, server->address());
+        mail.setBCC("geheim@fabriek.nl");
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(out.result);
+        QCOMPARE(server->count(), 1);
+        QCOMPARE(server->envelope(0)["rcpt_tos"].toArray(), QJsonArray({Factory, "geheim@fabriek.nl"}));
+        QVERIFY(!server->raw(0).contains("geheim"));
+    }
+
+    // The submission program is told that a line of one "." is text (-i), who sends (-f) and, after
+    // "--", every recipient of the envelope.
+    void sendmailArguments()
+    {
+        SendmailSetup sendmail(server->port());
+        sendmail.recordingSendmail();
+        ScriptedDialogs boxes;
+        QVMail mail;
+        compose(mail, Outlook, "smtp.devries.nl", Sender, Factory, {Drawing}, "Regel 1\r\n.\r\nRegel 3");
+        mail.setBCC("geheim@fabriek.nl");
+        const Outcome out = send(mail);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(out.result);
+        QFile arguments(sendmail.arguments());
+        QVERIFY(arguments.open(QIODevice::ReadOnly));
+        QCOMPARE(arguments.readAll(), QByteArray("-i\n-f\njan@devries.nl\n--\nofferte@fabriek.nl\ngeheim@fabriek.nl\n"));
+        QFile message(sendmail.message());
+        QVERIFY(message.open(QIODevice::ReadOnly));
+        QVERIFY(message.readAll().contains("Subject: Offerte aanvraag"));
+        QCOMPARE(server->count(), 0); // the stand-in kept it
     }
 
     // The first attempt keeps quiet only because a second server follows.

@@ -1,5 +1,6 @@
 #include "EMail.h"
 
+#include "SendingGuard.h"
 #include "mail/QVMail.h"
 #include "mail/QuotationMail.h"
 #include "model/DrawingExport.h"
@@ -92,8 +93,20 @@ void EMail::Form_Activate()
     // Qt activates the window again after every box over it; the request goes out once.
     if (sent_) return;
     sent_ = true;
-    sendQuotation();
+    {
+        // The send keeps the events running: the window paints and its bar moves meanwhile.
+        SendingGuard guard(this);
+        sending_ = true;
+        sendQuotation();
+        sending_ = false;
+    }
     unload();
+}
+
+void EMail::Form_Unload(bool &cancel)
+{
+    // Not while the request goes out: the window unloads itself when the send is over.
+    if (sending_) cancel = true;
 }
 
 void EMail::sendQuotation()
@@ -146,6 +159,4 @@ void EMail::ShowProgress(int percent)
         if (Label1->text() != caption) Label1->setText(caption);
     }
     lastX = targetX;
-    // The send holds the user-interface thread: paint now, not when it is over.
-    Pic1->repaint();
 }

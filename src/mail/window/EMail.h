@@ -51,6 +51,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Unload(bool &cancel) override;
 
 private:
     void sendQuotation();
@@ -60,6 +61,7 @@ private:
     Source source_;
     ImageCanvas canvas_;
     bool sent_ = false;
+    bool sending_ = false;
     // The bar's state, as 16-bit values.
     qint16 red = 0, redStep = 0, green = 0, greenStep = 0, blue = 0, blueStep = 0;
     qint16 lastX = 0, targetX = 0;

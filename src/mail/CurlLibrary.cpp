@@ -1,0 +1,59 @@
+#include "CurlLibrary.h"
+
+#include <QLibrary>
+
+namespace {
+struct Loaded {
+    CurlLibrary api;
+    QString error;
+    bool ok = false;
+};
+
+Loaded load()
+{
+    Loaded out;
+    // Debian's libcurl4 (the OpenSSL flavour, the one the headers come with) as soname 4.
+    static QLibrary library("curl", 4);
+    if (!library.load()) {
+        out.error = library.errorString();
+        return out;
+    }
+    bool all = true;
+    auto resolve = [&](auto &slot, const char *name) {
+        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(library.resolve(name));
+        if (!slot) {
+            all = false;
+            if (out.error.isEmpty()) out.error = QString::fromLatin1(name) + " ontbreekt in " + library.fileName();
+        }
+    };
+    CurlLibrary &a = out.api;
+    resolve(a.global_init, "curl_global_init");
+    resolve(a.easy_init, "curl_easy_init");
+    resolve(a.easy_setopt, "curl_easy_setopt");
+    resolve(a.easy_perform, "curl_easy_perform");
+    resolve(a.easy_getinfo, "curl_easy_getinfo");
+    resolve(a.easy_cleanup, "curl_easy_cleanup");
+    resolve(a.easy_strerror, "curl_easy_strerror");
+    resolve(a.slist_append, "curl_slist_append");
+    resolve(a.slist_free_all, "curl_slist_free_all");
+    if (!all) return out;
+    if (const CURLcode rc = a.global_init(CURL_GLOBAL_DEFAULT); rc != CURLE_OK) {
+        out.error = QString::fromLatin1(a.easy_strerror(rc));
+        return out;
+    }
+    out.ok = true;
+    return out;
+}
+
+Loaded *loaded = nullptr;
+}
+
+const CurlLibrary *CurlLibrary::get(QString *why)
+{
+    static Loaded once = load();
+    loaded = &once;
+    if (!once.ok && why) *why = once.error;
+    return once.ok ? &once.api : nullptr;
+}
+
+bool CurlLibrary::isLoaded() { return loaded && loaded->ok; }
