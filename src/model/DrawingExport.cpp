@@ -1,6 +1,7 @@
 #include "DrawingExport.h"
 
 #include "ProjectFile.h"
+#include "Vocabularies.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
@@ -98,18 +99,20 @@ QString ExportShapeCode(const FrameRecord &mark)
 QString ExportOpening(const CompartmentRecord &c)
 {
     const int d = c.Direction;
-    const QString &code = c.FillCode;
     if (d == 0) return QStringLiteral("0");
-    if (code == QLatin1String("SU")) return d == 1 ? QStringLiteral("L") : QStringLiteral("R");
-    if (code == QLatin1String("SD")) {
+    const FillCodeInfo *info = FillCodes::find(c.FillCode);
+    switch (info ? info->opening : OpeningField::Hinged) {
+    case OpeningField::LeftRight: return d == 1 ? QStringLiteral("L") : QStringLiteral("R");
+    case OpeningField::Sliding:
         switch (d) {
         case 1: return QStringLiteral("SDL");
         case 2: return QStringLiteral("SDR");
         case 3: return QStringLiteral("SDA");
         default: return QString(); // only an edited project file holds another direction here
         }
+    case OpeningField::Tilting: return d == 1 ? QStringLiteral("KL") : QStringLiteral("KR");
+    case OpeningField::Hinged: break;
     }
-    if (code == QLatin1String("SV") || code == QLatin1String("DK")) return d == 1 ? QStringLiteral("KL") : QStringLiteral("KR");
     if (c.OpensInward) return d == 1 ? QStringLiteral("2") : QStringLiteral("1");
     return d == 1 ? QStringLiteral("3") : QStringLiteral("4");
 }
