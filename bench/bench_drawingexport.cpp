@@ -1,7 +1,7 @@
 // The drawing file of a large project against a plain write of the same bytes.
 #include "BenchSupport.h"
 
-#include "model/DrawingExport.h"
+#include "drawing/DrawingExport.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

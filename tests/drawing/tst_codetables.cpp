@@ -1,20 +1,22 @@
 // Every code of the shape-code table through every per-code table: the clear-size layout, the
-// compartment construction and the frame geometry. Every code of the fill-code table through the
+// compartment construction, the frame geometry and the drawing file's code and compartment order. Every code of the fill-code table through the
 // options window's groups, the fill symbols, the button pictures and the drawing file's opening
 // field. A code missing from one of them fails by name.
 #include "drawing/CompartmentOptions.h"
+#include "drawing/DrawingExport.h"
 #include "drawing/FillSymbols.h"
 #include "drawing/Fillings.h"
 #include "drawing/FrameGeometry.h"
 #include "drawing/OpeningLines.h"
 #include "drawing/window/FillCodePictures.h"
-#include "model/DrawingExport.h"
 #include "model/Vocabularies.h"
 #include "shape/ClearSizeLayout.h"
 #include "shape/Compartments.h"
 #include "shape/ShapeCodes.h"
 
 #include <QSet>
+#include <algorithm>
+#include <numeric>
 #include <QTest>
 
 namespace {
@@ -64,6 +66,25 @@ private slots:
         QCOMPARE(g.positions.size(), qsizetype(count));
         QVERIFY(g.members.size() >= 4);
         QVERIFY(g.sill.isSet);
+
+        // The drawing file: the factory's code is a shape code with as many compartments, and the
+        // export order lists every compartment once.
+        const ShapeVariant *variant = ShapeCodes::find(code);
+        QVERIFY(variant);
+        FrameRecord mark;
+        mark.ShapeCode = code;
+        mark.Compartments.resize(count);
+        const QString factoryCode = ExportShapeCode(mark);
+        QVERIFY2(ShapeCodes::isShapeCode(factoryCode), qPrintable(factoryCode));
+        QCOMPARE(CompartmentCount(factoryCode), count);
+        QCOMPARE(factoryCode, variant->factoryCode.isEmpty() ? code : variant->factoryCode);
+        const QList<int> order = SetExportOrder(mark);
+        if (!variant->exportOrder.isEmpty()) QCOMPARE(order, variant->exportOrder);
+        QList<int> sorted = order;
+        std::sort(sorted.begin(), sorted.end());
+        QList<int> each(count);
+        std::iota(each.begin(), each.end(), 0);
+        QCOMPARE(sorted, each);
     }
 
     void familiesHoldOnlyShapeCodesOnce()

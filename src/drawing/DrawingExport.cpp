@@ -1,14 +1,14 @@
 #include "DrawingExport.h"
 
-#include "ProjectFile.h"
-#include "Vocabularies.h"
+#include "model/ProjectFile.h"
+#include "model/Vocabularies.h"
+#include "shape/ShapeCodes.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 #include <numeric>
 
 namespace {
@@ -32,18 +32,6 @@ QString field(const QString &text)
 }
 
 QString number(int value) { return QString::number(value); }
-
-struct SpecialOrder {
-    const char *shapeCode;
-    std::initializer_list<int> order;
-};
-const std::array<SpecialOrder, 5> SpecialOrders{{
-    {"K;;1;S;D1;D2;S2", {0, 1, 3, 4, 2}},
-    {"K;;1;S;D1;S1;D2;S1", {0, 4, 1, 2, 3}},
-    {"K;;1;S;D1;D2;S2;D5", {0, 1, 4, 5, 2, 3}},
-    {"K;;1;S;D1;D2;S1;D1", {0, 3, 4, 5, 2, 1}},
-    {"K;;1;D;S1;S3;D1;D4", {0, 2, 3, 4, 5, 1}},
-}};
 
 // Parts 0 and 1 as the export sees them: a compartment without parts counts as one empty part.
 struct PartView {
@@ -82,8 +70,8 @@ QString placement(const PartView &p)
 QList<int> SetExportOrder(const FrameRecord &mark)
 {
     const qsizetype count = mark.Compartments.size();
-    for (const SpecialOrder &s : SpecialOrders)
-        if (mark.ShapeCode == QLatin1String(s.shapeCode) && qsizetype(s.order.size()) == count) return QList<int>(s.order);
+    const ShapeVariant *shape = ShapeCodes::find(mark.ShapeCode);
+    if (shape && !shape->exportOrder.isEmpty() && shape->exportOrder.size() == count) return shape->exportOrder;
     QList<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     return order;
@@ -91,9 +79,8 @@ QList<int> SetExportOrder(const FrameRecord &mark)
 
 QString ExportShapeCode(const FrameRecord &mark)
 {
-    if (mark.ShapeCode == QLatin1String("L;4")) return QStringLiteral("L;1");
-    if (mark.ShapeCode == QLatin1String("L;5")) return QStringLiteral("L;2");
-    return mark.ShapeCode;
+    const ShapeVariant *shape = ShapeCodes::find(mark.ShapeCode);
+    return shape && !shape->factoryCode.isEmpty() ? shape->factoryCode : mark.ShapeCode;
 }
 
 QString ExportOpening(const CompartmentRecord &c)
