@@ -23,6 +23,8 @@ QString ExportOpening(const CompartmentRecord &c);
 // One compartment line; `number` is the 1-based compartment number.
 QString ExportCompartmentLine(const CompartmentRecord &c, int number);
 
+// The text of the file, every line ended by CR LF.
+QString DrawingExportText(const ProjectState &state, const PersonalData &personal);
 // Every line of the file, without line ends.
 QStringList DrawingExportLines(const ProjectState &state, const PersonalData &personal);
 
