@@ -1,7 +1,7 @@
 // The drawing file of a large project against a plain write of the same bytes.
 #include "BenchSupport.h"
 
-#include "model/DrawingExport.h"
+#include "drawing/DrawingExport.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -32,13 +32,13 @@ static void ExportDrawings1000(benchmark::State &st)
 BENCHMARK(ExportDrawings1000)->Unit(benchmark::kMillisecond);
 
 // The text alone, without encoding or writing: what the formatting costs.
-static void DrawingExportLines1000(benchmark::State &st)
+static void DrawingExportText1000(benchmark::State &st)
 {
     ProjectState s = largeProject();
     const PersonalData who = someone();
-    for (auto _ : st) benchmark::DoNotOptimize(DrawingExportLines(s, who));
+    for (auto _ : st) benchmark::DoNotOptimize(DrawingExportText(s, who));
 }
-BENCHMARK(DrawingExportLines1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawingExportText1000)->Unit(benchmark::kMillisecond);
 
 static void PlainWriteSameBytes(benchmark::State &st)
 {

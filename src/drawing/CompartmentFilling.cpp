@@ -37,7 +37,7 @@ void setFillCode(CompartmentRecord &c, const FillCodeInfo &code)
     }
     c.FillCode = code.code;
     makeParts(c, code.parts);
-    if (code.code == QLatin1String("SD")) c.Direction = 1;
+    if (code.startDirection != 0) c.Direction = int16(code.startDirection);
 }
 
 void makeParts(CompartmentRecord &c, int count) { c.Parts = QList<CompartmentPartRecord>(count); }

@@ -20,7 +20,7 @@ void setFillType(CompartmentRecord &c, const QString &fillType);
 bool changesFillType(const CompartmentRecord &c, const FillCodeInfo &code);
 
 // A fill-code button: the compartment, emptied first when the code is of another type, gets the
-// code's type, the code and its number of parts (all empty); a lift-slide door opens to the left.
+// code's type, the code and its number of parts (all empty), and the code's start direction where it has one.
 void setFillCode(CompartmentRecord &c, const FillCodeInfo &code);
 
 // `count` empty parts in place of the ones the compartment had.

@@ -7,14 +7,15 @@ namespace CompartmentOptions {
 const DirectionGroup &directionGroup(int group)
 {
     static const DirectionGroup groups[GroupCount] = {
-        {0, {{0, false}, {1, false}, {2, false}}},  // "DE", "D2", "RA": fixed, left, right
-        {3, {{0, false}, {1, true}, {2, true}}},    // "BE", "B2", "DD", "RB": inward
-        {6, {{0, false}, {1, false}, {2, false}}},  // "DU", "SU"
-        {9, {{0, false}, {1, true}, {2, true}}},    // "DK", "SV"
-        {12, {{1, false}, {2, false}, {3, false}}}, // "SD": left, right, both ways
-        {15, {{0, false}, {1, false}}},             // "KL"
-        {17, {{0, false}, {1, true}}},              // "VA"
-        {19, {{0, false}, {1, true}, {2, true}}},   // "DV"
+        // The fill-code table says which codes show which group.
+        {0, {{0, false}, {1, false}, {2, false}}},  // side-hung, outward: fixed, left, right
+        {3, {{0, false}, {1, true}, {2, true}}},    // side-hung, inward
+        {6, {{0, false}, {1, false}, {2, false}}},  // two leaves, outward
+        {9, {{0, false}, {1, true}, {2, true}}},    // two leaves, one tilting inward
+        {12, {{1, false}, {2, false}, {3, false}}}, // lift-slide: left, right, both ways
+        {15, {{0, false}, {1, false}}},             // top-hung
+        {17, {{0, false}, {1, true}}},              // bottom-hung
+        {19, {{0, false}, {1, true}, {2, true}}},   // turn-tilt window
     };
     return groups[qBound(0, group, GroupCount - 1)];
 }
@@ -74,7 +75,8 @@ QStringList grilleSides()
 
 bool offersGrilleSide(const QString &fillCode)
 {
-    return QStringList{"SU", "SD", "DK", "DU"}.contains(fillCode);
+    const FillCodeInfo *info = FillCodes::find(fillCode);
+    return info && info->grilleSide;
 }
 
 namespace {
@@ -108,9 +110,17 @@ QStringList barPlacements()
             QStringLiteral("Roedes in beide vakken")};
 }
 
-bool offersBarPlacement(const QString &fillCode) { return fillCode == "B2" || fillCode == "D2"; }
+bool offersBarPlacement(const QString &fillCode)
+{
+    const FillCodeInfo *info = FillCodes::find(fillCode);
+    return info && info->parts == 2 && !info->twoLeaves;
+}
 
-bool barsInBothLeaves(const QString &fillCode) { return QStringList{"DU", "DK", "SD"}.contains(fillCode); }
+bool barsInBothLeaves(const QString &fillCode)
+{
+    const FillCodeInfo *info = FillCodes::find(fillCode);
+    return info && info->barsInBothLeaves;
+}
 
 bool setBars(CompartmentRecord &c, int horizontal, int vertical, int placement, bool eachAlone)
 {

@@ -5,6 +5,7 @@
 // It takes no level on the form-level stack, and the balloon never takes the focus.
 #include "BalloonShape.h"
 #include "BoxButtons.h"
+#include "platform/Twips.h"
 
 #include <QWidget>
 #include <array>
@@ -37,7 +38,7 @@ public:
     void SetDefaultButton(int MF);
 
     // Window-level state, gone when the window closes.
-    int TwipsPerPixelX = 15, TwipsPerPixelY = 15;
+    int TwipsPerPixelX = TwipsPerPixel, TwipsPerPixelY = TwipsPerPixel;
     QColor BoxColour;
     int BoxResult = 0;
     int DefaultButtonNumber = 0;

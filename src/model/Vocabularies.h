@@ -13,6 +13,16 @@ inline const QString Panel = QStringLiteral("PANEEL");
 QStringList all();
 }
 
+// How field 5 of a compartment line in the drawing file gives the opening direction (0 is fixed
+// for every code).
+enum class OpeningField {
+    Hinged,   // direction 1, 2: "3", "4" opening outward, "2", "1" inward
+    LeftRight,// "L" for direction 1, else "R"
+    Sliding,  // "SDL", "SDR", "SDA" for direction 1, 2, 3; nothing for another
+    Tilting,  // "KL" for direction 1, else "KR"
+};
+
+// Everything the program knows of one fill code, one row per code.
 struct FillCodeInfo {
     int button;        // the fill-code button of the drawing window; -1 for the glazing codes
     QString tooltip;
@@ -20,6 +30,11 @@ struct FillCodeInfo {
     QString fillType;
     int parts;         // leaves or panes the choice creates: 1 or 2
     int group;         // opening-direction group of the options window; -1 for panels
+    bool twoLeaves = false;        // two parts side by side; other two-part codes have panes above each other
+    bool barsInBothLeaves = false; // the bar counts always go to both leaves
+    bool grilleSide = false;       // the options window lets the user choose the grille's leaf
+    OpeningField opening = OpeningField::Hinged;
+    int startDirection = 0;        // given when the code is chosen; 0 leaves the direction as it is
 };
 
 namespace FillCodes {

@@ -32,13 +32,17 @@ QChar decodeCp1252(unsigned char b) { return (b >= 0x80 && b < 0xA0) ? QChar(hig
 
 QByteArray toCp1252(const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    // Written into place: a drawing file of a large project is half a megabyte.
+    QByteArray out(text.size(), Qt::Uninitialized);
+    const QChar *in = text.constData();
+    char *d = out.data();
+    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i; // one character, one "?"
-        out.append(encodeCp1252(c.unicode()));
+        const QChar c = in[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && in[i + 1].isLowSurrogate()) ++i; // one character, one "?"
+        d[n++] = encodeCp1252(c.unicode());
     }
+    out.truncate(n);
     return out;
 }
 

@@ -26,14 +26,16 @@ const QList<ShapeVariant> &ShapeCodes::all()
         {2, 0, "K;;2;S"}, {2, 1, "K;;2;S;D1;D2;D3"}, {2, 2, "K;;2;S;D2;S2"}, {2, 3, "K;;2;S;D1;D2;D3;S2"},
         {2, 4, "K;;2;S;D1;D3"},
         {3, -1, "K;;3;S"},
-        {4, 0, "L;1"}, {4, 1, "L;2"}, {4, 2, "L;4"}, {4, 3, "L;5"}, {4, 4, "L;6"}, {4, 5, "L;1;;;D1"},
+        {4, 0, "L;1"}, {4, 1, "L;2"}, {4, 2, "L;4", "L;1"}, {4, 3, "L;5", "L;2"}, {4, 4, "L;6"}, {4, 5, "L;1;;;D1"},
         {4, 6, "L;1;;;D1;D2"}, {4, 7, "L;1;;;D2"}, {4, 8, "L;7"},
         {5, 0, "M;1"}, {5, 1, "M;2"}, {5, 2, "M;4"}, {5, 3, "M;5"}, {5, 4, "M;6"}, {5, 5, "M;7"},
         {6, 0, "R;1"}, {6, 1, "R;2"}, {6, 2, "R;4"}, {6, 3, "R;5"}, {6, 4, "R;6"}, {6, 5, "R;1;;;D1"},
         {6, 6, "R;1;;;D1;D2"}, {6, 7, "R;1;;;D2"}, {6, 8, "R;7"},
-        {7, 0, "K;;1;D"}, {7, 1, "K;;1;D;S1;S3"}, {7, 2, "K;;1;D;S1;S3;D1;D4"},
-        {8, 0, "K;;1;S;D1;D2;S2"}, {8, 1, "K;;1;S;D1;S1;D2;S1"}, {8, 2, "K;;1;S;D1;D2;S2;D5"},
-        {8, 3, "K;;1;S;D1;D2;S1;D1"},
+        {7, 0, "K;;1;D"}, {7, 1, "K;;1;D;S1;S3"}, {7, 2, "K;;1;D;S1;S3;D1;D4", {}, {0, 2, 3, 4, 5, 1}},
+        {8, 0, "K;;1;S;D1;D2;S2", {}, {0, 1, 3, 4, 2}},
+        {8, 1, "K;;1;S;D1;S1;D2;S1", {}, {0, 4, 1, 2, 3}},
+        {8, 2, "K;;1;S;D1;D2;S2;D5", {}, {0, 1, 4, 5, 2, 3}},
+        {8, 3, "K;;1;S;D1;D2;S1;D1", {}, {0, 3, 4, 5, 2, 1}},
         {9, -1, LooseCode},
     };
     return table;
@@ -70,11 +72,17 @@ QString ShapeCodes::pictureFile(int k, bool selected)
     return "Vormen/" + basicShapes()[k].picture + (selected ? "_S" : "") + ".bmp";
 }
 
-int ShapeCodes::basicShapeOf(const QString &code)
+const ShapeVariant *ShapeCodes::find(const QString &code)
 {
     for (const ShapeVariant &v : all())
-        if (v.code == code) return v.k;
-    return -1;
+        if (v.code == code) return &v;
+    return nullptr;
+}
+
+int ShapeCodes::basicShapeOf(const QString &code)
+{
+    const ShapeVariant *v = find(code);
+    return v ? v->k : -1;
 }
 
 QString ShapeCodes::shapeBitmap(const QString &code)

@@ -16,6 +16,10 @@ struct ShapeVariant {
     int k;            // basic shape
     int i;            // variant button; -1 for the shapes without variant buttons
     QString code;
+    // The drawing file: the code as the factory knows it ("" for this code itself), and the order
+    // in which a mark lists its compartments (empty, or a count that does not fit: index order).
+    QString factoryCode = QString();
+    QList<int> exportOrder = QList<int>();
 };
 
 namespace ShapeCodes {
@@ -28,6 +32,7 @@ bool isLoose(const QString &code);
 const QList<BasicShape> &basicShapes();
 const QList<ShapeVariant> &all(); // 43 rows, in button order
 bool isShapeCode(const QString &code);
+const ShapeVariant *find(const QString &code); // nullptr for a code that is not in the table
 
 QString basicCode(int k);                 // "" outside 0..9
 int variantCount(int k);                  // 0 outside 0..9

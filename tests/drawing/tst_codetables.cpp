@@ -1,11 +1,22 @@
 // Every code of the shape-code table through every per-code table: the clear-size layout, the
-// compartment construction and the frame geometry. A code missing from one of them fails by name.
+// compartment construction, the frame geometry and the drawing file's code and compartment order. Every code of the fill-code table through the
+// options window's groups, the fill symbols, the button pictures and the drawing file's opening
+// field. A code missing from one of them fails by name.
+#include "drawing/CompartmentOptions.h"
+#include "drawing/DrawingExport.h"
+#include "drawing/FillSymbols.h"
+#include "drawing/Fillings.h"
 #include "drawing/FrameGeometry.h"
+#include "drawing/OpeningLines.h"
+#include "drawing/window/FillCodePictures.h"
+#include "model/Vocabularies.h"
 #include "shape/ClearSizeLayout.h"
 #include "shape/Compartments.h"
 #include "shape/ShapeCodes.h"
 
 #include <QSet>
+#include <algorithm>
+#include <numeric>
 #include <QTest>
 
 namespace {
@@ -55,6 +66,25 @@ private slots:
         QCOMPARE(g.positions.size(), qsizetype(count));
         QVERIFY(g.members.size() >= 4);
         QVERIFY(g.sill.isSet);
+
+        // The drawing file: the factory's code is a shape code with as many compartments, and the
+        // export order lists every compartment once.
+        const ShapeVariant *variant = ShapeCodes::find(code);
+        QVERIFY(variant);
+        FrameRecord mark;
+        mark.ShapeCode = code;
+        mark.Compartments.resize(count);
+        const QString factoryCode = ExportShapeCode(mark);
+        QVERIFY2(ShapeCodes::isShapeCode(factoryCode), qPrintable(factoryCode));
+        QCOMPARE(CompartmentCount(factoryCode), count);
+        QCOMPARE(factoryCode, variant->factoryCode.isEmpty() ? code : variant->factoryCode);
+        const QList<int> order = SetExportOrder(mark);
+        if (!variant->exportOrder.isEmpty()) QCOMPARE(order, variant->exportOrder);
+        QList<int> sorted = order;
+        std::sort(sorted.begin(), sorted.end());
+        QList<int> each(count);
+        std::iota(each.begin(), each.end(), 0);
+        QCOMPARE(sorted, each);
     }
 
     void familiesHoldOnlyShapeCodesOnce()
@@ -70,6 +100,81 @@ private slots:
         }
         QCOMPARE(FrameShapes::table().size(), ShapeCodes::all().size());
         QCOMPARE(ClearSizeLayout::all().size(), ShapeCodes::all().size());
+    }
+
+    void everyFillCodeInEveryTable_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const FillCodeInfo &info : FillCodes::all()) QTest::newRow(qPrintable(info.code)) << info.code;
+    }
+
+    void everyFillCodeInEveryTable()
+    {
+        QFETCH(QString, code);
+        const FillCodeInfo *info = FillCodes::find(code);
+        QVERIFY(info);
+        QVERIFY(FillTypes::all().contains(info->fillType));
+        QVERIFY(info->parts == 1 || info->parts == 2);
+        QVERIFY2(!info->twoLeaves || info->parts == 2, "two leaves in one part");
+        QVERIFY2(!info->barsInBothLeaves || info->twoLeaves, "bars in both leaves without two leaves");
+        QVERIFY2(!info->grilleSide || info->parts == 2, "a grille side to choose in one part");
+        const bool opens = info->fillType == FillTypes::Door || info->fillType == FillTypes::Window;
+
+        // The options window: a door or window shows its direction buttons, glazing the glazing list,
+        // a panel nothing; a start direction is one of the group's buttons.
+        QCOMPARE(CompartmentOptions::groupOf(code), info->group);
+        if (opens) {
+            QVERIFY2(info->group >= 0 && info->group < CompartmentOptions::GroupCount, "no direction group");
+            const CompartmentOptions::DirectionGroup &group = CompartmentOptions::directionGroup(info->group);
+            bool offered = info->startDirection == 0;
+            for (const CompartmentOptions::DirectionChoice &choice : group.choices)
+                offered = offered || choice.direction == info->startDirection;
+            QVERIFY2(offered, "start direction without a button");
+        } else {
+            QCOMPARE(info->group, info->fillType == FillTypes::Glass ? CompartmentOptions::GlazingGroup : -1);
+            QCOMPARE(info->startDirection, 0);
+        }
+
+        // The drawing: a filling for every code, shaped as the code's parts; opening lines and marks
+        // only for what opens, a label only for what does not; hinges on a rail only when hung there.
+        const FillSymbol *symbol = FillSymbols::find(code);
+        QVERIFY2(symbol, "no fill symbol");
+        QVERIFY2(symbol->filling, "no filling");
+        QCOMPARE(symbol->filling == Fillings::twoLeaves, info->twoLeaves);
+        QCOMPARE(symbol->filling == Fillings::twoPanes, info->parts == 2 && !info->twoLeaves);
+        QCOMPARE(symbol->lines != nullptr, opens);
+        if (!opens) QVERIFY(!symbol->marks);
+        QCOMPARE(!symbol->label.isEmpty(), !opens);
+        QCOMPARE(symbol->hinges == HingeEdge::Top, symbol->lines == OpeningLines::topHung);
+        QCOMPARE(symbol->hinges == HingeEdge::Bottom, symbol->lines == OpeningLines::bottomHung);
+
+        // The drawing window: a button with a picture for every code but glazing.
+        if (info->fillType == FillTypes::Glass) {
+            QCOMPARE(info->button, -1);
+        } else {
+            QCOMPARE(FillCodes::forButton(info->button), info);
+            QVERIFY2(FillCodePictures::hasPicture(code), "no button picture");
+        }
+
+        // The drawing file: fixed is "0" for every code; an opened one has a field of its own.
+        CompartmentRecord c;
+        c.FillCode = code;
+        QCOMPARE(ExportOpening(c), QString("0"));
+        c.Direction = 1;
+        const QString opened = ExportOpening(c);
+        QVERIFY(!opened.isEmpty() && opened != "0");
+    }
+
+    void fillSymbolsHoldOnlyFillCodesOnce()
+    {
+        QSet<QString> seen;
+        for (const FillSymbol &row : FillSymbols::all()) {
+            QVERIFY2(FillCodes::find(row.code), qPrintable(row.code));
+            QVERIFY2(!seen.contains(row.code), qPrintable(row.code));
+            seen.insert(row.code);
+        }
+        QCOMPARE(FillSymbols::all().size(), FillCodes::all().size());
+        QVERIFY(!FillCodePictures::hasPicture(QString()));
     }
 
     void looseCode()

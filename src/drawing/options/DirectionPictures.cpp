@@ -11,10 +11,11 @@ QPixmap forChoice(const QString &fillCode, const QString &fillType, CompartmentO
     // Sizes whose scale comes out at a whole tenth of a twip per millimetre, so the picture fills
     // the button: a door 1000 x 2000, two leaves 1800 x 2000, a lift-slide door 2400 x 2200, a
     // window 1200 x 1200, each in a frame member of 100.
+    const FillCodeInfo *info = FillCodes::find(fillCode);
     const bool door = fillType == FillTypes::Door;
-    const bool twoLeaves = QStringList{"DU", "DK", "SD", "SU", "SV"}.contains(fillCode);
+    const bool twoLeaves = info && info->twoLeaves;
     QSize clear(1200, 1200);
-    if (fillCode == QLatin1String("SD")) clear = QSize(2400, 2200);
+    if (info && info->opening == OpeningField::Sliding) clear = QSize(2400, 2200);
     else if (twoLeaves) clear = QSize(1800, door ? 2000 : 1200);
     else if (door) clear = QSize(1000, 2000);
 
@@ -31,7 +32,6 @@ QPixmap forChoice(const QString &fillCode, const QString &fillType, CompartmentO
     c.ClearHeight = int16(clear.height());
     c.Direction = int16(choice.direction);
     c.OpensInward = choice.inward;
-    const FillCodeInfo *info = FillCodes::find(fillCode);
     c.Parts = QList<CompartmentPartRecord>(info ? info->parts : 1);
     mark.Compartments = {c};
 

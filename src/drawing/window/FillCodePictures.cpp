@@ -83,33 +83,107 @@ void arrow(QPainter &p, int x1, int x2, int y)
     p.drawLine(x2, y, x2 + d, y + 3);
 }
 
-void panel(QPainter &p, const QString &code)
+// Panels: boards, a raised panel, or a cross hatch in the panel's own tint.
+void boards(QPainter &p, const QRect &r)
 {
-    const QRect r = outline(false);
-    frame(p, r);
+    p.setPen(pen());
+    for (int y = r.top() + 4; y < r.bottom(); y += 4) p.drawLine(r.left(), y, r.right(), y);
+}
+
+void verticalBoards(QPainter &p, const QRect &r)
+{
+    p.setPen(pen());
+    for (int x = r.left() + 4; x < r.right(); x += 4) p.drawLine(x, r.top(), x, r.bottom());
+}
+
+void raised(QPainter &p, const QRect &r)
+{
+    const QRect inner = r.adjusted(6, 6, -6, -6);
+    p.setPen(pen());
+    p.drawRect(inner);
+    p.drawLine(r.topLeft(), inner.topLeft());
+    p.drawLine(r.topRight(), inner.topRight());
+    p.drawLine(r.bottomRight(), inner.bottomRight());
+    p.drawLine(r.bottomLeft(), inner.bottomLeft());
+}
+
+void hatched(QPainter &p, const QRect &r, const QColor &tint)
+{
     const QRect in = r.adjusted(1, 1, -1, -1);
-    if (code == QLatin1String("PRA")) {
-        p.setPen(pen());
-        for (int y = r.top() + 4; y < r.bottom(); y += 4) p.drawLine(r.left(), y, r.right(), y);
-    } else if (code == QLatin1String("PV")) {
-        p.setPen(pen());
-        for (int x = r.left() + 4; x < r.right(); x += 4) p.drawLine(x, r.top(), x, r.bottom());
-    } else if (code == QLatin1String("PBO")) {
-        const QRect inner = r.adjusted(6, 6, -6, -6);
-        p.setPen(pen());
-        p.drawRect(inner);
-        p.drawLine(r.topLeft(), inner.topLeft());
-        p.drawLine(r.topRight(), inner.topRight());
-        p.drawLine(r.bottomRight(), inner.bottomRight());
-        p.drawLine(r.bottomLeft(), inner.bottomLeft());
-    } else {
-        // Trespa, multiplex and glass panels: a cross hatch in the panel's own tint.
-        QColor tint(200, 200, 200);
-        if (code == QLatin1String("PWB")) tint = QColor(205, 170, 110);
-        if (code == QLatin1String("PGL")) tint = QColor(150, 190, 230);
-        p.fillRect(in, tint.lighter(125));
-        p.fillRect(in, QBrush(tint.darker(160), Qt::DiagCrossPattern));
-    }
+    p.fillRect(in, tint.lighter(125));
+    p.fillRect(in, QBrush(tint.darker(160), Qt::DiagCrossPattern));
+}
+
+void twoPanes(QPainter &p, const QRect &r, bool dotted)
+{
+    p.setPen(pen());
+    p.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+    side(p, r, dotted);
+}
+
+void liftSlide(QPainter &p, const QRect &r)
+{
+    p.setPen(pen());
+    p.drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
+    arrow(p, r.left() + 3, r.center().x() - 2, r.center().y());
+    arrow(p, r.right() - 3, r.center().x() + 2, r.center().y() + 6);
+}
+
+void topHung(QPainter &p, const QRect &r)
+{
+    p.setPen(pen());
+    p.drawLine(r.topLeft(), QPoint(r.center().x(), r.bottom()));
+    p.drawLine(r.topRight(), QPoint(r.center().x(), r.bottom()));
+}
+
+void bottomHung(QPainter &p, const QRect &r)
+{
+    p.setPen(pen(true));
+    p.drawLine(QPoint(r.center().x(), r.top()), r.bottomLeft());
+    p.drawLine(QPoint(r.center().x(), r.top()), r.bottomRight());
+}
+
+// What a fill code's button shows inside its frame.
+struct Picture {
+    QString code;
+    void (*draw)(QPainter &, const QRect &);
+};
+
+const QList<Picture> &pictures()
+{
+    using P = QPainter;
+    using R = QRect;
+    static const QList<Picture> table = {
+        {"DE", [](P &p, const R &r) { side(p, r, false); }},
+        {"BE", [](P &p, const R &r) { side(p, r, true); }},
+        {"D2", [](P &p, const R &r) { twoPanes(p, r, false); }},
+        {"B2", [](P &p, const R &r) { twoPanes(p, r, true); }},
+        {"DD", [](P &p, const R &r) { tilt(p, r); side(p, r, true); }},
+        {"DU", [](P &p, const R &r) { pair(p, r, false, false); }},
+        {"DK", [](P &p, const R &r) { pair(p, r, false, true); }},
+        {"SD", liftSlide},
+        {"RA", [](P &p, const R &r) { side(p, r, false); }},
+        {"RB", [](P &p, const R &r) { side(p, r, true); }},
+        {"KL", topHung},
+        {"VA", bottomHung},
+        {"DV", [](P &p, const R &r) { tilt(p, r); side(p, r, true); }},
+        {"SU", [](P &p, const R &r) { pair(p, r, false, false); }},
+        {"SV", [](P &p, const R &r) { pair(p, r, false, true); }},
+        {"PRA", boards},
+        {"PTR", [](P &p, const R &r) { hatched(p, r, QColor(200, 200, 200)); }},
+        {"PWB", [](P &p, const R &r) { hatched(p, r, QColor(205, 170, 110)); }},
+        {"PGL", [](P &p, const R &r) { hatched(p, r, QColor(150, 190, 230)); }},
+        {"PBO", raised},
+        {"PV", verticalBoards},
+    };
+    return table;
+}
+
+const Picture *pictureOf(const QString &code)
+{
+    for (const Picture &picture : pictures())
+        if (picture.code == code) return &picture;
+    return nullptr;
 }
 
 void back(QPainter &p)
@@ -135,41 +209,13 @@ QPixmap FillCodePictures::forButton(int button)
         back(p);
         return pm;
     }
-    const QString &c = info->code;
-    if (info->fillType == FillTypes::Panel) {
-        panel(p, c);
-        return pm;
-    }
-    const bool door = info->fillType == FillTypes::Door;
-    const QRect r = outline(door);
+    const QRect r = outline(info->fillType == FillTypes::Door);
     frame(p, r);
-    if (c == "DE" || c == "RA") side(p, r, false);
-    else if (c == "BE" || c == "RB") side(p, r, true);
-    else if (c == "D2" || c == "B2") {
-        p.setPen(pen());
-        p.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
-        side(p, r, c == "B2");
-    } else if (c == "DD" || c == "DV") {
-        tilt(p, r);
-        side(p, r, true);
-    } else if (c == "DU" || c == "SU") pair(p, r, false, false);
-    else if (c == "DK" || c == "SV") pair(p, r, false, true);
-    else if (c == "SD") {
-        p.setPen(pen());
-        p.drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
-        arrow(p, r.left() + 3, r.center().x() - 2, r.center().y());
-        arrow(p, r.right() - 3, r.center().x() + 2, r.center().y() + 6);
-    } else if (c == "KL") {
-        p.setPen(pen());
-        p.drawLine(r.topLeft(), QPoint(r.center().x(), r.bottom()));
-        p.drawLine(r.topRight(), QPoint(r.center().x(), r.bottom()));
-    } else if (c == "VA") {
-        p.setPen(pen(true));
-        p.drawLine(QPoint(r.center().x(), r.top()), r.bottomLeft());
-        p.drawLine(QPoint(r.center().x(), r.top()), r.bottomRight());
-    }
+    if (const Picture *picture = pictureOf(info->code)) picture->draw(p, r);
     return pm;
 }
+
+bool FillCodePictures::hasPicture(const QString &code) { return pictureOf(code) != nullptr; }
 
 QPixmap FillCodePictures::erase()
 {

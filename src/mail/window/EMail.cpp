@@ -3,7 +3,7 @@
 #include "SendingGuard.h"
 #include "mail/QVMail.h"
 #include "mail/QuotationMail.h"
-#include "model/DrawingExport.h"
+#include "drawing/DrawingExport.h"
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"

@@ -2,8 +2,8 @@
 // The drawing file for the factory ("YYMMDD-HHMM.TEK"): plain Windows-1252 text, CR LF, one item per
 // line, ";" between the fields of a mark or compartment line. The factory's software reads it, so
 // its layout is fixed to the byte.
-#include "PersonalData.h"
-#include "ProjectState.h"
+#include "model/PersonalData.h"
+#include "model/ProjectState.h"
 
 #include <QList>
 #include <QString>
@@ -11,11 +11,11 @@
 inline const QString DrawingFileTag = QStringLiteral("@;2.0");
 
 // The order in which a mark's compartments are written: a few shapes list theirs in an order of
-// their own; every other mark (and one of those whose compartment count does not fit that order)
-// goes in index order.
+// their own (the shape-code table's export order); every other mark (and one of those whose
+// compartment count does not fit that order) goes in index order.
 QList<int> SetExportOrder(const FrameRecord &mark);
 
-// The shape code as the factory knows it: "L;4" and "L;5" are its "L;1" and "L;2".
+// The shape code as the factory knows it: the shape-code table's factory code where it has one.
 QString ExportShapeCode(const FrameRecord &mark);
 
 // Field 5 of a compartment line.
@@ -23,6 +23,8 @@ QString ExportOpening(const CompartmentRecord &c);
 // One compartment line; `number` is the 1-based compartment number.
 QString ExportCompartmentLine(const CompartmentRecord &c, int number);
 
+// The text of the file, every line ended by CR LF.
+QString DrawingExportText(const ProjectState &state, const PersonalData &personal);
 // Every line of the file, without line ends.
 QStringList DrawingExportLines(const ProjectState &state, const PersonalData &personal);
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "model/DrawingExport.h"
+#include "drawing/DrawingExport.h"
 #include "platform/Clock.h"
 
 #include <QDir>
