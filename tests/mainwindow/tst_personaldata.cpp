@@ -69,7 +69,7 @@ private slots:
             QVERIFY(p.start());
             QCOMPARE(p.dialogs.shown.first().style, MsgStyle::Exclamation);
             for (int i = 2; i <= 12; ++i) QCOMPARE(p.s().Text1[i]->text(), QString());
-            p.s().setPersonalField(3, "Nieuw bedrijf");
+            p.s().Text1[3]->setText("Nieuw bedrijf");
             QVERIFY(p.s().unload());
             QCOMPARE(p.ended, 0);
             VERIFY_DIALOGS(p.dialogs); // said once, at start
@@ -134,7 +134,7 @@ private slots:
         folder.write("PersGeg.Txt", file);
         Program p;
         QVERIFY(p.start());
-        p.s().setPersonalField(3, "Nieuw bedrijf");
+        p.s().Text1[3]->setText("Nieuw bedrijf");
         p.dialogs.answer(MsgAnswer::OK,
                          "De persoonlijke gegevens zijn niet opgeslagen !\r\n\r\n" + folder.file("PersGeg.Txt") + "\r\n\r\n"
                              + reason,

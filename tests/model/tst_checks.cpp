@@ -186,10 +186,9 @@ private slots:
         FrameRecord m = completeMark("A");
         if (!markComplete) m.Compartments[1].FillCode.clear();
         setMarks(s, {m});
-        PersonalFieldsStore personal;
-        personal.setPersonalField(11, eMail);
-        personal.setPersonalField(12, server);
-        const QString got = CheckSend(s, personal);
+        s.Personal.setField(11, eMail);
+        s.Personal.setField(12, server);
+        const QString got = CheckSend(s);
         // The marks' own problem follows the heading; CheckProject words it.
         if (!markComplete)
             QCOMPARE(got, message + CheckProject(s));

@@ -297,7 +297,7 @@ void TekenForm::DrawSill()
 
 void TekenForm::openOptionsWindow()
 {
-    windowOpener().open(WindowKind::Options, this);
+    windowOpener().open(WindowKind::Options, this, {.selection = this});
 }
 
 void TekenForm::Command1_Click(int index)

@@ -274,7 +274,7 @@ void SubVorm::Command2_Click()
     const bool accepted = AcceptClearSizes(Project(), sizes);
     // The rows checked before a refused one keep their completed values.
     setClearSizeInputs(sizes);
-    if (accepted) windowOpener().open(WindowKind::Drawing, this);
+    if (accepted) windowOpener().open(WindowKind::Drawing, this, {.widthInputs = this});
 }
 
 double SubVorm::widthInput(int index) const
