@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "model/Checks.h"
+#include "model/DrawingExport.h"
 #include "model/ProjectFile.h"
 #include "platform/Clock.h"
 
@@ -159,6 +160,39 @@ private slots:
         // The snapshot is a copy, not a view of the records.
         p->FrameRecords[0].Compartments[0].FillCode = "RB";
         QCOMPARE(p->SavedFrameRecords[0].Compartments[0].FillCode, QString("RA"));
+    }
+
+    // No window anywhere: the project state alone carries the personal data through a save, an
+    // open, the drawing file and the send checks.
+    void theStateAloneCarriesThePersonalData()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        fillPersonal(p->Personal);
+        fillSmallProject(p.state());
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK);
+        QVERIFY(SaveProject(p.state(), false));
+        QCOMPARE(folder.read("260305-1407.TOF"), fileOf(SmallProjectLines));
+
+        ScopedProject opened;
+        opened->MailMethod = 2; // not part of the project file
+        opened->ProjectFileName = "260305-1407.TOF";
+        QVERIFY(LoadProject(opened.state()));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(opened->Personal, p->Personal);
+        QCOMPARE(opened->MailMethod, 2);
+
+        const QStringList head = DrawingExportLines(opened.state(), opened->Personal).mid(0, 12);
+        QCOMPARE(head, (QStringList{"@;2.0", "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB",
+                                    "Zwolle", "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
+                                    ""}));
+
+        QCOMPARE(CheckSend(opened.state()), QString());
+        opened->Personal.MailServer = " ";
+        QVERIFY(CheckSend(opened.state()).startsWith("U heeft geen uitgaande mailserver (smtp) opgegeven !"));
+        opened->Personal.EMail.clear();
+        QCOMPARE(CheckSend(opened.state()), QString("U heeft uw e-mail adres niet ingevuld !"));
     }
 
     void plainSavesWithinAMinuteShareAName()
