@@ -7,7 +7,7 @@
 
 class Form;
 class ShapeWidthInputs;
-class VakSelection;
+class CompartmentSelection;
 
 enum class WindowKind {
     Shape,           // the shape window over the main screen
@@ -28,7 +28,7 @@ struct WindowNeeds {
     // Drawing: the shape window's clear-width inputs, which the frame drawing reads.
     const ShapeWidthInputs *widthInputs = nullptr;
     // Options: the drawing window's selected compartment.
-    VakSelection *selection = nullptr;
+    CompartmentSelection *selection = nullptr;
 };
 
 class WindowOpener {

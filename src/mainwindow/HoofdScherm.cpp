@@ -381,7 +381,9 @@ void HoofdScherm::OpenShapeWindow()
 {
     // Activating this screen closes a shape window; one opened from code goes the same way.
     if (shapeWindow) shapeWindow->unload();
-    shapeWindow = windowOpener().open(WindowKind::Shape, this, {.shapeButton = [this] { return FocusedShapeButton; }});
+    WindowNeeds needs;
+    needs.shapeButton = [this] { return FocusedShapeButton; };
+    shapeWindow = windowOpener().open(WindowKind::Shape, this, needs);
 }
 
 void HoofdScherm::Command3_Click(int index)
