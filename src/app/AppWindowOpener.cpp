@@ -5,24 +5,29 @@
 #include "mail/window/EMail.h"
 #include "mail/window/OvzEMail.h"
 #include "mainwindow/Help.h"
-#include "mainwindow/HoofdScherm.h"
 #include "mainwindow/OvzMerken.h"
-#include "mainwindow/ZanTof.h"
 #include "mainwindow/frmAbout.h"
-#include "platform/widgets/ChoiceList.h"
-#include "shape/ShapeWidthInputs.h"
+#include "model/ProjectState.h"
+#include "shape/window/SubVorm.h"
 
 #include <QPointer>
 
-Form *AppWindowOpener::open(WindowKind kind, Form *from)
+Form *AppWindowOpener::open(WindowKind kind, Form *from, const WindowNeeds &needs)
 {
     switch (kind) {
+    case WindowKind::Shape: {
+        // On the variants of the row of the main screen's focused shape button.
+        QPointer<SubVorm> shape = new SubVorm(needs.shapeButton, Form::frameWindow());
+        if (!shape->load() || !shape) return nullptr;
+        shape->show();
+        return shape;
+    }
     case WindowKind::Drawing:
         // Over the window that asks (the shape window), owned by its owner, reading its width inputs.
-        return TekenForm::Show(dynamic_cast<const ShapeWidthInputs *>(from), from, from ? from->parentWidget() : nullptr);
+        return TekenForm::Show(needs.widthInputs, from, from ? from->parentWidget() : nullptr);
     case WindowKind::Options:
         // Beside the drawing window that asks, on the compartment it shows.
-        return SubVakken::Show(dynamic_cast<VakSelection *>(from), Form::frameWindow());
+        return SubVakken::Show(needs.selection, Form::frameWindow());
     case WindowKind::MarksOverview: return OvzMerken::Show(Form::frameWindow());
     case WindowKind::About: {
         // One About box: asked again, the loaded one comes forward.
@@ -33,13 +38,9 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from)
         return about;
     }
     case WindowKind::Send: {
-        // The send window reads the main screen's personal fields and mail method when it sends.
-        auto *frame = qobject_cast<ZanTof *>(Form::frameWindow());
-        QPointer<HoofdScherm> main = frame ? frame->mainScreen() : nullptr;
-        if (!main) return nullptr;
-        EMail::Source source{[main] { return main ? PersonalData::from(*main) : PersonalData(); },
-                             [main] { return main ? main->Combo1[1]->listIndex() : 0; }};
-        return EMail::Show(std::move(source), frame);
+        // The send window reads the personal data and the mail method of the project when it sends.
+        EMail::Source source{[] { return Project().Personal; }, [] { return Project().MailMethod; }};
+        return EMail::Show(std::move(source), Form::frameWindow());
     }
     case WindowKind::MailLogOverview: return OvzEMail::Show(Form::frameWindow());
     default:

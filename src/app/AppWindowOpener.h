@@ -5,6 +5,7 @@
 
 class AppWindowOpener : public WindowOpener {
 public:
-    Form *open(WindowKind kind, Form *from) override;
+    using WindowOpener::open;
+    Form *open(WindowKind kind, Form *from, const WindowNeeds &needs) override;
     void showHelp(HelpTopic topic, Form *from) override;
 };

@@ -6,9 +6,9 @@ RecordingWindowOpener::RecordingWindowOpener() : previous_(setWindowOpener(this)
 
 RecordingWindowOpener::~RecordingWindowOpener() { setWindowOpener(previous_); }
 
-Form *RecordingWindowOpener::open(WindowKind kind, Form *from)
+Form *RecordingWindowOpener::open(WindowKind kind, Form *from, const WindowNeeds &needs)
 {
-    opened.append({kind, from});
+    opened.append({kind, from, needs});
     return onOpen ? onOpen(kind, from) : nullptr;
 }
 

@@ -12,6 +12,7 @@ public:
     struct Request {
         WindowKind kind;
         QPointer<Form> from;
+        WindowNeeds needs;
     };
     struct HelpRequest {
         HelpTopic topic;
@@ -21,7 +22,8 @@ public:
     RecordingWindowOpener();
     ~RecordingWindowOpener() override;
 
-    Form *open(WindowKind kind, Form *from) override;
+    using WindowOpener::open;
+    Form *open(WindowKind kind, Form *from, const WindowNeeds &needs) override;
     void showHelp(HelpTopic topic, Form *from) override;
 
     // The windows that asked for `kind`, in order.
@@ -32,6 +34,7 @@ public:
 
     QList<Request> opened;
     QList<HelpRequest> help;
+    // Runs after the request is recorded (opened.last() holds its needs).
     std::function<Form *(WindowKind, Form *)> onOpen;
 
 private:

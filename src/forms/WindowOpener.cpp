@@ -3,7 +3,7 @@
 namespace {
 class NoWindows : public WindowOpener {
 public:
-    Form *open(WindowKind, Form *) override { return nullptr; }
+    Form *open(WindowKind, Form *, const WindowNeeds &) override { return nullptr; }
     void showHelp(HelpTopic, Form *) override {}
 };
 

@@ -1,5 +1,7 @@
 #include "MimeMessage.h"
 
+#include "model/MailAddress.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -61,14 +63,7 @@ QString Mime::headerSafe(const QString &value)
     return out;
 }
 
-bool Mime::isSafeAddress(const QString &address)
-{
-    const qsizetype at = address.indexOf('@');
-    if (at <= 0 || at != address.lastIndexOf('@') || at == address.size() - 1) return false;
-    for (QChar c : address)
-        if (c.unicode() <= 0x20 || c.unicode() >= 0x7f || c == '<' || c == '>') return false;
-    return true;
-}
+bool Mime::isSafeAddress(const QString &address) { return IsPlainMailAddress(address); }
 
 QStringList Mime::splitAddresses(const QString &list)
 {

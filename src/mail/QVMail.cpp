@@ -24,7 +24,7 @@ void QVMail::route(const QString &value, QString SmtpComponent::*component, QStr
     case Path::WinSock:
         if (QVMailWS) (*QVMailWS).*component = value;
         return;
-    case Path::Outlook:
+    case Path::Sendmail:
         if (!item) break;
         if (OutlookItem) (*OutlookItem).*item = value;
         return;
@@ -71,7 +71,7 @@ void QVMail::Attachment(const QString &FileName)
         if (QVMailWS)
             QVMailWS->Attachments = QVMailWS->Attachments.isEmpty() ? FileName : QVMailWS->Attachments + ";" + FileName;
         break;
-    case Path::Outlook:
+    case Path::Sendmail:
         if (OutlookItem) OutlookItem->Attachments << FileName;
         break;
     case Path::MailControl:
@@ -93,7 +93,7 @@ void QVMail::NewMessage()
         QVMailWS->Setting2 = 1;
         QVMailWS->ListSeparator = ";";
         break;
-    case Path::Outlook:
+    case Path::Sendmail:
         OutlookApp = true;
         OutlookItem = std::make_unique<SubmissionItem>();
         break;
@@ -129,7 +129,7 @@ bool QVMail::Send()
     }
     switch (path()) {
     case Path::WinSock: return sendWinsock(address);
-    case Path::Outlook: return sendOutlook(address);
+    case Path::Sendmail: return sendThroughSendmail(address);
     case Path::MailControl: break;
     }
     return sendMailControl(address);
@@ -159,7 +159,7 @@ bool QVMail::sendWinsock(const QString &address)
     return true;
 }
 
-bool QVMail::sendOutlook(const QString &address)
+bool QVMail::sendThroughSendmail(const QString &address)
 {
     if (!OutlookItem) return SendErrorHandler({MailFaults::NoMessage, "Geen bericht aangemaakt"});
     OutlookItem->ReadReceiptRequested = Confirm;

@@ -60,15 +60,15 @@ signals:
     void Connected(); // never raised
 
 private:
-    enum class Path { WinSock, Outlook, MailControl };
-    Path path() const { return UseWinsock ? Path::WinSock : UseOutlook ? Path::Outlook : Path::MailControl; }
+    enum class Path { WinSock, Sendmail, MailControl };
+    Path path() const { return UseWinsock ? Path::WinSock : UseOutlook ? Path::Sendmail : Path::MailControl; }
 
     void route(const QString &value, QString SmtpComponent::*component, QString SubmissionItem::*item,
                QString MailControl::*control);
     void ReportMailControlError(int code, const QString &text);
     bool SendErrorHandler(const MailFault &fault);
     bool sendWinsock(const QString &address);
-    bool sendOutlook(const QString &address);
+    bool sendThroughSendmail(const QString &address);
     bool sendMailControl(const QString &address);
 
     void QVMailWS_Progress(qint32 Percent);

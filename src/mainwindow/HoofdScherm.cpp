@@ -3,6 +3,7 @@
 #include "HelpBalloons.h"
 #include "forms/WindowWait.h"
 #include "model/Catalogue.h"
+#include "model/Checks.h"
 #include "model/MarkList.h"
 #include "model/PersonalData.h"
 #include "model/ProjectCommands.h"
@@ -13,7 +14,6 @@
 #include "platform/widgets/TextField.h"
 #include "shape/BasicShapeChoice.h"
 #include "shape/ShapeCodes.h"
-#include "shape/window/SubVorm.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -36,7 +36,7 @@ const std::pair<int, int16 FrameRecord::*> MarkNumbers[] = {
 };
 }
 
-HoofdScherm::HoofdScherm(QWidget *frame) : Form(frame, Kind::Hosted), owner(frame)
+HoofdScherm::HoofdScherm(QWidget *frame) : MainScreen(frame)
 {
     setObjectName("HoofdScherm");
     setWindowTitle("Velbrant Automatisering");
@@ -70,8 +70,10 @@ void HoofdScherm::loadPersonalData()
 {
     for (const QString &method : MailMethods()) Combo1[MailMethodList]->addEntry(method);
     const PersonalDataFile file = ReadPersonalDataFile(Text1[FirstPersonalField]->maxLength());
-    for (int i = 0; i < file.fields.size(); ++i) setPersonalField(FirstPersonalField + i, file.fields[i]);
+    for (int i = 0; i < file.fields.size(); ++i) Text1[FirstPersonalField + i]->setText(file.fields[i]);
     if (file.mailMethod) Combo1[MailMethodList]->setListIndex(*file.mailMethod);
+    // The project takes what the fields hold.
+    storePersonalData();
     keepPersonalDataFile = file.keep;
     if (!file.problem.isEmpty()) MsgBox(file.problem, MsgStyle::Exclamation, ErrorTitle);
 }
@@ -94,16 +96,13 @@ void HoofdScherm::Form_Unload(bool &cancel)
     QCoreApplication::processEvents();
     // The windows above do their own unload work first (a remark typed in the drawing window is stored).
     CloseFormsAbove();
-    if (Project().MarkCount > 0) {
-        KeepLookedUpLabel();
-        SaveRec();
-    }
-    if (!AskToSaveChanges(Project(), *this)) {
+    TakeScreenEdits();
+    if (!AskToSaveChanges(Project())) {
         cancel = true;
         return;
     }
     if (!keepPersonalDataFile)
-        if (const QString failed = WritePersonalDataFile(*this, Combo1[MailMethodList]->listIndex()); !failed.isEmpty())
+        if (const QString failed = WritePersonalDataFile(Project().Personal, Project().MailMethod); !failed.isEmpty())
             MsgBox(failed, MsgStyle::Exclamation, ErrorTitle);
     ReleaseFormLevel();
     EndProgram(0);
@@ -115,31 +114,43 @@ void HoofdScherm::MenuHelp() { windowOpener().showHelp(HelpTopic::Main, this); }
 
 // ---- Field checks ----
 
-void HoofdScherm::checkSize(int field, const QString &message, bool &cancel)
+void HoofdScherm::checkSize(int field, bool &cancel)
 {
-    if (Num1[field]->value() < 2 * Project().DefaultFrameThickness) {
-        MsgBox(message, MsgStyle::Exclamation, ErrorTitle);
+    const FrameSize size = field == WidthField ? FrameSize::Width : FrameSize::Height;
+    if (const QString problem = CheckFrameSize(Project(), size, Num1[field]->value()); !problem.isEmpty()) {
+        MsgBox(problem, MsgStyle::Exclamation, ErrorTitle);
         cancel = true;
     }
 }
 
 void HoofdScherm::checkEMail(bool &cancel)
 {
-    const QString t = Text1[EMailField]->text();
-    if (!t.contains('.') || !t.contains('@')) {
-        MsgBox("Ongeldig e-mail adres !", MsgStyle::Exclamation, "Foutmelding");
+    if (const QString problem = CheckEMailField(Text1[EMailField]->text()); !problem.isEmpty()) {
+        MsgBox(problem, MsgStyle::Exclamation, "Foutmelding");
         cancel = true;
     }
 }
 
-QString HoofdScherm::personalField(int index) const
+// ---- The personal data ----
+
+void HoofdScherm::showPersonalData()
 {
-    return index >= FirstPersonalField && index <= LastPersonalField ? Text1[index]->text() : QString();
+    const ProjectState &s = Project();
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) Text1[i]->setText(s.Personal.field(i));
 }
 
-void HoofdScherm::setPersonalField(int index, const QString &text)
+void HoofdScherm::storePersonalData()
 {
-    if (index >= FirstPersonalField && index <= LastPersonalField) Text1[index]->setText(text);
+    ProjectState &s = Project();
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) s.Personal.setField(i, Text1[i]->text());
+    s.MailMethod = Combo1[MailMethodList]->listIndex();
+}
+
+void HoofdScherm::TakeScreenEdits()
+{
+    KeepLookedUpLabel();
+    SaveRec();
+    storePersonalData();
 }
 
 // ---- The mark list ----
@@ -181,6 +192,10 @@ void HoofdScherm::Command1_Click(int index)
 
 void HoofdScherm::Text1_LostFocus(int index)
 {
+    if (index >= FirstPersonalField && index <= LastPersonalField) {
+        Project().Personal.setField(index, Text1[index]->text());
+        return;
+    }
     if (index != MarkField) return;
     leavingMarkField = true;
     lookUpMark();
@@ -228,8 +243,7 @@ void HoofdScherm::storeFieldsExceptLabel(FrameRecord &m)
 {
     m.Description = Text1[DescriptionField]->text();
     for (const auto &[field, member] : MarkNumbers) m.*member = int16(Num1[field]->value());
-    // A loose window or door has no frame: its thickness stays 0 whatever the field shows.
-    if (ShapeCodes::isLoose(m.ShapeCode)) m.FrameThickness = 0;
+    KeepLooseWithoutFrame(m);
     m.TimberType = Combo1[TimberList]->text();
     m.ResistanceClass2 = WK2->isChecked();
 }
@@ -299,11 +313,11 @@ void HoofdScherm::UpdateButtonStates()
 
 void HoofdScherm::OpenFile()
 {
-    if (Project().MarkCount > 0) {
-        KeepLookedUpLabel();
-        SaveRec();
+    TakeScreenEdits();
+    if (OpenProject(Project(), this)) {
+        showPersonalData();
+        ShowFrameRecord();
     }
-    if (OpenProject(Project(), *this, this)) ShowFrameRecord();
     UpdateButtonStates();
 }
 
@@ -349,19 +363,15 @@ void HoofdScherm::Command2_Click(int index)
     if (index < 0 || index >= ShapeCodes::BasicShapeCount) return;
     FocusedShapeButton = index; // a click gives the button the focus first
     if (HelpClick("Command2", index)) return;
-    for (const auto &[field, message] : {std::pair{WidthField, "Ongeldige breedte van het kozijn !"},
-                                         std::pair{HeightField, "Ongeldige hoogte van het kozijn !"}}) {
-        if (Num1[field]->value() == 0) {
-            MsgBox(message, MsgStyle::Exclamation, ErrorTitle);
-            Num1[field]->setFocus();
-            return;
-        }
+    if (const auto problem = CheckSizesForShape(Num1[WidthField]->value(), Num1[HeightField]->value())) {
+        MsgBox(problem->message, MsgStyle::Exclamation, ErrorTitle);
+        Num1[problem->size == FrameSize::Width ? WidthField : HeightField]->setFocus();
+        return;
     }
     ProjectState &s = Project();
     FrameRecord *m = s.MarkCount > 0 ? s.currentMark() : nullptr;
     if (!m) return;
-    KeepLookedUpLabel();
-    SaveRec();
+    TakeScreenEdits();
 
     if (!ChooseBasicShape(s, *m, CurrentBasicCode, index)) {
         ShowShapeButtons(LastShapeButton);
@@ -372,14 +382,15 @@ void HoofdScherm::Command2_Click(int index)
     OpenShapeWindow();
 }
 
-SubVorm *HoofdScherm::shapeWindowOpen() const { return shapeWindow; }
+Form *HoofdScherm::shapeWindowOpen() const { return shapeWindow; }
 
 void HoofdScherm::OpenShapeWindow()
 {
     // Activating this screen closes a shape window; one opened from code goes the same way.
     if (shapeWindow) shapeWindow->unload();
-    shapeWindow = new SubVorm([this] { return FocusedShapeButton; }, owner);
-    if (shapeWindow->load()) shapeWindow->show();
+    WindowNeeds needs;
+    needs.shapeButton = [this] { return FocusedShapeButton; };
+    shapeWindow = windowOpener().open(WindowKind::Shape, this, needs);
 }
 
 void HoofdScherm::Command3_Click(int index)

@@ -1,9 +1,10 @@
 #pragma once
 // The main screen: the mark on screen with its sizes, the user's personal and mail data, the mark
 // buttons, the ten shape buttons and the send button. The program starts with its load and ends
-// with its unload. It shows and stores; the mark list, the catalogue and the checks decide.
-#include "forms/Form.h"
-#include "model/PersonalFields.h"
+// with its unload. It shows and stores; the mark list, the catalogue and the checks decide. The
+// personal data and the mail method live in the project: the screen shows them and writes an edit
+// back as the field is left.
+#include "MainScreen.h"
 #include "model/Records.h"
 
 #include <QPointer>
@@ -13,10 +14,9 @@ class ChoiceList;
 class NumericField;
 class QCheckBox;
 class QPushButton;
-class SubVorm;
 class TextField;
 
-class HoofdScherm : public Form, public PersonalFields {
+class HoofdScherm : public MainScreen {
     Q_OBJECT
 public:
     // Made inside the frame window `frame`, which also owns the windows it opens.
@@ -45,11 +45,8 @@ public:
     int LastShapeButton = 0;
     // The shape button that has the focus here: the shape window shows the variants of its row.
     int FocusedShapeButton = -1;
-    SubVorm *shapeWindowOpen() const;
-
-    // PersonalFields: Text1 (2) to (12).
-    QString personalField(int index) const override;
-    void setPersonalField(int index, const QString &text) override;
+    // The shape window this screen opened, while it is loaded.
+    Form *shapeWindowOpen() const;
 
     void Command1_Click(int index);
     void Command2_GotFocus(int index);
@@ -62,18 +59,10 @@ public:
     void ShowFrameRecord();
     void UpdateButtonStates();
     void ShowShapeButtons(int selected);
-    void OpenFile();
-    void MenuHelp();
-
-    // A label typed into the mark field but never looked up is put back to the mark's own label, so
-    // that storing the screen never renames a mark.
-    void KeepLookedUpLabel();
-
-signals:
-    // The number of marks may have changed (the frame enables its save and send items on it).
-    void markCountChanged(int marks);
-    // The send button: the frame's send command.
-    void sendRequested();
+    void OpenFile() override;
+    void MenuHelp() override;
+    // The mark on screen (its looked-up label kept) and the personal data into the project.
+    void TakeScreenEdits() override;
 
 protected:
     void Form_Load() override;
@@ -87,16 +76,20 @@ private:
     void buildControls();
     void loadPersonalData();
     void loadFactoryDefaults();
+    void showPersonalData();
+    void storePersonalData();
+    // A label typed into the mark field but never looked up is put back to the mark's own label, so
+    // that storing the screen never renames a mark.
+    void KeepLookedUpLabel();
     void lookUpMark();
     // The fields of the mark on screen other than its label go into the record.
     void storeFieldsExceptLabel(FrameRecord &record);
     void showNewMarkDefaults();
-    void checkSize(int field, const QString &message, bool &cancel);
+    void checkSize(int field, bool &cancel);
     void checkEMail(bool &cancel);
     void OpenShapeWindow();
 
-    QPointer<QWidget> owner;
-    QPointer<SubVorm> shapeWindow;
+    QPointer<Form> shapeWindow;
     bool leavingMarkField = false;
     bool keepPersonalDataFile = false; // PersGeg.Txt was not read whole: the shut-down leaves it alone
 };

@@ -130,9 +130,9 @@ void HoofdScherm::buildControls()
     Combo1[0]->setObjectName("Combo1_0");
     Combo1[1]->setObjectName("Combo1_1");
     WK2->setObjectName("WK2");
-    connect(Num1[WidthField], &TextField::Validate, this,
-            [this](bool &cancel) { checkSize(WidthField, "Ongeldige breedte opgegeven !", cancel); });
-    connect(Num1[HeightField], &TextField::Validate, this,
-            [this](bool &cancel) { checkSize(HeightField, "Ongeldige hoogte opgegeven !", cancel); });
+    connect(Num1[WidthField], &TextField::Validate, this, [this](bool &cancel) { checkSize(WidthField, cancel); });
+    connect(Num1[HeightField], &TextField::Validate, this, [this](bool &cancel) { checkSize(HeightField, cancel); });
     connect(Text1[EMailField], &TextField::Validate, this, &HoofdScherm::checkEMail);
+    // The chosen mail method goes into the project at once, as the list reports every selection.
+    connect(Combo1[MailMethodList], &ChoiceList::Click, this, [](int index) { Project().MailMethod = index; });
 }

@@ -1,6 +1,6 @@
 #include "ZanTof.h"
 
-#include "HoofdScherm.h"
+#include "MainScreen.h"
 #include "model/Checks.h"
 #include "model/ProjectFile.h"
 #include "platform/Dialogs.h"
@@ -59,7 +59,7 @@ ZanTof::ZanTof(QWidget *parent) : Form(parent, Kind::Frame)
     item(Info, QVHelp, "QVHelp", "Help", QKeySequence(), &ZanTof::QVHelp_Click);
     item(Info, About, "About", "Over...", QKeySequence(), &ZanTof::About_Click);}
 
-void ZanTof::setMainScreen(HoofdScherm *screen)
+void ZanTof::setMainScreen(MainScreen *screen)
 {
     main = screen;
     screen->setParent(workspace);
@@ -69,8 +69,8 @@ void ZanTof::setMainScreen(HoofdScherm *screen)
     screen->setPalette(own);
     screen->move(0, 0);
     resize(screen->width(), screen->height() + menuBar->sizeHint().height());
-    connect(screen, &HoofdScherm::markCountChanged, this, &ZanTof::MarkCountChanged);
-    connect(screen, &HoofdScherm::sendRequested, this, &ZanTof::Send_Click);
+    connect(screen, &MainScreen::markCountChanged, this, &ZanTof::MarkCountChanged);
+    connect(screen, &MainScreen::sendRequested, this, &ZanTof::Send_Click);
 }
 
 void ZanTof::MarkCountChanged(int marks)
@@ -97,9 +97,8 @@ void ZanTof::Openen_Click()
 void ZanTof::saveFromMenu(bool saveAs)
 {
     if (!main) return;
-    main->KeepLookedUpLabel();
-    main->SaveRec();
-    SaveProject(Project(), *main, saveAs);
+    main->TakeScreenEdits();
+    SaveProject(Project(), saveAs);
 }
 
 void ZanTof::Save_Click() { saveFromMenu(false); }
@@ -125,9 +124,8 @@ void ZanTof::Send_Click()
                "Verzenden")
         != MsgAnswer::Yes)
         return;
-    main->KeepLookedUpLabel();
-    main->SaveRec();
-    const QString problem = CheckSend(Project(), *main);
+    main->TakeScreenEdits();
+    const QString problem = CheckSend(Project());
     if (!problem.isEmpty()) {
         MsgBox(problem, MsgStyle::Exclamation, ErrorTitle);
         return;

@@ -4,7 +4,7 @@
 // the program or keeps both open.
 #include "forms/Form.h"
 
-class HoofdScherm;
+class MainScreen;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -15,10 +15,10 @@ public:
     explicit ZanTof(QWidget *parent = nullptr);
 
     // The main screen takes its place in the frame, before it is loaded.
-    void setMainScreen(HoofdScherm *screen);
-    HoofdScherm *mainScreen() const { return main; }
+    void setMainScreen(MainScreen *screen);
+    MainScreen *mainScreen() const { return main; }
 
-    // The send command: confirmation, the mark on screen stored, the project and the mail fields checked.
+    // The send command: confirmation, the screen's edits taken, the project and the mail data checked.
     void Send_Click();
 
     QMenuBar *menuBar = nullptr;
@@ -52,5 +52,5 @@ private:
     void saveFromMenu(bool saveAs);
 
     QWidget *workspace = nullptr;
-    HoofdScherm *main = nullptr;
+    MainScreen *main = nullptr;
 };

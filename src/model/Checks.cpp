@@ -1,5 +1,7 @@
 #include "Checks.h"
 
+#include "MailAddress.h"
+
 namespace {
 // Fields that are neither stored nor compared.
 FrameRecord storedPart(FrameRecord r)
@@ -51,13 +53,34 @@ QString CheckProject(const ProjectState &state)
     return kept;
 }
 
-QString CheckSend(const ProjectState &state, const PersonalFields &personal)
+QString CheckSend(const ProjectState &state)
 {
+    const PersonalData &personal = state.Personal;
     const QString problem = CheckProject(state);
     if (!problem.isEmpty()) return "De tekening(en) kunnen niet verzonden worden !\r\n\r\n" + problem;
-    if (personal.personalField(EMailField).trimmed().isEmpty()) return "U heeft uw e-mail adres niet ingevuld !";
-    if (personal.personalField(MailServerField).trimmed().isEmpty())
+    if (personal.EMail.trimmed().isEmpty()) return "U heeft uw e-mail adres niet ingevuld !";
+    if (personal.MailServer.trimmed().isEmpty())
         return "U heeft geen uitgaande mailserver (smtp) opgegeven !\r\n\r\nRaadpleeg uw provider gegevens of kijk bij "
                "uw account gegevens in uw e-mail programma (Bijv. Outlook)";
     return {};
+}
+
+QString CheckFrameSize(const ProjectState &state, FrameSize size, int value)
+{
+    if (value >= 2 * state.DefaultFrameThickness) return {};
+    return size == FrameSize::Width ? "Ongeldige breedte opgegeven !" : "Ongeldige hoogte opgegeven !";
+}
+
+std::optional<FrameSizeProblem> CheckSizesForShape(int width, int height)
+{
+    if (width == 0) return FrameSizeProblem{FrameSize::Width, "Ongeldige breedte van het kozijn !"};
+    if (height == 0) return FrameSizeProblem{FrameSize::Height, "Ongeldige hoogte van het kozijn !"};
+    return std::nullopt;
+}
+
+QString CheckEMailField(const QString &text)
+{
+    // Blanks around the address are no fault: the mail takes them off.
+    if (text.contains('.') && IsPlainMailAddress(text.trimmed())) return {};
+    return "Ongeldig e-mail adres !";
 }

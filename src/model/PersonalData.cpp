@@ -15,18 +15,15 @@ constexpr QString PersonalData::*Members[] = {
 static_assert(std::size(Members) == LastPersonalField - FirstPersonalField + 1);
 }
 
-PersonalData PersonalData::from(const PersonalFields &fields)
-{
-    PersonalData d;
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
-        d.*Members[i - FirstPersonalField] = fields.personalField(i);
-    return d;
-}
-
 QString PersonalData::field(int index) const
 {
     if (index < FirstPersonalField || index > LastPersonalField) return QString();
     return this->*Members[index - FirstPersonalField];
+}
+
+void PersonalData::setField(int index, const QString &text)
+{
+    if (index >= FirstPersonalField && index <= LastPersonalField) this->*Members[index - FirstPersonalField] = text;
 }
 
 const QStringList &MailMethods()
@@ -70,11 +67,11 @@ PersonalDataFile ReadPersonalDataFile(int longestField)
     return file;
 }
 
-QString WritePersonalDataFile(const PersonalFields &fields, int mailMethod)
+QString WritePersonalDataFile(const PersonalData &personal, int mailMethod)
 {
     QStringList lines;
     for (int i = FirstPersonalField; i <= LastPersonalField; ++i) {
-        QString text = fields.personalField(i);
+        QString text = personal.field(i);
         text.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
         lines << text;
     }

@@ -1,11 +1,16 @@
 #pragma once
-// The user's personal and mail data as plain values, for the routines that write them into files
-// and mails: filled from the main screen's fields 2 to 12 (PersonalFields) at the moment of use.
-#include "PersonalFields.h"
-
+// The user's personal and mail data: what the main screen shows in its fields 2 to 12 (customer
+// number, company, contact, address, postcode, town, telephone, fax, project description, e-mail
+// address, mail server). The project state holds them; the project file, the drawing export and
+// the mail read them there, so none of them needs the window.
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+constexpr int FirstPersonalField = 2;
+constexpr int LastPersonalField = 12;
+constexpr int EMailField = 11;
+constexpr int MailServerField = 12;
 
 struct PersonalData {
     QString CustomerNumber;     // 2
@@ -20,9 +25,12 @@ struct PersonalData {
     QString EMail;              // 11
     QString MailServer;         // 12
 
-    static PersonalData from(const PersonalFields &fields);
     // Field `index` (2 to 12) as the main screen numbers them; "" out of range.
     QString field(int index) const;
+    // Out of range: nothing changes.
+    void setField(int index, const QString &text);
+
+    bool operator==(const PersonalData &) const = default;
 };
 
 // The mail methods the user chooses from, in list order.
@@ -40,5 +48,5 @@ struct PersonalDataFile {
 // Without the file: no fields and the first mail method. An unreadable file gives no fields either.
 PersonalDataFile ReadPersonalDataFile(int longestField);
 // A field's line breaks become blanks, so that every field stays on its own line; an unselected
-// method is written as -1. Returns "" when written, else the message that says why not.
-QString WritePersonalDataFile(const PersonalFields &fields, int mailMethod);
+// method (-1) is written as -1. Returns "" when written, else the message that says why not.
+QString WritePersonalDataFile(const PersonalData &personal, int mailMethod);

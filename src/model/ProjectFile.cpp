@@ -302,11 +302,11 @@ bool tooLong(std::initializer_list<const QString *> texts)
 }
 }
 
-QString ProjectSaveProblem(const ProjectState &state, const PersonalFields &fields)
+QString ProjectSaveProblem(const ProjectState &state)
 {
     const QString limit = QString::number(ProjectFileLimit);
     for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
-        if (tooLong(fields.personalField(i))) return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
+        if (tooLong(state.Personal.field(i))) return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
     // The words are only put together for the one thing found.
     auto label = [](const FrameRecord &m) { return "\"" + m.Mark.left(40) + "\""; }; // a label over the limit is cut
     auto compartment = [&](const FrameRecord &m, qsizetype j) {
@@ -329,11 +329,11 @@ QString ProjectSaveProblem(const ProjectState &state, const PersonalFields &fiel
     return {};
 }
 
-QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fields)
+QByteArray ProjectFileBytes(const ProjectState &state)
 {
     LineWriter w;
     w.text(ProjectMagic);
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) w.text(fields.personalField(i));
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) w.text(state.Personal.field(i));
     const int count = state.marksInUse();
     w.number(count - 1);
     for (int i = 0; i < count; ++i) {
@@ -387,14 +387,14 @@ QByteArray ProjectFileBytes(const ProjectState &state, const PersonalFields &fie
     return w.bytes();
 }
 
-bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
+bool SaveProject(ProjectState &state, bool saveAs)
 {
     if (state.MarkCount <= 0 || state.FrameRecords.isEmpty()) {
         MsgBox("Er zijn geen kozijntekeningen om op te slaan !", MsgStyle::Exclamation, ErrorTitle);
         return false;
     }
     // Refused before anything is asked or written: a file the reader would refuse is no save.
-    if (const QString problem = ProjectSaveProblem(state, fields); !problem.isEmpty()) {
+    if (const QString problem = ProjectSaveProblem(state); !problem.isEmpty()) {
         MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, MsgStyle::Critical, ErrorTitle);
         return false;
     }
@@ -411,7 +411,7 @@ bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
     }
     const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
     QString error;
-    if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state, fields), &error)) {
+    if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state), &error)) {
         MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n\r\n" + error, MsgStyle::Critical,
                ErrorTitle);
         return false;
@@ -422,7 +422,7 @@ bool SaveProject(ProjectState &state, const PersonalFields &fields, bool saveAs)
     return true;
 }
 
-bool LoadProject(ProjectState &state, PersonalFields &fields)
+bool LoadProject(ProjectState &state)
 {
     QFile file(state.ProjectFileName);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -448,7 +448,7 @@ bool LoadProject(ProjectState &state, PersonalFields &fields)
         return false;
     }
 
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) fields.setPersonalField(i, parsed.personal[i]);
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) state.Personal.setField(i, parsed.personal[i]);
     state.FrameRecords = parsed.marks;
     state.MarkCount = int16(parsed.marks.size());
     state.CurrentMarkIndex = int16(state.MarkCount - 1);

@@ -1,6 +1,7 @@
 #pragma once
 // The one project the program holds, with the counters, flags, factory defaults and remembered
 // clear sizes that every window shares. The running program owns one; a test makes a fresh one.
+#include "PersonalData.h"
 #include "Records.h"
 
 #include <algorithm>
@@ -35,6 +36,11 @@ struct ProjectState {
 
     QString ProjectFileName;
     int16 FormLevel = 0;
+
+    // The user's own and mail data, and the mail method's index in MailMethods() (-1: none chosen).
+    // The main screen shows and edits them; saving, the export and the mail read them here.
+    PersonalData Personal;
+    int MailMethod = 0;
 
     // MarkCount, bounded by what the list really holds.
     int marksInUse() const { return MarkCount <= 0 ? 0 : int(std::min<qsizetype>(MarkCount, FrameRecords.size())); }

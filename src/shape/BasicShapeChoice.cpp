@@ -21,6 +21,11 @@ bool ChooseBasicShape(ProjectState &s, FrameRecord &m, QString &currentBasicCode
         }
     }
     // A declined change keeps the thickness of the mark's own shape.
-    if (ShapeCodes::isLoose(m.ShapeCode)) m.FrameThickness = 0;
+    KeepLooseWithoutFrame(m);
     return accepted;
+}
+
+void KeepLooseWithoutFrame(FrameRecord &m)
+{
+    if (ShapeCodes::isLoose(m.ShapeCode)) m.FrameThickness = 0;
 }

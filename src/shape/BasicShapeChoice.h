@@ -8,3 +8,6 @@
 // code. A loose window or door gets frame thickness 0. False when the change was declined: the
 // mark keeps its shape.
 bool ChooseBasicShape(ProjectState &state, FrameRecord &mark, QString &currentBasicCode, int button);
+
+// A loose window or door has no frame: its frame thickness is 0 whatever the main screen shows.
+void KeepLooseWithoutFrame(FrameRecord &mark);

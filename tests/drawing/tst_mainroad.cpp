@@ -29,7 +29,7 @@ TekenForm *twoOpenings(Program &p, const QString &label, QPointer<SubVorm> &shap
     p.s().Num1[7]->setValue(44);
     QApplication::setActiveWindow(p.frame);
     QTest::mouseClick(p.s().Command2[1], Qt::LeftButton);
-    shape = p.s().shapeWindowOpen();
+    shape = qobject_cast<SubVorm *>(p.s().shapeWindowOpen());
     if (!shape) return nullptr;
     shape->B[0]->setValue(800);
     shape->Command2->click(); // "Vakvulling"
@@ -232,7 +232,7 @@ void TestMainRoad::steppedFrameToSavedProjectAndBack()
         p.s().Num1[7]->setValue(44);
         QApplication::setActiveWindow(p.frame);
         QTest::mouseClick(p.s().Command2[button], Qt::LeftButton);
-        QPointer<SubVorm> shape = p.s().shapeWindowOpen();
+        QPointer<SubVorm> shape = qobject_cast<SubVorm *>(p.s().shapeWindowOpen());
         QVERIFY(shape);
         shape->Command1[variant]->click();
         QCOMPARE(p.state().FrameRecords[0].ShapeCode, code);

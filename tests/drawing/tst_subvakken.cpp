@@ -21,13 +21,13 @@
 
 namespace {
 // The drawing window as the options window sees it.
-class StubDrawing : public VakSelection {
+class StubDrawing : public CompartmentSelection {
 public:
-    bool hasVakNumber() const override { return has; }
-    int vakNumber() const override { return has ? number : 0; }
-    int vakNumberMinimum() const override { return 1; }
-    int vakNumberMaximum() const override { return maximum; }
-    void setVakNumber(int n) override
+    bool hasCompartmentNumber() const override { return has; }
+    int compartmentNumber() const override { return has ? number : 0; }
+    int compartmentNumberMinimum() const override { return 1; }
+    int compartmentNumberMaximum() const override { return maximum; }
+    void setCompartmentNumber(int n) override
     {
         number = n;
         has = true;

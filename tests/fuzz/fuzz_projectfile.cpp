@@ -25,10 +25,10 @@ struct Observed {
     bool operator==(const Observed &) const = default;
 };
 
-Observed observe(const ProjectState &s, const PersonalFields &f)
+Observed observe(const ProjectState &s)
 {
     QStringList personal;
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) personal << f.personalField(i);
+    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) personal << s.Personal.field(i);
     return {s.FrameRecords, s.SavedFrameRecords, s.MarkCount, s.CurrentMarkIndex, s.ProjectDirty,
             s.ClearHeightsLeft, s.ClearWidths, s.ClearHeightsRight, s.ClearHeightsMiddle, personal};
 }
@@ -46,7 +46,7 @@ bool writeFile(const QString &name, const QByteArray &bytes)
 }
 
 // The project that is open when the file is chosen: a refused file must leave it so.
-void openProject(ScopedProject &p, PersonalFieldsStore &fields)
+void openProject(ScopedProject &p)
 {
     FrameRecord old;
     old.Mark = "Z";
@@ -58,7 +58,7 @@ void openProject(ScopedProject &p, PersonalFieldsStore &fields)
     p->CurrentMarkIndex = 1;
     p->ProjectDirty = true;
     p->ClearWidths = {9, 9, 9, 9, 9};
-    fields.setPersonalField(3, "Oud bedrijf");
+    p->Personal.setField(3, "Oud bedrijf");
 }
 }
 
@@ -70,32 +70,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!writeFile(in, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)))) fail("cannot write the input");
 
     ScopedProject p;
-    PersonalFieldsStore fields;
-    openProject(p, fields);
+    openProject(p);
     p->ProjectFileName = in;
-    const Observed before = observe(p.state(), fields);
+    const Observed before = observe(p.state());
     ScriptedDialogs boxes;
     boxes.answer(MsgAnswer::OK);
-    const bool loaded = LoadProject(p.state(), fields);
+    const bool loaded = LoadProject(p.state());
     if (!boxes.problems.isEmpty()) fail("more than one box");
     if (!loaded) {
         if (boxes.shown.size() != 1) fail("a refused file showed no box");
-        if (!(observe(p.state(), fields) == before)) fail("a refused file changed the open project");
+        if (!(observe(p.state()) == before)) fail("a refused file changed the open project");
         return 0;
     }
     if (!boxes.shown.isEmpty()) fail("a loaded file showed a box");
     if (p->MarkCount < 1 || p->MarkCount != p->FrameRecords.size() || p->CurrentMarkIndex != p->MarkCount - 1)
         fail("counts out of step with the records");
-    if (!ProjectSaveProblem(p.state(), fields).isEmpty()) fail("a loaded file cannot be saved");
+    if (!ProjectSaveProblem(p.state()).isEmpty()) fail("a loaded file cannot be saved");
 
-    const QByteArray saved = ProjectFileBytes(p.state(), fields);
+    const QByteArray saved = ProjectFileBytes(p.state());
     if (!writeFile(out, saved)) fail("cannot write the saved file");
     ScopedProject again;
-    PersonalFieldsStore againFields;
     again->ProjectFileName = out;
     ScriptedDialogs none;
-    if (!LoadProject(again.state(), againFields) || !none.shown.isEmpty()) fail("a saved file does not load");
-    if (!(observe(again.state(), againFields) == observe(p.state(), fields))) fail("a saved file loads other records");
-    if (ProjectFileBytes(again.state(), againFields) != saved) fail("a saved file saves other bytes");
+    if (!LoadProject(again.state()) || !none.shown.isEmpty()) fail("a saved file does not load");
+    if (!(observe(again.state()) == observe(p.state()))) fail("a saved file loads other records");
+    if (ProjectFileBytes(again.state()) != saved) fail("a saved file saves other bytes");
     return 0;
 }

@@ -46,7 +46,7 @@ void TestQuotationRoad::drawnMarkToTheFactory()
     p.newMark("A", 2000, 2100);
     QApplication::setActiveWindow(p.frame);
     QTest::mouseClick(p.s().Command2[1], Qt::LeftButton); // one mullion: "K;;1;S"
-    QPointer<SubVorm> shape = p.s().shapeWindowOpen();
+    QPointer<SubVorm> shape = qobject_cast<SubVorm *>(p.s().shapeWindowOpen());
     QVERIFY(shape);
     shape->B[0]->setValue(800);
     shape->Command2->click(); // "Vakvulling"

@@ -1,5 +1,6 @@
 // The help-pointer mode of the main screen and its balloons.
 #include "ProgramFixture.h"
+#include "forms/RecordingWindowOpener.h"
 #include "mainwindow/HelpBalloons.h"
 #include "mainwindow/msgFrm.h"
 
@@ -120,6 +121,7 @@ private slots:
     {
         TestFolder folder;
         Program p;
+        RecordingWindowOpener opener;
         QVERIFY(p.start());
         p.newMark("A");
         QPushButton *help = p.s().Command3[HoofdScherm::HelpPointerButton];
@@ -150,6 +152,7 @@ private slots:
             QVERIFY(!HelpPointer::isOn());
         }
         QVERIFY(!p.s().shapeWindowOpen());
+        QVERIFY(opener.opened.isEmpty()); // no shape window asked for, no send window
         VERIFY_DIALOGS(p.dialogs); // no send question, no shape window
 
         // The timber list has no balloon: it opens as usual and the mode stays on.

@@ -58,7 +58,7 @@ private slots:
             QVERIFY(p.start());
             QCOMPARE(p.dialogs.shown.first().style, MsgStyle::Exclamation);
             for (int i = 2; i <= 12; ++i) QCOMPARE(p.s().Text1[i]->text(), QString());
-            p.s().setPersonalField(3, "Nieuw bedrijf");
+            p.s().Text1[3]->setText("Nieuw bedrijf");
             QVERIFY(p.s().unload());
             QCOMPARE(p.ended, 0);
             VERIFY_DIALOGS(p.dialogs); // said once, at start
@@ -72,6 +72,42 @@ private slots:
             QCOMPARE(int(st.st_mode & 07777), 0);
             QCOMPARE(folder.read("PersGeg.Txt"), Fields + " 1\r\n");
         }
+    }
+
+    // The project holds the personal data: a field goes in as it is left, the mail method as it is
+    // chosen, and an opened project's data come onto the screen.
+    void theScreenShowsAndEditsTheProjectsData()
+    {
+        TestFolder folder;
+        folder.write("PersGeg.Txt", Fields + " 1\r\n");
+        Program p;
+        QVERIFY(p.start());
+        QCOMPARE(p.state().Personal.Company, QString("Bouwbedrijf De Vries"));
+        QCOMPARE(p.state().Personal.MailServer, QString("smtp.devries-bouw.example"));
+        QCOMPARE(p.state().MailMethod, 1);
+
+        p.newMark("A");
+        p.s().Text1[3]->setFocus(Qt::MouseFocusReason);
+        p.s().Text1[3]->setText("Bouw BV");
+        QCOMPARE(p.state().Personal.Company, QString("Bouwbedrijf De Vries")); // not left yet
+        p.s().Text1[4]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(p.state().Personal.Company, QString("Bouw BV"));
+        p.s().Combo1[1]->setListIndex(2);
+        QCOMPARE(p.state().MailMethod, 2);
+
+        // A save takes what is typed but not yet left.
+        p.s().Text1[4]->setText("Piet Bouw");
+        const QString saved = p.saveThroughMenu();
+        QCOMPARE(p.state().Personal.Contact, QString("Piet Bouw"));
+
+        p.s().Text1[3]->setFocus(Qt::MouseFocusReason);
+        p.s().Text1[3]->setText("Ander bedrijf");
+        p.openThroughMenu(saved); // no save question: the marks are as saved
+        QCOMPARE(p.s().Text1[3]->text(), QString("Bouw BV"));
+        QCOMPARE(p.s().Text1[4]->text(), QString("Piet Bouw"));
+        QCOMPARE(p.state().Personal.Company, QString("Bouw BV"));
+        QCOMPARE(p.s().Combo1[1]->listIndex(), 2); // the mail method is no part of a project
+        VERIFY_DIALOGS(p.dialogs);
     }
 
     void aFieldLongerThanItsInputIsNotCutAndWrittenBack()
@@ -123,7 +159,7 @@ private slots:
         folder.write("PersGeg.Txt", file);
         Program p;
         QVERIFY(p.start());
-        p.s().setPersonalField(3, "Nieuw bedrijf");
+        p.s().Text1[3]->setText("Nieuw bedrijf");
         p.dialogs.answer(MsgAnswer::OK,
                          "De persoonlijke gegevens zijn niet opgeslagen !\r\n\r\n" + folder.file("PersGeg.Txt") + "\r\n\r\n"
                              + reason,

@@ -1,6 +1,8 @@
 // The main screen's ten shape buttons: the size checks, the record they fill, the question on a
 // change of the basic shape, and the shape window they open.
 #include "ProgramFixture.h"
+#include "app/AppWindowOpener.h"
+#include "forms/RecordingWindowOpener.h"
 #include "shape/window/SubVorm.h"
 
 #include <QtTest>
@@ -8,6 +10,12 @@
 namespace {
 const QColor Selected(0, 200, 255);
 const QString Question = "Wilt u de vorm van het kozijn wijzigen ?";
+
+// The program with its real windows, so that a shape button opens the shape window.
+struct ShapeProgram : Program {
+    AppWindowOpener windows;
+    ScopedWindowOpener installed{&windows};
+};
 
 int visibleVariants(const SubVorm &w)
 {
@@ -33,7 +41,7 @@ void clickShape(Program &p, int k)
 // Back to the main screen from the shape window on top: the shape window is closed.
 void backToMainScreen(Program &p)
 {
-    if (SubVorm *w = p.s().shapeWindowOpen()) QApplication::setActiveWindow(w);
+    if (Form *w = p.s().shapeWindowOpen()) QApplication::setActiveWindow(w);
     QApplication::setActiveWindow(p.frame);
     p.settle();
 }
@@ -47,7 +55,7 @@ void markWithShape(Program &p)
     p.s().Num1[6]->setValue(56);
     p.s().Num1[7]->setValue(44);
     clickShape(p, 1);
-    SubVorm *w = p.s().shapeWindowOpen();
+    SubVorm *w = qobject_cast<SubVorm *>(p.s().shapeWindowOpen());
     w->Command1_Click(1);
     w->B[0]->setValue(800);
     w->R[0]->setValue(900);
@@ -62,7 +70,7 @@ private slots:
     void aNewMarkTakesTheButtonsShapeWithoutAQuestion()
     {
         TestFolder folder;
-        Program p;
+        ShapeProgram p;
         QVERIFY(p.start());
         p.newMark("A", 1200, 1500);
         p.s().Text1[1]->setText("Voordeur");
@@ -82,7 +90,7 @@ private slots:
         QCOMPARE(p.s().CurrentBasicCode, QString("L;1"));
         QCOMPARE(p.s().LastShapeButton, 4);
 
-        SubVorm *w = p.s().shapeWindowOpen();
+        SubVorm *w = qobject_cast<SubVorm *>(p.s().shapeWindowOpen());
         QVERIFY(w && w->isLoaded());
         QCOMPARE(w->windowTitle(), QString("L;1"));
         QCOMPARE(visibleVariants(*w), 9);
@@ -93,6 +101,27 @@ private slots:
         backToMainScreen(p);
         QVERIFY(!p.s().shapeWindowOpen());
         QCOMPARE(p.state().FormLevel, int16(1));
+        VERIFY_DIALOGS(p.dialogs);
+    }
+
+    // The main screen asks the opener for the shape window and hands it the focused button to
+    // read, which follows the focus while the window is open.
+    void theShapeWindowComesFromTheOpener()
+    {
+        TestFolder folder;
+        Program p;
+        RecordingWindowOpener opener;
+        QVERIFY(p.start());
+        p.newMark("A", 1200, 1500);
+        clickShape(p, 4);
+        QCOMPARE(opener.openedFrom(WindowKind::Shape), QList<Form *>{p.screen.data()});
+        const std::function<int()> button = opener.opened.last().needs.shapeButton;
+        QVERIFY(button);
+        QCOMPARE(button(), 4);
+        p.s().Command2[7]->setFocus(Qt::TabFocusReason);
+        QCOMPARE(button(), 7);
+        QVERIFY(!p.s().shapeWindowOpen()); // this opener opens nothing
+        QCOMPARE(p.state().FrameRecords[0].ShapeCode, QString("L;1"));
         VERIFY_DIALOGS(p.dialogs);
     }
 
@@ -117,7 +146,7 @@ private slots:
         QFETCH(int, variants);
         QFETCH(int, selected);
         TestFolder folder;
-        Program p;
+        ShapeProgram p;
         QVERIFY(p.start());
         markWithShape(p);
         QCOMPARE(p.state().FrameRecords[0].Compartments.size(), 3);
@@ -133,7 +162,7 @@ private slots:
         QVERIFY(!p.state().ShapeChanged); // taken by the shape window's load
         QCOMPARE(p.s().LastShapeButton, button);
         QCOMPARE(selectedShapeButton(p.s()), selected);
-        SubVorm *w = p.s().shapeWindowOpen();
+        SubVorm *w = qobject_cast<SubVorm *>(p.s().shapeWindowOpen());
         QVERIFY(w && w->isLoaded());
         QCOMPARE(visibleVariants(*w), variants);
         QCOMPARE(w->windowTitle(), code);
@@ -145,7 +174,7 @@ private slots:
     void theLooseWindowHasNoFrame()
     {
         TestFolder folder;
-        Program p;
+        ShapeProgram p;
         QVERIFY(p.start());
         p.newMark("A", 1200, 1500);
         p.s().Num1[4]->setValue(67);
@@ -182,7 +211,7 @@ private slots:
         QFETCH(int, height);
         QFETCH(QString, message);
         TestFolder folder;
-        Program p;
+        ShapeProgram p;
         QVERIFY(p.start());
         p.newMark("A", width, height);
         p.dialogs.answer(MsgAnswer::OK, message, "FOUTMELDING");
@@ -197,7 +226,7 @@ private slots:
     void withoutAMarkNothingOpens()
     {
         TestFolder folder;
-        Program p;
+        ShapeProgram p;
         QVERIFY(p.start());
         p.declineFirstMark();
         p.enterMark("A");

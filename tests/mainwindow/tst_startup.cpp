@@ -237,8 +237,8 @@ private slots:
         folder.write("PersGeg.Txt", FullPersGeg + " 0\r\n");
         Program p;
         QVERIFY(p.start());
-        p.s().setPersonalField(5, "Dorpsstraat 12\r\nAchterom"); // as a project file may bring it
-        p.s().setPersonalField(6, "1234\nAB");
+        p.s().Text1[5]->setText("Dorpsstraat 12\r\nAchterom"); // as a project file may bring it
+        p.s().Text1[6]->setText("1234\nAB");
         QVERIFY(p.s().unload());
         QByteArray expected = FullPersGeg + " 0\r\n";
         expected.replace("Dorpsstraat 12\r\n1234 AB", "Dorpsstraat 12 Achterom\r\n1234 AB");

@@ -186,16 +186,90 @@ private slots:
         FrameRecord m = completeMark("A");
         if (!markComplete) m.Compartments[1].FillCode.clear();
         setMarks(s, {m});
-        PersonalFieldsStore personal;
-        personal.setPersonalField(11, eMail);
-        personal.setPersonalField(12, server);
-        const QString got = CheckSend(s, personal);
+        s.Personal.setField(11, eMail);
+        s.Personal.setField(12, server);
+        const QString got = CheckSend(s);
         // The marks' own problem follows the heading; CheckProject words it.
         if (!markComplete)
             QCOMPARE(got, message + CheckProject(s));
         else
             QCOMPARE(got, message);
         QVERIFY(markComplete || !CheckProject(s).isEmpty());
+    }
+
+    // The main screen's width and height as the field is left, against the factory's thickness.
+    void frameSizeField_data()
+    {
+        QTest::addColumn<int>("thickness"); // DefaultFrameThickness; 0 without Basis.TXT
+        QTest::addColumn<bool>("height");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("width one less than twice") << 67 << false << 133 << "Ongeldige breedte opgegeven !";
+        QTest::newRow("width twice the thickness") << 67 << false << 134 << "";
+        QTest::newRow("empty width") << 67 << false << 0 << "Ongeldige breedte opgegeven !";
+        QTest::newRow("height one less than twice") << 67 << true << 133 << "Ongeldige hoogte opgegeven !";
+        QTest::newRow("height well over") << 67 << true << 2400 << "";
+        QTest::newRow("no factory thickness, 0") << 0 << false << 0 << "";
+        QTest::newRow("no factory thickness, negative") << 0 << true << -1 << "Ongeldige hoogte opgegeven !";
+    }
+    void frameSizeField()
+    {
+        QFETCH(int, thickness);
+        QFETCH(bool, height);
+        QFETCH(int, value);
+        QFETCH(QString, message);
+        ProjectState s;
+        s.DefaultFrameThickness = int16(thickness);
+        QCOMPARE(CheckFrameSize(s, height ? FrameSize::Height : FrameSize::Width, value), message);
+    }
+
+    // A shape button needs both sizes: the width is asked for first.
+    void sizesForAShape_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("field"); // -1: no problem, 0 width, 1 height
+        QTest::addColumn<QString>("message");
+        QTest::newRow("both 0") << 0 << 0 << 0 << "Ongeldige breedte van het kozijn !";
+        QTest::newRow("width 0") << 0 << 1500 << 0 << "Ongeldige breedte van het kozijn !";
+        QTest::newRow("height 0") << 1200 << 0 << 1 << "Ongeldige hoogte van het kozijn !";
+        QTest::newRow("below the field minimum still passes") << 10 << 10 << -1 << "";
+        QTest::newRow("negative passes") << -5 << 1500 << -1 << "";
+    }
+    void sizesForAShape()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, field);
+        QFETCH(QString, message);
+        const std::optional<FrameSizeProblem> got = CheckSizesForShape(width, height);
+        QCOMPARE(got.has_value(), field >= 0);
+        if (!got) return;
+        QCOMPARE(got->size, field == 0 ? FrameSize::Width : FrameSize::Height);
+        QCOMPARE(got->message, message);
+    }
+
+    // The user's own address as the field is left: a "." and the address rule the mail uses.
+    void eMailField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("plain") << "jan@devries.example" << true;
+        QTest::newRow("dot before the at") << "a.b@c" << true;
+        QTest::newRow("blanks around") << "  jan@devries.example " << true;
+        QTest::newRow("no dot") << "jan@devries" << false;
+        QTest::newRow("no at") << "jan.devries.example" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("nothing before the at") << "@devries.nl" << false;
+        QTest::newRow("two at") << "jan@x@devries.nl" << false;
+        QTest::newRow("blank inside") << "jan de@devries.nl" << false;
+        QTest::newRow("header break") << "jan@devries.nl\r\nBcc: x@y.nl" << false;
+    }
+    void eMailField()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, passes);
+        QCOMPARE(CheckEMailField(text), passes ? QString() : QString("Ongeldig e-mail adres !"));
     }
 };
 

@@ -111,9 +111,8 @@ void TestClearSizes::perMarkSizesSurviveSaveAndLoad()
 {
     TestFolder folder;
     ScriptedDialogs dialogs;
-    PersonalFieldsStore fields;
-    fields.setPersonalField(3, "Bouw BV");
     ScopedProject project;
+    project->Personal.setField(3, "Bouw BV");
     const ClearSizeSet a = sizes({601, 602, 0, 0}, {811, 812, 813, 0, 0}, {921, 922, 0, 0, 0, 0}, {0, 0});
     const ClearSizeSet c = sizes({0, 0, 0, 0}, {1001, 1002, 0, 0, 0}, {1101, 0, 0, 0, 0, 7}, {31, 32});
     const ClearSizeSet wide = sizes({1, 2, 3, 4}, {5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15}, {16, 17});
@@ -144,7 +143,7 @@ void TestClearSizes::perMarkSizesSurviveSaveAndLoad()
     const QString path = folder.file("sizes.tof");
     dialogs.answerSave(path);
     dialogs.answer(MsgAnswer::OK);
-    QVERIFY(SaveProject(project.state(), fields, true));
+    QVERIFY(SaveProject(project.state(), true));
 
     const QStringList head{"#QV ZANDREL-TOFMAAR#", "", "Bouw BV", "", "", "", "", "", "", "", "", "", "2"};
     auto markLines = [](const char *label) {
@@ -163,8 +162,7 @@ void TestClearSizes::perMarkSizesSurviveSaveAndLoad()
 
     ScopedProject loaded;
     loaded->ProjectFileName = path;
-    PersonalFieldsStore readBack;
-    QVERIFY(LoadProject(loaded.state(), readBack));
+    QVERIFY(LoadProject(loaded.state()));
     QCOMPARE(loaded->FrameRecords.size(), 3);
     QCOMPARE(loaded->FrameRecords[0].ClearSizes, std::optional<ClearSizeSet>(a));
     QCOMPARE(loaded->FrameRecords[1].ClearSizes, std::optional<ClearSizeSet>(wide));

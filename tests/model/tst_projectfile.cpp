@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "model/Checks.h"
+#include "drawing/DrawingExport.h"
 #include "model/ProjectFile.h"
 #include "platform/Clock.h"
 
@@ -11,12 +12,12 @@ namespace {
 const QString Foutmelding = QStringLiteral("FOUTMELDING");
 
 // The personal fields 2..12 as a user would have typed them.
-void fillPersonal(PersonalFields &f)
+void fillPersonal(PersonalData &f)
 {
     const QStringList values = {"K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB", "Zwolle",
                                 "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
                                 "smtp.devries.example"};
-    for (int i = 0; i < values.size(); ++i) f.setPersonalField(i + 2, values[i]);
+    for (int i = 0; i < values.size(); ++i) f.setField(i + 2, values[i]);
 }
 
 // One mark, one compartment, one part, every field set to a value of its own.
@@ -109,10 +110,10 @@ qint64 bytesReadSoFar()
     return 0;
 }
 
-Observed observe(const ProjectState &s, const PersonalFields &f)
+Observed observe(const ProjectState &s)
 {
     QStringList personal;
-    for (int i = 2; i <= 12; ++i) personal << f.personalField(i);
+    for (int i = 2; i <= 12; ++i) personal << s.Personal.field(i);
     return {s.FrameRecords, s.SavedFrameRecords, s.MarkCount, s.CurrentMarkIndex, s.ProjectDirty,
             s.ClearHeightsLeft, s.ClearWidths, s.ClearHeightsRight, s.ClearHeightsMiddle, personal};
 }
@@ -136,14 +137,14 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
+        PersonalData &fields = p->Personal;
         fillPersonal(fields);
         fillSmallProject(p.state());
         p->ProjectDirty = true;
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, "De tekeningen zijn opgeslagen !\r\n\r\n" + folder.path() + "/260305-1407.TOF", "Info");
 
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 64);
         QCOMPARE(p->ProjectFileName, QString("260305-1407.TOF"));
@@ -161,20 +162,52 @@ private slots:
         QCOMPARE(p->SavedFrameRecords[0].Compartments[0].FillCode, QString("RA"));
     }
 
+    // No window anywhere: the project state alone carries the personal data through a save, an
+    // open, the drawing file and the send checks.
+    void theStateAloneCarriesThePersonalData()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        fillPersonal(p->Personal);
+        fillSmallProject(p.state());
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK);
+        QVERIFY(SaveProject(p.state(), false));
+        QCOMPARE(folder.read("260305-1407.TOF"), fileOf(SmallProjectLines));
+
+        ScopedProject opened;
+        opened->MailMethod = 2; // not part of the project file
+        opened->ProjectFileName = "260305-1407.TOF";
+        QVERIFY(LoadProject(opened.state()));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(opened->Personal, p->Personal);
+        QCOMPARE(opened->MailMethod, 2);
+
+        const QStringList head = DrawingExportLines(opened.state(), opened->Personal).mid(0, 12);
+        QCOMPARE(head, (QStringList{"@;2.0", "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB",
+                                    "Zwolle", "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
+                                    ""}));
+
+        QCOMPARE(CheckSend(opened.state()), QString());
+        opened->Personal.MailServer = " ";
+        QVERIFY(CheckSend(opened.state()).startsWith("U heeft geen uitgaande mailserver (smtp) opgegeven !"));
+        opened->Personal.EMail.clear();
+        QCOMPARE(CheckSend(opened.state()), QString("U heeft uw e-mail adres niet ingevuld !"));
+    }
+
     void plainSavesWithinAMinuteShareAName()
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
         fillSmallProject(p.state());
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK).answer(MsgAnswer::OK).answer(MsgAnswer::OK);
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         p->FrameRecords[0].Mark = "B";
         setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 1)));
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         setFixedNow(QDateTime(QDate(2026, 3, 5), QTime(14, 8, 0)));
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         VERIFY_DIALOGS(d);
         QCOMPARE(QDir().entryList({"*.TOF"}), QStringList({"260305-1407.TOF", "260305-1408.TOF"}));
         QVERIFY(folder.read("260305-1407.TOF").contains(scrambled("B") + "\r\n" + scrambled("Voorgevel")));
@@ -184,10 +217,10 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
+        PersonalData &fields = p->Personal;
         fillPersonal(fields);
-        fields.setPersonalField(5, QString::fromUtf8("Crème brûlée 1\r\nachterom"));
-        fields.setPersonalField(9, "");
+        fields.setField(5, QString::fromUtf8("Crème brûlée 1\r\nachterom"));
+        fields.setField(9, "");
         fillSmallProject(p.state());
 
         FrameRecord second; // empty texts, negative numbers, no compartments
@@ -211,20 +244,20 @@ private slots:
 
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK);
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         const QList<FrameRecord> written = p->FrameRecords;
 
         ScopedProject loaded;
-        PersonalFieldsStore loadedFields;
+        PersonalData &loadedFields = loaded->Personal;
         loaded->ProjectFileName = p->ProjectFileName;
         loaded->ProjectDirty = true;
-        QVERIFY(LoadProject(loaded.state(), loadedFields));
+        QVERIFY(LoadProject(loaded.state()));
         VERIFY_DIALOGS(d);
 
         QCOMPARE(loaded->MarkCount, int16(3));
         QCOMPARE(loaded->CurrentMarkIndex, int16(2)); // the last mark
         QVERIFY(!loaded->ProjectDirty);
-        for (int i = 2; i <= 12; ++i) QCOMPARE(loadedFields.personalField(i), fields.personalField(i));
+        for (int i = 2; i <= 12; ++i) QCOMPARE(loadedFields.field(i), fields.field(i));
         QCOMPARE(loaded->FrameRecords.size(), 3);
         for (int i = 0; i < 3; ++i) {
             FrameRecord expected = written[i];
@@ -247,7 +280,6 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
         FrameRecord m;
         m.Mark = "A";
         m.CountDrawn = 1;
@@ -255,7 +287,7 @@ private slots:
         p->MarkCount = 1;
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK);
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         const QByteArray bytes = folder.read("260305-1407.TOF");
         QList<QByteArray> expected = {"#QV ZANDREL-TOFMAAR#", "", "", "", "", "", "", "", "", "", "", "", "0",
                                       "A", "", "1", "0", "0", "0", "", "0", "", "", "", "", "0", "0", "0", "0", "0",
@@ -269,16 +301,15 @@ private slots:
         // "ò" then "õ" scramble to CR LF; the "õ" is written as "?" so that no line shifts.
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
         fillSmallProject(p.state());
         p->FrameRecords[0].Description = QString::fromUtf8("aòõb");
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK);
-        QVERIFY(SaveProject(p.state(), fields, false));
+        QVERIFY(SaveProject(p.state(), false));
         QVERIFY(folder.read("260305-1407.TOF").contains(scrambled("a\xF2?b") + "\r\n"));
         ScopedProject loaded;
         loaded->ProjectFileName = p->ProjectFileName;
-        QVERIFY(LoadProject(loaded.state(), fields));
+        QVERIFY(LoadProject(loaded.state()));
         QCOMPARE(loaded->FrameRecords[0].Description, QString::fromUtf8("aò?b"));
         QCOMPARE(loaded->FrameRecords[0].Sill, QString("Hardsteen"));
     }
@@ -291,9 +322,8 @@ private slots:
         lines[14] = "\xF2x\xF5"; // Description
         folder.write("old.tof", fileOf(lines));
         ScopedProject p;
-        PersonalFieldsStore fields;
         p->ProjectFileName = "old.tof";
-        QVERIFY(LoadProject(p.state(), fields));
+        QVERIFY(LoadProject(p.state()));
         QCOMPARE(p->FrameRecords[0].Description, QString::fromUtf8("òxõ"));
         QCOMPARE(p->FrameRecords[0].CountDrawn, int16(2));
     }
@@ -339,8 +369,8 @@ private slots:
         if (message.startsWith("Het bestand")) message = "Het bestand kan niet worden geopend !\r\n\r\n" + folder.file("p.tof");
 
         ScopedProject p;
-        PersonalFieldsStore fields;
-        fields.setPersonalField(3, "Oud bedrijf");
+        PersonalData &fields = p->Personal;
+        fields.setField(3, "Oud bedrijf");
         FrameRecord old;
         old.Mark = "Z";
         p->FrameRecords = {old, old};
@@ -350,28 +380,28 @@ private slots:
         p->ClearWidths = {9, 9, 9, 9, 9};
         p->SavedFrameRecords = {old};
         p->ProjectFileName = "p.tof";
-        const Observed before = observe(p.state(), fields);
+        const Observed before = observe(p.state());
 
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, message, Foutmelding);
-        QVERIFY(!LoadProject(p.state(), fields));
+        QVERIFY(!LoadProject(p.state()));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 16);
-        QVERIFY(observe(p.state(), fields) == before);
+        QVERIFY(observe(p.state()) == before);
     }
 
     void saveAsUsesTheDialogAndMatchesBothCases()
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
+        PersonalData &fields = p->Personal;
         fillPersonal(fields);
         fillSmallProject(p.state());
         p->ProjectDirty = true;
         ScriptedDialogs d;
         d.answerSave(folder.file("mijn project.tof"));
         d.answer(MsgAnswer::OK, "De tekeningen zijn opgeslagen !\r\n\r\n" + folder.file("mijn project.tof"), "Info");
-        QVERIFY(SaveProject(p.state(), fields, true));
+        QVERIFY(SaveProject(p.state(), true));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].request.filter, QStringList({"Zandrel Tofmaar bestand (*.tof)", "*.tof"}));
         QCOMPARE(qtNameFilters(d.shown[0].request.filter), QString("Zandrel Tofmaar bestand (*.tof *.TOF)"));
@@ -392,12 +422,11 @@ private slots:
         for (const auto &[typed, written] : cases) {
             TestFolder folder(false);
             ScopedProject p;
-            PersonalFieldsStore fields;
             fillSmallProject(p.state());
             ScriptedDialogs d;
             d.answerSave(folder.file(typed));
             d.answer(MsgAnswer::OK, "De tekeningen zijn opgeslagen !\r\n\r\n" + folder.file(written), "Info");
-            QVERIFY(SaveProject(p.state(), fields, true));
+            QVERIFY(SaveProject(p.state(), true));
             VERIFY_DIALOGS(d);
             QCOMPARE(d.shown[0].request.defaultSuffix, QString("tof"));
             QCOMPARE(QDir().entryList(QDir::Files), QStringList{written});
@@ -413,13 +442,12 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
         fillSmallProject(p.state());
         p->ProjectDirty = true;
         p->ProjectFileName = "earlier.tof";
         ScriptedDialogs d;
         d.answerSave("");
-        QVERIFY(!SaveProject(p.state(), fields, true));
+        QVERIFY(!SaveProject(p.state(), true));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown.size(), 1);
         QVERIFY(p->ProjectDirty);
@@ -432,11 +460,10 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
         p->FrameRecords = {FrameRecord{}}; // what is left after the last mark is deleted
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, "Er zijn geen kozijntekeningen om op te slaan !", Foutmelding);
-        QVERIFY(!SaveProject(p.state(), fields, false));
+        QVERIFY(!SaveProject(p.state(), false));
         VERIFY_DIALOGS(d);
         QVERIFY(QDir().entryList(QDir::Files).isEmpty());
     }
@@ -452,9 +479,8 @@ private slots:
         lines[20] = "-0000001";                  // ResistanceClass2
         folder.write("p.tof", fileOf(lines));
         ScopedProject p;
-        PersonalFieldsStore fields;
         p->ProjectFileName = "p.tof";
-        QVERIFY(LoadProject(p.state(), fields));
+        QVERIFY(LoadProject(p.state()));
         const FrameRecord &m = p->FrameRecords[0];
         QCOMPARE(p->MarkCount, int16(1));
         QCOMPARE(m.CountMirrored, int16(1));
@@ -473,12 +499,11 @@ private slots:
             QVERIFY(f.resize(qint64(200) << 20)); // 200 MB, sparse
         }
         ScopedProject p;
-        PersonalFieldsStore fields;
         p->ProjectFileName = "film.tof";
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", Foutmelding);
         const qint64 before = bytesReadSoFar();
-        QVERIFY(!LoadProject(p.state(), fields));
+        QVERIFY(!LoadProject(p.state()));
         const qint64 read = bytesReadSoFar() - before;
         VERIFY_DIALOGS(d);
         QVERIFY2(read < 65536, qPrintable(QString("%1 bytes read").arg(read)));
@@ -526,11 +551,10 @@ private slots:
         TestFolder folder(false);
         folder.write("groot.tof", bytes);
         ScopedProject p;
-        PersonalFieldsStore fields;
         p->ProjectFileName = "groot.tof";
         ScriptedDialogs d;
         if (count > ProjectFileLimit) d.answer(MsgAnswer::OK, "Ongeldig bestandsformaat !", Foutmelding);
-        QCOMPARE(LoadProject(p.state(), fields), count <= ProjectFileLimit);
+        QCOMPARE(LoadProject(p.state()), count <= ProjectFileLimit);
         VERIFY_DIALOGS(d);
         if (count > ProjectFileLimit) {
             QVERIFY(p->FrameRecords.isEmpty());
@@ -570,14 +594,14 @@ private slots:
         QFETCH(QString, problem);
         TestFolder folder(false);
         ScopedProject p;
-        PersonalFieldsStore fields;
+        PersonalData &fields = p->Personal;
         fillSmallProject(p.state());
         FrameRecord &m = p->FrameRecords[0];
         if (level == "compartments") m.Compartments = QList<CompartmentRecord>(count, m.Compartments[0]);
         if (level == "parts") m.Compartments[0].Parts = QList<CompartmentPartRecord>(count, m.Compartments[0].Parts[0]);
         if (level == "remark") m.Remark = QString(count - 1, 'r') + QString::fromUtf8("😀"); // one stored character
         if (level == "grille") m.Compartments[0].Parts[0].GrilleCode = QString(count, 'g');
-        if (level == "personal") fields.setPersonalField(12, QString(count, 's'));
+        if (level == "personal") fields.setField(12, QString(count, 's'));
         p->ProjectDirty = true;
         ScriptedDialogs d;
         // Save as: a refused project is refused before the save dialog is shown.
@@ -585,7 +609,7 @@ private slots:
             d.answerSave(folder.file("groot.tof")).answer(MsgAnswer::OK);
         else
             d.answer(MsgAnswer::OK, "De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, Foutmelding);
-        QCOMPARE(SaveProject(p.state(), fields, true), problem.isEmpty());
+        QCOMPARE(SaveProject(p.state(), true), problem.isEmpty());
         VERIFY_DIALOGS(d);
         if (!problem.isEmpty()) {
             QCOMPARE(d.shown[0].style, 16);
@@ -595,12 +619,12 @@ private slots:
         }
         ScopedProject loaded;
         loaded->ProjectFileName = "groot.tof";
-        PersonalFieldsStore loadedFields;
-        QVERIFY(LoadProject(loaded.state(), loadedFields));
+        PersonalData &loadedFields = loaded->Personal;
+        QVERIFY(LoadProject(loaded.state()));
         QCOMPARE(loaded->FrameRecords[0].Compartments.size(), m.Compartments.size());
         QCOMPARE(loaded->FrameRecords[0].Compartments[0].Parts.size(), m.Compartments[0].Parts.size());
         QCOMPARE(loaded->FrameRecords[0].Remark.size(), level == "remark" ? qsizetype(count) : m.Remark.size());
-        QCOMPARE(loadedFields.personalField(12), fields.personalField(12));
+        QCOMPARE(loadedFields.field(12), fields.field(12));
     }
 
     // A save that fails says so, leaves the old file whole and no temporary file, and keeps the
@@ -639,7 +663,6 @@ private slots:
             folder.write("vast/project.tof", old);
         const QString target = folder.file(fault == "vanished" ? "weg/project.tof" : "vast/project.tof");
         ScopedProject p;
-        PersonalFieldsStore fields;
         fillSmallProject(p.state());
         for (int i = 1; i < marks; ++i) p->FrameRecords << p->FrameRecords[0];
         p->MarkCount = int16(marks);
@@ -651,7 +674,7 @@ private slots:
         {
             WriteFault made(fault, folder.file("vast"));
             if (!made.active()) QSKIP("this fault cannot be made here");
-            saved = SaveProject(p.state(), fields, true);
+            saved = SaveProject(p.state(), true);
         }
         QVERIFY(!saved);
         VERIFY_DIALOGS(d);

@@ -584,14 +584,13 @@ void TestShapeWindow::sizesPerMarkSurviveSwitchingAndSaving()
     w->unload();
     settle();
 
-    PersonalFieldsStore fields;
     dialogs->answer(MsgAnswer::OK);
-    QVERIFY(SaveProject(project->state(), fields, false));
+    QVERIFY(SaveProject(project->state(), false));
     const QString saved = Project().ProjectFileName;
     {
         ScopedProject reloaded;
         reloaded->ProjectFileName = saved;
-        QVERIFY(LoadProject(reloaded.state(), fields));
+        QVERIFY(LoadProject(reloaded.state()));
         for (int mark = 0; mark < 2; ++mark) {
             reloaded->CurrentMarkIndex = int16(mark);
             w = openWindow(1);

@@ -56,7 +56,7 @@ void setBackground(QWidget *w, const QColor &colour)
 }
 }
 
-SubVakken *SubVakken::Show(VakSelection *drawing, QWidget *owner)
+SubVakken *SubVakken::Show(CompartmentSelection *drawing, QWidget *owner)
 {
     // One at a time: a new fill choice takes the place of options still open for the one before.
     for (Form *f : Form::loadedForms())
@@ -67,7 +67,7 @@ SubVakken *SubVakken::Show(VakSelection *drawing, QWidget *owner)
     return w;
 }
 
-SubVakken::SubVakken(VakSelection *drawing, QWidget *owner) : Form(owner), drawing_(drawing)
+SubVakken::SubVakken(CompartmentSelection *drawing, QWidget *owner) : Form(owner), drawing_(drawing)
 {
     setObjectName(QStringLiteral("SubVakken"));
     setWindowTitle(QStringLiteral("Subvakken"));
@@ -182,9 +182,9 @@ bool SubVakken::eventFilter(QObject *watched, QEvent *event)
 
 CompartmentRecord *SubVakken::vak() const
 {
-    if (!drawing_ || !drawing_->hasVakNumber()) return nullptr;
+    if (!drawing_ || !drawing_->hasCompartmentNumber()) return nullptr;
     FrameRecord *mark = Project().currentMark();
-    const int i = drawing_->vakNumber() - 1;
+    const int i = drawing_->compartmentNumber() - 1;
     if (!mark || i < 0 || i >= mark->Compartments.size()) return nullptr;
     return &mark->Compartments[i];
 }
@@ -285,8 +285,8 @@ void SubVakken::Command1_Click(int index)
     redraw();
     if (index == 22 && drawing_) {
         // On to the next compartment; after the last, the first.
-        const int v = drawing_->vakNumber();
-        drawing_->setVakNumber(v < drawing_->vakNumberMaximum() ? v + 1 : drawing_->vakNumberMinimum());
+        const int v = drawing_->compartmentNumber();
+        drawing_->setCompartmentNumber(v < drawing_->compartmentNumberMaximum() ? v + 1 : drawing_->compartmentNumberMinimum());
     }
 }
 

@@ -4,7 +4,7 @@
 // insect screen. Every choice is written into the compartment at once and the drawing window
 // redraws it; there is no cancel. "O.K." closes the window and moves the drawing window on to the
 // next compartment. The window closes with the drawing window that opened it.
-#include "drawing/VakSelection.h"
+#include "drawing/CompartmentSelection.h"
 #include "forms/Form.h"
 #include "model/Records.h"
 
@@ -23,9 +23,9 @@ class SubVakken : public Form {
 public:
     // Makes, loads and shows the window over the drawing window `drawing` (owned by `owner`);
     // nullptr when it did not stay loaded.
-    static SubVakken *Show(VakSelection *drawing, QWidget *owner = nullptr);
+    static SubVakken *Show(CompartmentSelection *drawing, QWidget *owner = nullptr);
 
-    SubVakken(VakSelection *drawing, QWidget *owner = nullptr);
+    SubVakken(CompartmentSelection *drawing, QWidget *owner = nullptr);
 
     // The controls, under their names.
     std::array<QGroupBox *, 9> Frame1{};
@@ -63,6 +63,6 @@ private:
     CompartmentRecord *vak() const;
     void redraw();
 
-    VakSelection *drawing_ = nullptr;
+    CompartmentSelection *drawing_ = nullptr;
     int HighlightedButton = 0;
 };

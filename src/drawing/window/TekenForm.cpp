@@ -297,7 +297,9 @@ void TekenForm::DrawSill()
 
 void TekenForm::openOptionsWindow()
 {
-    windowOpener().open(WindowKind::Options, this);
+    WindowNeeds needs;
+    needs.selection = this;
+    windowOpener().open(WindowKind::Options, this, needs);
 }
 
 void TekenForm::Command1_Click(int index)

@@ -9,7 +9,7 @@
 #include "PictureBox.h"
 #include "drawing/CompartmentSymbols.h"
 #include "drawing/DrawFrame.h"
-#include "drawing/VakSelection.h"
+#include "drawing/CompartmentSelection.h"
 #include "forms/Form.h"
 #include "platform/ImageCanvas.h"
 
@@ -24,7 +24,7 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
-class TekenForm : public Form, public VakSelection {
+class TekenForm : public Form, public CompartmentSelection {
     Q_OBJECT
 public:
     // The canvas as laid out, in twips.
@@ -49,11 +49,11 @@ public:
     void ReDrawVak() override;
 
     // Num1, for the options window.
-    bool hasVakNumber() const override;
-    int vakNumber() const override;
-    int vakNumberMinimum() const override;
-    int vakNumberMaximum() const override;
-    void setVakNumber(int number) override;
+    bool hasCompartmentNumber() const override;
+    int compartmentNumber() const override;
+    int compartmentNumberMinimum() const override;
+    int compartmentNumberMaximum() const override;
+    void setCompartmentNumber(int number) override;
     // Wipes the drawing of compartment `index` and clears its filling.
     void ClearVak(int index);
 

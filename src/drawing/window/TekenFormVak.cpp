@@ -15,8 +15,8 @@ void TekenForm::ClearVak(int index)
     if (FrameRecord *mark = Project().currentMark()) symbols_.ClearVak(*mark, index);
 }
 
-bool TekenForm::hasVakNumber() const { return !Num1->isEmpty(); }
-int TekenForm::vakNumber() const { return Num1->value(); }
-int TekenForm::vakNumberMinimum() const { return Num1->minimum(); }
-int TekenForm::vakNumberMaximum() const { return Num1->maximum(); }
-void TekenForm::setVakNumber(int number) { Num1->setValue(number); }
+bool TekenForm::hasCompartmentNumber() const { return !Num1->isEmpty(); }
+int TekenForm::compartmentNumber() const { return Num1->value(); }
+int TekenForm::compartmentNumberMinimum() const { return Num1->minimum(); }
+int TekenForm::compartmentNumberMaximum() const { return Num1->maximum(); }
+void TekenForm::setCompartmentNumber(int number) { Num1->setValue(number); }

@@ -27,8 +27,8 @@ private:
 class EMail : public Form {
     Q_OBJECT
 public:
-    // What the window reads from the main screen when it sends: the personal fields, and the index of
-    // the mail-method list (1 "WinSock", 2 "Outlook", anything else "Standaard").
+    // What the window reads when it sends: the personal data, and the index of the mail method
+    // (1 "WinSock", 2 "Outlook", anything else "Standaard"). The program hands it the project's.
     struct Source {
         std::function<PersonalData()> personal;
         std::function<int()> mailMethod;

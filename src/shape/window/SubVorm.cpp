@@ -274,7 +274,10 @@ void SubVorm::Command2_Click()
     const bool accepted = AcceptClearSizes(Project(), sizes);
     // The rows checked before a refused one keep their completed values.
     setClearSizeInputs(sizes);
-    if (accepted) windowOpener().open(WindowKind::Drawing, this);
+    if (!accepted) return;
+    WindowNeeds needs;
+    needs.widthInputs = this;
+    windowOpener().open(WindowKind::Drawing, this, needs);
 }
 
 double SubVorm::widthInput(int index) const
