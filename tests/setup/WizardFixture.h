@@ -74,8 +74,6 @@ struct Wizard {
     }
 };
 
-// PNGs of the message boxes a test was shown, as the program shows them (the real box, grabbed and
-// closed at once), named "<name>-1", "<name>-2", ...; only when $ZANTOF_SHOTS is set.
 // The question setup asks when an installation stands in another folder.
 inline QString otherInstallationQuestion(const QString &other, const QString &target)
 {
@@ -85,6 +83,8 @@ inline QString otherInstallationQuestion(const QString &other, const QString &ta
            "eigen \"Verwijder Zandrel tofmaar\".\r\n\r\nToch doorgaan ?";
 }
 
+// PNGs of the message boxes a test was shown, as the program shows them (the real box, grabbed and
+// closed at once), named "<name>-1", "<name>-2", ...; only when $ZANTOF_SHOTS is set.
 inline void saveBoxShots(const ScriptedDialogs &shown, const QString &name)
 {
     if (qEnvironmentVariableIsEmpty("ZANTOF_SHOTS")) return;
