@@ -3,6 +3,10 @@
 #include <QLibrary>
 
 namespace {
+// Debian's libcurl4 (the OpenSSL flavour, the one the headers come with) as soname 4.
+QString libraryName = QStringLiteral("curl");
+int libraryVersion = 4;
+
 struct Loaded {
     CurlLibrary api;
     QString error;
@@ -12,8 +16,7 @@ struct Loaded {
 Loaded load()
 {
     Loaded out;
-    // Debian's libcurl4 (the OpenSSL flavour, the one the headers come with) as soname 4.
-    static QLibrary library("curl", 4);
+    static QLibrary library(libraryName, libraryVersion);
     if (!library.load()) {
         out.error = library.errorString();
         return out;
@@ -54,6 +57,12 @@ const CurlLibrary *CurlLibrary::get(QString *why)
     loaded = &once;
     if (!once.ok && why) *why = once.error;
     return once.ok ? &once.api : nullptr;
+}
+
+void CurlLibrary::setLibrary(const QString &name, int version)
+{
+    libraryName = name;
+    libraryVersion = version;
 }
 
 bool CurlLibrary::isLoaded() { return loaded && loaded->ok; }

@@ -143,3 +143,12 @@ WriteFault::~WriteFault()
         failWriteStep(WriteStep::None);
     }
 }
+
+bool isMapped(const QByteArray &name)
+{
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray &line : maps.readAll().split('\n'))
+        if (line.mid(line.lastIndexOf('/') + 1).startsWith(name)) return true;
+    return false;
+}

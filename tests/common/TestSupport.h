@@ -44,6 +44,9 @@ QByteArray scrambled(const QByteArray &plain);
 // system cannot do it; the caller then skips.
 bool setFolderWritable(const QString &path, bool writable);
 
+// Whether a shared library whose file name begins with `name` is mapped into this process.
+bool isMapped(const QByteArray &name);
+
 // Acts as the unprivileged user "nobody" (its effective user and group) while it lives, so that
 // permission bits count for tests run as root. ok is false where that cannot be done (not root).
 class AsNobody {

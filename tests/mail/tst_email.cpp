@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QTest>
@@ -261,6 +262,56 @@ private slots:
         QCOMPARE(boxes.shown.size(), 2);
         const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
         QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+    }
+
+    // The window manager raises and focuses whatever the user clicks: during a send, a click on
+    // another window of the program is not taken, and the send window comes back as the active
+    // window, so that it does not stay hidden behind a window that answers nothing.
+    void clickElsewhereBringsTheSendWindowBack()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        QuietPort silent(QuietPort::Silent);
+        QVERIFY(silent.isListening());
+        const MailTimeouts saved = mailTimeouts();
+        mailTimeouts().connectMs = 1500;
+        mailTimeouts().responseSeconds = 2;
+
+        QWidget other;
+        QPushButton *button = new QPushButton("Nieuw", &other);
+        int clicks = 0;
+        connect(button, &QPushButton::clicked, [&] { ++clicks; });
+        other.resize(300, 200);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent, "Zandrel tofmaar");
+        QWidget *sendWindow = nullptr;
+        QString activeAfterClick;
+        bool during = false;
+        QTimer::singleShot(200, [&] {
+            for (Form *f : Form::loadedForms())
+                if (qobject_cast<EMail *>(f)) sendWindow = f;
+            // The user clicks the other window: the window manager makes it the active one.
+            other.activateWindow();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTimer::singleShot(300, [&] {
+                QWidget *active = QApplication::activeWindow();
+                activeAfterClick = !active ? "none" : active == sendWindow ? "send window" : "another window";
+                during = boxes.shown.isEmpty();
+            });
+        });
+        const bool unloaded = runSendWindow(devries(silent.address()), 0);
+        mailTimeouts() = saved;
+        QVERIFY(unloaded);
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(during);
+        QVERIFY(sendWindow);
+        QCOMPARE(clicks, 0);
+        QCOMPARE(activeAfterClick, QString("send window"));
         QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
     }
 

@@ -41,15 +41,6 @@ void compose(QVMail &mail, int method, const QString &host, const QString &sende
     for (const QString &f : files) mail.Attachment(f);
 }
 
-// Whether a shared library whose file name begins with `name` is mapped into this process.
-bool mapped(const QByteArray &name)
-{
-    QFile maps("/proc/self/maps");
-    if (!maps.open(QIODevice::ReadOnly)) return false;
-    for (const QByteArray &line : maps.readAll().split('\n'))
-        if (line.mid(line.lastIndexOf('/') + 1).startsWith(name)) return true;
-    return false;
-}
 
 struct Outcome {
     bool result = false;
@@ -106,13 +97,13 @@ private slots:
     // send; this test runs before any other send.
     void libcurlComesWithTheFirstSend()
     {
-        QVERIFY(!mapped("libcurl"));
+        QVERIFY(!isMapped("libcurl"));
         ScriptedDialogs boxes;
         QVMail mail;
         compose(mail, Standaard, server->address());
         QVERIFY(send(mail).result);
         VERIFY_DIALOGS(boxes);
-        QVERIFY(mapped("libcurl"));
+        QVERIFY(isMapped("libcurl"));
         QCOMPARE(server->count(), 1);
     }
 

@@ -24,6 +24,23 @@ bool SendingGuard::mayTakeInput(const QWidget *window) const
     return window == QApplication::activeModalWidget() || window == QApplication::activePopupWidget();
 }
 
+void SendingGuard::bringForward()
+{
+    // The window manager raises and focuses the window clicked, which would hide the send window
+    // behind a window that takes no input: the program would look hung. What may take input comes
+    // back on top, once the click is done.
+    if (forwardPending_) return;
+    forwardPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        forwardPending_ = false;
+        QWidget *target = QApplication::activeModalWidget();
+        if (!target) target = sendWindow_;
+        if (!target || !target->isVisible()) return;
+        target->raise();
+        target->activateWindow();
+    });
+}
+
 bool SendingGuard::eventFilter(QObject *watched, QEvent *event)
 {
     if (!watched->isWidgetType()) return false;
@@ -35,14 +52,19 @@ bool SendingGuard::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     case QEvent::WindowActivate:
-        return !mayTakeInput(widget->window());
+        if (mayTakeInput(widget->window())) return false;
+        bringForward();
+        return true;
     case QEvent::ShortcutOverride:
         if (mayTakeInput(widget->window())) return false;
         event->accept(); // taken: no menu shortcut fires either
         return true;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+        if (mayTakeInput(widget->window())) return false;
+        bringForward();
+        return true;
+    case QEvent::MouseButtonRelease:
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

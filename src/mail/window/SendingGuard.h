@@ -2,7 +2,7 @@
 // While the send window sends, the program's windows keep painting but take no input, as under a
 // modal window: only the send window and a message box over it do. A window the user closes in the
 // meantime closes once the send is over, and a change of the active window (which would close the
-// windows above it, the send window among them) does not count.
+// windows above it, the send window among them) does not count: the send window comes back on top.
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -18,7 +18,9 @@ protected:
 
 private:
     bool mayTakeInput(const QWidget *window) const;
+    void bringForward();
 
     QPointer<QWidget> sendWindow_;
     QList<QPointer<QWidget>> closeLater_;
+    bool forwardPending_ = false;
 };
