@@ -475,6 +475,8 @@ void SetupFrm::CmdInstall_Click()
                 known.insert(name);
                 if (!appendToFileList(listPath_, name)) listFailed_ = true;
             });
+        // The components register here too: one that hangs holds up this thread, not the window.
+        if (unpacked_.result == UnpackResult::Done) InstallSystemFiles(folder);
         QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
     });
 }
@@ -499,9 +501,13 @@ void SetupFrm::Zip1_Completed()
         stopInstall(unpackProblemText(unpacked_), errorCode(unpacked_.result));
         return;
     }
+    if (!systemStop_.isEmpty()) {
+        stopInstall(systemStop_, systemStopDetail_);
+        return;
+    }
     QStringList failures;
     if (listFailed_) failures << "Lijst van geïnstalleerde bestanden: " + listPath_;
-    if (!InstallSystemFiles(failures)) return;
+    failures += systemFailures_;
     CreateShortcuts(failures);
     const QString folder = target();
     bool registered = true;
@@ -538,7 +544,8 @@ void SetupFrm::stopInstall(const QString &reason, const QString &detail)
 {
     installing_ = false;
     MessageText = SetupFrmText::Stopped + reason + (detail.isEmpty() ? "." : ". (" + detail + ")");
-    const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || (!earlierList_ && QFileInfo::exists(listPath_));
+    const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || addedUser_
+                       || (!earlierList_ && QFileInfo::exists(listPath_));
     if (!wroteAny) {
         MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
     } else if (MsgBox(MessageText + CRLF + CRLF + SetupFrmText::RemoveQuestion, MsgStyle::Critical | MsgStyle::YesNo,
@@ -563,20 +570,30 @@ void SetupFrm::removeWritten()
         if (earlierList_) writeBytes(listPath_, *earlierList_);
         else ::unlink(QFile::encodeName(listPath_).constData());
     }
+    if (addedUser_) removeComponentUser(folder);
     removeEmptyFolders(unpacked_.createdFolders + createdFolders());
 }
 
-bool SetupFrm::InstallSystemFiles(QStringList &failures)
+void SetupFrm::InstallSystemFiles(const QString &folder)
 {
-    QString source = target();
-    if (source.isEmpty()) source = QDir::currentPath();
+    QStringList &failures = systemFailures_;
+    QString source = folder;
     if (!source.endsWith('/')) source += "/";
     const QString system = systemInfo().SystemDir;
-    if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
     const QString runtimeEntry = "SYS/" + Installed::SharedRuntime;
     if (!unpacked_.files.contains(runtimeEntry)) {
-        stopInstall("het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand", QString());
-        return false;
+        systemStop_ = "het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand";
+        return;
+    }
+    if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
+    // Listed before any component is copied: uninst leaves the components to the installations listed.
+    const QString users = componentUsersFile();
+    const std::optional<QStringList> listedUsers = readFileList(users);
+    const bool listed = listedUsers && std::any_of(listedUsers->begin(), listedUsers->end(),
+                                                   [&](const QString &f) { return IsSameFolder(f, folder); });
+    if (!listed) {
+        if (appendToFileList(users, QDir::cleanPath(folder))) addedUser_ = true;
+        else failures << "Lijst van installaties: " + users;
     }
     auto copyWhenNewer = [&](const QString &name) {
         const QString from = source + "SYS/" + name, to = system + "/" + name;
@@ -585,19 +602,20 @@ bool SetupFrm::InstallSystemFiles(QStringList &failures)
         if (!CopyFileTo(from, to, true)) failures << "Kopiëren naar " + to;
         else if (!there) systemCreated_ << to;
     };
+    const auto stop = [this] { return control_.stopped(); };
     for (const QString &name : Installed::VersionedComponents) copyWhenNewer(name);
     const QString runtime = system + "/" + Installed::SharedRuntime;
-    if (!RegisterComponent(runtime)) {
-        stopInstall("het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd", runtime);
-        return false;
+    if (!RegisterComponent(runtime, stop)) {
+        systemStop_ = "het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd";
+        systemStopDetail_ = runtime;
+        return;
     }
     // Every other file of SYS; what is no component simply fails to register. A version note goes with its file.
     for (const QString &name : QDir(source + "SYS").entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (name.endsWith(".version")) continue;
+        if (name.endsWith(".version") || control_.stopped()) continue;
         copyWhenNewer(name);
-        RegisterComponent(system + "/" + name);
+        RegisterComponent(system + "/" + name, stop);
     }
-    return true;
 }
 
 void SetupFrm::CreateShortcuts(QStringList &failures)
