@@ -307,6 +307,54 @@ private slots:
         VERIFY_DIALOGS(z.dialogs);
     }
 
+    // On the ready page "Volgende >" is hidden: no key reaches it, so the progress page never comes
+    // without the installation.
+    void theReadyPageHasNoWayToTheHiddenVolgende()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        z.next();
+        z.next();
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 4);
+        QApplication::setActiveWindow(&z.s());
+        QList<QWidget *> reached;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &z.s(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        QVERIFY(reached.contains(z.s().CmdInstall));
+        QVERIFY(!reached.contains(z.s().Command1[1]));
+        for (const QKeyCombination key : {Qt::ALT | Qt::Key_V, Qt::ALT | Qt::Key_N, Qt::ALT | Qt::Key_Return,
+                                          Qt::CTRL | Qt::Key_Return, Qt::SHIFT | Qt::Key_Return})
+            QTest::keyClick(&z.s(), key.key(), key.keyboardModifiers());
+        QCOMPARE(z.s().CurrentStep, 4);
+        QCOMPARE(z.page(), 3);
+        QVERIFY(!z.s().installing());
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // A double click on "Volgende >" goes one page on: its second click does not press the button that
+    // took its place ("Installeren" on the ready page), nor skip a page.
+    void aDoubleClickPressesOnce_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::newRow("welcome") << 1;
+        QTest::newRow("Start-menu page") << 3;
+    }
+    void aDoubleClickPressesOnce()
+    {
+        QFETCH(int, from);
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        while (z.s().CurrentStep < from) z.next();
+        QPushButton *next = z.s().Command1[1];
+        QTest::mouseDClick(z.s().windowHandle(), Qt::LeftButton, {}, next->mapTo(&z.s(), next->rect().center()));
+        QCOMPARE(z.s().CurrentStep, from + 1);
+        QVERIFY(!z.s().installing());
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
     void cancelAsksFirstAndTheCommandLineFolderComesBack()
     {
         Wizard z;

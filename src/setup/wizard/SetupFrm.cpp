@@ -255,6 +255,9 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
     for (QPushButton *b : {Command1[0], Command1[1], Command1[2], CmdBrowse[0], CmdBrowse[1], CmdInstall, CmdFinish})
         b->setAutoDefault(true);
     for (QPushButton *b : {Command1[1], CmdInstall, CmdFinish}) b->setDefault(true);
+    // The pages' buttons share places: the second click of a double click would press the button that
+    // has just taken the first one's place ("Installeren" after "Volgende >"). It counts for nothing.
+    for (QPushButton *b : {Command1[0], Command1[1], Command1[2], CmdInstall, CmdFinish}) b->installEventFilter(this);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -323,6 +326,12 @@ void SetupFrm::showStep()
 QPushButton *SetupFrm::defaultButton() const
 {
     return CurrentStep < 4 ? Command1[1] : CurrentStep == 4 ? CmdInstall : CmdFinish;
+}
+
+bool SetupFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) return true;
+    return Form::eventFilter(watched, event);
 }
 
 void SetupFrm::keyPressEvent(QKeyEvent *event)

@@ -95,6 +95,7 @@ protected:
     void Form_Unload(bool &cancel) override;
     // Enter presses the page's default button, Esc "Annuleren".
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool ValidateStep();
