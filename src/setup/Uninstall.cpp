@@ -58,16 +58,11 @@ bool throughLink(const QString &app, const QString &name)
     return false;
 }
 
-bool holdsInstallation(const QString &folder)
-{
-    return !findFile(Installed::Program, folder).isEmpty() || !findFile(Installed::FileList, folder).isEmpty();
-}
-
 // A folder uninst may remove files from: a full path, not the root or the home folder, with the
 // program or setup's list in it.
 bool isProgramFolder(const QString &folder)
 {
-    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !IsHomeFolder(folder) && holdsInstallation(folder);
+    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !IsHomeFolder(folder) && HoldsInstallation(folder);
 }
 
 struct MenuEntry {
@@ -174,6 +169,12 @@ QString resultText(const QString &folder, const QStringList &remains, bool runAg
     if (runAgain) text += CRLF + CRLF + UninstText::RunAgain;
     return text;
 }
+}
+
+bool HoldsInstallation(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
+        && !(findFile(Installed::Program, folder).isEmpty() && findFile(Installed::FileList, folder).isEmpty());
 }
 
 bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *failed)

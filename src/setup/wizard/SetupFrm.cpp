@@ -5,6 +5,7 @@
 #include "setup/Registry.h"
 #include "setup/ShellLink.h"
 #include "setup/SystemTools.h"
+#include "setup/Uninstall.h"
 #include "setup/Unpack.h"
 #include "setup/ZanSetup.h"
 #include "platform/Dialogs.h"
@@ -63,13 +64,6 @@ std::optional<QString> insideOf(const QString &base, const QString &folder)
     };
     if (auto plain = below(QDir::cleanPath(base), QDir::cleanPath(folder))) return plain;
     return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
-}
-
-// Whether the folder holds an installation: its program or its file list.
-bool holdsInstallation(const QString &folder)
-{
-    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
-        && !(findFile(Installed::Program, folder).isEmpty() && findFile(Installed::FileList, folder).isEmpty());
 }
 
 QLabel *wrapped(const QString &text)
@@ -394,7 +388,7 @@ bool SetupFrm::confirmOtherInstallation(const QString &folder)
 {
     OtherInstallation.clear();
     const QString other = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath");
-    if (other.isEmpty() || IsSameFolder(other, folder) || !holdsInstallation(other)) return true;
+    if (other.isEmpty() || IsSameFolder(other, folder) || !HoldsInstallation(other)) return true;
     if (MsgBox(SetupFrmText::InstalledElsewhere(other, folder), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2,
                SetupFrmText::AppTitle)
         == MsgAnswer::No)
