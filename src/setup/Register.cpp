@@ -24,7 +24,7 @@ int setRegistrationWait(int milliseconds)
     return previous;
 }
 
-bool CallRegistrationEntry(const QString &path, bool unregister)
+bool CallRegistrationEntry(const QString &path, bool unregister, const std::function<bool()> &stop)
 {
     const QByteArray entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
     if (!QFileInfo(path).isFile()) return false;
@@ -47,7 +47,7 @@ bool CallRegistrationEntry(const QString &path, bool unregister)
         const pid_t done = ::waitpid(child, &status, WNOHANG);
         if (done == child) return WIFEXITED(status) && WEXITSTATUS(status) == EntryRan;
         if (done < 0) return false;
-        if (clock.elapsed() >= waitMs) break;
+        if (clock.elapsed() >= waitMs || (stop && stop())) break;
         QThread::msleep(10);
     }
     ::kill(child, SIGKILL);
@@ -55,4 +55,4 @@ bool CallRegistrationEntry(const QString &path, bool unregister)
     return false;
 }
 
-bool RegisterComponent(const QString &path) { return CallRegistrationEntry(path, false); }
+bool RegisterComponent(const QString &path, const std::function<bool()> &stop) { return CallRegistrationEntry(path, false, stop); }

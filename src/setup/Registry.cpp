@@ -9,17 +9,29 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
+
+#include <optional>
 
 // The file is a JSON array of keys, each {"root", "key", "values": [{"name", "type", "size", "data"}]}:
 // arrays keep the order in which keys and values were written.
 namespace {
 QString rootName(RegRoot) { return QStringLiteral("HKEY_CURRENT_USER"); }
 
-QJsonArray load()
+// The keys stored; none when there is no file (or an empty one), nullopt when the file is there but
+// cannot be read or is no store: writing over it would lose the other keys in it.
+std::optional<QJsonArray> load()
 {
     QFile f(registryFile());
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QJsonDocument::fromJson(f.readAll()).array();
+    if (!f.exists() && !QFileInfo(registryFile()).isSymLink()) return QJsonArray();
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFile::NoError) return std::nullopt;
+    if (bytes.trimmed().isEmpty()) return QJsonArray();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray()) return std::nullopt;
+    return document.array();
 }
 
 bool save(const QJsonArray &keys)
@@ -44,7 +56,9 @@ QString registryFile() { return configHome() + "/ZanTof/registry.json"; }
 
 bool RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value)
 {
-    QJsonArray keys = load();
+    const std::optional<QJsonArray> stored = load();
+    if (!stored) return false;
+    QJsonArray keys = *stored;
     qsizetype index = findKey(keys, root, key);
     if (index < 0) {
         keys.append(QJsonObject{{"root", rootName(root)}, {"key", key}, {"values", QJsonArray()}});
@@ -68,7 +82,7 @@ bool RegWriteValue(RegRoot root, const QString &key, const QString &valueName, i
 
 QList<RegValue> RegKeyValues(RegRoot root, const QString &key)
 {
-    const QJsonArray keys = load();
+    const QJsonArray keys = load().value_or(QJsonArray());
     const qsizetype index = findKey(keys, root, key);
     QList<RegValue> out;
     if (index < 0) return out;
@@ -79,7 +93,7 @@ QList<RegValue> RegKeyValues(RegRoot root, const QString &key)
     return out;
 }
 
-bool RegKeyExists(RegRoot root, const QString &key) { return findKey(load(), root, key) >= 0; }
+bool RegKeyExists(RegRoot root, const QString &key) { return findKey(load().value_or(QJsonArray()), root, key) >= 0; }
 
 QString RegReadString(RegRoot root, const QString &key, const QString &valueName)
 {
@@ -92,16 +106,17 @@ QString RegReadString(RegRoot root, const QString &key, const QString &valueName
     return {};
 }
 
-void RegRemoveKey(RegRoot root, const QString &key)
+bool RegRemoveKey(RegRoot root, const QString &key)
 {
-    QJsonArray keys = load();
+    const std::optional<QJsonArray> stored = load();
+    if (!stored) return false;
+    QJsonArray keys = *stored;
     const qsizetype index = findKey(keys, root, key);
-    if (index < 0) return;
+    if (index < 0) return true;
     keys.removeAt(index);
-    if (!keys.isEmpty()) {
-        save(keys);
-        return;
-    }
+    if (!keys.isEmpty()) return save(keys);
     // Without keys the store leaves nothing behind: its file, and its folder when that is empty now.
-    if (QFile::remove(registryFile())) QDir().rmdir(QFileInfo(registryFile()).absolutePath());
+    if (!QFile::remove(registryFile())) return false;
+    QDir().rmdir(QFileInfo(registryFile()).absolutePath());
+    return true;
 }

@@ -20,12 +20,14 @@ struct RegValue {
 
 QString registryFile();
 
-// Creates the key where needed. False when the registry file could not be written: the installer
-// reports that rather than finish as if the entry were there.
+// Creates the key where needed. False when the registry file could not be written, or is there but
+// cannot be read as a store (it is left as it is, with the keys in it): the installer reports that
+// rather than finish as if the entry were there.
 bool RegWriteValue(RegRoot root, const QString &key, const QString &valueName, int type, const QString &value);
 // The value's text, or "" when the key or value is missing.
 QString RegReadString(RegRoot root, const QString &key, const QString &valueName);
-void RegRemoveKey(RegRoot root, const QString &key);
+// True when the key is gone (or was never there); a file that cannot be read is left as it is.
+bool RegRemoveKey(RegRoot root, const QString &key);
 
 // The values of a key in the order written; empty when the key is missing.
 QList<RegValue> RegKeyValues(RegRoot root, const QString &key);

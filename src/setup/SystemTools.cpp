@@ -1,5 +1,6 @@
 #include "SystemTools.h"
 
+#include "Unpack.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
@@ -88,6 +89,20 @@ void InitSystemInfo()
 QString GetWindowsDir() { return info.WindowsDir = dataHome(); }
 
 QString GetSystemDir() { return info.SystemDir = dataHome() + "/ZanTof/components"; }
+
+QString componentUsersFile() { return GetSystemDir() + "/installations.lst"; }
+
+bool removeComponentUser(const QString &folder)
+{
+    const QString file = componentUsersFile();
+    const std::optional<QStringList> users = readFileList(file);
+    if (!users) return !QFileInfo::exists(file);
+    QStringList kept;
+    for (const QString &user : *users)
+        if (!IsSameFolder(user, folder)) kept << user;
+    if (kept.size() == users->size()) return true;
+    return kept.isEmpty() ? QFile::remove(file) : writeFileList(file, kept);
+}
 
 void DetectWindowsVersion()
 {

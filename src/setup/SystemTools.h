@@ -30,6 +30,11 @@ SystemInfo &systemInfo();
 void InitSystemInfo();
 QString GetWindowsDir();
 QString GetSystemDir();
+// The installations that use the shared components, one program folder a line, kept beside them:
+// the components go only with the last of these.
+QString componentUsersFile();
+// Takes the folder off that list (the list goes when it is left empty); false when it could not be written.
+bool removeComponentUser(const QString &folder);
 void DetectWindowsVersion();
 
 // The user's configuration and data folders ($XDG_CONFIG_HOME, $XDG_DATA_HOME and their defaults).

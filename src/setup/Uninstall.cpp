@@ -23,14 +23,8 @@ bool present(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// Two names of one folder: the same path, or the same folder once links are resolved.
-bool sameFolder(const QString &a, const QString &b)
-{
-    if (a.isEmpty() || b.isEmpty()) return false;
-    if (QDir::cleanPath(a) == QDir::cleanPath(b)) return true;
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
+// Two names of one folder; an empty name is none.
+bool sameFolder(const QString &a, const QString &b) { return !a.isEmpty() && !b.isEmpty() && IsSameFolder(a, b); }
 
 // The folder a path names, each level found without regard to case.
 QString findFolder(const QString &path)
@@ -64,23 +58,11 @@ bool throughLink(const QString &app, const QString &name)
     return false;
 }
 
-bool isHome(const QString &path)
-{
-    const QString home = QDir::homePath();
-    return QDir::cleanPath(path) == QDir::cleanPath(home)
-        || (QFileInfo(path).exists() && QFileInfo(path).canonicalFilePath() == QFileInfo(home).canonicalFilePath());
-}
-
-bool holdsInstallation(const QString &folder)
-{
-    return !findFile(Installed::Program, folder).isEmpty() || !findFile(Installed::FileList, folder).isEmpty();
-}
-
 // A folder uninst may remove files from: a full path, not the root or the home folder, with the
 // program or setup's list in it.
 bool isProgramFolder(const QString &folder)
 {
-    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !isHome(folder) && holdsInstallation(folder);
+    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !IsHomeFolder(folder) && HoldsInstallation(folder);
 }
 
 struct MenuEntry {
@@ -110,14 +92,19 @@ QList<MenuEntry> menuEntries(const QStringList &roots)
     return out;
 }
 
-// Whether another folder still holds an installation that shares the components.
-bool anotherInstallation(const QString &folder, const QList<MenuEntry> &entries, const QString &entryApp)
+// Whether the shared components may go with this installation: only when their list of users is
+// there and names no other folder that still holds an installation, and neither the uninstall entry
+// nor a menu entry names one. Without the list an installation could be missed: they stay.
+bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, const QString &entryApp)
 {
-    QStringList others{entryApp};
+    const std::optional<QStringList> users = readFileList(componentUsersFile());
+    if (!users) return false;
+    QStringList others = *users;
+    others << entryApp;
     for (const MenuEntry &e : entries) others << QFileInfo(e.program).absolutePath();
     for (const QString &other : others)
-        if (isProgramFolder(other) && !sameFolder(other, folder)) return true;
-    return false;
+        if (isProgramFolder(other) && !sameFolder(other, folder)) return false;
+    return true;
 }
 
 // Removes the listed files but uninst itself, then the folders they were in where these are empty.
@@ -130,18 +117,16 @@ void removeListed(const QString &app, const QStringList &listed, QStringList &re
     }
 }
 
+// The folders of the listed files and the program folder itself, where these are empty now.
 void removeEmptiedFolders(const QString &app, const QStringList &listed)
 {
-    QStringList folders;
+    QStringList folders{app};
     for (const QString &name : listed) {
         if (!safeRelative(name) || throughLink(app, name)) continue;
         for (QString folder = QFileInfo(name).path(); folder != "." && !folder.isEmpty(); folder = QFileInfo(folder).path())
-            if (!folders.contains(folder)) folders << folder;
+            if (!folders.contains(app + "/" + folder)) folders << app + "/" + folder;
     }
-    // Deepest first, so a folder's sub-folders are gone before it.
-    std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.count('/') > b.count('/'); });
-    for (const QString &folder : folders) QDir(app).rmdir(folder);
-    QDir().rmdir(app); // only when nothing else is left in it
+    removeEmptyFolders(folders);
 }
 
 // The shared components setup copied from the installation's SYS folder.
@@ -184,6 +169,12 @@ QString resultText(const QString &folder, const QStringList &remains, bool runAg
     if (runAgain) text += CRLF + CRLF + UninstText::RunAgain;
     return text;
 }
+}
+
+bool HoldsInstallation(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
+        && !(findFile(Installed::Program, folder).isEmpty() && findFile(Installed::FileList, folder).isEmpty());
 }
 
 bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *failed)
@@ -243,7 +234,15 @@ void Uninst::Main(const QString &startFolder)
         else remains << list;
     }
     if (remains.isEmpty()) removeListed(app, listed, remains);
-    if (remains.isEmpty() && !anotherInstallation(app, entries, entryApp)) removeComponents(listed, remains);
+    // The components go with the last installation that uses them, else this one leaves their list.
+    if (remains.isEmpty()) {
+        if (lastInstallation(app, entries, entryApp)) {
+            removeComponents(listed, remains);
+            if (remains.isEmpty() && !QFile::remove(componentUsersFile())) remains << componentUsersFile();
+        } else if (!removeComponentUser(app)) {
+            remains << componentUsersFile();
+        }
+    }
     // The list and uninst itself go last: only then can nothing be left for a second run.
     const QString self = app + "/" + Installed::Uninstaller;
     if (remains.isEmpty() && !list.isEmpty() && !QFile::remove(list)) remains << list;
@@ -263,7 +262,7 @@ void Uninst::Main(const QString &startFolder)
     }
     if (finished) {
         for (const QString &folder : menuFolders) removeMenuFolder(folder, remains);
-        if (ownEntry) RegRemoveKey(HKEY_CURRENT_USER, key);
+        if (ownEntry && !RegRemoveKey(HKEY_CURRENT_USER, key)) remains << registryFile();
         const QString components = GetSystemDir();
         if (isEmptyFolder(components) && QDir().rmdir(components) && isEmptyFolder(QFileInfo(components).path()))
             QDir().rmdir(QFileInfo(components).path());

@@ -34,6 +34,9 @@ inline constexpr int ShownPaths = 10;
 // deletes in the same way.
 bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *failed = nullptr);
 
+// Whether a folder, given by its full path, holds an installation: the program or setup's list in it.
+bool HoldsInstallation(const QString &folder);
+
 namespace Uninst {
 // The uninstaller's start, for the installation in `folder` (the folder uninst lies in): asks,
 // removes, and tells what happened. While anything of the installation's files remains, uninst,

@@ -202,6 +202,12 @@ bool UnpackControl::stopRequested()
     return stopped_;
 }
 
+bool UnpackControl::stopped()
+{
+    std::lock_guard lock(mutex_);
+    return stopped_;
+}
+
 UnpackOutcome checkArchive(const QString &archive)
 {
     Opened opened;

@@ -50,6 +50,8 @@ public:
     void stop();
     // Waits while paused; true once stopped.
     bool stopRequested();
+    // Whether stopped, without waiting.
+    bool stopped();
 
 private:
     std::mutex mutex_;

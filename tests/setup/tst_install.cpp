@@ -273,6 +273,9 @@ private slots:
         QVERIFY(installPackage(z));
         QVERIFY(installPackage(z, second, "Tweede", first));
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), second);
+        // Both use the shared components.
+        const QString users = z.box.components() + "/installations.lst";
+        QCOMPARE(readFile(users), (first + "\n" + second + "\n").toUtf8());
         writeFile(first + "/Project.tof", "project");
 
         struct Side {
@@ -293,6 +296,7 @@ private slots:
         QCOMPARE(below(after, other.folder), below(before, other.folder));
         QCOMPARE(below(after, other.links), below(before, other.links));
         QCOMPARE(below(after, z.box.components()), below(before, z.box.components()));
+        QCOMPARE(readFile(users), (other.folder + "\n").toUtf8());
         // The entry goes only with the installation it names.
         QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), one.folder == second ? 0 : 4);
         if (one.folder == first) QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).last().data, entry.last().data);

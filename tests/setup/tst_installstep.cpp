@@ -168,6 +168,7 @@ private slots:
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<QString>("line");
         QTest::newRow("registry folder read-only") << "registry" << "Verwijdergegevens opslaan in @/.config/ZanTof/registry.json";
+        QTest::newRow("registry file damaged") << "damaged" << "Verwijdergegevens opslaan in @/.config/ZanTof/registry.json";
         QTest::newRow("file list cannot be written")
             << "list" << "Lijst van geïnstalleerde bestanden: @/Zandrel Tofmaar/uninst.lst";
     }
@@ -181,6 +182,8 @@ private slots:
         QDir().mkpath(registryFolder);
         if (trouble == "registry" && !setFolderWritable(registryFolder, false)) QSKIP("cannot make a folder refuse entries here");
         if (trouble == "list") QDir().mkpath(z.target() + "/uninst.lst"); // a folder where the list goes
+        const QByteArray damaged = "[{\"root\": \"HKEY_CURRENT_USER\", \"key\": \"Software\\\\Ander\", \"val";
+        if (trouble == "damaged") writeFile(registryFolder + "/registry.json", damaged);
         z.dialogs.answer(MsgAnswer::OK, "De installatie is voltooid, maar het volgende is niet gelukt:\r\n\r\n"
                                             + line.replace("@", z.box.home()),
                          "Setup");
@@ -190,8 +193,9 @@ private slots:
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown[0].style, 48);
         QCOMPARE(z.s().CurrentStep, 5);
-        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), trouble != "registry");
+        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), trouble == "list");
         QVERIFY(QFileInfo(z.target() + "/ZanTof").isExecutable());
+        if (trouble == "damaged") QCOMPARE(readFile(registryFolder + "/registry.json"), damaged); // the other keys in it
     }
 
     // Annuleren while a large archive unpacks: the window has kept working (the progress moved), the

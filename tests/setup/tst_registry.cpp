@@ -60,12 +60,39 @@ private slots:
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\B", "y"), QString());
     }
 
-    void aDamagedFileReadsAsEmpty()
+    // A file that is there but is no store reads as empty, and is never written over: the keys of
+    // other programs in it would be lost. An empty file holds nothing to lose.
+    void aDamagedFileReadsAsEmptyAndIsLeftAsItIs_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("folder"); // a folder where the file goes: it cannot be read
+        QTest::newRow("no JSON") << QByteArray("{ not json") << false;
+        QTest::newRow("cut off") << QByteArray("[{\"root\": \"HKEY_CURRENT_USER\", \"key\": \"Software\\\\B\"") << false;
+        QTest::newRow("no array") << QByteArray("{\"root\": \"HKEY_CURRENT_USER\"}") << false;
+        QTest::newRow("unreadable") << QByteArray() << true;
+    }
+    void aDamagedFileReadsAsEmptyAndIsLeftAsItIs()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, folder);
+        Sandbox box;
+        if (folder) QDir().mkpath(registryFile());
+        else writeFile(registryFile(), content);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
+        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, "Software\\A"), false);
+        QCOMPARE(RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1"), false);
+        QCOMPARE(RegRemoveKey(HKEY_CURRENT_USER, "Software\\A"), false);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
+        if (folder) QVERIFY(QFileInfo(registryFile()).isDir());
+        else QCOMPARE(readFile(registryFile()), content);
+    }
+
+    void anEmptyFileIsAnEmptyStore()
     {
         Sandbox box;
-        writeFile(registryFile(), "{ not json");
-        QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
-        RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1");
+        writeFile(registryFile(), "");
+        QCOMPARE(RegRemoveKey(HKEY_CURRENT_USER, "Software\\A"), true);
+        QVERIFY(RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1"));
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString("1"));
     }
 };

@@ -52,6 +52,7 @@ struct Installation {
         writeFile(app + "/eigen.doc", "mine");
         writeFile(box.components() + "/libztshare.so", "x");
         writeFile(box.components() + "/libztshare.so.version", "2.0.0.0\n");
+        writeFile(box.components() + "/installations.lst", (app + "\n").toUtf8());
         menuEntry(links + "/" + Installed::ProgramLink, app + "/ZanTof");
         menuEntry(links + "/" + Installed::UninstallerLink, app + "/uninst");
         entry("DisplayName", Installed::DisplayName);
@@ -65,6 +66,18 @@ struct Installation {
     }
     QStringList left() const { return QDir(app).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name); }
 };
+
+// Runs the uninstaller, answering Yes to it and to its menu folder: it says the installation is gone,
+// and the user's files are left.
+void removeWhole(const Installation &i)
+{
+    ScriptedDialogs d;
+    d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(i.links), "Verwijderen");
+    d.answer(MsgAnswer::OK, done(i.app), Title);
+    Uninst::Main(i.app);
+    VERIFY_DIALOGS(d);
+    QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
+}
 
 // Shows the uninstaller's boxes for real, answering each with Yes or OK; `look` sees every box first.
 int runWithRealBoxes(const QString &folder, const std::function<void(QMessageBox *, int)> &look)
@@ -234,6 +247,7 @@ private slots:
         if (otherInstallation) {
             for (const QString &f : i.files) writeFile(other + "/" + f, "x");
             writeFileList(other + "/uninst.lst", i.files);
+            writeFileList(i.box.components() + "/installations.lst", {i.app, other});
             menuEntry(otherLinks + "/" + Installed::ProgramLink, other + "/ZanTof");
             menuEntry(otherLinks + "/" + Installed::UninstallerLink, other + "/uninst");
             Installation::entry("AppPath", other);
@@ -253,6 +267,56 @@ private slots:
         QCOMPARE(i.box.everything().filter(QRegularExpression("/(Tweede|Tweede map)(/|$)")), others);
         // The shared components stay while another installation uses them.
         QCOMPARE(QFile::exists(i.box.components() + "/libztshare.so"), otherInstallation);
+        if (otherInstallation) QCOMPARE(readFile(i.box.components() + "/installations.lst"), (other + "\n").toUtf8());
+    }
+
+    // The shared components go only with the last installation their list names, also when neither the
+    // entry nor a menu entry knows of another; without the list an installation could be missed: they stay.
+    void theComponentsGoWithTheLastListedInstallation_data()
+    {
+        QTest::addColumn<QString>("users");    // the list's lines, "@other" the other folder; "-" no list
+        QTest::addColumn<bool>("otherThere");  // the other folder still holds an installation
+        QTest::addColumn<bool>("componentsGo");
+        QTest::addColumn<QString>("usersLeft"); // "-" when the list is gone
+        QTest::newRow("only this one") << "@app" << false << true << "-";
+        QTest::newRow("another one, unknown to the entry and the menu") << "@app\n@other" << true << false << "@other\n";
+        QTest::newRow("another folder, emptied since") << "@other\n@app" << false << true << "-";
+        QTest::newRow("this one not listed, another one is") << "@other" << true << false << "@other\n";
+        QTest::newRow("no list") << "-" << false << false << "-";
+    }
+    void theComponentsGoWithTheLastListedInstallation()
+    {
+        QFETCH(QString, users);
+        QFETCH(bool, otherThere);
+        QFETCH(bool, componentsGo);
+        QFETCH(QString, usersLeft);
+        Installation i;
+        const QString other = i.box.root() + "/elders/Zandrel Tofmaar", list = i.box.components() + "/installations.lst";
+        QDir().mkpath(other);
+        if (otherThere) writeFile(other + "/ZanTof", "x");
+        const auto filled = [&](QString text) { return text.replace("@app", i.app).replace("@other", other); };
+        if (users == "-") QFile::remove(list);
+        else writeFile(list, (filled(users) + "\n").toUtf8());
+        removeWhole(i);
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(QFileInfo::exists(i.box.components() + "/libztshare.so"), !componentsGo);
+        QCOMPARE(QFileInfo::exists(i.box.components() + "/libztshare.so.version"), !componentsGo);
+        QCOMPARE(QFileInfo::exists(i.box.home() + "/.local/share/ZanTof"), !componentsGo);
+        if (usersLeft == "-") QVERIFY(!QFileInfo::exists(list));
+        else QCOMPARE(QString::fromUtf8(readFile(list)), filled(usersLeft));
+        QCOMPARE(QFileInfo::exists(other + "/ZanTof"), otherThere);
+    }
+
+    // A registry file that cannot be read is no store of ours to write: it stays as it was, the
+    // installation goes all the same.
+    void anUnreadableRegistryStaysAsItWas()
+    {
+        Installation i;
+        const QByteArray damaged = readFile(registryFile()).left(40);
+        writeFile(registryFile(), damaged);
+        removeWhole(i);
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(readFile(registryFile()), damaged);
     }
 
     void whatCannotBeDeletedIsNamedAndTheEntryStays()

@@ -7,6 +7,7 @@
 #include "setup/SystemTools.h"
 #include "setup/Unpack.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -306,6 +307,54 @@ private slots:
         VERIFY_DIALOGS(z.dialogs);
     }
 
+    // On the ready page "Volgende >" is hidden: no key reaches it, so the progress page never comes
+    // without the installation.
+    void theReadyPageHasNoWayToTheHiddenVolgende()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        z.next();
+        z.next();
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 4);
+        QApplication::setActiveWindow(&z.s());
+        QList<QWidget *> reached;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &z.s(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        QVERIFY(reached.contains(z.s().CmdInstall));
+        QVERIFY(!reached.contains(z.s().Command1[1]));
+        for (const QKeyCombination key : {Qt::ALT | Qt::Key_V, Qt::ALT | Qt::Key_N, Qt::ALT | Qt::Key_Return,
+                                          Qt::CTRL | Qt::Key_Return, Qt::SHIFT | Qt::Key_Return})
+            QTest::keyClick(&z.s(), key.key(), key.keyboardModifiers());
+        QCOMPARE(z.s().CurrentStep, 4);
+        QCOMPARE(z.page(), 3);
+        QVERIFY(!z.s().installing());
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // A double click on "Volgende >" goes one page on: its second click does not press the button that
+    // took its place ("Installeren" on the ready page), nor skip a page.
+    void aDoubleClickPressesOnce_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::newRow("welcome") << 1;
+        QTest::newRow("Start-menu page") << 3;
+    }
+    void aDoubleClickPressesOnce()
+    {
+        QFETCH(int, from);
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        while (z.s().CurrentStep < from) z.next();
+        QPushButton *next = z.s().Command1[1];
+        QTest::mouseDClick(z.s().windowHandle(), Qt::LeftButton, {}, next->mapTo(&z.s(), next->rect().center()));
+        QCOMPARE(z.s().CurrentStep, from + 1);
+        QVERIFY(!z.s().installing());
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
     void cancelAsksFirstAndTheCommandLineFolderComesBack()
     {
         Wizard z;
@@ -426,15 +475,78 @@ private slots:
         QCOMPARE(QDir::currentPath(), z.startFolder);
     }
 
+    // A component that hangs holds up the installation for the registration wait, never the window:
+    // it keeps handling events all along. Annuleren then asks, and Ja ends at once, leaving nothing.
+    void aHangingComponentNeverFreezesTheWindow_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("waited for") << false;
+        QTest::newRow("Annuleren") << true;
+    }
+    void aHangingComponentNeverFreezesTheWindow()
+    {
+        QFETCH(bool, cancel);
+        Wizard z;
+        const int wait = 2500, previous = setRegistrationWait(wait);
+        const QString source = makeSource(z.box, {{"SYS/libztshare.so", readFile(SHARED_RUNTIME)},
+                                                   {"SYS/libztshare.so.version", "2.0.0.0"},
+                                                   {"SYS/libhangs.so", readFile(COMPONENT_HANGS)}});
+        const QStringList before = z.box.everything();
+        QVERIFY(z.start(source));
+        QElapsedTimer clock, sinceTick;
+        qint64 longestGap = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] {
+            longestGap = std::max(longestGap, sinceTick.restart());
+        });
+        z.startInstall();
+        clock.start();
+        sinceTick.start();
+        tick.start(10);
+        if (cancel) {
+            // Under way in the hanging component's registration.
+            QDeadlineTimer deadline(wait / 2);
+            while (!QFile::exists(z.box.components() + "/libhangs.so") && !deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QTest::qWait(300);
+            QVERIFY(z.s().installing());
+            z.dialogs.answer(MsgAnswer::Yes, ExitQuestion, "Setup afsluiten");
+            QElapsedTimer answered;
+            answered.start();
+            z.s().Command1[2]->click();
+            const qint64 ending = answered.elapsed();
+            setRegistrationWait(previous);
+            VERIFY_DIALOGS(z.dialogs);
+            QVERIFY2(ending < wait / 2, qPrintable(QString::number(ending)));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!z.w);
+            QCOMPARE(z.box.everything(), before);
+            QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+            return;
+        }
+        z.waitForInstall();
+        const qint64 took = clock.elapsed();
+        setRegistrationWait(previous);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.s().CurrentStep, 5); // the wait's outcome: the installation goes on past it
+        QVERIFY2(took >= wait, qPrintable(QString::number(took)));
+        QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+        QVERIFY(QFile::exists(z.box.components() + "/libhangs.so"));
+    }
+
     void anOlderComponentIsReplacedANewerOneStays()
     {
         Wizard z;
         const QString source = makeSource(z.box);
         writeFile(z.box.components() + "/libztshare.so", readFile(SHARED_RUNTIME));
         writeFile(z.box.components() + "/libztshare.so.version", "3.0.0.0");
+        // The installations that use them: this folder, installed before, stays listed once.
+        const QByteArray users = ("/elders/Zandrel Tofmaar\n" + z.target() + "/\n").toUtf8();
+        writeFile(z.box.components() + "/installations.lst", users);
         QVERIFY(z.start(source));
         z.install();
         QCOMPARE(readFile(z.box.components() + "/libztshare.so.version"), QByteArray("3.0.0.0"));
+        QCOMPARE(readFile(z.box.components() + "/installations.lst"), users);
         VERIFY_DIALOGS(z.dialogs);
     }
 

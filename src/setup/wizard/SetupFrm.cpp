@@ -5,6 +5,7 @@
 #include "setup/Registry.h"
 #include "setup/ShellLink.h"
 #include "setup/SystemTools.h"
+#include "setup/Uninstall.h"
 #include "setup/Unpack.h"
 #include "setup/ZanSetup.h"
 #include "platform/Dialogs.h"
@@ -63,13 +64,6 @@ std::optional<QString> insideOf(const QString &base, const QString &folder)
     };
     if (auto plain = below(QDir::cleanPath(base), QDir::cleanPath(folder))) return plain;
     return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
-}
-
-// Whether the folder holds an installation: its program or its file list.
-bool holdsInstallation(const QString &folder)
-{
-    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
-        && !(findFile(Installed::Program, folder).isEmpty() && findFile(Installed::FileList, folder).isEmpty());
 }
 
 QLabel *wrapped(const QString &text)
@@ -255,6 +249,9 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
     for (QPushButton *b : {Command1[0], Command1[1], Command1[2], CmdBrowse[0], CmdBrowse[1], CmdInstall, CmdFinish})
         b->setAutoDefault(true);
     for (QPushButton *b : {Command1[1], CmdInstall, CmdFinish}) b->setDefault(true);
+    // The pages' buttons share places: the second click of a double click would press the button that
+    // has just taken the first one's place ("Installeren" after "Volgende >"). It counts for nothing.
+    for (QPushButton *b : {Command1[0], Command1[1], Command1[2], CmdInstall, CmdFinish}) b->installEventFilter(this);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -325,6 +322,12 @@ QPushButton *SetupFrm::defaultButton() const
     return CurrentStep < 4 ? Command1[1] : CurrentStep == 4 ? CmdInstall : CmdFinish;
 }
 
+bool SetupFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) return true;
+    return Form::eventFilter(watched, event);
+}
+
 void SetupFrm::keyPressEvent(QKeyEvent *event)
 {
     QPushButton *button = nullptr;
@@ -385,7 +388,7 @@ bool SetupFrm::confirmOtherInstallation(const QString &folder)
 {
     OtherInstallation.clear();
     const QString other = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath");
-    if (other.isEmpty() || IsSameFolder(other, folder) || !holdsInstallation(other)) return true;
+    if (other.isEmpty() || IsSameFolder(other, folder) || !HoldsInstallation(other)) return true;
     if (MsgBox(SetupFrmText::InstalledElsewhere(other, folder), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2,
                SetupFrmText::AppTitle)
         == MsgAnswer::No)
@@ -475,6 +478,8 @@ void SetupFrm::CmdInstall_Click()
                 known.insert(name);
                 if (!appendToFileList(listPath_, name)) listFailed_ = true;
             });
+        // The components register here too: one that hangs holds up this thread, not the window.
+        if (unpacked_.result == UnpackResult::Done) InstallSystemFiles(folder);
         QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
     });
 }
@@ -499,9 +504,13 @@ void SetupFrm::Zip1_Completed()
         stopInstall(unpackProblemText(unpacked_), errorCode(unpacked_.result));
         return;
     }
+    if (!systemStop_.isEmpty()) {
+        stopInstall(systemStop_, systemStopDetail_);
+        return;
+    }
     QStringList failures;
     if (listFailed_) failures << "Lijst van geïnstalleerde bestanden: " + listPath_;
-    if (!InstallSystemFiles(failures)) return;
+    failures += systemFailures_;
     CreateShortcuts(failures);
     const QString folder = target();
     bool registered = true;
@@ -538,7 +547,8 @@ void SetupFrm::stopInstall(const QString &reason, const QString &detail)
 {
     installing_ = false;
     MessageText = SetupFrmText::Stopped + reason + (detail.isEmpty() ? "." : ". (" + detail + ")");
-    const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || (!earlierList_ && QFileInfo::exists(listPath_));
+    const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || addedUser_
+                       || (!earlierList_ && QFileInfo::exists(listPath_));
     if (!wroteAny) {
         MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
     } else if (MsgBox(MessageText + CRLF + CRLF + SetupFrmText::RemoveQuestion, MsgStyle::Critical | MsgStyle::YesNo,
@@ -563,20 +573,30 @@ void SetupFrm::removeWritten()
         if (earlierList_) writeBytes(listPath_, *earlierList_);
         else ::unlink(QFile::encodeName(listPath_).constData());
     }
+    if (addedUser_) removeComponentUser(folder);
     removeEmptyFolders(unpacked_.createdFolders + createdFolders());
 }
 
-bool SetupFrm::InstallSystemFiles(QStringList &failures)
+void SetupFrm::InstallSystemFiles(const QString &folder)
 {
-    QString source = target();
-    if (source.isEmpty()) source = QDir::currentPath();
+    QStringList &failures = systemFailures_;
+    QString source = folder;
     if (!source.endsWith('/')) source += "/";
     const QString system = systemInfo().SystemDir;
-    if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
     const QString runtimeEntry = "SYS/" + Installed::SharedRuntime;
     if (!unpacked_.files.contains(runtimeEntry)) {
-        stopInstall("het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand", QString());
-        return false;
+        systemStop_ = "het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand";
+        return;
+    }
+    if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
+    // Listed before any component is copied: uninst leaves the components to the installations listed.
+    const QString users = componentUsersFile();
+    const std::optional<QStringList> listedUsers = readFileList(users);
+    const bool listed = listedUsers && std::any_of(listedUsers->begin(), listedUsers->end(),
+                                                   [&](const QString &f) { return IsSameFolder(f, folder); });
+    if (!listed) {
+        if (appendToFileList(users, QDir::cleanPath(folder))) addedUser_ = true;
+        else failures << "Lijst van installaties: " + users;
     }
     auto copyWhenNewer = [&](const QString &name) {
         const QString from = source + "SYS/" + name, to = system + "/" + name;
@@ -585,19 +605,20 @@ bool SetupFrm::InstallSystemFiles(QStringList &failures)
         if (!CopyFileTo(from, to, true)) failures << "Kopiëren naar " + to;
         else if (!there) systemCreated_ << to;
     };
+    const auto stop = [this] { return control_.stopped(); };
     for (const QString &name : Installed::VersionedComponents) copyWhenNewer(name);
     const QString runtime = system + "/" + Installed::SharedRuntime;
-    if (!RegisterComponent(runtime)) {
-        stopInstall("het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd", runtime);
-        return false;
+    if (!RegisterComponent(runtime, stop)) {
+        systemStop_ = "het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd";
+        systemStopDetail_ = runtime;
+        return;
     }
     // Every other file of SYS; what is no component simply fails to register. A version note goes with its file.
     for (const QString &name : QDir(source + "SYS").entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (name.endsWith(".version")) continue;
+        if (name.endsWith(".version") || control_.stopped()) continue;
         copyWhenNewer(name);
-        RegisterComponent(system + "/" + name);
+        RegisterComponent(system + "/" + name, stop);
     }
-    return true;
 }
 
 void SetupFrm::CreateShortcuts(QStringList &failures)

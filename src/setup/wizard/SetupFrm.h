@@ -57,7 +57,8 @@ public:
 
     void Command1_Click(int index);
     void CmdBrowse_Click(int index);
-    // Starts the unpack on a worker thread: the window keeps painting and "Annuleren" keeps working.
+    // Starts the unpack and the components' registration on a worker thread: the window keeps
+    // painting and "Annuleren" keeps working.
     void CmdInstall_Click();
     void CmdFinish_Click();
     // The unpack's notifications, on the window's thread.
@@ -66,7 +67,8 @@ public:
 
     // From "Installeren" until the installation has finished or stopped.
     bool installing() const { return installing_; }
-    // Waits for the unpack's thread to end, without handling events; its completion stays queued.
+    // Waits for the unpack's thread (the unpack and the registration) to end, without handling
+    // events; its completion stays queued.
     void waitForUnpack();
 
     int CurrentStep = 0;
@@ -93,10 +95,12 @@ protected:
     void Form_Unload(bool &cancel) override;
     // Enter presses the page's default button, Esc "Annuleren".
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool ValidateStep();
-    bool InstallSystemFiles(QStringList &failures);
+    // On the unpack's thread, after the unpack: copies and registers the shared components.
+    void InstallSystemFiles(const QString &folder);
     void CreateShortcuts(QStringList &failures);
     void showStep();
     QPushButton *defaultButton() const;
@@ -116,5 +120,9 @@ private:
     bool installing_ = false, asking_ = false, completionPending_ = false, abandoned_ = false;
     QString listPath_;
     std::optional<QByteArray> earlierList_; // the file list as an earlier installation left it
-    QStringList systemCreated_;             // components copied where there were none
+    // Of InstallSystemFiles, read on the window's thread once the worker has been joined.
+    QStringList systemCreated_; // components copied where there were none
+    QStringList systemFailures_;
+    QString systemStop_, systemStopDetail_; // why the installation stops there, if it does
+    bool addedUser_ = false;                // this folder was added to the components' users
 };
