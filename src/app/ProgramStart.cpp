@@ -21,7 +21,7 @@ ProgramStart::ProgramStart()
 {
     QApplication::setApplicationName("ZanTof");
     mapFontFaces();
-    useDutchInterface();
+    useDutchInterfaceSoon();
     d = std::make_unique<Parts>();
     setDialogService(&d->dialogs);
 }

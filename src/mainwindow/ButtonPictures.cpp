@@ -1,5 +1,6 @@
 #include "ButtonPictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,7 +16,46 @@ template <typename Draw> QPixmap picture(Draw draw)
     p.end();
     return pm;
 }
+
+// Hands every request to a plain icon of the picture, made at the first request.
+class DrawnOnFirstUse : public QIconEngine {
+public:
+    explicit DrawnOnFirstUse(QPixmap (*draw)()) : draw_(draw) {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override
+    {
+        auto *copy = new DrawnOnFirstUse(draw_);
+        copy->icon_ = icon_;
+        return copy;
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (icon_.isNull()) icon_ = QIcon(draw_());
+        return icon_;
+    }
+    QPixmap (*draw_)();
+    QIcon icon_;
+};
 }
+
+QIcon pictureShownLater(QPixmap (*draw)()) { return QIcon(new DrawnOnFirstUse(draw)); }
 
 QPixmap sendPicture()
 {

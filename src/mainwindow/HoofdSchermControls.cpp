@@ -107,7 +107,7 @@ void HoofdScherm::buildControls()
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, k] { Command2_Click(k); });
     }
-    const QPixmap pictures[2] = {helpPicture(), sendPicture()};
+    const QIcon pictures[2] = {pictureShownLater(helpPicture), QIcon(sendPicture())};
     for (int k = 0; k < 2; ++k) {
         auto *b = Command3[k] = k == HelpPointerButton ? new HelpButton(this) : new QPushButton(this);
         b->setObjectName(QString("Command3_%1").arg(k));

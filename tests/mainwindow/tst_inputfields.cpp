@@ -89,6 +89,20 @@ private slots:
         }
     }
 
+    void aFieldWhoseRangeGoesBelowZeroTakesOneLeadingMinus()
+    {
+        const QList<std::pair<QString, QString>> cases{
+            {"-4-5a", "-45"}, {"4-5", "45"}, {"--7", "-7"}, {"-", "-"}, {"+3", "3"}, {"-1234", "-12"},
+        };
+        for (const auto &[typed, shown] : cases) {
+            Window w;
+            w.number->setRange(-99, 99);
+            w.number->setFocus();
+            QTest::keyClicks(w.number, typed);
+            QCOMPARE(w.number->text(), shown);
+        }
+    }
+
     void aCharacterTheFilesCannotHoldIsRefusedAtTheField()
     {
         Window w;

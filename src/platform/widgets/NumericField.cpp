@@ -1,6 +1,25 @@
 #include "NumericField.h"
 
-#include <QRegularExpressionValidator>
+#include <QValidator>
+
+namespace {
+// Digits, after one leading minus where the range goes below 0; what the field holds at every step
+// of typing, so nothing is ever an intermediate state. Checked by hand: a pattern validator would
+// load and compile the regular-expression engine when the program shows its first value.
+class DigitsValidator : public QValidator {
+public:
+    DigitsValidator(bool withMinus, QObject *parent) : QValidator(parent), withMinus_(withMinus) {}
+    State validate(QString &input, int &) const override
+    {
+        for (qsizetype i = withMinus_ && input.startsWith(u'-') ? 1 : 0; i < input.size(); ++i)
+            if (input[i] < u'0' || input[i] > u'9') return Invalid;
+        return Acceptable;
+    }
+
+private:
+    bool withMinus_;
+};
+}
 
 NumericField::NumericField(QWidget *parent) : TextField(parent)
 {
@@ -15,8 +34,7 @@ NumericField::NumericField(QWidget *parent) : TextField(parent)
 void NumericField::applyRange()
 {
     // Digits only: a locale validator would also take group separators ("123.") while typing.
-    const QString sign = min_ < 0 ? QStringLiteral("-?") : QString();
-    setValidator(new QRegularExpressionValidator(QRegularExpression(sign + QStringLiteral("[0-9]*")), this));
+    setValidator(new DigitsValidator(min_ < 0, this));
     const int digits = int(QString::number(qMax(qAbs(min_), qAbs(max_))).size());
     setMaxLength(digits + (min_ < 0 ? 1 : 0));
 }

@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "DutchInterface.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 
 int QtDialogs::msgBox(const QString &prompt, int style, const QString &title)
 {
+    loadDutchQtTexts();
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(QString(prompt).replace("\r\n", "\n"));
@@ -50,6 +53,7 @@ int QtDialogs::msgBox(const QString &prompt, int style, const QString &title)
 
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
+    loadDutchQtTexts();
     bool ok = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
@@ -57,6 +61,7 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
 
 QStringList QtDialogs::openFile(const FileDialogRequest &request)
 {
+    loadDutchQtTexts();
     const QString filters = qtNameFilters(request.filter);
     if (request.multiSelect)
         return QFileDialog::getOpenFileNames(request.owner, request.title, request.initialDir, filters);
@@ -66,6 +71,7 @@ QStringList QtDialogs::openFile(const FileDialogRequest &request)
 
 QString QtDialogs::saveFile(const FileDialogRequest &request)
 {
+    loadDutchQtTexts();
     QFileDialog dialog(request.owner, request.title, request.initialDir, qtNameFilters(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog adds the extension itself, so that its overwrite question is about the file really written.
@@ -76,6 +82,7 @@ QString QtDialogs::saveFile(const FileDialogRequest &request)
 
 QString QtDialogs::browseFolder(const FolderBrowseRequest &request)
 {
+    loadDutchQtTexts();
     // Opens on the start folder, or on the nearest folder above it that exists, else on the root.
     QString start = request.startFolder.isEmpty() ? request.root : request.startFolder;
     while (!start.isEmpty() && !QFileInfo(start).isDir()) {
