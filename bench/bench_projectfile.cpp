@@ -1,7 +1,6 @@
 // Saving and loading a large project against a plain write and read of a file of the same size.
 #include "BenchSupport.h"
 
-#include "model/PersonalFields.h"
 #include "model/ProjectFile.h"
 #include "platform/TextFile.h"
 
@@ -12,10 +11,9 @@ static void SaveProject1000(benchmark::State &st)
 {
     Folder folder;
     ProjectState s = largeProject();
-    PersonalFieldsStore fields;
     qint64 bytes = 0;
     for (auto _ : st) {
-        SaveProject(s, fields, false);
+        SaveProject(s, false);
         bytes = QFile(s.ProjectFileName).size();
     }
     st.counters["bytes"] = double(bytes);
@@ -26,12 +24,11 @@ static void LoadProject1000(benchmark::State &st)
 {
     Folder folder;
     ProjectState s = largeProject();
-    PersonalFieldsStore fields;
-    SaveProject(s, fields, false);
+    SaveProject(s, false);
     for (auto _ : st) {
         ProjectState loaded;
         loaded.ProjectFileName = s.ProjectFileName;
-        if (!LoadProject(loaded, fields) || loaded.MarkCount != 1000) st.SkipWithError("load failed");
+        if (!LoadProject(loaded) || loaded.MarkCount != 1000) st.SkipWithError("load failed");
     }
 }
 BENCHMARK(LoadProject1000)->Unit(benchmark::kMillisecond);
@@ -39,8 +36,7 @@ BENCHMARK(LoadProject1000)->Unit(benchmark::kMillisecond);
 static QByteArray sameSize()
 {
     ProjectState s = largeProject();
-    PersonalFieldsStore fields;
-    return ProjectFileBytes(s, fields);
+    return ProjectFileBytes(s);
 }
 
 static void PlainWriteSameSize(benchmark::State &st)
