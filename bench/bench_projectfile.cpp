@@ -1,7 +1,6 @@
 // Saving and loading a large project against a plain write and read of a file of the same size.
 #include "BenchSupport.h"
 
-#include "model/PersonalFields.h"
 #include "model/ProjectFile.h"
 #include "platform/TextFile.h"
 

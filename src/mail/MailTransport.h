@@ -1,6 +1,6 @@
 #pragma once
 // How a finished message leaves the program. The mail paths build the message; a transport only
-// hands it over (to an SMTP server, or to the system's mail submission program) and says how it went.
+// hands it over (to an SMTP server, or to the system's sendmail) and says how it went.
 // A send returns when it is over, but the calling thread's events run while it waits (windows
 // paint, timers fire); its progress reports arrive on that thread, all before send returns.
 #include <QByteArray>
@@ -18,7 +18,7 @@ struct TransportResult {
 struct MailTimeouts {
     int connectMs = 30000;      // to reach the mail server
     int responseSeconds = 60;   // for each answer of the server, and for a stalled upload
-    int submitMs = 120000;      // for the submission program to finish
+    int submitMs = 120000;      // for sendmail to finish
 };
 MailTimeouts &mailTimeouts();
 

@@ -17,7 +17,7 @@ QVMail::~QVMail() = default;
 // A property goes to the path the flags select now. On the Outlook path the settings that Outlook has
 // no use for (login, password, server) go to the mail control; without a message on the selected
 // path a property has nowhere to go, which Send then reports.
-void QVMail::route(const QString &value, QString SmtpComponent::*component, QString SubmissionItem::*item,
+void QVMail::route(const QString &value, QString SmtpComponent::*component, QString SendmailItem::*item,
                    QString MailControl::*control)
 {
     switch (path()) {
@@ -47,21 +47,21 @@ void QVMail::setRecipAddress(const QString &value)
     RecipAddress = value;
     // The component separates its lists with ";".
     if (path() == Path::WinSock && QVMailWS) QVMailWS->Recipients = QString(value).replace(',', ';');
-    else route(value, &SmtpComponent::Recipients, &SubmissionItem::To, &MailControl::Recipient);
+    else route(value, &SmtpComponent::Recipients, &SendmailItem::To, &MailControl::Recipient);
 }
 
-void QVMail::setBCC(const QString &value) { route(value, &SmtpComponent::BlindCopies, &SubmissionItem::BCC, &MailControl::BlindCopy); }
+void QVMail::setBCC(const QString &value) { route(value, &SmtpComponent::BlindCopies, &SendmailItem::BCC, &MailControl::BlindCopy); }
 
-void QVMail::setCC(const QString &value) { route(value, &SmtpComponent::Copies, &SubmissionItem::CC, &MailControl::Copy); }
+void QVMail::setCC(const QString &value) { route(value, &SmtpComponent::Copies, &SendmailItem::CC, &MailControl::Copy); }
 
-void QVMail::setSubject(const QString &value) { route(value, &SmtpComponent::Subject, &SubmissionItem::Subject, &MailControl::Subject); }
+void QVMail::setSubject(const QString &value) { route(value, &SmtpComponent::Subject, &SendmailItem::Subject, &MailControl::Subject); }
 
 void QVMail::setNoteText(const QString &value)
 {
     if (path() == Path::MailControl)
         NoteText = value; // becomes the body at Send
     else
-        route(value, &SmtpComponent::Body, &SubmissionItem::Body, nullptr);
+        route(value, &SmtpComponent::Body, &SendmailItem::Body, nullptr);
 }
 
 void QVMail::Attachment(const QString &FileName)
@@ -95,7 +95,7 @@ void QVMail::NewMessage()
         break;
     case Path::Sendmail:
         OutlookApp = true;
-        OutlookItem = std::make_unique<SubmissionItem>();
+        OutlookItem = std::make_unique<SendmailItem>();
         break;
     case Path::MailControl: mMail1.newMessage(); break;
     }

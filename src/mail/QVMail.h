@@ -2,14 +2,14 @@
 // The mail facade: sends one message with attachments over one of three paths, chosen by two flags
 // that the host sets before NewMessage and before any other property:
 //   UseWinsock            the SMTP component (SmtpComponent), with one retry on Host2
-//   otherwise UseOutlook  the system's mail submission program (SubmissionItem)
+//   otherwise UseOutlook  the system's sendmail (SendmailItem)
 //   otherwise             the mail control (MailControl)
 // A message's life: NewMessage, the properties and Attachment calls, then Send. Every event of a
 // send is raised inside Send, before it returns.
 #include "MailControl.h"
 #include "MimeMessage.h"
 #include "SmtpComponent.h"
-#include "SubmissionItem.h"
+#include "SendmailItem.h"
 
 #include <QObject>
 #include <memory>
@@ -50,7 +50,7 @@ public:
     // What a test looks at: the back ends of the message being built.
     const MailControl &mailControl() const { return mMail1; }
     const SmtpComponent *smtpComponent() const { return QVMailWS.get(); }
-    const SubmissionItem *submissionItem() const { return OutlookItem.get(); }
+    const SendmailItem *sendmailItem() const { return OutlookItem.get(); }
     bool serverConnected() const { return ServerConnected; }
 
 signals:
@@ -63,7 +63,7 @@ private:
     enum class Path { WinSock, Sendmail, MailControl };
     Path path() const { return UseWinsock ? Path::WinSock : UseOutlook ? Path::Sendmail : Path::MailControl; }
 
-    void route(const QString &value, QString SmtpComponent::*component, QString SubmissionItem::*item,
+    void route(const QString &value, QString SmtpComponent::*component, QString SendmailItem::*item,
                QString MailControl::*control);
     void ReportMailControlError(int code, const QString &text);
     bool SendErrorHandler(const MailFault &fault);
@@ -79,8 +79,8 @@ private:
     void OnMailControlDone();
 
     std::unique_ptr<SmtpComponent> QVMailWS;
-    bool OutlookApp = false; // the submission program is taken into use at the first Outlook message
-    std::unique_ptr<SubmissionItem> OutlookItem;
+    bool OutlookApp = false; // sendmail is taken into use at the first Outlook message
+    std::unique_ptr<SendmailItem> OutlookItem;
     MailControl mMail1;
 
     QString NoteText, From, EMailAddress, RecipAddress, Host2;

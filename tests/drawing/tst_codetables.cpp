@@ -1,7 +1,8 @@
 // Every code of the shape-code table through every per-code table: the clear-size layout, the
-// compartment construction, the frame geometry and the drawing file's code and compartment order. Every code of the fill-code table through the
-// options window's groups, the fill symbols, the button pictures and the drawing file's opening
-// field. A code missing from one of them fails by name.
+// compartment construction, the frame geometry and the drawing file's code and compartment order.
+// Every code of the fill-code table through the options window's groups, the fill symbols, the
+// button pictures and the drawing file's opening field. A code missing from one of them fails by
+// name.
 #include "drawing/CompartmentOptions.h"
 #include "drawing/DrawingExport.h"
 #include "drawing/FillSymbols.h"

@@ -336,7 +336,7 @@ private slots:
         QVERIFY(!server->raw(0).contains("geheim"));
     }
 
-    // The submission program is told that a line of one "." is text (-i), who sends (-f) and, after
+    // sendmail is told that a line of one "." is text (-i), who sends (-f) and, after
     // "--", every recipient of the envelope.
     void sendmailArguments()
     {
@@ -390,7 +390,7 @@ private slots:
         mail.NewMessage();
         mail.setRecipAddress("a@fabriek.nl,b@fabriek.nl");
         QVERIFY(mail.smtpComponent());
-        QVERIFY(!mail.submissionItem());
+        QVERIFY(!mail.sendmailItem());
         QCOMPARE(mail.smtpComponent()->Recipients, QString("a@fabriek.nl;b@fabriek.nl"));
     }
 
@@ -482,14 +482,14 @@ private slots:
         ScriptedDialogs boxes;
         QVMail mail;
         compose(mail, Outlook, "smtp.devries.nl", Sender, Factory, {Drawing}, "Regel 1\r\nRegel 2");
-        QVERIFY(mail.submissionItem());
+        QVERIFY(mail.sendmailItem());
         const Outcome out = send(mail);
         VERIFY_DIALOGS(boxes);
         QVERIFY(out.result);
         QCOMPARE(out.errors, 0);
         QCOMPARE(out.ready, 0); // this path raises no events
         QVERIFY(out.progress.isEmpty());
-        QVERIFY(!mail.submissionItem()); // released with the send
+        QVERIFY(!mail.sendmailItem()); // released with the send
 
         QCOMPARE(server->count(), 1);
         QCOMPARE(server->envelope(0)["mail_from"].toString(), Sender);

@@ -1,9 +1,9 @@
-#include "SubmissionItem.h"
+#include "SendmailItem.h"
 
 #include "MailTransport.h"
 #include "platform/Clock.h"
 
-std::optional<MailFault> SubmissionItem::Send(const QString &fromName, const QString &fromAddress)
+std::optional<MailFault> SendmailItem::Send(const QString &fromName, const QString &fromAddress)
 {
     MimeMessage m;
     m.from = Mime::fromHeader(fromName, fromAddress);
