@@ -310,6 +310,33 @@ private slots:
         saveShot(&z.s(), "setup-6-voltooid-na-klik");
     }
 
+    // The window manager's close button, pressed as the unpack ends, reaches the window while it turns
+    // to the finish page. The installation is whole by then: no exit question, nothing removed, and
+    // the window closes once it has finished.
+    void aCloseAsTheInstallationEndsKeepsIt()
+    {
+        Wizard z;
+        QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
+        z.startInstall();
+        z.s().waitForUnpack(); // its completion is queued now, and the close goes in behind it
+        QWindow *window = z.s().windowHandle();
+        QVERIFY(window);
+        QCoreApplication::postEvent(window, new QCloseEvent);
+        z.waitForInstall();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        VERIFY_DIALOGS(z.dialogs);
+        QVERIFY(!z.w);
+        QCOMPARE(z.ended, -1);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
+        QCOMPARE(readFileList(z.target() + "/uninst.lst").value(), QStringList({"ZanTof", "uninst", "Basis.TXT",
+                                                                              "SYS/libztshare.so",
+                                                                              "SYS/libztshare.so.version"}));
+        for (const char *name : {"ZanTof", "uninst", "Basis.TXT"})
+            QVERIFY2(QFileInfo(z.target() + "/" + name).isFile(), name);
+        QVERIFY(QFileInfo(z.box.applications() + "/Zandrel Tofmaar").isDir());
+    }
+
     // Folders setup made for the target go again when the user cancels; folders that were there stay.
     void cancellingRemovesTheFoldersSetupMade_data()
     {
