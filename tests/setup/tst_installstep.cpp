@@ -200,15 +200,20 @@ private slots:
 
     // Annuleren while a large archive unpacks: the window has kept working (the progress moved), the
     // exit question comes with the unpack held; Ja stops it and removes everything, Nee lets it finish.
+    // The window manager's close button asks the same, through the window's close.
     void cancelDuringALargeUnpack_data()
     {
         QTest::addColumn<int>("answer");
-        QTest::newRow("Ja") << int(MsgAnswer::Yes);
-        QTest::newRow("Nee") << int(MsgAnswer::No);
+        QTest::addColumn<bool>("closeButton");
+        QTest::newRow("Ja") << int(MsgAnswer::Yes) << false;
+        QTest::newRow("Nee") << int(MsgAnswer::No) << false;
+        QTest::newRow("close button, Ja") << int(MsgAnswer::Yes) << true;
+        QTest::newRow("close button, Nee") << int(MsgAnswer::No) << true;
     }
     void cancelDuringALargeUnpack()
     {
         QFETCH(int, answer);
+        QFETCH(bool, closeButton);
         Wizard z;
         const int entries = 160;
         const QString source = sourceWith(z.box, large(entries, 256 * 1024)); // 40 MB
@@ -225,7 +230,10 @@ private slots:
         int filesAtQuestion = -1;
         z.dialogs.onNext([&] { filesAtQuestion = filesBelow(z.target()); });
         z.dialogs.answer(answer, Exit, "Setup afsluiten");
-        z.s().Command1[2]->click();
+        if (closeButton)
+            QCOMPARE(z.s().close(), answer == MsgAnswer::Yes);
+        else
+            z.s().Command1[2]->click();
         VERIFY_DIALOGS(z.dialogs);
         QVERIFY(filesAtQuestion > 0); // the question came while the unpack was under way
         if (answer == MsgAnswer::Yes) {
