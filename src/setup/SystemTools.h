@@ -58,7 +58,8 @@ QString NearestExistingFolder(const QString &path);
 bool IsFolderWritable(const QString &folder);
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent);
 // Every folder CreateFolderPath made in this process, in the order made: what setup removes again,
-// where still empty, when the installation does not go through.
+// where still empty, when the installation does not go through. Not locked: while the wizard's
+// installation thread runs, only that thread makes folders; the window reads the list once it has joined.
 QStringList &createdFolders();
 // Removes the folders given that are empty now, deepest first; those that are not stay.
 void removeEmptyFolders(const QStringList &folders);

@@ -315,6 +315,47 @@ private slots:
         QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
     }
 
+    // The send window belongs to the program's frame. The frame closed during the send (its unload
+    // would take the send window along) waits for the send: the attempt is logged, the boxes come,
+    // and the frame closes after.
+    void ownerClosedDuringTheSend()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        QuietPort silent(QuietPort::Silent);
+        QVERIFY(silent.isListening());
+        const MailTimeouts saved = mailTimeouts();
+        mailTimeouts().connectMs = 1000;
+        mailTimeouts().responseSeconds = 1;
+
+        struct Frame : Form {
+            int unloads = 0;
+            Frame() : Form(nullptr, Kind::Frame) {}
+            void Form_Unload(bool &) override { ++unloads; }
+        };
+        QPointer<Frame> frame = new Frame;
+        frame->load();
+        frame->show();
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent, "Zandrel tofmaar");
+        int unloadsDuring = -1;
+        QTimer::singleShot(300, [&] {
+            if (frame) frame->close();
+            unloadsDuring = frame ? frame->unloads : -1;
+        });
+        const PersonalData p = devries(silent.address());
+        QPointer<EMail> w = EMail::Show({[p] { return p; }, [] { return 0; }}, frame);
+        QVERIFY(w);
+        if (w->isLoaded()) Form::activated(w);
+        mailTimeouts() = saved;
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(unloadsDuring, 0);
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QTRY_VERIFY(!frame);
+        QVERIFY(!w);
+    }
+
     // Two sends in the same minute: two lines with the same date and time, appended.
     void logAppends()
     {

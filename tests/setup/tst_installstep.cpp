@@ -200,15 +200,20 @@ private slots:
 
     // Annuleren while a large archive unpacks: the window has kept working (the progress moved), the
     // exit question comes with the unpack held; Ja stops it and removes everything, Nee lets it finish.
+    // The window manager's close button asks the same, through the window's close.
     void cancelDuringALargeUnpack_data()
     {
         QTest::addColumn<int>("answer");
-        QTest::newRow("Ja") << int(MsgAnswer::Yes);
-        QTest::newRow("Nee") << int(MsgAnswer::No);
+        QTest::addColumn<bool>("closeButton");
+        QTest::newRow("Ja") << int(MsgAnswer::Yes) << false;
+        QTest::newRow("Nee") << int(MsgAnswer::No) << false;
+        QTest::newRow("close button, Ja") << int(MsgAnswer::Yes) << true;
+        QTest::newRow("close button, Nee") << int(MsgAnswer::No) << true;
     }
     void cancelDuringALargeUnpack()
     {
         QFETCH(int, answer);
+        QFETCH(bool, closeButton);
         Wizard z;
         const int entries = 160;
         const QString source = sourceWith(z.box, large(entries, 256 * 1024)); // 40 MB
@@ -225,7 +230,10 @@ private slots:
         int filesAtQuestion = -1;
         z.dialogs.onNext([&] { filesAtQuestion = filesBelow(z.target()); });
         z.dialogs.answer(answer, Exit, "Setup afsluiten");
-        z.s().Command1[2]->click();
+        if (closeButton)
+            QCOMPARE(z.s().close(), answer == MsgAnswer::Yes);
+        else
+            z.s().Command1[2]->click();
         VERIFY_DIALOGS(z.dialogs);
         QVERIFY(filesAtQuestion > 0); // the question came while the unpack was under way
         if (answer == MsgAnswer::Yes) {
@@ -308,6 +316,33 @@ private slots:
         QVERIFY(z.s().CmdFinish->geometry().contains(z.s().CmdFinish->parentWidget()->mapFrom(&z.s(), at)));
         VERIFY_DIALOGS(z.dialogs);
         saveShot(&z.s(), "setup-6-voltooid-na-klik");
+    }
+
+    // The window manager's close button, pressed as the unpack ends, reaches the window while it turns
+    // to the finish page. The installation is whole by then: no exit question, nothing removed, and
+    // the window closes once it has finished.
+    void aCloseAsTheInstallationEndsKeepsIt()
+    {
+        Wizard z;
+        QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
+        z.startInstall();
+        z.s().waitForUnpack(); // its completion is queued now, and the close goes in behind it
+        QWindow *window = z.s().windowHandle();
+        QVERIFY(window);
+        QCoreApplication::postEvent(window, new QCloseEvent);
+        z.waitForInstall();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        VERIFY_DIALOGS(z.dialogs);
+        QVERIFY(!z.w);
+        QCOMPARE(z.ended, -1);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
+        QCOMPARE(readFileList(z.target() + "/uninst.lst").value(), QStringList({"ZanTof", "uninst", "Basis.TXT",
+                                                                              "SYS/libztshare.so",
+                                                                              "SYS/libztshare.so.version"}));
+        for (const char *name : {"ZanTof", "uninst", "Basis.TXT"})
+            QVERIFY2(QFileInfo(z.target() + "/" + name).isFile(), name);
+        QVERIFY(QFileInfo(z.box.applications() + "/Zandrel Tofmaar").isDir());
     }
 
     // Folders setup made for the target go again when the user cancels; folders that were there stay.

@@ -508,6 +508,8 @@ void SetupFrm::Zip1_Completed()
         stopInstall(systemStop_, systemStopDetail_);
         return;
     }
+    // Installed from here on: a close that comes while the finish page is brought up waits for it.
+    finishing_ = true;
     QStringList failures;
     if (listFailed_) failures << "Lijst van geïnstalleerde bestanden: " + listPath_;
     failures += systemFailures_;
@@ -534,6 +536,8 @@ void SetupFrm::Zip1_Completed()
     Command1[2]->hide();
     CmdFinish->show();
     ++CurrentStep;
+    finishing_ = false;
+    if (closeRequested_) unload();
 }
 
 void SetupFrm::flushQueuedInput()
@@ -641,6 +645,13 @@ void SetupFrm::CmdFinish_Click() { unload(); }
 
 void SetupFrm::Form_Unload(bool &cancel)
 {
+    // The window manager's close can come in the events that run while the finish page is brought
+    // up: the installation is whole then and the window is still in use, so it closes afterwards.
+    if (finishing_) {
+        closeRequested_ = true;
+        cancel = true;
+        return;
+    }
     if (CurrentStep < 5) {
         // The unpack waits while the user answers, so nothing changes under the question.
         if (installing_) control_.pause();

@@ -118,6 +118,7 @@ private:
     UnpackOutcome unpacked_;
     std::atomic<bool> listFailed_ = false;
     bool installing_ = false, asking_ = false, completionPending_ = false, abandoned_ = false;
+    bool finishing_ = false, closeRequested_ = false;
     QString listPath_;
     std::optional<QByteArray> earlierList_; // the file list as an earlier installation left it
     // Of InstallSystemFiles, read on the window's thread once the worker has been joined.
