@@ -4,6 +4,10 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <dlfcn.h>
+#include <thread>
 
 class TestRegister : public QObject {
     Q_OBJECT
@@ -20,6 +24,25 @@ private slots:
     }
 
     void theSharedRuntimeRegisters() { QVERIFY(RegisterComponent(SHARED_RUNTIME)); }
+
+    // Setup registers from a worker thread while its window runs, so the child is forked from a process
+    // with threads: one started while another thread is loading a library (and holds the loader's
+    // lock) still loads the component and returns, as the C library's fork waits for that lock.
+    void aRegistrationWhileAnotherThreadLoadsALibrary()
+    {
+        QTemporaryDir dir;
+        const QString mark = dir.filePath("mark");
+        qputenv("COMPONENT_MARK", QFile::encodeName(mark));
+        std::thread loading([] { ::dlopen(SLOW_LOAD, RTLD_NOW | RTLD_LOCAL); });
+        QThread::msleep(300); // well inside the library's constructor
+        const int previous = setRegistrationWait(2000);
+        const bool registered = RegisterComponent(COMPONENT_RETURNS);
+        setRegistrationWait(previous);
+        loading.join();
+        qunsetenv("COMPONENT_MARK");
+        QVERIFY(registered);
+        QCOMPARE(readFile(mark), QByteArray("register\n"));
+    }
 
     void aHangingEntryIsStoppedAfterTheWait()
     {
