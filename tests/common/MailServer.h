@@ -1,6 +1,8 @@
 #pragma once
 // A real SMTP server on a loopback port (smtpserver.py under Debian's /usr/bin/python3) and the
 // reading of what it received with Python's email package.
+#include "mail/MailTransport.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -72,4 +74,17 @@ private:
     void ownSendmail(const QByteArray &script);
     QTemporaryDir home;
     QByteArray oldHome, oldPath;
+};
+
+// Shorter mail limits for as long as it lives; the program's own come back after.
+struct ShortTimeouts {
+    MailTimeouts saved = mailTimeouts();
+    ShortTimeouts(int connectMs, int responseSeconds)
+    {
+        mailTimeouts().connectMs = connectMs;
+        mailTimeouts().responseSeconds = responseSeconds;
+    }
+    ~ShortTimeouts() { mailTimeouts() = saved; }
+    ShortTimeouts(const ShortTimeouts &) = delete;
+    ShortTimeouts &operator=(const ShortTimeouts &) = delete;
 };

@@ -196,9 +196,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        const MailTimeouts saved = mailTimeouts();
-        mailTimeouts().connectMs = 1000; // the greeting is part of making the connection
-        mailTimeouts().responseSeconds = 1;
+        ShortTimeouts limits(1000, 1); // the greeting is part of making the connection
 
         // Paint passes of the bar, counted wherever it is.
         struct PaintCount : QObject {
@@ -244,7 +242,6 @@ private slots:
         const bool unloaded = runSendWindow(devries(silent.address()), method);
         const qint64 took = clock.elapsed();
         qApp->removeEventFilter(&paints);
-        mailTimeouts() = saved;
         QVERIFY(unloaded);
         VERIFY_DIALOGS(boxes);
 
@@ -275,9 +272,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        const MailTimeouts saved = mailTimeouts();
-        mailTimeouts().connectMs = 1500;
-        mailTimeouts().responseSeconds = 2;
+        ShortTimeouts limits(1500, 2);
 
         QWidget other;
         QPushButton *button = new QPushButton("Nieuw", &other);
@@ -305,7 +300,6 @@ private slots:
             });
         });
         const bool unloaded = runSendWindow(devries(silent.address()), 0);
-        mailTimeouts() = saved;
         QVERIFY(unloaded);
         VERIFY_DIALOGS(boxes);
         QVERIFY(during);
@@ -325,9 +319,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        const MailTimeouts saved = mailTimeouts();
-        mailTimeouts().connectMs = 1000;
-        mailTimeouts().responseSeconds = 1;
+        ShortTimeouts limits(1000, 1);
 
         struct Frame : Form {
             int unloads = 0;
@@ -348,7 +340,6 @@ private slots:
         QPointer<EMail> w = EMail::Show({[p] { return p; }, [] { return 0; }}, frame);
         QVERIFY(w);
         if (w->isLoaded()) Form::activated(w);
-        mailTimeouts() = saved;
         VERIFY_DIALOGS(boxes);
         QCOMPARE(unloadsDuring, 0);
         QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));

@@ -49,16 +49,6 @@ struct Outcome {
 };
 
 // Shortened limits for one test; the defaults come back with its end.
-struct ShortTimeouts {
-    MailTimeouts saved = mailTimeouts();
-    ShortTimeouts(int connectMs, int responseSeconds)
-    {
-        mailTimeouts().connectMs = connectMs;
-        mailTimeouts().responseSeconds = responseSeconds;
-    }
-    ~ShortTimeouts() { mailTimeouts() = saved; }
-};
-
 Outcome send(QVMail &mail)
 {
     Outcome out;
