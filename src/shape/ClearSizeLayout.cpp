@@ -154,9 +154,8 @@ QPoint ShapeLayout::inputPosition(int row, int i) const
 
 int ShapeLayout::variantButton() const
 {
-    for (const ShapeVariant &v : ShapeCodes::all())
-        if (v.code == code) return v.i;
-    return -1;
+    const ShapeVariant *v = ShapeCodes::find(code);
+    return v ? v->i : -1;
 }
 
 const QList<ShapeLayout> &all()
