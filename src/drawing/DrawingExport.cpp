@@ -150,7 +150,7 @@ QList<int> SetExportOrder(const FrameRecord &mark)
 {
     const qsizetype count = mark.Compartments.size();
     const ShapeVariant *shape = ShapeCodes::find(mark.ShapeCode);
-    if (shape && !shape->exportOrder.isEmpty() && shape->exportOrder.size() == count) return shape->exportOrder;
+    if (shape && shape->exportOrder.size() == count) return shape->exportOrder;
     QList<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     return order;
