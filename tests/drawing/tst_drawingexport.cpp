@@ -65,12 +65,11 @@ FrameRecord plainMark(const QString &label, const QString &shapeCode)
     return m;
 }
 
-// Two marks: a rectangular frame whose compartments go out in an order of their own, and a
-// stepped frame with an upper section.
+// Two marks: a rectangular frame (of plainMark's timber and sizes) whose compartments go out in an
+// order of their own, and a stepped frame with an upper section.
 void fillTwoMarks(ProjectState &s)
 {
-    FrameRecord a;
-    a.Mark = "A";
+    FrameRecord a = plainMark("A", "K;;1;S;D1;S1;D2;S1");
     a.Description = "Voorgevel"; // not exported
     a.CountDrawn = 2;
     a.CountMirrored = 1;
@@ -78,14 +77,8 @@ void fillTwoMarks(ProjectState &s)
     a.Height = 2100;
     a.Sill = "Hardsteen";
     a.ResistanceClass2 = true;
-    a.ShapeCode = "K;;1;S;D1;S1;D2;S1";
     a.Colour = "RAL 9010";
     a.CavityBatten = "Spouwlat 30";
-    a.TimberType = "Meranti";
-    a.FrameThickness = 67;
-    a.FrameWidth = 114;
-    a.MullionThickness = 56;
-    a.TransomThickness = 78;
 
     CompartmentRecord c0 = compartment("RAAM", "RA", 1, true, {part("1", 2, 3)});
     c0.ToughenedGlass = true;
