@@ -68,8 +68,8 @@ private slots:
         QVERIFY(g.members.size() >= 4);
         QVERIFY(g.sill.isSet);
 
-        // The drawing file: the factory's code is a shape code with as many compartments, and the
-        // export order lists every compartment once.
+        // The drawing file: the factory's code is a shape code of the same basic shape with as many
+        // compartments, and the export order lists every compartment once.
         const ShapeVariant *variant = ShapeCodes::find(code);
         QVERIFY(variant);
         FrameRecord mark;
@@ -78,7 +78,7 @@ private slots:
         const QString factoryCode = ExportShapeCode(mark);
         QVERIFY2(ShapeCodes::isShapeCode(factoryCode), qPrintable(factoryCode));
         QCOMPARE(CompartmentCount(factoryCode), count);
-        QCOMPARE(factoryCode, variant->factoryCode.isEmpty() ? code : variant->factoryCode);
+        QCOMPARE(ShapeCodes::basicShapeOf(factoryCode), ShapeCodes::basicShapeOf(code));
         const QList<int> order = SetExportOrder(mark);
         if (!variant->exportOrder.isEmpty()) QCOMPARE(order, variant->exportOrder);
         QList<int> sorted = order;
