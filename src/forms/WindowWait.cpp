@@ -1,10 +1,9 @@
 #include "WindowWait.h"
 
 #include "Form.h"
-
-#include <QCoreApplication>
+#include "platform/EventWait.h"
 
 void WaitWhileOpen(const bool &flag, const QPointer<Form> &window)
 {
-    while (flag && window && window->isLoaded()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitWithEvents([&] { return !flag || !window || !window->isLoaded(); });
 }

@@ -47,14 +47,11 @@ Loaded load()
     out.ok = true;
     return out;
 }
-
-Loaded *loaded = nullptr;
 }
 
 const CurlLibrary *CurlLibrary::get(QString *why)
 {
     static Loaded once = load();
-    loaded = &once;
     if (!once.ok && why) *why = once.error;
     return once.ok ? &once.api : nullptr;
 }
@@ -64,5 +61,3 @@ void CurlLibrary::setLibrary(const QString &name, int version)
     libraryName = name;
     libraryVersion = version;
 }
-
-bool CurlLibrary::isLoaded() { return loaded && loaded->ok; }

@@ -19,7 +19,6 @@ struct CurlLibrary {
     // The loaded library, initialised; nullptr with the reason when it cannot be loaded. Call it on
     // the user-interface thread first: the initialisation is not thread-safe.
     static const CurlLibrary *get(QString *why = nullptr);
-    static bool isLoaded();
     // The library to load instead of libcurl.so.4, before the first get(): a test names one that
     // is not there, as on a system without libcurl.
     static void setLibrary(const QString &name, int version);

@@ -1,6 +1,6 @@
 #include "MailTransport.h"
 
-#include "EventWait.h"
+#include "platform/EventWait.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 #include "MailTransport.h"
 
 #include "CurlLibrary.h"
-#include "EventWait.h"
+#include "platform/EventWait.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -3,9 +3,9 @@
 // sees when the server, the drawing file or the log fails.
 #include "MailServer.h"
 #include "QuotationText.h"
+#include "SendWindowRun.h"
 #include "TestSupport.h"
 #include "mail/MailTransport.h"
-#include "mail/window/EMail.h"
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
 
@@ -63,17 +63,6 @@ class TestEMail : public QObject {
         s.FactoryEMail = Factory;
     }
 
-    // Shows the window as the opener does and lets its activation run; true when it unloaded itself.
-    bool runSendWindow(const PersonalData &personal, int method, QPointer<EMail> *shown = nullptr)
-    {
-        QPointer<EMail> w = EMail::Show({[personal] { return personal; }, [method] { return method; }}, nullptr);
-        if (!w) return false;
-        if (shown) *shown = w;
-        if (w->isLoaded()) Form::activated(w);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !w;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -83,7 +72,7 @@ private slots:
     void init()
     {
         server->clear();
-        setFixedNow(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0), Qt::OffsetFromUTC, 3600));
+        setFixedNow(sendMoment());
     }
     void cleanup() { setFixedNow(QDateTime()); }
 

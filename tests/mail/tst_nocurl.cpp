@@ -3,9 +3,9 @@
 // else is touched: the sendmail path still delivers. The loader is pointed at a library that is not
 // there before anything could load the real one, so this runs as a program of its own.
 #include "MailServer.h"
+#include "SendWindowRun.h"
 #include "TestSupport.h"
 #include "mail/CurlLibrary.h"
-#include "mail/window/EMail.h"
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
 
@@ -45,15 +45,6 @@ class TestNoCurl : public QObject {
         s.FactoryEMail = Factory;
     }
 
-    bool runSendWindow(const PersonalData &personal, int method)
-    {
-        QPointer<EMail> w = EMail::Show({[personal] { return personal; }, [method] { return method; }}, nullptr);
-        if (!w) return false;
-        if (w->isLoaded()) Form::activated(w);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return !w;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -64,7 +55,7 @@ private slots:
     void init()
     {
         server->clear();
-        setFixedNow(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 0), Qt::OffsetFromUTC, 3600));
+        setFixedNow(sendMoment());
     }
     void cleanup() { setFixedNow(QDateTime()); }
 
