@@ -134,9 +134,11 @@ bool IsRootFolder(const QString &path)
 
 bool IsSameFolder(const QString &a, const QString &b)
 {
-    if (QDir::cleanPath(a.trimmed()) == QDir::cleanPath(b.trimmed())) return true;
-    const QFileInfo first(a.trimmed()), second(b.trimmed());
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+    const QString first = a.trimmed(), second = b.trimmed();
+    if (first.isEmpty() || second.isEmpty()) return false;
+    if (QDir::cleanPath(first) == QDir::cleanPath(second)) return true;
+    const QFileInfo one(first), other(second);
+    return one.exists() && other.exists() && one.canonicalFilePath() == other.canonicalFilePath();
 }
 
 bool IsHomeFolder(const QString &path) { return IsSameFolder(path, QDir::homePath()); }

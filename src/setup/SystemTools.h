@@ -48,7 +48,8 @@ enum : int { Programs = 2, CommonPrograms = 23 };
 QString GetSpecialFolderPath(int folder);
 
 bool IsRootFolder(const QString &path);
-// Whether two paths name one folder, however they are written (trailing "/", "..", a link to it).
+// Whether two paths name one folder, however they are written (trailing "/", "..", a link to it);
+// an empty path names none.
 bool IsSameFolder(const QString &a, const QString &b);
 // The user's home folder itself.
 bool IsHomeFolder(const QString &path);

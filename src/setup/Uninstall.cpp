@@ -23,9 +23,6 @@ bool present(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// Two names of one folder; an empty name is none.
-bool sameFolder(const QString &a, const QString &b) { return !a.isEmpty() && !b.isEmpty() && IsSameFolder(a, b); }
-
 // The folder a path names, each level found without regard to case.
 QString findFolder(const QString &path)
 {
@@ -62,7 +59,7 @@ bool throughLink(const QString &app, const QString &name)
 // program or setup's list in it.
 bool isProgramFolder(const QString &folder)
 {
-    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !IsHomeFolder(folder) && HoldsInstallation(folder);
+    return !IsRootFolder(folder) && !IsHomeFolder(folder) && HoldsInstallation(folder);
 }
 
 struct MenuEntry {
@@ -103,7 +100,7 @@ bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, co
     others << entryApp;
     for (const MenuEntry &e : entries) others << QFileInfo(e.program).absolutePath();
     for (const QString &other : others)
-        if (isProgramFolder(other) && !sameFolder(other, folder)) return false;
+        if (isProgramFolder(other) && !IsSameFolder(other, folder)) return false;
     return true;
 }
 
@@ -152,7 +149,7 @@ bool isEmptyFolder(const QString &path)
 void removeMenuFolder(const QString &folder, QStringList &remains)
 {
     const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
-    if (sameFolder(folder, applications) || !isEmptyFolder(folder)) return;
+    if (IsSameFolder(folder, applications) || !isEmptyFolder(folder)) return;
     if (!DeleteFiles(folder, false, true, &remains)) return;
     for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/") && isEmptyFolder(up); up = QFileInfo(up).path())
         QDir().rmdir(up);
@@ -221,7 +218,7 @@ void Uninst::Main(const QString &startFolder)
 
     // The uninstall entry and the menu entries are this installation's only when they name its folder.
     const QString entryApp = RegReadString(HKEY_CURRENT_USER, key, "AppPath");
-    const bool ownEntry = sameFolder(entryApp, app);
+    const bool ownEntry = IsSameFolder(entryApp, app);
     const QString entryLinks = ownEntry ? RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath") : QString();
     const QList<MenuEntry> entries = menuEntries({GetSpecialFolderPath(SpecialFolder::CommonPrograms), entryLinks});
 
@@ -254,7 +251,7 @@ void Uninst::Main(const QString &startFolder)
     QStringList menuFolders;
     if (!entryLinks.isEmpty()) menuFolders << QDir::cleanPath(entryLinks);
     for (const MenuEntry &e : entries) {
-        if (!sameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
+        if (!IsSameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
         if (!finished && (QFileInfo(e.file).fileName() == Installed::UninstallerLink || present(e.program))) continue;
         if (!QFile::remove(e.file)) remains << e.file;
         const QString folder = QFileInfo(e.file).path();

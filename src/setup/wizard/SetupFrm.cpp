@@ -403,7 +403,7 @@ bool SetupFrm::menuFolderFree(const QString &name)
     if (OtherInstallation.isEmpty()) return true;
     const QString theirs = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath");
     const QString ours = GetSpecialFolderPath(SpecialFolder::CommonPrograms) + "/" + QString(name).replace('\\', '/');
-    const bool taken = !theirs.isEmpty() && IsSameFolder(theirs, ours)
+    const bool taken = IsSameFolder(theirs, ours)
                     && (QFileInfo::exists(theirs + "/" + Installed::ProgramLink)
                         || QFileInfo::exists(theirs + "/" + Installed::UninstallerLink));
     if (taken) MsgBox(SetupFrmText::MenuFolderTaken(name, OtherInstallation), MsgStyle::Exclamation, "Fout");
