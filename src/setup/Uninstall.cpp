@@ -151,8 +151,9 @@ void removeMenuFolder(const QString &folder, QStringList &remains)
     const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
     if (IsSameFolder(folder, applications) || !isEmptyFolder(folder)) return;
     if (!DeleteFiles(folder, false, true, &remains)) return;
-    for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/") && isEmptyFolder(up); up = QFileInfo(up).path())
-        QDir().rmdir(up);
+    QStringList parents;
+    for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/"); up = QFileInfo(up).path()) parents << up;
+    removeEmptyFolders(parents);
 }
 
 // What remains, inside the program folder named relative to it: the first line names the folder.
@@ -261,8 +262,7 @@ void Uninst::Main(const QString &startFolder)
         for (const QString &folder : menuFolders) removeMenuFolder(folder, remains);
         if (ownEntry && !RegRemoveKey(HKEY_CURRENT_USER, key)) remains << registryFile();
         const QString components = GetSystemDir();
-        if (isEmptyFolder(components) && QDir().rmdir(components) && isEmptyFolder(QFileInfo(components).path()))
-            QDir().rmdir(QFileInfo(components).path());
+        if (isEmptyFolder(components)) removeEmptyFolders({components, QFileInfo(components).path()});
     }
 
     if (remains.isEmpty())
