@@ -45,15 +45,8 @@ bool safeRelative(const QString &name)
     return true;
 }
 
-// Whether a folder on the way to a listed file is a link: what lies behind it is not ours.
-bool throughLink(const QString &app, const QString &name)
-{
-    QString at = app;
-    const QStringList parts = name.split('/');
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i)
-        if (QFileInfo(at += "/" + parts[i]).isSymLink()) return true;
-    return false;
-}
+// A listed name uninst may act on: inside the program folder, and not behind a link in it.
+bool ours(const QString &app, const QString &name) { return safeRelative(name) && !linkOnTheWay(app, name, false); }
 
 // A folder uninst may remove files from: a full path, not the root or the home folder, with the
 // program or setup's list in it.
@@ -108,7 +101,7 @@ bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, co
 void removeListed(const QString &app, const QStringList &listed, QStringList &remains)
 {
     for (const QString &name : listed) {
-        if (!safeRelative(name) || throughLink(app, name) || name == Installed::Uninstaller) continue;
+        if (!ours(app, name) || name == Installed::Uninstaller) continue;
         const QString path = app + "/" + name;
         if (present(path) && !QFile::remove(path)) remains << path;
     }
@@ -119,7 +112,7 @@ void removeEmptiedFolders(const QString &app, const QStringList &listed)
 {
     QStringList folders{app};
     for (const QString &name : listed) {
-        if (!safeRelative(name) || throughLink(app, name)) continue;
+        if (!ours(app, name)) continue;
         for (QString folder = QFileInfo(name).path(); folder != "." && !folder.isEmpty(); folder = QFileInfo(folder).path())
             if (!folders.contains(app + "/" + folder)) folders << app + "/" + folder;
     }

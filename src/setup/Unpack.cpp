@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -171,6 +172,13 @@ UnpackOutcome makeTarget(const QString &target, QStringList &created)
 }
 }
 
+bool linkOnTheWay(const QString &folder, const QString &name, bool itself)
+{
+    QStringList paths = levels(folder, name);
+    if (!itself && !paths.isEmpty()) paths.removeLast();
+    return std::any_of(paths.begin(), paths.end(), [](const QString &at) { return typeAt(at) == S_IFLNK; });
+}
+
 void UnpackControl::pause()
 {
     std::lock_guard lock(mutex_);
@@ -225,8 +233,7 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
 
     // A link anywhere an entry goes refuses the archive before anything is written.
     for (const Entry &e : opened.entries)
-        for (const QString &at : levels(root, e.name))
-            if (typeAt(at) == S_IFLNK) return failed(UnpackResult::UnsafeEntry, UnpackProblem::LinkInTarget, e.name);
+        if (linkOnTheWay(root, e.name, true)) return failed(UnpackResult::UnsafeEntry, UnpackProblem::LinkInTarget, e.name);
 
     auto fail = [&outcome](const UnpackOutcome &why) {
         outcome.result = why.result;
