@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -91,6 +92,23 @@ QString GetWindowsDir() { return info.WindowsDir = dataHome(); }
 QString GetSystemDir() { return info.SystemDir = dataHome() + "/ZanTof/components"; }
 
 QString componentUsersFile() { return GetSystemDir() + "/installations.lst"; }
+
+namespace {
+bool listedUser(const QStringList &users, const QString &folder)
+{
+    return std::any_of(users.begin(), users.end(), [&](const QString &user) { return IsSameFolder(user, folder); });
+}
+}
+
+bool addComponentUser(const QString &folder, bool &added)
+{
+    added = false;
+    const QString file = componentUsersFile();
+    const std::optional<QStringList> users = readFileList(file);
+    if (users && listedUser(*users, folder)) return true;
+    added = appendToFileList(file, QDir::cleanPath(folder));
+    return added;
+}
 
 bool removeComponentUser(const QString &folder)
 {

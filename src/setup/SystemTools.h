@@ -33,6 +33,9 @@ QString GetSystemDir();
 // The installations that use the shared components, one program folder a line, kept beside them:
 // the components go only with the last of these.
 QString componentUsersFile();
+// Puts the folder on that list where it is not on it yet (`added` says whether this call did);
+// false when it could not be written.
+bool addComponentUser(const QString &folder, bool &added);
 // Takes the folder off that list (the list goes when it is left empty); false when it could not be written.
 bool removeComponentUser(const QString &folder);
 void DetectWindowsVersion();
