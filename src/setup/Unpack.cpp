@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -72,8 +71,8 @@ UnpackOutcome failed(int result, UnpackProblem problem, const QString &entry = Q
     return out;
 }
 
-// Reads an entry to its end; false when it does not come out whole (a CRC that does not match among others).
-// `sink` takes each block and may refuse it; `stop` may end the reading between blocks.
+// Reads an entry to its end; Damaged when it does not come out whole (a CRC that does not match among
+// others). `sink` takes each block and may refuse it; `control` may stop the reading between blocks.
 enum class Read { Whole, Damaged, SinkFailed, Stopped };
 Read readEntry(zip_t *zip, zip_uint64_t index, const std::function<bool(const char *, qint64)> &sink, UnpackControl *control)
 {
