@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -92,6 +93,23 @@ QString GetSystemDir() { return info.SystemDir = dataHome() + "/ZanTof/component
 
 QString componentUsersFile() { return GetSystemDir() + "/installations.lst"; }
 
+namespace {
+bool listedUser(const QStringList &users, const QString &folder)
+{
+    return std::any_of(users.begin(), users.end(), [&](const QString &user) { return IsSameFolder(user, folder); });
+}
+}
+
+bool addComponentUser(const QString &folder, bool &added)
+{
+    added = false;
+    const QString file = componentUsersFile();
+    const std::optional<QStringList> users = readFileList(file);
+    if (users && listedUser(*users, folder)) return true;
+    added = appendToFileList(file, QDir::cleanPath(folder));
+    return added;
+}
+
 bool removeComponentUser(const QString &folder)
 {
     const QString file = componentUsersFile();
@@ -134,9 +152,11 @@ bool IsRootFolder(const QString &path)
 
 bool IsSameFolder(const QString &a, const QString &b)
 {
-    if (QDir::cleanPath(a.trimmed()) == QDir::cleanPath(b.trimmed())) return true;
-    const QFileInfo first(a.trimmed()), second(b.trimmed());
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+    const QString first = a.trimmed(), second = b.trimmed();
+    if (first.isEmpty() || second.isEmpty()) return false;
+    if (QDir::cleanPath(first) == QDir::cleanPath(second)) return true;
+    const QFileInfo one(first), other(second);
+    return one.exists() && other.exists() && one.canonicalFilePath() == other.canonicalFilePath();
 }
 
 bool IsHomeFolder(const QString &path) { return IsSameFolder(path, QDir::homePath()); }

@@ -33,6 +33,9 @@ QString GetSystemDir();
 // The installations that use the shared components, one program folder a line, kept beside them:
 // the components go only with the last of these.
 QString componentUsersFile();
+// Puts the folder on that list where it is not on it yet (`added` says whether this call did);
+// false when it could not be written.
+bool addComponentUser(const QString &folder, bool &added);
 // Takes the folder off that list (the list goes when it is left empty); false when it could not be written.
 bool removeComponentUser(const QString &folder);
 void DetectWindowsVersion();
@@ -48,7 +51,8 @@ enum : int { Programs = 2, CommonPrograms = 23 };
 QString GetSpecialFolderPath(int folder);
 
 bool IsRootFolder(const QString &path);
-// Whether two paths name one folder, however they are written (trailing "/", "..", a link to it).
+// Whether two paths name one folder, however they are written (trailing "/", "..", a link to it);
+// an empty path names none.
 bool IsSameFolder(const QString &a, const QString &b);
 // The user's home folder itself.
 bool IsHomeFolder(const QString &path);

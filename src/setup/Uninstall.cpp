@@ -23,9 +23,6 @@ bool present(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// Two names of one folder; an empty name is none.
-bool sameFolder(const QString &a, const QString &b) { return !a.isEmpty() && !b.isEmpty() && IsSameFolder(a, b); }
-
 // The folder a path names, each level found without regard to case.
 QString findFolder(const QString &path)
 {
@@ -48,21 +45,14 @@ bool safeRelative(const QString &name)
     return true;
 }
 
-// Whether a folder on the way to a listed file is a link: what lies behind it is not ours.
-bool throughLink(const QString &app, const QString &name)
-{
-    QString at = app;
-    const QStringList parts = name.split('/');
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i)
-        if (QFileInfo(at += "/" + parts[i]).isSymLink()) return true;
-    return false;
-}
+// A listed name uninst may act on: inside the program folder, and not behind a link in it.
+bool ours(const QString &app, const QString &name) { return safeRelative(name) && !linkOnTheWay(app, name, false); }
 
 // A folder uninst may remove files from: a full path, not the root or the home folder, with the
 // program or setup's list in it.
 bool isProgramFolder(const QString &folder)
 {
-    return QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != "/" && !IsHomeFolder(folder) && HoldsInstallation(folder);
+    return !IsRootFolder(folder) && !IsHomeFolder(folder) && HoldsInstallation(folder);
 }
 
 struct MenuEntry {
@@ -103,7 +93,7 @@ bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, co
     others << entryApp;
     for (const MenuEntry &e : entries) others << QFileInfo(e.program).absolutePath();
     for (const QString &other : others)
-        if (isProgramFolder(other) && !sameFolder(other, folder)) return false;
+        if (isProgramFolder(other) && !IsSameFolder(other, folder)) return false;
     return true;
 }
 
@@ -111,7 +101,7 @@ bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, co
 void removeListed(const QString &app, const QStringList &listed, QStringList &remains)
 {
     for (const QString &name : listed) {
-        if (!safeRelative(name) || throughLink(app, name) || name == Installed::Uninstaller) continue;
+        if (!ours(app, name) || name == Installed::Uninstaller) continue;
         const QString path = app + "/" + name;
         if (present(path) && !QFile::remove(path)) remains << path;
     }
@@ -122,7 +112,7 @@ void removeEmptiedFolders(const QString &app, const QStringList &listed)
 {
     QStringList folders{app};
     for (const QString &name : listed) {
-        if (!safeRelative(name) || throughLink(app, name)) continue;
+        if (!ours(app, name)) continue;
         for (QString folder = QFileInfo(name).path(); folder != "." && !folder.isEmpty(); folder = QFileInfo(folder).path())
             if (!folders.contains(app + "/" + folder)) folders << app + "/" + folder;
     }
@@ -152,10 +142,11 @@ bool isEmptyFolder(const QString &path)
 void removeMenuFolder(const QString &folder, QStringList &remains)
 {
     const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
-    if (sameFolder(folder, applications) || !isEmptyFolder(folder)) return;
+    if (IsSameFolder(folder, applications) || !isEmptyFolder(folder)) return;
     if (!DeleteFiles(folder, false, true, &remains)) return;
-    for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/") && isEmptyFolder(up); up = QFileInfo(up).path())
-        QDir().rmdir(up);
+    QStringList parents;
+    for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/"); up = QFileInfo(up).path()) parents << up;
+    removeEmptyFolders(parents);
 }
 
 // What remains, inside the program folder named relative to it: the first line names the folder.
@@ -221,7 +212,7 @@ void Uninst::Main(const QString &startFolder)
 
     // The uninstall entry and the menu entries are this installation's only when they name its folder.
     const QString entryApp = RegReadString(HKEY_CURRENT_USER, key, "AppPath");
-    const bool ownEntry = sameFolder(entryApp, app);
+    const bool ownEntry = IsSameFolder(entryApp, app);
     const QString entryLinks = ownEntry ? RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath") : QString();
     const QList<MenuEntry> entries = menuEntries({GetSpecialFolderPath(SpecialFolder::CommonPrograms), entryLinks});
 
@@ -254,7 +245,7 @@ void Uninst::Main(const QString &startFolder)
     QStringList menuFolders;
     if (!entryLinks.isEmpty()) menuFolders << QDir::cleanPath(entryLinks);
     for (const MenuEntry &e : entries) {
-        if (!sameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
+        if (!IsSameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
         if (!finished && (QFileInfo(e.file).fileName() == Installed::UninstallerLink || present(e.program))) continue;
         if (!QFile::remove(e.file)) remains << e.file;
         const QString folder = QFileInfo(e.file).path();
@@ -264,8 +255,7 @@ void Uninst::Main(const QString &startFolder)
         for (const QString &folder : menuFolders) removeMenuFolder(folder, remains);
         if (ownEntry && !RegRemoveKey(HKEY_CURRENT_USER, key)) remains << registryFile();
         const QString components = GetSystemDir();
-        if (isEmptyFolder(components) && QDir().rmdir(components) && isEmptyFolder(QFileInfo(components).path()))
-            QDir().rmdir(QFileInfo(components).path());
+        if (isEmptyFolder(components)) removeEmptyFolders({components, QFileInfo(components).path()});
     }
 
     if (remains.isEmpty())

@@ -4,8 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -71,8 +71,8 @@ UnpackOutcome failed(int result, UnpackProblem problem, const QString &entry = Q
     return out;
 }
 
-// Reads an entry to its end; false when it does not come out whole (a CRC that does not match among others).
-// `sink` takes each block and may refuse it; `stop` may end the reading between blocks.
+// Reads an entry to its end; Damaged when it does not come out whole (a CRC that does not match among
+// others). `sink` takes each block and may refuse it; `control` may stop the reading between blocks.
 enum class Read { Whole, Damaged, SinkFailed, Stopped };
 Read readEntry(zip_t *zip, zip_uint64_t index, const std::function<bool(const char *, qint64)> &sink, UnpackControl *control)
 {
@@ -171,6 +171,13 @@ UnpackOutcome makeTarget(const QString &target, QStringList &created)
 }
 }
 
+bool linkOnTheWay(const QString &folder, const QString &name, bool itself)
+{
+    QStringList paths = levels(folder, name);
+    if (!itself && !paths.isEmpty()) paths.removeLast();
+    return std::any_of(paths.begin(), paths.end(), [](const QString &at) { return typeAt(at) == S_IFLNK; });
+}
+
 void UnpackControl::pause()
 {
     std::lock_guard lock(mutex_);
@@ -225,8 +232,7 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
 
     // A link anywhere an entry goes refuses the archive before anything is written.
     for (const Entry &e : opened.entries)
-        for (const QString &at : levels(root, e.name))
-            if (typeAt(at) == S_IFLNK) return failed(UnpackResult::UnsafeEntry, UnpackProblem::LinkInTarget, e.name);
+        if (linkOnTheWay(root, e.name, true)) return failed(UnpackResult::UnsafeEntry, UnpackProblem::LinkInTarget, e.name);
 
     auto fail = [&outcome](const UnpackOutcome &why) {
         outcome.result = why.result;

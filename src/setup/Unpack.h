@@ -73,6 +73,10 @@ UnpackOutcome checkArchive(const QString &archive);
 UnpackOutcome unpackArchive(const QString &archive, const QString &target, const std::function<void(int)> &progress = {},
                             UnpackControl *control = nullptr, const std::function<void(const QString &)> &written = {});
 
+// Whether a level of `name` below `folder` is a symbolic link, seen as itself: the folders on its
+// way, and with `itself` its own path too. What lies behind such a link is not the folder's.
+bool linkOnTheWay(const QString &folder, const QString &name, bool itself);
+
 // The Dutch reason of a refused or failed entry, as the rest of a sentence that begins with the entry
 // ("het onderdeel "ICO/x.ico" kan niet worden gelezen").
 QString unpackProblemText(const UnpackOutcome &outcome);

@@ -1,6 +1,8 @@
 #pragma once
 // A home of its own for one test: HOME, XDG_CONFIG_HOME and XDG_DATA_HOME point into a temporary
 // folder, and come back as they were afterwards.
+#include "TreeState.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -32,21 +34,9 @@ public:
     QString components() const { return home() + "/.local/share/ZanTof/components"; }
 
     // Every path below the sandbox, for checking that nothing was written where it should not be.
-    QStringList everything() const
-    {
-        QStringList out;
-        collect(dir.path(), out);
-        return out;
-    }
+    QStringList everything() const { return treeState(dir.path()).keys(); }
 
 private:
-    static void collect(const QString &at, QStringList &out)
-    {
-        for (const QFileInfo &i : QDir(at).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
-            out << i.filePath();
-            if (i.isDir() && !i.isSymLink()) collect(i.filePath(), out);
-        }
-    }
     static constexpr const char *Variables[3] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
     QTemporaryDir dir;
     QList<QByteArray> saved;

@@ -262,6 +262,33 @@ private slots:
         QFETCH(bool, root);
         QCOMPARE(IsRootFolder(path), root);
     }
+
+    // One folder however it is written; an empty path names none, not even another empty one.
+    void sameFolder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("trailing slash") << "/real" << "/real/" << true;
+        QTest::newRow("dot-dot") << "/real/sub/.." << "/real" << true;
+        QTest::newRow("through a link") << "/link/sub" << "/real/sub" << true;
+        QTest::newRow("beside") << "/real" << "/real/sub" << false;
+        QTest::newRow("both empty") << "" << "" << false;
+        QTest::newRow("blank") << "  " << "  " << false;
+        QTest::newRow("one empty") << "" << "/real" << false;
+    }
+    void sameFolder()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.path() + "/real/sub"));
+        QVERIFY(QFile::link(dir.path() + "/real", dir.path() + "/link"));
+        const auto at = [&](const QString &p) { return p.trimmed().isEmpty() ? p : dir.path() + p; };
+        QCOMPARE(IsSameFolder(at(a), at(b)), same);
+        QCOMPARE(IsSameFolder(at(b), at(a)), same);
+    }
 };
 
 QTEST_MAIN(TestSystemTools)

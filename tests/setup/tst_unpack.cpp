@@ -297,6 +297,36 @@ private slots:
         QVERIFY(!QFileInfo::exists(box.root() + "/elders.lst"));
     }
 
+    // A link counts on the way to a name, and as the name itself only when that is asked; a plain
+    // folder or a name not there yet is no link.
+    void linksOnTheWay_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("itself");
+        QTest::addColumn<bool>("link");
+        QTest::newRow("plain folder") << "echt/a.txt" << true << false;
+        QTest::newRow("not there yet") << "nieuw/diep/a.txt" << true << false;
+        QTest::newRow("folder is a link") << "koppeling/a.txt" << false << true;
+        QTest::newRow("deeper folder is a link") << "echt/binnen/a.txt" << false << true;
+        QTest::newRow("the name is a link, not asked") << "echt/bestand" << false << false;
+        QTest::newRow("the name is a link, asked") << "echt/bestand" << true << true;
+        QTest::newRow("a folder entry that is a link") << "koppeling/" << true << true;
+    }
+    void linksOnTheWay()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, itself);
+        QFETCH(bool, link);
+        Sandbox box;
+        const QString target = box.home() + "/doel";
+        QVERIFY(QDir().mkpath(target + "/echt"));
+        QVERIFY(QDir().mkpath(box.root() + "/elders"));
+        QVERIFY(QFile::link(box.root() + "/elders", target + "/koppeling"));
+        QVERIFY(QFile::link(box.root() + "/elders", target + "/echt/binnen"));
+        QVERIFY(QFile::link(box.root() + "/elders/x", target + "/echt/bestand"));
+        QCOMPARE(linkOnTheWay(target, name, itself), link);
+    }
+
     void theFileList()
     {
         Sandbox box;

@@ -403,7 +403,7 @@ bool SetupFrm::menuFolderFree(const QString &name)
     if (OtherInstallation.isEmpty()) return true;
     const QString theirs = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath");
     const QString ours = GetSpecialFolderPath(SpecialFolder::CommonPrograms) + "/" + QString(name).replace('\\', '/');
-    const bool taken = !theirs.isEmpty() && IsSameFolder(theirs, ours)
+    const bool taken = IsSameFolder(theirs, ours)
                     && (QFileInfo::exists(theirs + "/" + Installed::ProgramLink)
                         || QFileInfo::exists(theirs + "/" + Installed::UninstallerLink));
     if (taken) MsgBox(SetupFrmText::MenuFolderTaken(name, OtherInstallation), MsgStyle::Exclamation, "Fout");
@@ -594,14 +594,7 @@ void SetupFrm::InstallSystemFiles(const QString &folder)
     }
     if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
     // Listed before any component is copied: uninst leaves the components to the installations listed.
-    const QString users = componentUsersFile();
-    const std::optional<QStringList> listedUsers = readFileList(users);
-    const bool listed = listedUsers && std::any_of(listedUsers->begin(), listedUsers->end(),
-                                                   [&](const QString &f) { return IsSameFolder(f, folder); });
-    if (!listed) {
-        if (appendToFileList(users, QDir::cleanPath(folder))) addedUser_ = true;
-        else failures << "Lijst van installaties: " + users;
-    }
+    if (!addComponentUser(folder, addedUser_)) failures << "Lijst van installaties: " + componentUsersFile();
     auto copyWhenNewer = [&](const QString &name) {
         const QString from = source + "SYS/" + name, to = system + "/" + name;
         const bool there = QFileInfo::exists(to);
