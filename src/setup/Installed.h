@@ -13,6 +13,9 @@ inline const QString Program = QStringLiteral("ZanTof");
 inline const QString Uninstaller = QStringLiteral("uninst");
 // The files setup unpacked, one relative path a line; uninst removes exactly these.
 inline const QString FileList = QStringLiteral("uninst.lst");
+// The folders above the program folder that setup made for it, one full path a line: uninst removes
+// them where they are empty once the program folder has gone. Itself on setup's list.
+inline const QString MadeFolders = QStringLiteral("uninst.dir");
 // The files the installation package holds, relative to the program folder, as the build made it:
 // what uninst may remove of an installation whose own list is gone.
 QStringList PackageFiles();

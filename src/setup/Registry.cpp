@@ -36,8 +36,14 @@ std::optional<QJsonArray> load()
 
 bool save(const QJsonArray &keys)
 {
-    if (!QDir().mkpath(QFileInfo(registryFile()).absolutePath())) return false;
-    return writeBytes(registryFile(), QJsonDocument(keys).toJson());
+    const QString folder = QFileInfo(registryFile()).absolutePath();
+    const QString existing = NearestExistingFolder(folder);
+    if (QDir().mkpath(folder) && writeBytes(registryFile(), QJsonDocument(keys).toJson())) return true;
+    // A store that could not be written leaves no empty folders of its own behind.
+    QStringList made;
+    for (QString at = folder; at.startsWith(existing + "/"); at = QFileInfo(at).path()) made << at;
+    removeEmptyFolders(made);
+    return false;
 }
 
 // Key names compare without regard to case, as registry keys do.

@@ -119,6 +119,19 @@ void removeEmptiedFolders(const QString &app, const QStringList &listed)
     removeEmptyFolders(folders);
 }
 
+// The folders setup made above the program folder, as it noted them: only folders above this one,
+// below the root and other than the home folder.
+QStringList madeFolders(const QString &app)
+{
+    QStringList out;
+    for (const QString &noted : readFileList(app + "/" + Installed::MadeFolders).value_or(QStringList())) {
+        const QString folder = QDir::cleanPath(noted);
+        if (QDir::isAbsolutePath(folder) && app.startsWith(folder + "/") && !IsRootFolder(folder) && !IsHomeFolder(folder))
+            out << folder;
+    }
+    return out;
+}
+
 // The shared components setup copied from the installation's SYS folder.
 void removeComponents(const QStringList &listed, QStringList &remains)
 {
@@ -224,6 +237,7 @@ void Uninst::Main(const QString &startFolder)
         if (read) listed = *read;
         else remains << list;
     }
+    const QStringList above = madeFolders(app); // read before the list's files go, this note among them
     if (remains.isEmpty()) removeListed(app, listed, remains);
     // The components go with the last installation that uses them, else this one leaves their list.
     if (remains.isEmpty()) {
@@ -239,7 +253,10 @@ void Uninst::Main(const QString &startFolder)
     if (remains.isEmpty() && !list.isEmpty() && !QFile::remove(list)) remains << list;
     if (remains.isEmpty() && listed.contains(Installed::Uninstaller) && present(self) && !QFile::remove(self)) remains << self;
     const bool finished = remains.isEmpty();
-    if (finished) removeEmptiedFolders(app, listed);
+    if (finished) {
+        removeEmptiedFolders(app, listed);
+        removeEmptyFolders(above);
+    }
 
     // Until the files are gone the uninstaller's menu entry stays; the program's goes with the program.
     QStringList menuFolders;

@@ -218,7 +218,11 @@ bool UnpackControl::stopped()
 UnpackOutcome checkArchive(const QString &archive)
 {
     Opened opened;
-    return open(archive, true, opened);
+    UnpackOutcome outcome = open(archive, true, opened);
+    if (outcome.result == UnpackResult::Done)
+        for (const Entry &e : opened.entries)
+            if (!e.folder) outcome.files << e.name;
+    return outcome;
 }
 
 UnpackOutcome unpackArchive(const QString &archive, const QString &target, const std::function<void(int)> &progress,

@@ -61,7 +61,8 @@ private:
 
 // Opens the archive and checks it whole, without writing: every name must stay inside a target (not
 // absolute, no ".." folder, no "\", not starting with ":"), every entry must be a plain file or folder,
-// and every file must read back whole (its CRC). The first entry that fails is named in the outcome.
+// and every file must read back whole (its CRC). The first entry that fails is named in the outcome;
+// an archive that passes lists its files in `files`.
 UnpackOutcome checkArchive(const QString &archive);
 
 // Checks the archive as above, and refuses it too when the target already holds a symbolic link at

@@ -27,6 +27,13 @@ bool ValidateStartMenuName(const QString &text)
     return true;
 }
 
+QString WithHomeFolder(const QString &path)
+{
+    const QString folder = path.trimmed();
+    if (folder == "~" || folder.startsWith("~/")) return QDir::homePath() + folder.mid(1);
+    return folder;
+}
+
 bool ValidateTargetFolder(const QString &path, const std::function<bool(const QString &)> &beforeCreating)
 {
     const QString folder = path.trimmed();

@@ -26,6 +26,8 @@ inline const QString FolderNotEmpty = QStringLiteral(
     "De opgegeven map is niet leeg !\r\n\r\nWilt u deze map toch gebruiken ?");
 }
 
+// The path as typed, trimmed, with a leading "~" (alone or before "/") read as the home folder.
+QString WithHomeFolder(const QString &path);
 // Accepts an absolute path below the root whose folder names pass ValidateFolderName, that is not
 // the home folder itself and where this user may write, and creates the folder; a folder that holds
 // files is accepted only when the user says so. `beforeCreating`, where given, is asked with the

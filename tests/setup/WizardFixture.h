@@ -3,6 +3,7 @@
 // the program that is recorded instead of carried out.
 #include "SetupSandbox.h"
 #include "TestSupport.h"
+#include "setup/Register.h"
 #include "setup/wizard/SetupFrm.h"
 #include "platform/widgets/QtDialogs.h"
 
@@ -23,13 +24,18 @@ struct Wizard {
     QPointer<SetupFrm> w;
     QString startFolder = QDir::currentPath();
 
-    Wizard() { Form::setProgramEndHandler([this](int code) { ended = code; }); }
+    // The test program is no setup: a component's registration starts the real one.
+    Wizard() : previousProgram(setRegistrationProgram(SETUP_PROGRAM))
+    {
+        Form::setProgramEndHandler([this](int code) { ended = code; });
+    }
     ~Wizard()
     {
         if (w) delete w.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Form::setProgramEndHandler(nullptr);
         QDir::setCurrent(startFolder);
+        setRegistrationProgram(previousProgram);
     }
     bool start(const QString &commandLine)
     {
@@ -38,7 +44,19 @@ struct Wizard {
         w->show();
         return true;
     }
-    SetupFrm &s() { return *w; }
+    // The window. A test reaches for it only after QVERIFY(alive()) where something could have ended
+    // it; past that, a window that has gone stops the test program with this message, never with a
+    // null pointer.
+    SetupFrm &s()
+    {
+        if (!w) qFatal("%s", qPrintable(gone()));
+        return *w;
+    }
+    // Whether the window is still there; when it is not, the test fails with what ended it.
+    [[nodiscard]] bool alive(const char *file = __builtin_FILE(), int line = __builtin_LINE())
+    {
+        return QTest::qVerify(!w.isNull(), "the wizard's window", w ? "" : qPrintable(gone()), file, line);
+    }
     void next() { s().Command1[1]->click(); }
     void back() { s().Command1[0]->click(); }
     QString target() const { return box.home() + "/Zandrel Tofmaar"; }
@@ -52,25 +70,42 @@ struct Wizard {
     }
     // Next through the three pages with their defaults, then Install, and on until the installation
     // has finished, stopped or ended the program.
-    void install()
+    // False, with the test failed, when the installation did not end or a page did not lead on.
+    [[nodiscard]] bool install(const char *file = __builtin_FILE(), int line = __builtin_LINE())
     {
-        startInstall();
-        waitForInstall();
+        return startInstall(file, line) && waitForInstall(60000, file, line);
     }
     // Next through the three pages, then Install, without waiting for the unpack.
-    void startInstall()
+    [[nodiscard]] bool startInstall(const char *file = __builtin_FILE(), int line = __builtin_LINE())
     {
-        next();
-        next();
-        next();
+        for (int step = 1; step < 4; ++step) {
+            next();
+            if (!QTest::qVerify(s().CurrentStep == step + 1, "the next page", qPrintable(shownText()), file, line)) return false;
+        }
         s().CmdInstall->click();
+        return true;
     }
-    void waitForInstall(int ms = 60000)
+    [[nodiscard]] bool waitForInstall(int ms = 60000, const char *file = __builtin_FILE(), int line = __builtin_LINE())
     {
         QDeadlineTimer deadline(ms);
-        while (w && s().installing() && ended < 0 && !deadline.hasExpired())
+        while (w && w->installing() && ended < 0 && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QVERIFY2(!w || !s().installing() || ended >= 0, "the installation did not end");
+        return QTest::qVerify(!w || !w->installing() || ended >= 0, "the installation's end", "the installation did not end",
+                              file, line);
+    }
+
+private:
+    QString previousProgram;
+    // What the boxes said, for a test that failed on the way.
+    QString shownText() const
+    {
+        QStringList said;
+        for (const ShownBox &b : dialogs.shown) said << b.title + ": " + b.prompt;
+        return said.isEmpty() ? QString("no box was shown") : "the boxes shown: " + said.join(" | ");
+    }
+    QString gone() const
+    {
+        return "the wizard's window is gone (program ended with " + QString::number(ended) + "; " + shownText() + ")";
     }
 };
 

@@ -45,7 +45,7 @@ bool installPackage(Wizard &z, const QString &target = {}, const QString &menu =
     if (!menu.isEmpty()) z.s().Text1[1]->setText(menu);
     z.next();
     z.s().CmdInstall->click();
-    z.waitForInstall();
+    if (!z.waitForInstall() || !z.alive()) return false;
     const bool installed = z.dialogs.verify().isEmpty() && z.s().CurrentStep == 5;
     z.s().CmdFinish->click();
     return installed;
@@ -154,7 +154,8 @@ private slots:
         const QString archive = QString(PACKAGE_DIR) + "/ZanTof.zip";
         QVERIFY(QFileInfo(QString(PACKAGE_DIR) + "/setup").isExecutable());
         QVERIFY(z.start(PACKAGE_DIR));
-        z.install();
+        QVERIFY(z.install());
+        QVERIFY(z.alive());
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.s().CurrentStep, 5);
         z.s().CmdFinish->click();
@@ -255,6 +256,35 @@ private slots:
         QCOMPARE(again.boxes, QStringList({confirm(z.box.root()),
                                            notDone(z.box.root(), {z.box.root() + " (geen programmamap van Zandrel Tofmaar)"})}));
         QCOMPARE(z.box.everything(), after);
+    }
+
+    // A target below folders that setup made: uninst removes those too once they are empty, and
+    // leaves the home folder with nothing of the two programs in it.
+    void aNestedTargetLeavesNoFoldersBehind()
+    {
+        Wizard z;
+        const QString target = z.box.home() + "/A/B/Zandrel Tofmaar";
+        QDir().mkpath(z.box.home() + "/eigen");
+        QVERIFY(installPackage(z, target));
+        QCOMPARE(readFileList(target + "/uninst.dir").value(), QStringList({z.box.home() + "/A", z.box.home() + "/A/B"}));
+        const QString links = z.box.applications() + "/Zandrel Tofmaar";
+        const Run yes = runInstalled(target + "/uninst", target, {"Yes", "Yes", "OK"}, 20000);
+        QCOMPARE(yes.exitCode, 0);
+        QCOMPARE(yes.boxes, QStringList({confirm(target), folderQuestion(links), done(target)}));
+        // The desktop's own base folders stay, empty of ours.
+        QCOMPARE(QDir(z.box.home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+                 QStringList({".config", ".local", "eigen"}));
+        QCOMPARE(QDir(z.box.config()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(z.box.home() + "/.local/share").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"applications"}));
+
+        // A folder the user made, or one he put something in, stays.
+        writeFile(z.box.home() + "/A/notitie.txt", "van de gebruiker");
+        QVERIFY(installPackage(z, target));
+        QCOMPARE(readFileList(target + "/uninst.dir").value(), QStringList({z.box.home() + "/A/B"}));
+        QCOMPARE(runInstalled(target + "/uninst", target, {"Yes", "Yes", "OK"}, 20000).boxes.value(2), done(target));
+        QVERIFY(!QFileInfo::exists(z.box.home() + "/A/B"));
+        QVERIFY(QFileInfo::exists(z.box.home() + "/A/notitie.txt"));
     }
 
     // Two installations, each with its own menu folder: each uninstaller removes only its own, in

@@ -79,6 +79,13 @@ private slots:
         QTest::newRow("no zip archive") << "text"
                                         << "Het installatiebestand ZanTof.zip kan niet worden geopend: het is geen "
                                            "zip-archief of het kan niet worden gelezen. (foutcode 1)";
+        // Without the shared component nothing can register: refused at start, not after the unpack.
+        QTest::newRow("no shared component") << "runtime"
+                                             << "Het installatiebestand ZanTof.zip is onvolledig: het onderdeel "
+                                                "\"SYS/libztshare.so\" ontbreekt.";
+        QTest::newRow("the shared component as a folder") << "runtime folder"
+                                                          << "Het installatiebestand ZanTof.zip is onvolledig: het "
+                                                             "onderdeel \"SYS/libztshare.so\" ontbreekt.";
     }
     void aBadArchiveIsRefusedAtStart()
     {
@@ -86,7 +93,9 @@ private slots:
         QFETCH(QString, message);
         Wizard z;
         const QByteArray catalogue = "Meranti\r\nVuren\r\nEiken\r\nAccoya\r\nMerbau\r\n";
-        QList<Item> items = programs() + QList<Item>{{"Kozhout.TXT", catalogue}} + sharedRuntime();
+        QList<Item> items = programs() + QList<Item>{{"Kozhout.TXT", catalogue}};
+        if (trouble == "runtime folder") items << Item{"SYS/libztshare.so/", QByteArray(), S_IFDIR | 0755};
+        if (!trouble.startsWith("runtime")) items += sharedRuntime();
         if (trouble == ":evil.txt") items.insert(1, Item{":evil.txt", "x"});
         if (trouble == "link") items.insert(1, Item{"ICO", "/etc", S_IFLNK | 0777});
         const QString source = sourceWith(z.box, items);
@@ -116,12 +125,8 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString fileInTheWay = "De installatie is gestopt, want het onderdeel \"ICO/ZanTof.ico\" kan niet worden "
                                      "geschreven: op de plaats van een map staat een bestand. (foutcode 4)" + Remove;
-        const QString noRuntime = "De installatie is gestopt, want het onderdeel \"SYS/libztshare.so\" ontbreekt in het "
-                                  "installatiebestand." + Remove;
         QTest::newRow("a file where a folder belongs, Ja") << "file" << int(MsgAnswer::Yes) << fileInTheWay;
         QTest::newRow("a file where a folder belongs, Nee") << "file" << int(MsgAnswer::No) << fileInTheWay;
-        QTest::newRow("no shared component, Ja") << "runtime" << int(MsgAnswer::Yes) << noRuntime;
-        QTest::newRow("no shared component, Nee") << "runtime" << int(MsgAnswer::No) << noRuntime;
         // Refused before anything is written: said, and nothing to remove.
         QTest::newRow("a link in the target") << "link" << int(MsgAnswer::OK)
                                               << "De installatie is gestopt, want het onderdeel \"Basis.TXT\" zou via een "
@@ -134,7 +139,7 @@ private slots:
         QFETCH(QString, message);
         Wizard z;
         QList<Item> items = programs() + QList<Item>{{"ICO/ZanTof.ico", "icon"}};
-        if (trouble != "runtime") items += sharedRuntime();
+        items += sharedRuntime();
         const QString source = sourceWith(z.box, items);
         if (trouble == "file") writeFile(z.target() + "/ICO", "een bestand van de gebruiker");
         if (trouble == "link") {
@@ -144,9 +149,9 @@ private slots:
         }
         const TreeState before = treeState(z.box.root());
         QVERIFY(z.start(source));
-        if (trouble != "runtime") z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg": use it anyway
+        z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg": use it anyway
         z.dialogs.answer(answer, message, "Setup");
-        z.install();
+        QVERIFY(z.install());
         QCOMPARE(z.ended, 1);
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown.last().style, answer == MsgAnswer::OK ? 16 : 16 + 4);
@@ -156,8 +161,7 @@ private slots:
             QCOMPARE(treeState(z.box.root()), before);
             return;
         }
-        QStringList written = {"ZanTof", "uninst", "Basis.TXT"};
-        if (trouble == "runtime") written << "ICO/ZanTof.ico";
+        const QStringList written = {"ZanTof", "uninst", "Basis.TXT"};
         QCOMPARE(readFileList(z.target() + "/uninst.lst").value(), written);
         for (const QString &name : written) QVERIFY2(QFileInfo(z.target() + "/" + name).isFile(), qPrintable(name));
     }
@@ -188,7 +192,8 @@ private slots:
                                             + line.replace("@", z.box.home()),
                          "Setup");
         QVERIFY(z.start(source));
-        z.install();
+        QVERIFY(z.install());
+        QVERIFY(z.alive());
         if (trouble == "registry") setFolderWritable(registryFolder, true);
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown[0].style, 48);
@@ -219,7 +224,7 @@ private slots:
         const QString source = sourceWith(z.box, large(entries, 256 * 1024)); // 40 MB
         const TreeState before = treeState(z.box.root());
         QVERIFY(z.start(source));
-        z.startInstall();
+        QVERIFY(z.startInstall());
         QVERIFY(z.s().installing());
         QDeadlineTimer deadline(60000);
         while (z.s().ProgressBar1->value() < 5 && z.s().installing() && !deadline.hasExpired())
@@ -244,7 +249,8 @@ private slots:
             return;
         }
         QVERIFY(z.w);
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
         QCOMPARE(z.s().CurrentStep, 5);
         QCOMPARE(z.s().ProgressBar1->value(), 100);
         QCOMPARE(readFileList(z.target() + "/uninst.lst").value().size(), 3 + entries + 2);
@@ -266,7 +272,7 @@ private slots:
         const QString source = sourceWith(z.box, programs() + sharedRuntime());
         const TreeState before = treeState(z.box.root());
         QVERIFY(z.start(source));
-        z.startInstall();
+        QVERIFY(z.startInstall());
         z.s().waitForUnpack();
         int stepInTheBox = 0;
         z.dialogs.onNext([&] {
@@ -282,7 +288,8 @@ private slots:
             QCOMPARE(treeState(z.box.root()), before);
             QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         } else {
-            z.waitForInstall();
+            QVERIFY(z.waitForInstall());
+            QVERIFY(z.alive());
             QCOMPARE(z.s().CurrentStep, 5);
             QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
         }
@@ -296,7 +303,7 @@ private slots:
         Wizard z;
         QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
         QPushButton *cancel = z.s().Command1[2];
-        z.startInstall();
+        QVERIFY(z.startInstall());
         const QPoint at = cancel->mapTo(&z.s(), cancel->rect().center());
         z.s().waitForUnpack(); // its completion is queued now, and the click goes in behind it
         QWindow *window = z.s().windowHandle();
@@ -306,7 +313,7 @@ private slots:
                                                                 Qt::LeftButton,
                                                                 type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                                                                 Qt::NoModifier));
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(z.w);
@@ -325,12 +332,12 @@ private slots:
     {
         Wizard z;
         QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
-        z.startInstall();
+        QVERIFY(z.startInstall());
         z.s().waitForUnpack(); // its completion is queued now, and the close goes in behind it
         QWindow *window = z.s().windowHandle();
         QVERIFY(window);
         QCoreApplication::postEvent(window, new QCloseEvent);
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         VERIFY_DIALOGS(z.dialogs);
@@ -384,7 +391,8 @@ private slots:
         z.next();
         z.next();
         z.s().CmdInstall->click();
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
         QCOMPARE(z.s().CurrentStep, 5);
         QVERIFY(!QFileInfo::exists(z.box.home() + "/eerst"));
         QVERIFY(QFileInfo(z.target() + "/ZanTof").isFile());
@@ -426,7 +434,7 @@ private slots:
             DialogService *previous = setDialogService(&real);
             names = {"setup-box-niet-leeg", "setup-box-gestopt"};
             QTimer::singleShot(20, answerNext);
-            z.install();
+            QVERIFY(z.install());
             setDialogService(previous);
             QVERIFY(names.isEmpty());
         }
@@ -439,7 +447,7 @@ private slots:
             DialogService *previous = setDialogService(&real);
             names = {"setup-box-niet-gelukt"};
             QTimer::singleShot(20, answerNext);
-            z.install();
+            QVERIFY(z.install());
             setDialogService(previous);
             setFolderWritable(z.box.config() + "/ZanTof", true);
             QVERIFY(names.isEmpty());

@@ -7,11 +7,18 @@
 #include <QThread>
 
 #include <dlfcn.h>
+#include <future>
 #include <thread>
+
+extern "C" void heldLockTake();
+extern "C" void heldLockGive();
 
 class TestRegister : public QObject {
     Q_OBJECT
 private slots:
+    // The test program is no setup: the registration starts the real one.
+    void initTestCase() { setRegistrationProgram(SETUP_PROGRAM); }
+
     void entryRunsInAChildAndReturns()
     {
         QTemporaryDir dir;
@@ -25,9 +32,9 @@ private slots:
 
     void theSharedRuntimeRegisters() { QVERIFY(RegisterComponent(SHARED_RUNTIME)); }
 
-    // Setup registers from a worker thread while its window runs, so the child is forked from a process
-    // with threads: one started while another thread is loading a library (and holds the loader's
-    // lock) still loads the component and returns, as the C library's fork waits for that lock.
+    // Setup registers from a worker thread while its window runs, beside other threads: one started
+    // while another thread is loading a library (and holds the loader's lock) still loads the
+    // component and returns.
     void aRegistrationWhileAnotherThreadLoadsALibrary()
     {
         QTemporaryDir dir;
@@ -42,6 +49,50 @@ private slots:
         qunsetenv("COMPONENT_MARK");
         QVERIFY(registered);
         QCOMPARE(readFile(mark), QByteArray("register\n"));
+    }
+
+    // A lock that another thread holds while the registration starts is not held in the component's
+    // process, which starts afresh: a copy of the installer would find it held for good, and the
+    // component would count as failed after the wait.
+    void aLockHeldByAnotherThreadDoesNotReachTheComponent()
+    {
+        QTemporaryDir dir;
+        const QString mark = dir.filePath("mark");
+        qputenv("COMPONENT_MARK", QFile::encodeName(mark));
+        std::promise<void> taken, registered;
+        std::thread holder([&] {
+            heldLockTake();
+            taken.set_value();
+            registered.get_future().wait();
+            heldLockGive();
+        });
+        taken.get_future().wait();
+        const int previous = setRegistrationWait(5000);
+        const bool done = RegisterComponent(COMPONENT_LOCKS);
+        setRegistrationWait(previous);
+        registered.set_value();
+        holder.join();
+        qunsetenv("COMPONENT_MARK");
+        QVERIFY(done);
+        QCOMPARE(readFile(mark), QByteArray("register\n"));
+    }
+
+    // Only the two entries are ever called; anything else on the command line is no registration.
+    void theRegistrationCallIsRecognised()
+    {
+        const auto call = [](QList<QByteArray> words) {
+            QList<char *> argv;
+            for (QByteArray &w : words) argv << w.data();
+            argv << nullptr;
+            return IsRegistrationCall(int(words.size()), argv.data());
+        };
+        QVERIFY(call({"setup", "--zantof-register", "/x/libztshare.so", "register"}));
+        QVERIFY(call({"setup", "--zantof-register", "/x/libztshare.so", "unregister"}));
+        QVERIFY(!call({"setup"}));
+        QVERIFY(!call({"setup", "/home/jan/pakket"}));
+        QVERIFY(!call({"setup", "--zantof-register", "/x/libztshare.so"}));
+        QVERIFY(!call({"setup", "--zantof-register", "/x/libztshare.so", "main"}));
+        QVERIFY(!call({"setup", "--zantof-register", "/x/libztshare.so", "register", "extra"}));
     }
 
     void aHangingEntryIsStoppedAfterTheWait()

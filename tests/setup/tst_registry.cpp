@@ -1,4 +1,5 @@
 #include "SetupSandbox.h"
+#include "TestSupport.h"
 #include "setup/Registry.h"
 
 #include <QFileInfo>
@@ -7,6 +8,27 @@
 class TestRegistry : public QObject {
     Q_OBJECT
 private slots:
+    // A store that cannot be written leaves no empty folders of its own in the home folder.
+    void aStoreThatCannotBeWrittenLeavesNoFolder()
+    {
+        Sandbox box;
+        const QStringList before = box.everything();
+        {
+            WriteFault full("sync", box.config());
+            QVERIFY(full.active());
+            QVERIFY(!RegWriteValue(HKEY_CURRENT_USER, "Software\\ZanTof", "AppPath", RegType::String, "/x"));
+        }
+        QCOMPARE(box.everything(), before);
+        // A folder that was there stays.
+        QDir().mkpath(box.config() + "/ZanTof");
+        {
+            WriteFault full("sync", box.config());
+            QVERIFY(!RegWriteValue(HKEY_CURRENT_USER, "Software\\ZanTof", "AppPath", RegType::String, "/x"));
+        }
+        QVERIFY(QFileInfo(box.config() + "/ZanTof").isDir());
+        QVERIFY(!QFileInfo::exists(box.config() + "/ZanTof/registry.json"));
+    }
+
     void valuesKeepOrderAndSize()
     {
         Sandbox box;

@@ -7,7 +7,10 @@
 #include "setup/SystemTools.h"
 #include "setup/Unpack.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -202,7 +205,8 @@ private slots:
         Wizard z;
         const QString source = makeSource(z.box);
         QVERIFY(z.start(source));
-        z.install();
+        QVERIFY(z.install());
+        QVERIFY(z.alive());
         QCOMPARE(z.s().CurrentStep, 5);
         z.s().CmdFinish->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -238,7 +242,8 @@ private slots:
         z.next();
         QCOMPARE(z.s().CurrentStep, 4);
         z.s().CmdInstall->click();
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
         QCOMPARE(z.s().CurrentStep, 5);
         VERIFY_DIALOGS(z.dialogs);
         saveBoxShots(z.dialogs, "setup-box-andere-installatie");
@@ -294,7 +299,8 @@ private slots:
         QCOMPARE(z.s().CurrentStep, 4);
         QVERIFY(z.s().CmdInstall->isDefault());
         key(z.s().Summary, Qt::Key_Return); // "Installeren"
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
         QCOMPARE(z.s().CurrentStep, 5);
         QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         key(&z.s(), Qt::Key_Escape); // nothing to cancel any more
@@ -454,8 +460,9 @@ private slots:
                                                    {"SYS/libhangs.so", readFile(COMPONENT_HANGS)},
                                                    {"SYS/README.TXT", "no component"}});
         QVERIFY(z.start(source));
-        z.install();
+        QVERIFY(z.install());
         setRegistrationWait(previous);
+        QVERIFY(z.alive());
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.s().CurrentStep, 5);
         QCOMPARE(z.page(), 5);
@@ -499,7 +506,7 @@ private slots:
         connect(&tick, &QTimer::timeout, [&] {
             longestGap = std::max(longestGap, sinceTick.restart());
         });
-        z.startInstall();
+        QVERIFY(z.startInstall());
         clock.start();
         sinceTick.start();
         tick.start(10);
@@ -524,7 +531,8 @@ private slots:
             QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
             return;
         }
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
         const qint64 took = clock.elapsed();
         setRegistrationWait(previous);
         VERIFY_DIALOGS(z.dialogs);
@@ -544,7 +552,7 @@ private slots:
         const QByteArray users = ("/elders/Zandrel Tofmaar\n" + z.target() + "/\n").toUtf8();
         writeFile(z.box.components() + "/installations.lst", users);
         QVERIFY(z.start(source));
-        z.install();
+        QVERIFY(z.install());
         QCOMPARE(readFile(z.box.components() + "/libztshare.so.version"), QByteArray("3.0.0.0"));
         QCOMPARE(readFile(z.box.components() + "/installations.lst"), users);
         VERIFY_DIALOGS(z.dialogs);
@@ -583,7 +591,7 @@ private slots:
             QVERIFY(!z.start(source));
         } else {
             QVERIFY(z.start(source));
-            z.install();
+            QVERIFY(z.install());
             QVERIFY(!QFileInfo::exists(z.target())); // Ja: what it wrote is gone, the folder it made too
         }
         QCOMPARE(z.ended, 1);
@@ -592,6 +600,189 @@ private slots:
         QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(!QFileInfo::exists(z.box.applications()));
         QVERIFY(!QFileInfo::exists(z.box.home() + "/buiten.txt"));
+    }
+
+    // Each page opens with the keyboard on its field, or on its default button where it has none, so
+    // that Enter always goes on: never back through "< Vorige".
+    void eachPageOpensOnItsFirstField()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        QApplication::setActiveWindow(&z.s());
+        const auto focused = [] { return QApplication::focusWidget(); };
+        const auto enter = [&] { QTest::keyClick(focused() ? focused() : &z.s(), Qt::Key_Return); };
+        QCOMPARE(focused(), z.s().Command1[1]);
+        enter();
+        QCOMPARE(z.s().CurrentStep, 2);
+        QCOMPARE(focused(), z.s().Text1[0]);
+        enter();
+        QCOMPARE(z.s().CurrentStep, 3);
+        QCOMPARE(focused(), z.s().Text1[1]);
+        enter();
+        QCOMPARE(z.s().CurrentStep, 4);
+        QCOMPARE(focused(), z.s().CmdInstall);
+        for (const auto &[step, field] : {std::pair<int, QWidget *>{3, z.s().Text1[1]}, {2, z.s().Text1[0]}, {1, z.s().Command1[1]}}) {
+            z.back();
+            QCOMPARE(z.s().CurrentStep, step);
+            QCOMPARE(focused(), field);
+        }
+        for (int step = 2; step <= 4; ++step) enter();
+        QCOMPARE(z.s().CurrentStep, 4);
+        enter(); // "Installeren"
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(focused(), z.s().CmdFinish);
+        VERIFY_DIALOGS(z.dialogs);
+    }
+
+    // A leading "~" on the target page is the home folder; "~" alone is the home folder itself.
+    void aLeadingTildeIsTheHomeFolder_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("folder"); // "" when refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow("below the home folder") << "~/Zandrel Tofmaar" << "~/Zandrel Tofmaar" << "";
+        QTest::newRow("nested, with blanks around") << "  ~/Werk/Zandrel Tofmaar " << "~/Werk/Zandrel Tofmaar" << "";
+        QTest::newRow("the home folder itself") << "~" << ""
+                                               << "De persoonlijke map zelf kan niet gekozen worden:\r\n      ~\r\n\r\n"
+                                                  "Kies een map daarin, bijv.:\r\n      ~/Zandrel Tofmaar";
+        QTest::newRow("another user's home") << "~jan/Zandrel Tofmaar" << ""
+                                             << "U moet een volledig pad vanaf de hoofdmap opgeven bijv.: \r\n"
+                                                "/home/gebruiker/APP\r\n\r\nDe hoofdmap / zelf kan niet gekozen worden.";
+    }
+    void aLeadingTildeIsTheHomeFolder()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        z.next();
+        z.s().Text1[0]->setText(typed);
+        folder.replace("~", z.box.home());
+        if (!message.isEmpty()) z.dialogs.answer(MsgAnswer::OK, message.replace("~", z.box.home()), "Fout");
+        z.next();
+        VERIFY_DIALOGS(z.dialogs);
+        if (folder.isEmpty()) {
+            QCOMPARE(z.s().CurrentStep, 2);
+            return;
+        }
+        QCOMPARE(z.s().CurrentStep, 3);
+        QCOMPARE(z.s().Text1[0]->text(), folder);
+        QVERIFY(QFileInfo(folder).isDir());
+        z.next();
+        QVERIFY(z.s().MessageText.startsWith("Doelmap: \r\n      " + folder + "\r\n"));
+        z.s().CmdInstall->click();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), folder);
+        QVERIFY(QFileInfo(folder + "/ZanTof").isFile());
+    }
+
+    // When the shared component cannot be put in its place, the stop names why, not the registration
+    // that failed because of it.
+    void theFirstRealFailureIsSaid_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file where the components folder belongs")
+            << "file" << "de map voor de gedeelde onderdelen kan niet worden aangemaakt. (@)";
+        QTest::newRow("a components folder that takes no files")
+            << "read-only" << "het onderdeel \"SYS/libztshare.so\" kan niet worden gekopieerd. (@/libztshare.so)";
+    }
+    void theFirstRealFailureIsSaid()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, reason);
+        if (trouble == "read-only") RUN_AS_UNPRIVILEGED_USER();
+        Wizard z;
+        const QString source = makeSource(z.box);
+        if (trouble == "file") writeFile(z.box.components(), "in de weg");
+        if (trouble == "read-only") {
+            QDir().mkpath(z.box.components());
+            QVERIFY(setFolderWritable(z.box.components(), false));
+        }
+        QVERIFY(z.start(source));
+        z.dialogs.answer(MsgAnswer::Yes,
+                         "De installatie is gestopt, want " + reason.replace("@", z.box.components())
+                             + "\r\n\r\nWilt u verwijderen wat Setup tot nu toe heeft geïnstalleerd ?",
+                         "Setup");
+        QVERIFY(z.install());
+        if (trouble == "read-only") setFolderWritable(z.box.components(), true);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.ended, 1);
+        QVERIFY(!QFileInfo::exists(z.target()));
+    }
+
+    // A component that cannot be copied over an older one that still registers: the installation goes
+    // on, and the copy is listed once.
+    void aFailedCopyIsListedOnce()
+    {
+        RUN_AS_UNPRIVILEGED_USER();
+        Wizard z;
+        const QString source = makeSource(z.box);
+        const QString components = z.box.components();
+        writeFile(components + "/libztshare.so", readFile(SHARED_RUNTIME));
+        writeFile(components + "/libztshare.so.version", "1.0.0.0");
+        QVERIFY(setFolderWritable(components, false));
+        QVERIFY(z.start(source));
+        z.dialogs.answer(MsgAnswer::OK,
+                         "De installatie is voltooid, maar het volgende is niet gelukt:\r\n\r\n"
+                         "Lijst van installaties: " + components + "/installations.lst\r\n"
+                         "Kopiëren naar " + components + "/libztshare.so",
+                         "Setup");
+        QVERIFY(z.install());
+        setFolderWritable(components, true);
+        QVERIFY(z.alive());
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(readFile(components + "/libztshare.so.version"), QByteArray("1.0.0.0"));
+    }
+
+    // The folders made for a nested target go again when setup is cancelled.
+    void aCancelledSetupLeavesNoParentFolders()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        z.next();
+        z.s().Text1[0]->setText(z.box.home() + "/A/B/Zandrel Tofmaar");
+        z.next();
+        QCOMPARE(z.s().CurrentStep, 3);
+        QVERIFY(QFileInfo(z.box.home() + "/A/B/Zandrel Tofmaar").isDir());
+        z.next();
+        z.dialogs.answer(MsgAnswer::Yes, ExitQuestion, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!z.w);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(QDir(z.box.home()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    // Qt's folder browser keeps its state in the user's QtProject.conf, also when it is cancelled;
+    // setup sends it elsewhere, as its start does, and leaves nothing in the home folder.
+    void theFolderBrowserLeavesNothingInTheHome()
+    {
+        Wizard z;
+        QVERIFY(z.start(makeSource(z.box)));
+        QTemporaryDir elsewhere;
+        keepQtSettingsIn(elsewhere.path());
+        QtDialogs real;
+        DialogService *previous = setDialogService(&real);
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, [&] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) qobject_cast<QDialog *>(dialog)->reject();
+        });
+        cancel.start(20);
+        const QStringList before = z.box.everything();
+        z.s().CmdBrowse[0]->click(); // "Annuleren"
+        cancel.stop();
+        setDialogService(previous);
+        keepQtSettingsIn(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QCOMPARE(z.s().Text1[0]->text(), z.target());
+        QCOMPARE(z.box.everything(), before);
+        QVERIFY(QFileInfo::exists(elsewhere.path() + "/QtProject.conf"));
     }
 
     void shortcutFailuresAreListedAndTheInstallationGoesOn()
@@ -607,7 +798,8 @@ private slots:
                          "Snelkoppeling maken: " + links + "/Zandrel tofmaar.desktop\r\n"
                          "Snelkoppeling maken: " + links + "/Verwijder Zandrel tofmaar.desktop",
                          "Setup");
-        z.install();
+        QVERIFY(z.install());
+        QVERIFY(z.alive());
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown[0].style, 48);
         QCOMPARE(z.s().CurrentStep, 5);

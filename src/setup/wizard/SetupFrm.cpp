@@ -25,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -106,6 +107,12 @@ public:
         }
     }
 };
+}
+
+void keepQtSettingsIn(const QString &folder)
+{
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder);
 }
 
 SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), commandLine_(commandLine)
@@ -295,6 +302,10 @@ void SetupFrm::Form_Load()
     if (const UnpackOutcome checked = checkArchive(findFile(Installed::Archive)); checked.result != UnpackResult::Done) {
         refuse(archiveRefusal(checked));
         return;
+    } else if (const QString runtime = "SYS/" + Installed::SharedRuntime; !checked.files.contains(runtime)) {
+        // Without it nothing can register: refused before anything is unpacked.
+        refuse("Het installatiebestand " + Installed::Archive + " is onvolledig: het onderdeel \"" + runtime + "\" ontbreekt.");
+        return;
     }
     Label1[0]->setText("Welkom bij het installatieprogramma van Zandrel Tofmaar");
     Label1[1]->setText(shown("Hiermee wordt Zandrel Tofmaar 2.0 geïnstalleerd  op deze computer." + CRLF + CRLF
@@ -314,7 +325,9 @@ void SetupFrm::showStep()
     Command1[0]->setVisible(CurrentStep > 1);
     Command1[1]->setVisible(CurrentStep < 4);
     CmdInstall->setVisible(CurrentStep == 4);
-    if (CurrentStep == 4) CmdInstall->setFocus();
+    // The page opens on its field, else on its default button: Enter goes on, never back.
+    if (CurrentStep == 2 || CurrentStep == 3) Text1[CurrentStep - 2]->setFocus();
+    else defaultButton()->setFocus();
 }
 
 QPushButton *SetupFrm::defaultButton() const
@@ -361,6 +374,8 @@ void SetupFrm::Command1_Click(int index)
 bool SetupFrm::ValidateStep()
 {
     if (CurrentStep == 2) {
+        const QString typed = Text1[0]->text(), folder = WithHomeFolder(typed);
+        if (folder != typed.trimmed()) Text1[0]->setText(folder);
         if (ValidateTargetFolder(Text1[0]->text(), [this](const QString &folder) { return confirmOtherInstallation(folder); }))
             return true;
         Text1[0]->setFocus();
@@ -413,7 +428,7 @@ bool SetupFrm::menuFolderFree(const QString &name)
 void SetupFrm::CmdBrowse_Click(int index)
 {
     if (index == 0) {
-        QString start = Text1[0]->text();
+        QString start = WithHomeFolder(Text1[0]->text());
         const QString chosen = BrowseForFolderEx(this, start, QString(), false, false);
         if (!chosen.isEmpty()) Text1[0]->setText(chosen); // a cancelled browse keeps what was typed
         return;
@@ -523,6 +538,7 @@ void SetupFrm::Zip1_Completed()
     for (const auto &[name, value] : values)
         registered = RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, name, RegType::String, value) && registered;
     if (!registered) failures << "Verwijdergegevens opslaan in " + registryFile();
+    if (!noteMadeFolders(folder)) failures << "Lijst van aangemaakte mappen: " + folder + "/" + Installed::MadeFolders;
     installing_ = false;
     if (!failures.isEmpty())
         MsgBox(SetupFrmText::NotAllDone + CRLF + CRLF + failures.join(CRLF), MsgStyle::Exclamation, SetupFrmText::AppTitle);
@@ -535,9 +551,27 @@ void SetupFrm::Zip1_Completed()
     Frame1[5]->show();
     Command1[2]->hide();
     CmdFinish->show();
+    CmdFinish->setFocus();
     ++CurrentStep;
     finishing_ = false;
     if (closeRequested_) unload();
+}
+
+// The folders this run made above the program folder join those an earlier run noted, so that uninst
+// can remove them again.
+bool SetupFrm::noteMadeFolders(const QString &folder)
+{
+    const QString top = QDir::cleanPath(folder), file = top + "/" + Installed::MadeFolders;
+    const std::optional<QStringList> earlier = readFileList(file);
+    QStringList noted = earlier.value_or(QStringList());
+    for (const QString &made : unpacked_.createdFolders + createdFolders()) {
+        const QString above = QDir::cleanPath(made);
+        if (top.startsWith(above + "/") && !noted.contains(above)) noted << above;
+    }
+    if (noted.size() == (earlier ? earlier->size() : 0)) return true;
+    if (!writeFileList(file, noted)) return false;
+    const std::optional<QStringList> listed = readFileList(listPath_);
+    return (listed && listed->contains(Installed::MadeFolders)) || appendToFileList(listPath_, Installed::MadeFolders);
 }
 
 void SetupFrm::flushQueuedInput()
@@ -592,27 +626,42 @@ void SetupFrm::InstallSystemFiles(const QString &folder)
         systemStop_ = "het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand";
         return;
     }
-    if (!CreateFolderPath(system, false, true)) failures << "Map aanmaken: " + system;
+    const QString runtime = system + "/" + Installed::SharedRuntime;
+    // What kept the runtime from its place, if anything did: the cause that the stop names, rather
+    // than the registration that failed because of it.
+    QString cause, causeDetail;
+    if (!CreateFolderPath(system, false, true)) {
+        failures << "Map aanmaken: " + system;
+        cause = "de map voor de gedeelde onderdelen kan niet worden aangemaakt";
+        causeDetail = system;
+    }
     // Listed before any component is copied: uninst leaves the components to the installations listed.
     if (!addComponentUser(folder, addedUser_)) failures << "Lijst van installaties: " + componentUsersFile();
     auto copyWhenNewer = [&](const QString &name) {
         const QString from = source + "SYS/" + name, to = system + "/" + name;
         const bool there = QFileInfo::exists(to);
         if (!IsNewerFileVersion(from, to)) return;
-        if (!CopyFileTo(from, to, true)) failures << "Kopiëren naar " + to;
-        else if (!there) systemCreated_ << to;
+        if (CopyFileTo(from, to, true)) {
+            if (!there) systemCreated_ << to;
+            return;
+        }
+        failures << "Kopiëren naar " + to;
+        if (to == runtime && cause.isEmpty()) {
+            cause = "het onderdeel \"" + runtimeEntry + "\" kan niet worden gekopieerd";
+            causeDetail = to;
+        }
     };
     const auto stop = [this] { return control_.stopped(); };
     for (const QString &name : Installed::VersionedComponents) copyWhenNewer(name);
-    const QString runtime = system + "/" + Installed::SharedRuntime;
     if (!RegisterComponent(runtime, stop)) {
-        systemStop_ = "het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd";
-        systemStopDetail_ = runtime;
+        systemStop_ = cause.isEmpty() ? "het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd" : cause;
+        systemStopDetail_ = cause.isEmpty() ? runtime : causeDetail;
         return;
     }
-    // Every other file of SYS; what is no component simply fails to register. A version note goes with its file.
+    // Every other file of SYS, the versioned ones done above; what is no component simply fails to
+    // register. A version note goes with its file.
     for (const QString &name : QDir(source + "SYS").entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (name.endsWith(".version") || control_.stopped()) continue;
+        if (name.endsWith(".version") || Installed::VersionedComponents.contains(name) || control_.stopped()) continue;
         copyWhenNewer(name);
         RegisterComponent(system + "/" + name, stop);
     }

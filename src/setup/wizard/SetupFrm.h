@@ -48,6 +48,10 @@ inline const QString Stopped = QStringLiteral("De installatie is gestopt, want "
 inline const QString RemoveQuestion = QStringLiteral("Wilt u verwijderen wat Setup tot nu toe heeft geïnstalleerd ?");
 }
 
+// Qt's file dialog keeps its state (history, last folder) in the user's QtProject.conf; setup leaves
+// nothing of the kind in the home folder: Qt's settings of this process go to `folder` instead.
+void keepQtSettingsIn(const QString &folder);
+
 class SetupFrm : public Form {
     Q_OBJECT
 public:
@@ -110,6 +114,7 @@ private:
     QString target() const;
     void stopInstall(const QString &reason, const QString &detail);
     void removeWritten();
+    bool noteMadeFolders(const QString &folder);
     void flushQueuedInput();
 
     QString commandLine_;

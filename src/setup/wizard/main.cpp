@@ -1,17 +1,24 @@
 #include "setup/Installed.h"
+#include "setup/Register.h"
 #include "setup/wizard/SetupFrm.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/DutchInterface.h"
 #include "platform/widgets/QtDialogs.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 // setup [folder]: installs from the "ZanTof.zip" in the given folder; without one, from the
 // "ZanTof.zip" beside setup itself, else from the one in the current folder.
+// A component's registration starts setup again with arguments of its own: then it only runs that.
 int main(int argc, char *argv[])
 {
+    if (IsRegistrationCall(argc, argv)) RunRegistrationCall(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Setup");
+    // The folder browser's state goes with setup's end (the folder is removed then).
+    const QTemporaryDir qtSettings;
+    if (qtSettings.isValid()) keepQtSettingsIn(qtSettings.path());
     useDutchInterface();
     QtDialogs qtDialogs;
     setDialogService(&qtDialogs);
