@@ -42,7 +42,7 @@ private slots:
         qputenv("COMPONENT_MARK", QFile::encodeName(mark));
         std::thread loading([] { ::dlopen(SLOW_LOAD, RTLD_NOW | RTLD_LOCAL); });
         QThread::msleep(300); // well inside the library's constructor
-        const int previous = setRegistrationWait(2000);
+        const int previous = setRegistrationWait(5000);
         const bool registered = RegisterComponent(COMPONENT_RETURNS);
         setRegistrationWait(previous);
         loading.join();
