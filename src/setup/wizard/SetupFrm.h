@@ -1,6 +1,7 @@
 #pragma once
 // The installer's wizard: welcome, target folder, Start-menu folder, ready, progress, finish.
 #include "forms/Form.h"
+#include "setup/FolderLock.h"
 #include "setup/Unpack.h"
 
 #include <QStringList>
@@ -110,9 +111,13 @@ private:
     QString target() const;
     void stopInstall(const QString &reason, const QString &detail);
     void removeWritten();
+    // Lets go of the target's lock, then removes the folders setup made that are empty.
+    void removeMadeFolders(const QStringList &folders);
     void flushQueuedInput();
 
     QString commandLine_;
+    // The target's lock, from "Installeren" until the installation is done or undone.
+    FolderLock lock_;
     std::thread worker_;
     UnpackControl control_;
     UnpackOutcome unpacked_;
