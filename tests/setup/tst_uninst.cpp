@@ -448,6 +448,7 @@ private slots:
     {
         QTest::addColumn<QString>("links"); // what ShellLnkPath names
         QTest::newRow("a folder of the user's") << "@home/Documenten";
+        QTest::newRow("an empty folder of the user's") << "@home/Documenten/Leeg";
         QTest::newRow("above the home folder") << "@root";
         QTest::newRow("the root") << "/";
         QTest::newRow("out through ..") << "@apps/../../../Documenten";
