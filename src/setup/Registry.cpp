@@ -1,5 +1,6 @@
 #include "Registry.h"
 
+#include "RegularFile.h"
 #include "SystemTools.h"
 #include "platform/TextFile.h"
 
@@ -22,11 +23,12 @@ QString rootName(RegRoot) { return QStringLiteral("HKEY_CURRENT_USER"); }
 // cannot be read or is no store: writing over it would lose the other keys in it.
 std::optional<QJsonArray> load()
 {
-    QFile f(registryFile());
-    if (!f.exists() && !QFileInfo(registryFile()).isSymLink()) return QJsonArray();
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFile::NoError) return std::nullopt;
+    const QFileInfo info(registryFile());
+    if (!info.exists() && !info.isSymLink()) return QJsonArray();
+    // A link to the store is the user's own choice; what it leads to must still be a regular file.
+    const std::optional<QByteArray> read = readRegularFile(registryFile(), true);
+    if (!read) return std::nullopt;
+    const QByteArray &bytes = *read;
     if (bytes.trimmed().isEmpty()) return QJsonArray();
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);

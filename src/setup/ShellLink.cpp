@@ -1,9 +1,9 @@
 #include "ShellLink.h"
 
 #include "Installed.h"
+#include "RegularFile.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -128,10 +128,10 @@ int cShellLink::GetShellLinkInfo(const QString &LnkFile, QString &ExeFile, QStri
                                  QString &IconFile, int &IconIdx, int &ShowCmd)
 {
     if (LnkFile.isEmpty()) return 0;
-    QFile f(LnkFile);
-    if (!f.open(QIODevice::ReadOnly)) return 0;
+    const std::optional<QByteArray> bytes = readRegularFile(LnkFile, true);
+    if (!bytes) return 0;
     bool inEntry = false, found = false;
-    for (const QString &line : QString::fromUtf8(f.readAll()).split('\n')) {
+    for (const QString &line : QString::fromUtf8(*bytes).split('\n')) {
         if (line.startsWith('[')) {
             inEntry = line.trimmed() == "[Desktop Entry]";
             continue;

@@ -1,5 +1,6 @@
 #include "SystemTools.h"
 
+#include "RegularFile.h"
 #include "Unpack.h"
 #include "platform/Dialogs.h"
 
@@ -59,17 +60,28 @@ QString browseTitle(const QString &title)
     return title.trimmed().isEmpty() ? QStringLiteral("Selecteer een map uit de onderstaande lijst") : title;
 }
 
-// Copies through a file beside the destination and a rename, so that a copy in use is replaced whole.
+// Copies through a file beside the destination and a rename, so that a copy in use is replaced whole;
+// the file beside it carries setup's one temporary name, which a later run removes if left.
 bool copyReplacing(const QString &source, const QString &destination)
 {
-    const QString temporary = destination + ".new";
-    QFile::remove(temporary);
-    if (!QFile::copy(source, temporary)) return false;
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(destination).constData()) != 0) {
-        QFile::remove(temporary);
-        return false;
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly)) return false;
+    QByteArray temporary = setupTemporaryTemplate(QFileInfo(destination).absolutePath());
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    QFile to;
+    bool done = to.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    while (done && !from.atEnd()) {
+        const QByteArray block = from.read(65536);
+        done = !block.isEmpty() && to.write(block) == block.size();
     }
-    return true;
+    struct stat st;
+    done = done && to.flush() && ::fstat(from.handle(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) == 0;
+    to.close();
+    done = ::close(fd) == 0 && done;
+    done = done && ::rename(temporary.constData(), QFile::encodeName(destination).constData()) == 0;
+    if (!done) ::unlink(temporary.constData());
+    return done;
 }
 }
 
@@ -160,6 +172,19 @@ bool IsSameFolder(const QString &a, const QString &b)
 }
 
 bool IsHomeFolder(const QString &path) { return IsSameFolder(path, QDir::homePath()); }
+
+std::optional<QString> PathInside(const QString &base, const QString &folder)
+{
+    const auto below = [](const QString &b, const QString &f) -> std::optional<QString> {
+        if (b.isEmpty() || f.isEmpty()) return std::nullopt;
+        if (f == b) return QString();
+        const QString prefix = b.endsWith('/') ? b : b + "/";
+        if (f.startsWith(prefix)) return f.mid(prefix.size());
+        return std::nullopt;
+    };
+    if (auto plain = below(QDir::cleanPath(base), QDir::cleanPath(folder))) return plain;
+    return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+}
 
 QString NearestExistingFolder(const QString &path)
 {
@@ -263,10 +288,9 @@ QString versionFileOf(const QString &file) { return file + ".version"; }
 void GetFileVersionParts(const QString &file, short &major, short &minor, short &build, short &revision)
 {
     if (!QFileInfo(file).isFile()) return;
-    QFile note(versionFileOf(file));
-    if (!note.open(QIODevice::ReadOnly)) return;
+    const std::optional<QByteArray> note = readRegularFile(versionFileOf(file));
     short parts[4];
-    if (!parseVersion(QString::fromLatin1(note.read(100)), parts)) return;
+    if (!note || !parseVersion(QString::fromLatin1(note->left(100)), parts)) return;
     major = parts[0];
     minor = parts[1];
     build = parts[2];

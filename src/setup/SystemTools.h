@@ -3,6 +3,7 @@
 // creation, the folder browsers, file versions, copying, and the rights check.
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -56,6 +57,9 @@ bool IsRootFolder(const QString &path);
 bool IsSameFolder(const QString &a, const QString &b);
 // The user's home folder itself.
 bool IsHomeFolder(const QString &path);
+// The path of `folder` relative to `base` ("" for the base itself, "/" separating its folders), as
+// written or with links resolved; nullopt when it lies outside.
+std::optional<QString> PathInside(const QString &base, const QString &folder);
 // The folder itself when it exists, else the nearest folder above it that does.
 QString NearestExistingFolder(const QString &path);
 // Whether this user may make entries in the folder (with the effective ids, as a write would).

@@ -1,5 +1,6 @@
 #include "Uninstall.h"
 
+#include "FolderLock.h"
 #include "Installed.h"
 #include "Registry.h"
 #include "ShellLink.h"
@@ -12,7 +13,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
@@ -48,11 +53,54 @@ bool safeRelative(const QString &name)
 // A listed name uninst may act on: inside the program folder, and not behind a link in it.
 bool ours(const QString &app, const QString &name) { return safeRelative(name) && !linkOnTheWay(app, name, false); }
 
-// A folder uninst may remove files from: a full path, not the root or the home folder, with the
-// program or setup's list in it.
-bool isProgramFolder(const QString &folder)
+// The same for the names of a long list: each folder on their way is looked at once.
+class OursInFolder {
+public:
+    explicit OursInFolder(const QString &app) : app_(app) {}
+    bool operator()(const QString &name)
+    {
+        if (!safeRelative(name)) return false;
+        const qsizetype slash = name.lastIndexOf('/');
+        if (slash < 0) return true;
+        const QString folder = name.left(slash);
+        auto known = folders_.constFind(folder);
+        if (known == folders_.cend()) known = folders_.insert(folder, !linkOnTheWay(app_, folder, true));
+        return *known;
+    }
+
+private:
+    QString app_;
+    QHash<QString, bool> folders_;
+};
+
+// What is left of an installation whose program and list are gone: its uninst, beside another file
+// of the package or in the folder the uninstall entry names. It is removed by the package's list.
+bool leftOfAnInstallation(const QString &folder, const QString &entryApp)
 {
-    return !IsRootFolder(folder) && !IsHomeFolder(folder) && HoldsInstallation(folder);
+    if (!QDir::isAbsolutePath(folder) || !present(folder + "/" + Installed::Uninstaller)) return false;
+    if (IsSameFolder(entryApp, folder)) return true;
+    const QStringList package = Installed::PackageFiles();
+    return std::any_of(package.begin(), package.end(), [&](const QString &name) {
+        return name != Installed::Uninstaller && ours(folder, name) && QFileInfo(folder + "/" + name).isFile();
+    });
+}
+
+// A folder uninst may remove files from: a full path, not the root or the home folder, with the
+// program or setup's list in it, or what is left of an installation.
+bool isProgramFolder(const QString &folder, const QString &entryApp = QString())
+{
+    return !IsRootFolder(folder) && !IsHomeFolder(folder)
+        && (HoldsInstallation(folder) || leftOfAnInstallation(folder, entryApp));
+}
+
+// The menu folder, given by its full path, where it lies inside the applications folder (not that
+// folder itself); "" elsewhere, whatever the registry file says.
+QString menuFolderOf(const QString &folder)
+{
+    const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
+    const std::optional<QString> inside = folder.isEmpty() ? std::nullopt : PathInside(applications, folder);
+    if (!inside || inside->isEmpty() || !ours(applications, *inside)) return {};
+    return applications + "/" + *inside;
 }
 
 struct MenuEntry {
@@ -97,26 +145,39 @@ bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, co
     return true;
 }
 
-// Removes the listed files but uninst itself, then the folders they were in where these are empty.
-void removeListed(const QString &app, const QStringList &listed, QStringList &remains)
+// The names uninst takes care of itself, last, whatever its list says of them.
+bool uninstsOwn(const QString &name)
 {
-    for (const QString &name : listed) {
-        if (!ours(app, name) || name == Installed::Uninstaller) continue;
+    return name == Installed::Uninstaller || name.compare(Installed::FileList, Qt::CaseInsensitive) == 0
+        || name == Installed::LockFile;
+}
+
+// Removes the listed files but uninst and its list; `progress` hears of each name.
+void removeListed(const QString &app, const QStringList &listed, QStringList &remains, const Uninst::Progress &progress)
+{
+    OursInFolder inside(app);
+    for (qsizetype n = 0; n < listed.size(); ++n) {
+        const QString &name = listed[n];
+        if (progress) progress(n, listed.size());
+        if (!inside(name) || uninstsOwn(name)) continue;
         const QString path = app + "/" + name;
         if (present(path) && !QFile::remove(path)) remains << path;
     }
+    if (progress) progress(listed.size(), listed.size());
 }
 
 // The folders of the listed files and the program folder itself, where these are empty now.
 void removeEmptiedFolders(const QString &app, const QStringList &listed)
 {
-    QStringList folders{app};
+    QSet<QString> folders{app};
+    OursInFolder inside(app);
     for (const QString &name : listed) {
-        if (!ours(app, name)) continue;
+        if (!inside(name)) continue;
         for (QString folder = QFileInfo(name).path(); folder != "." && !folder.isEmpty(); folder = QFileInfo(folder).path())
-            if (!folders.contains(app + "/" + folder)) folders << app + "/" + folder;
+            if (!folders.contains(app + "/" + folder)) folders.insert(app + "/" + folder);
+            else break; // its parents are in already
     }
-    removeEmptyFolders(folders);
+    removeEmptyFolders(folders.values());
 }
 
 // The folders setup made above the program folder, as it noted them: only folders above this one,
@@ -155,7 +216,7 @@ bool isEmptyFolder(const QString &path)
 void removeMenuFolder(const QString &folder, QStringList &remains)
 {
     const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
-    if (IsSameFolder(folder, applications) || !isEmptyFolder(folder)) return;
+    if (menuFolderOf(folder).isEmpty() || !isEmptyFolder(folder)) return;
     if (!DeleteFiles(folder, false, true, &remains)) return;
     QStringList parents;
     for (QString up = QFileInfo(folder).path(); up.startsWith(applications + "/"); up = QFileInfo(up).path()) parents << up;
@@ -210,24 +271,33 @@ bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *
     return any && all;
 }
 
-void Uninst::Main(const QString &startFolder)
+void Uninst::Main(const QString &startFolder, const Progress &progress)
 {
     const QString app = QDir::cleanPath(startFolder);
     if (MsgBox(UninstText::Confirm(app), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2, UninstText::Title)
         != MsgAnswer::Yes)
         return;
-    if (!isProgramFolder(app)) {
+    const QString key = Installed::UninstallKey;
+    const auto notProgramFolder = [&app] {
         MsgBox(resultText(app, {app + UninstText::NotProgramFolder}, false), MsgStyle::Exclamation, UninstText::Title);
+    };
+    // Nothing is written in a folder that is no program folder, not even the lock file.
+    if (!isProgramFolder(app, RegReadString(HKEY_CURRENT_USER, key, "AppPath"))) return notProgramFolder();
+    FolderLock lock;
+    if (lock.acquire(app) == FolderLock::Result::Busy) {
+        MsgBox(LockText::Busy(app), MsgStyle::Exclamation, UninstText::Title);
         return;
     }
-    const QString key = Installed::UninstallKey;
+    // Another run may have finished while this one asked.
+    const QString entryApp = RegReadString(HKEY_CURRENT_USER, key, "AppPath");
+    if (!isProgramFolder(app, entryApp)) return notProgramFolder();
     QStringList remains;
 
-    // The uninstall entry and the menu entries are this installation's only when they name its folder.
-    const QString entryApp = RegReadString(HKEY_CURRENT_USER, key, "AppPath");
+    // The uninstall entry and the menu entries are this installation's only when they name its folder;
+    // they are looked for in the applications folder only.
     const bool ownEntry = IsSameFolder(entryApp, app);
-    const QString entryLinks = ownEntry ? RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath") : QString();
-    const QList<MenuEntry> entries = menuEntries({GetSpecialFolderPath(SpecialFolder::CommonPrograms), entryLinks});
+    const QString entryLinks = ownEntry ? menuFolderOf(RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath")) : QString();
+    const QList<MenuEntry> entries = menuEntries({GetSpecialFolderPath(SpecialFolder::CommonPrograms)});
 
     // The installation's own list of files; without it only what the package holds.
     const QString list = findFile(Installed::FileList, app);
@@ -238,11 +308,16 @@ void Uninst::Main(const QString &startFolder)
         else remains << list;
     }
     const QStringList above = madeFolders(app); // read before the list's files go, this note among them
-    if (remains.isEmpty()) removeListed(app, listed, remains);
+    if (remains.isEmpty()) {
+        removeListed(app, listed, remains, progress);
+        // What a killed setup left beside the files it was writing.
+        removeSetupTemporaries(app, listed + Installed::PackageFiles());
+    }
     // The components go with the last installation that uses them, else this one leaves their list.
     if (remains.isEmpty()) {
         if (lastInstallation(app, entries, entryApp)) {
             removeComponents(listed, remains);
+            removeSetupTemporaries(GetSystemDir(), {});
             if (remains.isEmpty() && !QFile::remove(componentUsersFile())) remains << componentUsersFile();
         } else if (!removeComponentUser(app)) {
             remains << componentUsersFile();
@@ -250,17 +325,13 @@ void Uninst::Main(const QString &startFolder)
     }
     // The list and uninst itself go last: only then can nothing be left for a second run.
     const QString self = app + "/" + Installed::Uninstaller;
-    if (remains.isEmpty() && !list.isEmpty() && !QFile::remove(list)) remains << list;
-    if (remains.isEmpty() && listed.contains(Installed::Uninstaller) && present(self) && !QFile::remove(self)) remains << self;
+    if (remains.isEmpty() && !list.isEmpty() && present(list) && !QFile::remove(list)) remains << list;
+    if (remains.isEmpty() && present(self) && !QFile::remove(self)) remains << self;
     const bool finished = remains.isEmpty();
-    if (finished) {
-        removeEmptiedFolders(app, listed);
-        removeEmptyFolders(above);
-    }
 
     // Until the files are gone the uninstaller's menu entry stays; the program's goes with the program.
     QStringList menuFolders;
-    if (!entryLinks.isEmpty()) menuFolders << QDir::cleanPath(entryLinks);
+    if (!entryLinks.isEmpty()) menuFolders << entryLinks;
     for (const MenuEntry &e : entries) {
         if (!IsSameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
         if (!finished && (QFileInfo(e.file).fileName() == Installed::UninstallerLink || present(e.program))) continue;
@@ -273,6 +344,12 @@ void Uninst::Main(const QString &startFolder)
         if (ownEntry && !RegRemoveKey(HKEY_CURRENT_USER, key)) remains << registryFile();
         const QString components = GetSystemDir();
         if (isEmptyFolder(components)) removeEmptyFolders({components, QFileInfo(components).path()});
+    }
+    // The lock file is the last of ours in the program folder; then the folders emptied go.
+    lock.release();
+    if (finished) {
+        removeEmptiedFolders(app, listed);
+        removeEmptyFolders(above);
     }
 
     if (remains.isEmpty())

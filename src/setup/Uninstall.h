@@ -3,6 +3,7 @@
 // own file list, and the menu entries and the uninstall entry only where they belong to it.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace UninstText {
 inline const QString Title = QStringLiteral("Zandrel Tofmaar verwijderen");
@@ -38,8 +39,12 @@ bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *
 bool HoldsInstallation(const QString &folder);
 
 namespace Uninst {
+// Hears how many of the listed names have been dealt with: first with none, before any is removed,
+// last with all of them.
+using Progress = std::function<void(qsizetype done, qsizetype total)>;
 // The uninstaller's start, for the installation in `folder` (the folder uninst lies in): asks,
 // removes, and tells what happened. While anything of the installation's files remains, uninst,
-// its list, its menu entry and the uninstall entry stay, so that a second run can finish.
-void Main(const QString &folder);
+// its list, its menu entry and the uninstall entry stay, so that a second run can finish. It holds
+// the folder's lock (FolderLock.h) while it removes; a folder another setup or uninst holds is left alone.
+void Main(const QString &folder, const Progress &progress = {});
 }

@@ -1,8 +1,12 @@
 #include "Unpack.h"
 
+#include "RegularFile.h"
 #include "platform/TextFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -50,6 +54,10 @@ mode_t typeAt(const QString &path, int *error = nullptr)
     if (error) *error = errno == ENOENT ? 0 : errno;
     return 0;
 }
+
+std::function<int(int)> syncHook;
+
+int syncData(int fd) { return syncHook ? syncHook(fd) : ::fdatasync(fd); }
 
 struct ZipCloser {
     void operator()(zip_t *z) const { zip_discard(z); }
@@ -101,6 +109,10 @@ Read readEntry(zip_t *zip, zip_uint64_t index, const std::function<bool(const ch
 UnpackOutcome open(const QString &archive, bool readBack, Opened &opened)
 {
     int error = 0;
+    // zip_open would wait on a pipe and read a device without end: only a regular file is an archive.
+    struct stat st;
+    if (::stat(native(archive).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return failed(UnpackResult::CannotOpen, UnpackProblem::NoArchive);
     opened.zip.reset(zip_open(native(archive).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!opened.zip) return failed(UnpackResult::CannotOpen, UnpackProblem::NoArchive);
     zip_t *zip = opened.zip.get();
@@ -115,6 +127,7 @@ UnpackOutcome open(const QString &archive, bool readBack, Opened &opened)
         if (type == S_IFLNK) return failed(UnpackResult::UnsafeEntry, UnpackProblem::LinkEntry, name);
         if (type != 0 && type != (folder ? S_IFDIR : S_IFREG))
             return failed(UnpackResult::UnsafeEntry, UnpackProblem::SpecialEntry, name);
+        if (holdsControlCharacter(name)) return failed(UnpackResult::UnsafeEntry, UnpackProblem::ControlInName, name);
         opened.entries.append({zip_uint64_t(i), name, folder, mode});
     }
     if (readBack)
@@ -246,6 +259,9 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
         return outcome;
     };
     if (const UnpackOutcome made = makeTarget(root, outcome.createdFolders); made.result != UnpackResult::Done) return fail(made);
+    QStringList names;
+    for (const Entry &e : opened.entries) names << e.name;
+    removeSetupTemporaries(root, names);
 
     zip_t *zip = opened.zip.get();
     for (qsizetype n = 0; n < opened.entries.size(); ++n) {
@@ -263,7 +279,7 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
             // Written beside the old file and renamed over it, so a program in use is replaced whole
             // and an existing name is never written through.
             const QString folder = path.left(path.lastIndexOf('/'));
-            QByteArray temporary = native(folder + "/.zantof-XXXXXX");
+            QByteArray temporary = setupTemporaryTemplate(folder);
             const int fd = ::mkstemp(temporary.data());
             if (fd < 0) return fail(failed(UnpackResult::CannotWrite, UnpackProblem::WriteFailed, e.name, errno));
             int writeError = 0;
@@ -281,7 +297,7 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
                 return true;
             }, control);
             const mode_t mode = (e.mode & S_IXUSR) ? 0755 : 0644;
-            if (read == Read::Whole && (::fchmod(fd, mode) != 0 || ::fdatasync(fd) != 0)) writeError = errno;
+            if (read == Read::Whole && (::fchmod(fd, mode) != 0 || syncData(fd) != 0)) writeError = errno;
             if (::close(fd) != 0 && !writeError) writeError = errno;
             if (read == Read::Whole && !writeError && ::rename(temporary.constData(), native(path).constData()) != 0)
                 writeError = errno;
@@ -302,11 +318,15 @@ UnpackOutcome unpackArchive(const QString &archive, const QString &target, const
 
 QString unpackProblemText(const UnpackOutcome &outcome)
 {
-    const QString entry = "het onderdeel \"" + outcome.entry + "\" ";
+    QString named = outcome.entry;
+    for (QChar &c : named)
+        if (holdsControlCharacter(QString(c))) c = '?';
+    const QString entry = "het onderdeel \"" + named + "\" ";
     switch (outcome.problem) {
     case UnpackProblem::None: return QString();
     case UnpackProblem::NoArchive: return "het is geen zip-archief of het kan niet worden gelezen";
     case UnpackProblem::OutsidePath: return entry + "zou buiten de doelmap terechtkomen";
+    case UnpackProblem::ControlInName: return entry + "heeft een stuurteken (zoals een regeleinde) in zijn naam";
     case UnpackProblem::LinkEntry: return entry + "is een symbolische koppeling";
     case UnpackProblem::SpecialEntry: return entry + "is geen gewoon bestand of map";
     case UnpackProblem::LinkInTarget: return entry + "zou via een symbolische koppeling in de doelmap worden geschreven";
@@ -321,25 +341,67 @@ QString unpackProblemText(const UnpackOutcome &outcome)
     return QString();
 }
 
+bool holdsControlCharacter(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
+
 bool writeFileList(const QString &path, const QStringList &files)
 {
     QByteArray bytes;
-    for (const QString &name : files) bytes += (name + '\n').toUtf8();
+    for (const QString &name : files) {
+        if (holdsControlCharacter(name)) return false;
+        bytes += (name + '\n').toUtf8();
+    }
     return writeBytes(path, bytes);
 }
 
 std::optional<QStringList> readFileList(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    const std::optional<QByteArray> bytes = readRegularFile(path);
+    if (!bytes) return std::nullopt;
+    QStringList names;
+    for (QString line : QString::fromUtf8(*bytes).split('\n', Qt::SkipEmptyParts)) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.isEmpty() && !holdsControlCharacter(line)) names << line;
+    }
+    return names;
 }
 
 bool appendToFileList(const QString &path, const QString &name)
 {
+    if (holdsControlCharacter(name)) return false;
     const QByteArray line = (name + '\n').toUtf8();
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) return false;
-    const bool whole = ::write(fd, line.constData(), size_t(line.size())) == ssize_t(line.size());
+    struct stat st;
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const bool whole = regular && ::write(fd, line.constData(), size_t(line.size())) == ssize_t(line.size());
     return ::close(fd) == 0 && whole;
 }
+
+bool isSetupTemporary(const QString &fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.zantof-[A-Za-z0-9]{6}$"));
+    return pattern.match(fileName).hasMatch();
+}
+
+QByteArray setupTemporaryTemplate(const QString &folder) { return native(folder + "/.zantof-XXXXXX"); }
+
+void removeSetupTemporaries(const QString &root, const QStringList &names)
+{
+    QSet<QString> folders{QString()};
+    for (const QString &name : names) {
+        const qsizetype slash = name.lastIndexOf('/', name.endsWith('/') ? -2 : -1);
+        if (name.endsWith('/')) folders.insert(name.chopped(1));
+        if (slash > 0) folders.insert(name.left(slash));
+    }
+    for (const QString &folder : folders) {
+        if (!folder.isEmpty() && (!safeName(folder) || linkOnTheWay(root, folder, true))) continue;
+        const QString at = folder.isEmpty() ? root : root + "/" + folder;
+        for (const QString &file : QDir(at).entryList({".zantof-*"}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks))
+            if (isSetupTemporary(file) && typeAt(at + "/" + file) == S_IFREG) ::unlink(native(at + "/" + file).constData());
+    }
+}
+
+void setUnpackSyncHook(std::function<int(int fd)> hook) { syncHook = std::move(hook); }

@@ -23,6 +23,7 @@ enum class UnpackProblem {
     None,
     NoArchive,       // CannotOpen
     OutsidePath,     // UnsafeEntry: absolute, "..", "\" or a name starting with ":"
+    ControlInName,   // UnsafeEntry: a control character (a line break among others) in the name
     LinkEntry,       // UnsafeEntry: the entry is a symbolic link
     SpecialEntry,    // UnsafeEntry: a device, pipe or socket
     LinkInTarget,    // UnsafeEntry: the target holds a symbolic link where the entry goes
@@ -60,7 +61,8 @@ private:
 };
 
 // Opens the archive and checks it whole, without writing: every name must stay inside a target (not
-// absolute, no ".." folder, no "\", not starting with ":"), every entry must be a plain file or folder,
+// absolute, no ".." folder, no "\", not starting with ":"), hold no control character (it could not
+// be one line of the file list), every entry must be a plain file or folder,
 // and every file must read back whole (its CRC). The first entry that fails is named in the outcome;
 // an archive that passes lists its files in `files`.
 UnpackOutcome checkArchive(const QString &archive);
@@ -82,8 +84,25 @@ bool linkOnTheWay(const QString &folder, const QString &name, bool itself);
 // ("het onderdeel "ICO/x.ico" kan niet worden gelezen").
 QString unpackProblemText(const UnpackOutcome &outcome);
 
-// Setup's list of the files it unpacked, kept in the target folder: one relative path a line, UTF-8.
+// Below 0x20 or 0x7F: what no name on one of setup's lists may hold.
+bool holdsControlCharacter(const QString &text);
+
+// Setup's lists: of the files it unpacked, kept in the target folder, and of the installations
+// that use the shared components; one name a line, UTF-8. A name with a control character is
+// refused (false, nothing written). Read only as a regular file (see RegularFile.h); a line ends
+// with LF or CR LF, and a line that holds a control character is no name setup wrote: it is left out.
 bool writeFileList(const QString &path, const QStringList &files);
 std::optional<QStringList> readFileList(const QString &path);
 // Adds one name at the end of the list, creating it where missing.
 bool appendToFileList(const QString &path, const QString &name);
+
+// Setup writes every file beside its final name first, as ".zantof-" and six letters or digits,
+// and renames it into place; a setup that is killed leaves such a file behind.
+bool isSetupTemporary(const QString &fileName);
+QByteArray setupTemporaryTemplate(const QString &folder);
+// Removes what a killed setup left in the folders of the given names (relative to `root`, and
+// `root` itself): regular files of that pattern only, never through a link.
+void removeSetupTemporaries(const QString &root, const QStringList &names);
+
+// For tests: the sync of each unpacked file's data goes through this (nullptr: fdatasync).
+void setUnpackSyncHook(std::function<int(int fd)> hook);

@@ -1,6 +1,7 @@
 #include "ZanSetup.h"
 
 #include "SystemTools.h"
+#include "Unpack.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
@@ -12,6 +13,10 @@ bool ValidateFolderName(const QString &text)
     for (const QChar c : QStringLiteral("*?\"<>|"))
         refused = refused || text.contains(c);
     if (refused) MsgBox(SetupText::FolderNameCharacters, MsgStyle::Exclamation, "Fout");
+    if (!refused && holdsControlCharacter(text)) {
+        MsgBox(SetupText::FolderNameControlCharacters, MsgStyle::Exclamation, "Fout");
+        refused = true;
+    }
     return !refused;
 }
 

@@ -9,6 +9,9 @@ inline const QString FolderFormat = QStringLiteral(
     "De hoofdmap / zelf kan niet gekozen worden.");
 inline const QString FolderNameCharacters = QStringLiteral(
     "Mapnamen mogen geen van de volgende tekens bevatten:\r\n\r\n/ : * ? \" < > |");
+// A control character could not be written as one line of setup's lists.
+inline const QString FolderNameControlCharacters = QStringLiteral(
+    "Mapnamen mogen geen stuurtekens bevatten, zoals een regeleinde of een tab.");
 inline const QString StartMenuSegments = QStringLiteral(
     "De naam van de menu Start map mag niet leeg zijn en geen map . of .. bevatten.");
 // The home folder holds the user's own files: a program folder there could never be removed whole.
@@ -33,7 +36,8 @@ QString WithHomeFolder(const QString &path);
 // files is accepted only when the user says so. `beforeCreating`, where given, is asked with the
 // trimmed path once the folder passed those checks and before anything is made; false refuses it.
 bool ValidateTargetFolder(const QString &path, const std::function<bool(const QString &)> &beforeCreating = {});
-// False when the text holds "/", ":" from the third character on, or one of * ? " < > |.
+// False when the text holds "/", ":" from the third character on, one of * ? " < > |, or a control
+// character (below 0x20, or 0x7F).
 bool ValidateFolderName(const QString &text);
 // A Start-menu name: ValidateFolderName, and no empty, "." or ".." folder between its "\" separators.
 bool ValidateStartMenuName(const QString &text);

@@ -188,6 +188,31 @@ private slots:
         VERIFY_DIALOGS(d);
     }
 
+    // A folder name that could not be one line of setup's lists is refused, on both pages, and no
+    // folder of such a name is made.
+    void controlCharactersInAFolderName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line break") << "Zandrel\nTofmaar";
+        QTest::newRow("carriage return") << "Zandrel Tofmaar\r";
+        QTest::newRow("tab") << "Zandrel\tTofmaar";
+        QTest::newRow("delete") << "Zandrel\x7f";
+    }
+    void controlCharactersInAFolderName()
+    {
+        QFETCH(QString, name);
+        Sandbox box;
+        const QString control = "Mapnamen mogen geen stuurtekens bevatten, zoals een regeleinde of een tab.";
+        ScriptedDialogs d;
+        d.answer(MsgAnswer::OK, control, "Fout").answer(MsgAnswer::OK, control, "Fout").answer(MsgAnswer::OK, control, "Fout");
+        QVERIFY(!ValidateFolderName(name));
+        QVERIFY(!ValidateStartMenuName("Kantoor\\" + name));
+        const QStringList before = box.everything();
+        QVERIFY(!ValidateTargetFolder(box.home() + "/" + name + "/Zandrel Tofmaar"));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(box.everything(), before);
+    }
+
     void startMenuSegments_data()
     {
         QTest::addColumn<QString>("name");

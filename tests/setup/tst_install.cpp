@@ -1,6 +1,7 @@
 #include "Archive.h"
 #include "InstalledPrograms.h"
 #include "WizardFixture.h"
+#include "setup/FolderLock.h"
 #include "setup/Installed.h"
 #include "setup/Registry.h"
 #include "setup/ShellLink.h"
@@ -370,6 +371,30 @@ private slots:
         const Run again = runInstalled(uninst, target, {"Yes", "Yes", "OK"}, 20000, {}, user);
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.boxes, QStringList({confirm(target), folderQuestion(links), done(target)}));
+        QCOMPARE(sorted(z.box.everything()), clean(z.box));
+    }
+
+    // The package's uninst while another process (here this one, as setup does) holds the folder: it
+    // says so and removes nothing; a second uninst after the first finds nothing to do and says that.
+    void uninstLeavesAFolderInUseAlone()
+    {
+        Wizard z;
+        QVERIFY(installPackage(z));
+        const QString target = z.target(), uninst = target + "/uninst";
+        const QStringList before = z.box.everything();
+        {
+            FolderLock lock;
+            QCOMPARE(lock.acquire(target), FolderLock::Result::Taken);
+            const Run busy = runInstalled(uninst, target, {"Yes", "OK"}, 20000);
+            QCOMPARE(busy.exitCode, 0);
+            QCOMPARE(busy.boxes, QStringList({confirm(target), "Zandrel Tofmaar verwijderen|Setup of het verwijderprogramma wordt "
+                                                               "al uitgevoerd voor deze map:\\n      " + target
+                                                               + "\\n\\nWacht tot dat klaar is en probeer het dan opnieuw."}));
+            QCOMPARE(sorted(z.box.everything()), sorted(before + QStringList{target + "/.zantof.lock"}));
+        }
+        QCOMPARE(z.box.everything(), before);
+        const Run yes = runInstalled(uninst, target, {"Yes", "Yes", "OK"}, 20000);
+        QCOMPARE(yes.boxes, QStringList({confirm(target), folderQuestion(z.box.applications() + "/Zandrel Tofmaar"), done(target)}));
         QCOMPARE(sorted(z.box.everything()), clean(z.box));
     }
 

@@ -12,6 +12,7 @@
 
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTimer>
 #include <QProgressBar>
 #include <QRandomGenerator>
@@ -164,6 +165,44 @@ private slots:
         const QStringList written = {"ZanTof", "uninst", "Basis.TXT"};
         QCOMPARE(readFileList(z.target() + "/uninst.lst").value(), written);
         for (const QString &name : written) QVERIFY2(QFileInfo(z.target() + "/" + name).isFile(), qPrintable(name));
+    }
+
+    // Another setup or uninst at work in the target (here a second process holding the folder's lock):
+    // "Installeren" says so and writes nothing, the ready page stays; once the other has let go it
+    // installs, and no lock file is left.
+    void aFolderInUseIsNotInstalledInto()
+    {
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + sharedRuntime());
+        QDir().mkpath(z.target());
+        QProcess holder;
+        holder.start("flock", {"--exclusive", z.target() + "/.zantof.lock", "-c", "echo held; exec cat"});
+        QVERIFY(holder.waitForStarted(10000));
+        QVERIFY(holder.waitForReadyRead(30000));
+        QCOMPARE(holder.readLine(), QByteArray("held\n"));
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg": the other's lock file is in it
+        z.dialogs.answer(MsgAnswer::OK,
+                         "Setup of het verwijderprogramma wordt al uitgevoerd voor deze map:\r\n      " + z.target()
+                             + "\r\n\r\nWacht tot dat klaar is en probeer het dan opnieuw.",
+                         "Setup");
+        z.startInstall();
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.dialogs.shown.last().style, 48);
+        QVERIFY(!z.s().installing());
+        QCOMPARE(z.page(), 3);
+        QVERIFY(z.s().CmdInstall->isVisible());
+        QCOMPARE(treeState(z.box.root()), before);
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(30000));
+        z.s().CmdInstall->click();
+        z.waitForInstall();
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.s().CurrentStep, 5);
+        QVERIFY(QFileInfo(z.target() + "/ZanTof").isFile());
+        QVERIFY(!QFileInfo::exists(z.target() + "/.zantof.lock"));
     }
 
     // A write that fails is named in the warning, and the installation goes on to its end.

@@ -1,6 +1,9 @@
+#include "NotAFile.h"
 #include "SetupSandbox.h"
 #include "TestSupport.h"
 #include "setup/Registry.h"
+#include "setup/ShellLink.h"
+#include "setup/SystemTools.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -107,6 +110,40 @@ private slots:
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
         if (folder) QVERIFY(QFileInfo(registryFile()).isDir());
         else QCOMPARE(readFile(registryFile()), content);
+    }
+
+    // A FIFO, a link to /dev/zero or a file over the bound as the store, a menu entry or a version
+    // note: read as a file that cannot be read, at once; the store is not written over.
+    void theStoreAndTheNotesAreReadOnlyAsRegularFiles_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("over the bound") << "huge";
+    }
+    void theStoreAndTheNotesAreReadOnlyAsRegularFiles()
+    {
+        QFETCH(QString, what);
+        Sandbox box;
+        QDir().mkpath(QFileInfo(registryFile()).path());
+        const QString entry = box.home() + "/a.desktop", program = box.home() + "/libx.so";
+        writeFile(program, "x");
+        for (const QString &path : {registryFile(), entry, versionFileOf(program)}) putInTheWay(path, what);
+        bool written = true;
+        int found = 1;
+        short major = 7, minor = 7, build = 7, revision = 7;
+        QVERIFY(endsWithin(1000, [&] {
+            QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
+            written = RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1");
+            QString exe, dir, args, icon;
+            int index = 0, show = 0;
+            found = cShellLink().GetShellLinkInfo(entry, exe, dir, args, icon, index, show);
+            GetFileVersionParts(program, major, minor, build, revision);
+        }));
+        QVERIFY(!written);
+        QCOMPARE(found, 0);
+        QCOMPARE(major + minor + build + revision, 28); // the caller's values stay
+        QVERIFY(what == "huge" ? QFileInfo(registryFile()).size() > (qint64(64) << 20) : !QFileInfo(registryFile()).isFile());
     }
 
     void anEmptyFileIsAnEmptyStore()

@@ -1,11 +1,18 @@
 #include "Archive.h"
+#include "NotAFile.h"
 #include "SetupSandbox.h"
 #include "TreeState.h"
 #include "setup/Unpack.h"
 
+#include <QDeadlineTimer>
+#include <QProcess>
 #include <QTest>
 #include <QThread>
 #include <thread>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QList<Item> Good = {
@@ -56,6 +63,11 @@ private slots:
         QTest::newRow("symbolic link") << Item{"link", "../../..", S_IFLNK | 0777};
         QTest::newRow("device") << Item{"dev", "", S_IFCHR | 0666};
         QTest::newRow("fifo") << Item{"fifo", "", S_IFIFO | 0666};
+        // Each would be a line or two of the file list that does not name it.
+        QTest::newRow("line break") << Item{"Projecten\nPersGeg.Txt", "x"};
+        QTest::newRow("carriage return") << Item{"ICO/a\r", "x"};
+        QTest::newRow("tab") << Item{"a\tb.txt", "x"};
+        QTest::newRow("delete") << Item{"a\x7f.txt", "x"};
     }
     void hostileArchivesWriteNothing()
     {
@@ -186,6 +198,8 @@ private slots:
         QTest::newRow("device") << QList<Item>{{"dev", "", S_IFBLK | 0666}} << "" << 2
                                 << "het onderdeel \"dev\" is geen gewoon bestand of map";
         QTest::newRow("no archive") << QList<Item>{} << "" << 1 << "het is geen zip-archief of het kan niet worden gelezen";
+        QTest::newRow("line break") << QList<Item>{{"Basis.TXT", "x"}, {"Projecten\nPersGeg.Txt", "x"}} << "" << 2
+                                    << "het onderdeel \"Projecten?PersGeg.Txt\" heeft een stuurteken (zoals een regeleinde) in zijn naam";
     }
     void theCheckNamesTheEntryAndTheReason()
     {
@@ -325,6 +339,120 @@ private slots:
         QVERIFY(QFile::link(box.root() + "/elders", target + "/echt/binnen"));
         QVERIFY(QFile::link(box.root() + "/elders/x", target + "/echt/bestand"));
         QCOMPARE(linkOnTheWay(target, name, itself), link);
+    }
+
+    // The lists are read as setup writes them: LF or CR LF, and a line no name of setup's could be is
+    // left out; a name that could not be one line is never written.
+    void theFileListReadsAsSetupWritesIt()
+    {
+        Sandbox box;
+        const QString list = box.home() + "/uninst.lst";
+        writeFile(list, "ZanTof\r\nIMG/10.ico\r\n\r\nPlaat\x01je\nICO/ZanTof.ico\nlaatste");
+        QCOMPARE(readFileList(list).value(), QStringList({"ZanTof", "IMG/10.ico", "ICO/ZanTof.ico", "laatste"}));
+        QVERIFY(!writeFileList(list, {"ZanTof", "Projecten\nPersGeg.Txt"}));
+        QVERIFY(!appendToFileList(list, "Projecten\nPersGeg.Txt"));
+        QVERIFY(!appendToFileList(list, "tab\t"));
+        QCOMPARE(readFileList(list).value(), QStringList({"ZanTof", "IMG/10.ico", "ICO/ZanTof.ico", "laatste"}));
+    }
+
+    // A FIFO, a link to /dev/zero or a file over the bound where a list or the archive should be: no
+    // list and no archive, at once; an append to such a list fails and leaves it as it is.
+    void whatIsNoRegularFileIsNotReadAndNothingWaits_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("over the bound") << "huge";
+    }
+    void whatIsNoRegularFileIsNotReadAndNothingWaits()
+    {
+        QFETCH(QString, what);
+        Sandbox box;
+        const QString list = box.home() + "/uninst.lst", archive = box.home() + "/ZanTof.zip";
+        putInTheWay(list, what);
+        putInTheWay(archive, what);
+        bool listRead = true;
+        int checked = -1, unpacked = -1;
+        QVERIFY(endsWithin(1000, [&] {
+            listRead = readFileList(list).has_value();
+            checked = checkArchive(archive).result;
+            unpacked = unpackArchive(archive, box.home() + "/doel").result;
+        }));
+        QVERIFY(!listRead);
+        QCOMPARE(checked, int(UnpackResult::CannotOpen));
+        QCOMPARE(unpacked, int(UnpackResult::CannotOpen));
+        bool appended = true;
+        QVERIFY(endsWithin(1000, [&] { appended = appendToFileList(list, "ZanTof"); }));
+        QCOMPARE(appended, what == "huge"); // that one is a regular file all the same
+    }
+
+    // Every unpacked file's data reaches the disk before it is renamed into place: one sync each.
+    void everyUnpackedFileIsSynced()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/doel";
+        QVERIFY(makeArchive(archive, Good));
+        QStringList synced;
+        setUnpackSyncHook([&](int fd) {
+            char link[4096];
+            const ssize_t n = ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), link, sizeof link);
+            synced << QFileInfo(QString::fromLocal8Bit(link, int(qMax(ssize_t(0), n)))).fileName();
+            return ::fdatasync(fd);
+        });
+        const UnpackOutcome out = unpackArchive(archive, target);
+        setUnpackSyncHook(nullptr);
+        QCOMPARE(out.result, 0);
+        QCOMPARE(synced.size(), out.files.size());
+        for (const QString &name : synced) QVERIFY2(isSetupTemporary(name), qPrintable(name)); // before the rename
+    }
+
+    // What a killed setup leaves is one pattern, and only that goes, only in the package's folders.
+    void theTemporariesOfAKilledSetupGo()
+    {
+        Sandbox box;
+        const QString target = box.home() + "/doel", elsewhere = box.root() + "/elders";
+        const QStringList leftovers = {".zantof-Ab12Cd", "IMG/.zantof-XXXXXX", "Vormen/diep/.zantof-000000"};
+        const QStringList kept = {".zantof-abc", ".zantof-Ab12Cd7", "zantof-Ab12Cd", "Eigen/.zantof-Ab12Cd", "IMG/eigen.ico",
+                                  "ICO/.zantof-Ab12Cd/x"};
+        for (const QString &name : leftovers + kept) writeFile(target + "/" + name, "x");
+        writeFile(elsewhere + "/.zantof-Ab12Cd", "x");
+        QVERIFY(QFile::link(elsewhere, target + "/SYS"));                             // not through a link
+        QVERIFY(QFile::link(elsewhere + "/.zantof-Ab12Cd", target + "/IMG/.zantof-Link12")); // a link is not one
+        removeSetupTemporaries(target, {"ZanTof", "IMG/10.ico", "ICO/", "Vormen/diep/K.bmp", "SYS/libztshare.so", "../elders/x"});
+        for (const QString &name : leftovers) QVERIFY2(!QFileInfo::exists(target + "/" + name), qPrintable(name));
+        for (const QString &name : kept) QVERIFY2(QFileInfo::exists(target + "/" + name), qPrintable(name));
+        QVERIFY(QFileInfo::exists(elsewhere + "/.zantof-Ab12Cd"));
+        QVERIFY(QFileInfo(target + "/IMG/.zantof-Link12").isSymLink());
+    }
+
+    // A setup killed (SIGKILL) as it syncs an entry leaves its temporary file; the next unpack into that
+    // folder removes it, and only that.
+    void aKilledUnpackLeavesNothingAfterTheNext()
+    {
+        Sandbox box;
+        const QString archive = box.root() + "/ZanTof.zip", target = box.home() + "/doel";
+        QVERIFY(makeArchive(archive, {{"Basis.TXT", "x"}, {"IMG/groot.ico", QByteArray(300000, 'i')}}));
+        writeFile(target + "/IMG/eigen.ico", "mine");
+        QProcess setup;
+        setup.setProcessChannelMode(QProcess::ForwardedChannels);
+        setup.start(UNPACK_PAUSED, {archive, target});
+        QVERIFY(setup.waitForStarted(10000));
+        // It stops for good once its temporary file is there: wait for that file.
+        QStringList left;
+        for (QDeadlineTimer deadline(60000); left.isEmpty() && !deadline.hasExpired() && setup.state() == QProcess::Running;) {
+            left = QDir(target + "/IMG").entryList({".zantof-*"}, QDir::Files | QDir::Hidden);
+            if (left.isEmpty()) QThread::msleep(5);
+        }
+        QCOMPARE(left.size(), 1);
+        ::kill(pid_t(setup.processId()), SIGKILL);
+        QVERIFY(setup.waitForFinished(10000));
+        QCOMPARE(setup.exitStatus(), QProcess::CrashExit);
+        QVERIFY(QFileInfo::exists(target + "/IMG/" + left[0]));
+        QVERIFY(isSetupTemporary(left[0]));
+
+        const UnpackOutcome again = unpackArchive(archive, target);
+        QCOMPARE(again.result, 0);
+        QCOMPARE(QDir(target + "/IMG").entryList(QDir::Files | QDir::Hidden), QStringList({"eigen.ico", "groot.ico"}));
     }
 
     void theFileList()

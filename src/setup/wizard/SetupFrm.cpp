@@ -2,6 +2,7 @@
 
 #include "setup/Installed.h"
 #include "setup/Register.h"
+#include "setup/RegularFile.h"
 #include "setup/Registry.h"
 #include "setup/ShellLink.h"
 #include "setup/SystemTools.h"
@@ -50,21 +51,6 @@ QFrame *line()
     l->setFrameShape(QFrame::HLine);
     l->setFrameShadow(QFrame::Sunken);
     return l;
-}
-
-// The path of `folder` relative to `base` ("" for the base itself, "/" separating its folders), or
-// nullopt when it lies outside.
-std::optional<QString> insideOf(const QString &base, const QString &folder)
-{
-    const auto below = [](const QString &b, const QString &f) -> std::optional<QString> {
-        if (b.isEmpty() || f.isEmpty()) return std::nullopt;
-        if (f == b) return QString();
-        const QString prefix = b.endsWith('/') ? b : b + "/";
-        if (f.startsWith(prefix)) return f.mid(prefix.size());
-        return std::nullopt;
-    };
-    if (auto plain = below(QDir::cleanPath(base), QDir::cleanPath(folder))) return plain;
-    return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
 }
 
 QLabel *wrapped(const QString &text)
@@ -438,7 +424,7 @@ void SetupFrm::CmdBrowse_Click(int index)
     QString name;
     if (!chosen.isEmpty() && !programs.isEmpty()) {
         // Only a folder of the menu can hold menu entries; the field keeps what it had.
-        const std::optional<QString> inside = insideOf(programs, chosen);
+        const std::optional<QString> inside = PathInside(programs, chosen);
         if (!inside) {
             MsgBox(SetupFrmText::MenuFolderOutside(chosen, programs), MsgStyle::Exclamation, "Fout");
             return;
@@ -466,6 +452,12 @@ SetupFrm::~SetupFrm()
 void SetupFrm::CmdInstall_Click()
 {
     if (installing_) return;
+    const QString folder = target();
+    // Another setup or uninst at work in this folder: nothing is written, the page stays.
+    if (lock_.acquire(folder) == FolderLock::Result::Busy) {
+        MsgBox(LockText::Busy(folder), MsgStyle::Exclamation, SetupFrmText::AppTitle);
+        return;
+    }
     Command1[0]->hide();
     Command1[1]->hide();
     CmdInstall->hide();
@@ -473,13 +465,11 @@ void SetupFrm::CmdInstall_Click()
     Frame1[4]->show();
     installing_ = true;
 
-    const QString folder = target();
     const QString archive = QFileInfo(findFile(Installed::Archive)).absoluteFilePath();
     listPath_ = folder + "/" + Installed::FileList;
     // An earlier installation's files stay on the list; the names unpacked now are added one by one,
     // as soon as each is in place, so that an installation that stops halfway can still be removed.
-    QFile earlier(listPath_);
-    if (earlier.open(QIODevice::ReadOnly)) earlierList_ = earlier.readAll();
+    earlierList_ = readRegularFile(listPath_);
     const QStringList listed = readFileList(listPath_).value_or(QStringList());
     worker_ = std::thread([this, archive, folder, listed] {
         QSet<QString> known(listed.begin(), listed.end());
@@ -543,7 +533,7 @@ void SetupFrm::Zip1_Completed()
     if (!failures.isEmpty())
         MsgBox(SetupFrmText::NotAllDone + CRLF + CRLF + failures.join(CRLF), MsgStyle::Exclamation, SetupFrmText::AppTitle);
     // A folder made for a target that was given up on page 2 goes again.
-    removeEmptyFolders(createdFolders());
+    removeMadeFolders(createdFolders());
 
     // A click that was on its way to "Annuleren" must not press "Voltooien" in its place.
     flushQueuedInput();
@@ -594,7 +584,7 @@ void SetupFrm::stopInstall(const QString &reason, const QString &detail)
                == MsgAnswer::Yes) {
         removeWritten();
     }
-    removeEmptyFolders(unpacked_.createdFolders + createdFolders());
+    removeMadeFolders(unpacked_.createdFolders + createdFolders());
     Form::EndProgram(1);
 }
 
@@ -609,10 +599,16 @@ void SetupFrm::removeWritten()
         for (const QString &path : {file, versionFileOf(file)}) ::unlink(QFile::encodeName(path).constData());
     if (!listPath_.isEmpty()) {
         if (earlierList_) writeBytes(listPath_, *earlierList_);
-        else ::unlink(QFile::encodeName(listPath_).constData());
+        else if (QFileInfo(listPath_).isFile() && !QFileInfo(listPath_).isSymLink()) ::unlink(QFile::encodeName(listPath_).constData());
     }
     if (addedUser_) removeComponentUser(folder);
-    removeEmptyFolders(unpacked_.createdFolders + createdFolders());
+    removeMadeFolders(unpacked_.createdFolders + createdFolders());
+}
+
+void SetupFrm::removeMadeFolders(const QStringList &folders)
+{
+    lock_.release(); // its file is the last of setup's in the target
+    removeEmptyFolders(folders);
 }
 
 void SetupFrm::InstallSystemFiles(const QString &folder)

@@ -1,6 +1,7 @@
 #pragma once
 // The installer's wizard: welcome, target folder, Start-menu folder, ready, progress, finish.
 #include "forms/Form.h"
+#include "setup/FolderLock.h"
 #include "setup/Unpack.h"
 
 #include <QStringList>
@@ -115,9 +116,13 @@ private:
     void stopInstall(const QString &reason, const QString &detail);
     void removeWritten();
     bool noteMadeFolders(const QString &folder);
+    // Lets go of the target's lock, then removes the folders setup made that are empty.
+    void removeMadeFolders(const QStringList &folders);
     void flushQueuedInput();
 
     QString commandLine_;
+    // The target's lock, from "Installeren" until the installation is done or undone.
+    FolderLock lock_;
     std::thread worker_;
     UnpackControl control_;
     UnpackOutcome unpacked_;
