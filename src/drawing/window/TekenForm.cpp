@@ -120,9 +120,10 @@ void TekenForm::buildControls()
     Command1[EraseButton]->setIcon(QIcon(FillCodePictures::erase()));
     Command1[EraseButton]->setIconSize(QSize(20, 20));
 
-    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), 0, LastDoorCode);
-    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), LastDoorCode + 1, LastWindowCode);
-    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), LastWindowCode + 1, LastCodeButton);
+    Command2.resize(FillCodes::buttonCount());
+    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), FillTypes::Door);
+    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), FillTypes::Window);
+    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), FillTypes::Panel);
     const int boxTop = typesTop + 3 * (TypeButtonHeight + Gap) + Margin;
     for (QFrame *box : {PicDeur, PicRaam, PicPaneel}) box->move(px(x0), px(boxTop));
 
@@ -133,8 +134,10 @@ void TekenForm::buildControls()
     setFixedSize(px(x0 + ColumnWidth + Margin), px(belowPicture + TypeButtonHeight + Margin));
 }
 
-QFrame *TekenForm::buildCodeBox(const QString &caption, int first, int last)
+QFrame *TekenForm::buildCodeBox(const QString &caption, const QString &fillType)
 {
+    const FillCodes::ButtonRange range = FillCodes::buttonRange(fillType);
+    const int first = range.first, last = range.back;
     auto *box = new QFrame(this);
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     box->setAutoFillBackground(true); // the boxes lie on top of each other: the one on top hides the others
@@ -339,9 +342,9 @@ void TekenForm::Command2_Click(int index)
 {
     const FillCodeInfo *info = FillCodes::forButton(index);
     if (!info) {
-        if (index < 0 || index > LastCodeButton) return;
+        if (index < 0 || index >= Command2.size() || !Command2[index]) return;
         Shape1->setShown(false);
-        (index <= LastDoorCode ? PicDeur : index <= LastWindowCode ? PicRaam : PicPaneel)->hide();
+        Command2[index]->parentWidget()->hide(); // "Terug" closes the box it sits in
         return;
     }
     Num1->settleOutOfRange(); // the code buttons take no focus, so the number box may not have been left
