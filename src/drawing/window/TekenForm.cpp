@@ -276,24 +276,10 @@ void TekenForm::Combo1_Click(int index)
     case BattenList: mark->CavityBatten = Combo1[BattenList]->text(); break;
     case SillList:
         mark->Sill = Combo1[SillList]->text();
-        DrawSill();
+        DrawSill(tools_, frame_.Sill, mark->Sill);
         break;
     default: break;
     }
-}
-
-void TekenForm::DrawSill()
-{
-    const SillRect &r = frame_.Sill;
-    if (!r.isSet) return;
-    const QString text = Combo1[SillList]->text();
-    tools_.ClearBoxMm(r.X1, r.Y1, r.X2, r.Y2);
-    if (text.contains(QLatin1String("Geen"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("Zonder"), Qt::CaseInsensitive)) {
-        tools_.EraseBoxMm(r.X1, r.Y1, r.X2, r.Y2);
-        tools_.DrawLineMm(r.X1, r.Y1, r.X2, r.Y1);
-    }
-    if (!text.isEmpty()) tools_.PrintLabel(r.X1 + 25, r.Y1 - 5, text);
 }
 
 // Fill types and fill codes.
@@ -362,10 +348,8 @@ void TekenForm::Command2_Click(int index)
     PicRaam->hide();
     if (!panel) {
         openOptionsWindow();
-    } else if (Num1->value() < Num1->maximum()) {
-        Num1->setValue(Num1->value() + 1);
     } else {
-        Num1->setValue(Num1->minimum());
+        selectNextCompartment();
     }
     PicPaneel->hide();
 }

@@ -95,7 +95,6 @@ private:
     void LoadBattens();
     void LoadSills();
     void restoreChoice(int list, const QString &remembered, QString FrameRecord::*field);
-    void DrawSill();
 
     void Combo1_Click(int index);
     void Command1_Click(int index);
