@@ -61,7 +61,7 @@ QString ClearSizesBeyondInputsMessage()
         .arg(ClearSizeInputMax);
 }
 
-ClearSizeSet ClearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSizeSet &shown)
+ClearSizeSet clearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSizeSet &shown)
 {
     ClearSizeSet sizes;
     for (int r = 0; r < ClearSizeSet::RowCount; ++r) {

@@ -33,7 +33,7 @@ QString ClearSizesBeyondInputsMessage();
 // The sizes the inputs stand for. `shown` is what they show, `setByProgram` what the program last
 // put into them: a size an input could only show brought within 0 to ClearSizeInputMax stays what it
 // is unless the user changed it.
-ClearSizeSet ClearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSizeSet &shown);
+ClearSizeSet clearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSizeSet &shown);
 
 // Checks and completes the shown rows in the order 3, 2, 1, 0. Stops at the first refused row,
 // whose message it gives in `refusal`; rows checked before keep their completed values.

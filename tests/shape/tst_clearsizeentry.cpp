@@ -336,7 +336,7 @@ void TestClearSizeEntry::keptUnlessChanged()
     expected.Widths[0] = int16(read);
     expected.Right[5] = 20000;
     expected.Middle[1] = 450;
-    QCOMPARE(ClearSizesOfInputs(byProgram, now), expected);
+    QCOMPARE(clearSizesOfInputs(byProgram, now), expected);
 }
 
 QTEST_GUILESS_MAIN(TestClearSizeEntry)

@@ -227,7 +227,7 @@ ClearSizeSet SubVorm::clearSizeInputs() const
         std::span<int16> row = shown.row(r);
         for (int i = 0; i < int(row.size()); ++i) row[i] = int16(input(r, i)->value()); // 0 to 9999
     }
-    return ClearSizesOfInputs(setByProgram_, shown);
+    return clearSizesOfInputs(setByProgram_, shown);
 }
 
 void SubVorm::setClearSizeInputs(const ClearSizeSet &sizes)
