@@ -142,6 +142,17 @@ bool setBars(CompartmentRecord &c, int horizontal, int vertical, int placement, 
     return complete;
 }
 
+Offered offered(const QString &fillType, const QString &fillCode)
+{
+    Offered o;
+    o.grilleSide = offersGrilleSide(fillCode);
+    o.barPlacement = offersBarPlacement(fillCode);
+    o.breastWall = fillType != FillTypes::Window;
+    o.toughenedGlass = fillType == FillTypes::Window;
+    o.screen = fillCode != FillCodes::OutsideGlazing && fillCode != FillCodes::InsideGlazing;
+    return o;
+}
+
 std::optional<int16> breastWallHeight(const QString &entry)
 {
     bool ok = false;

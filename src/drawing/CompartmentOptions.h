@@ -61,6 +61,19 @@ bool barsInBothLeaves(const QString &fillCode);
 // the first one stops the rest (false then).
 bool setBars(CompartmentRecord &c, int horizontal, int vertical, int placement, bool eachAlone);
 
+// The lists and boxes the options window offers for a compartment of this fill type and code (both
+// "" for none): the grille side and bar placement as above, the breast wall but for a window,
+// toughened glass only for a window, the insect screen but for glazing.
+struct Offered {
+    bool grilleSide = false;
+    bool barPlacement = false;
+    bool breastWall = false;
+    bool toughenedGlass = false;
+    bool screen = false;
+    bool operator==(const Offered &) const = default;
+};
+Offered offered(const QString &fillType, const QString &fillCode);
+
 // The breast-wall height of a list entry: a plain whole number in 16 bits, else nothing.
 std::optional<int16> breastWallHeight(const QString &entry);
 

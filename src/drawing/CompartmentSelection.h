@@ -14,4 +14,11 @@ public:
     virtual void setCompartmentNumber(int number) = 0;
     // Redraws the selected compartment.
     virtual void ReDrawVak() = 0;
+
+    // On to the next compartment; after the last, the first.
+    void selectNextCompartment()
+    {
+        const int v = compartmentNumber();
+        setCompartmentNumber(v < compartmentNumberMaximum() ? v + 1 : compartmentNumberMinimum());
+    }
 };

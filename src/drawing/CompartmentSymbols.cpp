@@ -50,7 +50,7 @@ void CompartmentSymbols::ClearVak(FrameRecord &mark, int index)
     // Every place a hinge mark can have, drawn in the background colour while the filling still
     // stands; the frame edges it crosses come back in black.
     s.setFore(true);
-    for (const double p : {10.0, 15.0, 17.0, 20.0, 50.0, 80.0, 85.0, 90.0}) {
+    for (const double p : HardwareMarks::HingePlaces::all()) {
         s.setFore(true);
         HardwareMarks::DrawHingeMark(s, p);
     }

@@ -63,3 +63,20 @@ FrameDrawn DrawFrame(DrawTools &tools, ProjectState &state, FrameDrawingState &f
     frame.Caption = FrameCaption(mark);
     return result;
 }
+
+bool namesNoSill(const QString &sillText)
+{
+    return sillText.contains(QLatin1String("Geen"), Qt::CaseInsensitive) ||
+           sillText.contains(QLatin1String("Zonder"), Qt::CaseInsensitive);
+}
+
+void DrawSill(DrawTools &tools, const SillRect &r, const QString &sillText)
+{
+    if (!r.isSet) return;
+    tools.ClearBoxMm(r.X1, r.Y1, r.X2, r.Y2);
+    if (namesNoSill(sillText)) {
+        tools.EraseBoxMm(r.X1, r.Y1, r.X2, r.Y2);
+        tools.DrawLineMm(r.X1, r.Y1, r.X2, r.Y1);
+    }
+    if (!sillText.isEmpty()) tools.PrintLabel(r.X1 + 25, r.Y1 - 5, sillText);
+}

@@ -34,3 +34,9 @@ QString FrameCaption(const FrameRecord *mark);
 // inputs: the shape window's width inputs, for the shapes that read them (may be nullptr).
 FrameDrawn DrawFrame(DrawTools &tools, ProjectState &state, FrameDrawingState &frame,
                      const ShapeWidthInputs *inputs = nullptr);
+
+// A sill entry that names no sill ("Geen", "Zonder", in any case) leaves only the top edge.
+bool namesNoSill(const QString &sillText);
+// The sill as the chosen entry shows it: the box cleared, the entry's outline (the full box, or the
+// top edge alone) and its text as a label inside the top-left corner. Nothing where no sill was drawn.
+void DrawSill(DrawTools &tools, const SillRect &sill, const QString &sillText);

@@ -4,6 +4,17 @@
 #include "HardwareMarks.h"
 #include "OpeningLines.h"
 
+#include "model/Vocabularies.h"
+
+namespace {
+// A panel's row: no opening, labelled with its name in the fill-code table.
+FillSymbol panel(const char *code, SymbolFunction filling)
+{
+    const FillCodeInfo *info = FillCodes::find(QLatin1String(code));
+    return {code, filling, nullptr, nullptr, HingeEdge::ByDirection, info ? info->tooltip : QString()};
+}
+}
+
 const QList<FillSymbol> &FillSymbols::all()
 {
     namespace F = Fillings;
@@ -28,12 +39,12 @@ const QList<FillSymbol> &FillSymbols::all()
         {"SV", F::twoLeaves, L::tiltingPair, nullptr},
         {"GL_BU", F::glazing, nullptr, nullptr, H::ByDirection, "Glasvak bu"},
         {"GL_BI", F::glazing, nullptr, nullptr, H::ByDirection, "Glasvak bi"},
-        {"PRA", F::boards, nullptr, nullptr, H::ByDirection, "Rabat paneel"},
-        {"PV", F::verticalBoards, nullptr, nullptr, H::ByDirection, "Vertikaal paneel"},
-        {"PBO", F::raisedPanel, nullptr, nullptr, H::ByDirection, "Bossing paneel"},
-        {"PTR", F::hatched, nullptr, nullptr, H::ByDirection, "Trespa paneel"},
-        {"PWB", F::hatched, nullptr, nullptr, H::ByDirection, "Multiplex paneel"},
-        {"PGL", F::hatched, nullptr, nullptr, H::ByDirection, "Glas paneel"},
+        panel("PRA", F::boards),
+        panel("PV", F::verticalBoards),
+        panel("PBO", F::raisedPanel),
+        panel("PTR", F::hatched),
+        panel("PWB", F::hatched),
+        panel("PGL", F::hatched),
     };
     return table;
 }

@@ -2,6 +2,8 @@
 
 #include "FillSymbols.h"
 
+#include <algorithm>
+
 using SymbolMath::cint;
 
 namespace {
@@ -24,12 +26,13 @@ void handlesBySize(int size, Draw draw)
 void hingesBySize(SymbolContext &s, int size)
 {
     using HardwareMarks::DrawHingeMark;
+    namespace Places = HardwareMarks::HingePlaces;
     if (size < 1000) {
-        for (const double p : {20.0, 80.0}) DrawHingeMark(s, p);
+        for (const double p : Places::Short) DrawHingeMark(s, p);
     } else if (size < 1500) {
-        for (const double p : {15.0, 50.0, 85.0}) DrawHingeMark(s, p);
+        for (const double p : Places::Medium) DrawHingeMark(s, p);
     } else {
-        for (const double p : {10.0, 20.0, 80.0, 90.0}) DrawHingeMark(s, p);
+        for (const double p : Places::Long) DrawHingeMark(s, p);
     }
 }
 
@@ -159,14 +162,14 @@ void sashMarks(SymbolContext &s, bool meeting)
 void HardwareMarks::door(SymbolContext &s)
 {
     if (s.c.Direction > 0) DrawDoorHandleMark(s, Lock::OppositeHinges);
-    for (const double p : {10.0, 50.0, 90.0}) DrawHingeMark(s, p);
-    if (s.c.ClearHeight > 2000) DrawHingeMark(s, 17);
+    for (const double p : HingePlaces::Door) DrawHingeMark(s, p);
+    if (s.c.ClearHeight > 2000) DrawHingeMark(s, HingePlaces::TallDoor);
 }
 
 void HardwareMarks::pairDoor(SymbolContext &s)
 {
     if (s.c.Direction > 0) DrawDoorHandleMark(s, Lock::MeetingStile);
-    DrawHingeMark(s, 15);
+    DrawHingeMark(s, HingePlaces::PairDoor);
 }
 
 void HardwareMarks::tiltingPairDoor(SymbolContext &s)
@@ -184,6 +187,16 @@ void HardwareMarks::flap(SymbolContext &s)
 
 void HardwareMarks::sash(SymbolContext &s) { sashMarks(s, false); }
 void HardwareMarks::pairSash(SymbolContext &s) { sashMarks(s, true); }
+
+QList<double> HardwareMarks::HingePlaces::all()
+{
+    QList<double> places(Short.begin(), Short.end());
+    places << QList<double>(Medium.begin(), Medium.end()) << QList<double>(Long.begin(), Long.end())
+           << QList<double>(Door.begin(), Door.end()) << TallDoor << PairDoor;
+    std::sort(places.begin(), places.end());
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    return places;
+}
 
 void HardwareMarks::DrawHingeMark(SymbolContext &s, double p)
 {

@@ -3,7 +3,23 @@
 // across the edge and 110 mm along it, in the frame member on the hinge side.
 #include "SymbolContext.h"
 
+#include <QList>
+#include <array>
+
 namespace HardwareMarks {
+// Where the hinge marks sit, in % along the hinge edge: by the edge's length (under 1000 mm, under
+// 1500 mm, longer), on a door, the extra one of a door over 2000 mm high, and a pair door's.
+namespace HingePlaces {
+inline constexpr std::array Short{20.0, 80.0};
+inline constexpr std::array Medium{15.0, 50.0, 85.0};
+inline constexpr std::array Long{10.0, 20.0, 80.0, 90.0};
+inline constexpr std::array Door{10.0, 50.0, 90.0};
+inline constexpr double TallDoor = 17;
+inline constexpr double PairDoor = 15;
+// Every place above, ascending, each once: where a compartment being cleared may have one.
+QList<double> all();
+}
+
 // The marks of a fill code, from its row.
 void door(SymbolContext &s);            // lock opposite the hinges, three or four hinges
 void pairDoor(SymbolContext &s);        // lock in the meeting stile, one hinge mark

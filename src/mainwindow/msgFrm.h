@@ -83,6 +83,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // One builder per panel, each in the file of its panel.
+    void buildMessagePanel();
+    void buildInputPanel();
+    void buildBalloonPanel();
+    // The balloon's close image: its hover and pressed faces and its click. True for an event of
+    // the close image; `taken` then says whether the event stops there.
+    bool closeImageEvent(QObject *watched, QEvent *event, bool &taken);
+    // The title, message and icon labels of the message and input boxes, as both lay them out.
+    void buildBoxTexts(QFrame *panel, const char *names[3], int messageTop, QLabel *&title, QLabel *&message,
+                       QLabel *&icon);
+    // A panel's texts and colour, the panel shown alone and its message wrapped to the panel's
+    // width; returns that width.
+    int startPanel(int index, QLabel *title, const QString &caption, QLabel *message, const QString &prompt,
+                   quint32 mColor, int Intensity);
     void showPanel(int index);
     void setHeightTwips(int twips);
     void ShapeBalloonWindow(bool NoPointer, double X, double Y, int Intensity);

@@ -1,7 +1,5 @@
 #include "ClearSizes.h"
 
-#include "platform/Dialogs.h"
-
 namespace {
 const QString Invalid = QStringLiteral("Ongeldige dagmaten opgegeven !\r\n\r\n");
 }
@@ -58,12 +56,11 @@ ClearSizeRowCheck CheckClearSizes(const QList<int> &values, int maximum)
     return result;
 }
 
-bool CheckClearSizeRow(QList<int> &values, int maximum)
+bool CheckClearSizeRow(QList<int> &values, int maximum, QString &refusal)
 {
     const ClearSizeRowCheck check = CheckClearSizes(values, maximum);
     if (!check.valid) {
-        if (!check.ClearSizeMessage.isEmpty())
-            MsgBox(check.ClearSizeMessage, MsgStyle::Exclamation | MsgStyle::OK, ErrorTitle);
+        refusal = check.ClearSizeMessage;
         return false;
     }
     values = check.values;

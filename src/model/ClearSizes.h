@@ -19,9 +19,9 @@ struct ClearSizeRowCheck {
 // less (the frame leaves no room). A row without inputs is refused without a message.
 ClearSizeRowCheck CheckClearSizes(const QList<int> &values, int maximum);
 
-// The same on a row in place, for the shape window: a refusal is shown (exclamation icon, OK,
-// "FOUTMELDING") and leaves the values as they were.
-bool CheckClearSizeRow(QList<int> &values, int maximum);
+// The same on a row in place: a refusal leaves the values as they were and gives its message in
+// `refusal` ("" for a row without inputs), for the window to show.
+bool CheckClearSizeRow(QList<int> &values, int maximum, QString &refusal);
 
 QString ClearSizeSumMessage(int sum, int maximum);
 QString ClearSizeNoRoomMessage(int maximum);

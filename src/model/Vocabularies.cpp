@@ -1,5 +1,7 @@
 #include "Vocabularies.h"
 
+#include <algorithm>
+
 QStringList FillTypes::all() { return {Door, Window, Glass, Panel}; }
 
 const QList<FillCodeInfo> &FillCodes::all()
@@ -48,6 +50,24 @@ const FillCodeInfo *FillCodes::forButton(int button)
     for (const FillCodeInfo &info : all())
         if (info.button == button) return &info;
     return nullptr;
+}
+
+FillCodes::ButtonRange FillCodes::buttonRange(const QString &fillType)
+{
+    ButtonRange range;
+    for (const FillCodeInfo &info : all()) {
+        if (info.fillType != fillType || info.button < 0) continue;
+        if (range.first < 0 || info.button < range.first) range.first = info.button;
+        range.back = std::max(range.back, info.button + 1);
+    }
+    return range;
+}
+
+int FillCodes::buttonCount()
+{
+    int count = 0;
+    for (const QString &type : FillTypes::all()) count = std::max(count, buttonRange(type).back + 1);
+    return count;
 }
 
 const QStringList &GrilleCodes::all()

@@ -43,6 +43,15 @@ const QList<FillCodeInfo> &all();
 const FillCodeInfo *find(const QString &code);
 // nullptr for the three "Terug" buttons and indexes out of range.
 const FillCodeInfo *forButton(int button);
+// The drawing window's buttons of one fill type: its codes' buttons from `first`, then its "Terug"
+// button `back`, the one after its last code. {-1, -1} for a type without buttons (glazing).
+struct ButtonRange {
+    int first = -1;
+    int back = -1;
+};
+ButtonRange buttonRange(const QString &fillType);
+// Every fill-code button, the "Terug" buttons included: one past the last "Terug".
+int buttonCount();
 inline const QString OutsideGlazing = QStringLiteral("GL_BU");
 inline const QString InsideGlazing = QStringLiteral("GL_BI");
 }

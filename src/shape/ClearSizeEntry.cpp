@@ -4,7 +4,6 @@
 #include "Compartments.h"
 #include "ShapeCodes.h"
 #include "model/ClearSizes.h"
-#include "platform/Dialogs.h"
 
 bool SettleShapeFlags(ProjectState &state)
 {
@@ -62,7 +61,22 @@ QString ClearSizesBeyondInputsMessage()
         .arg(ClearSizeInputMax);
 }
 
-bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs)
+ClearSizeSet clearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSizeSet &shown)
+{
+    ClearSizeSet sizes;
+    for (int r = 0; r < ClearSizeSet::RowCount; ++r) {
+        std::span<int16> row = sizes.row(r);
+        const std::span<const int16> set = setByProgram.row(r), now = shown.row(r);
+        for (int i = 0; i < int(row.size()); ++i) {
+            // Shown rows never hold such a size: a mark that has one is not laid out.
+            const bool unchanged = set[i] != now[i] && now[i] == qBound(0, int(set[i]), ClearSizeInputMax);
+            row[i] = unchanged ? set[i] : now[i];
+        }
+    }
+    return sizes;
+}
+
+bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs, QString &refusal)
 {
     const FrameRecord *mark = state.currentMark();
     const ClearSizeLayout::ShapeLayout *layout = mark ? ClearSizeLayout::find(mark->ShapeCode) : nullptr;
@@ -72,30 +86,30 @@ bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs)
         if (n == 0) continue;
         std::span<int16> row = inputs.row(r);
         QList<int> values(row.begin(), row.begin() + n);
-        if (!CheckClearSizeRow(values, RowMaximum(mark->ShapeCode, r, state.ClearSizeMax, inputs))) return false;
+        if (!CheckClearSizeRow(values, RowMaximum(mark->ShapeCode, r, state.ClearSizeMax, inputs), refusal)) return false;
         for (int i = 0; i < n; ++i) row[i] = int16(values[i]); // a completed value lies within the maximum
     }
     return true;
 }
 
-bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs)
+bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs, QString &refusal)
 {
     FrameRecord *mark = state.currentMark();
     if (!mark) return false;
     if (!ClearSizeLayout::find(mark->ShapeCode)) {
-        MsgBox(UnknownShapeMessage(mark->ShapeCode), MsgStyle::Exclamation, ErrorTitle);
+        refusal = UnknownShapeMessage(mark->ShapeCode);
         return false;
     }
     const ClearSizeSet given = inputs;
-    if (!CheckShapeRows(state, inputs)) return false;
+    if (!CheckShapeRows(state, inputs, refusal)) return false;
     if (!InputsCanHold(mark->ShapeCode, inputs)) {
         inputs = given;
-        MsgBox(ClearSizesBeyondInputsMessage(), MsgStyle::Exclamation, ErrorTitle);
+        refusal = ClearSizesBeyondInputsMessage();
         return false;
     }
     const CompartmentBuild build = BuildCompartments(*mark, inputs, state.NewShapePending);
     if (!build.ok) {
-        MsgBox(build.message, MsgStyle::Exclamation, ErrorTitle);
+        refusal = build.message;
         return false;
     }
     *mark = build.mark;

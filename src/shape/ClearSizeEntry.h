@@ -1,7 +1,7 @@
 #pragma once
 // What the shape window does with the project when it opens, lays out a code and accepts its clear
 // sizes ("Vakvulling"), without widgets: the window reads its 17 inputs into a ClearSizeSet, calls
-// these, and writes the set back into its inputs.
+// these, shows the refusals they return and writes the set back into its inputs.
 //
 // Opening: SettleShapeFlags, then the layout (ApplyShapeLayout and the widgets of ClearSizeLayout),
 // then, when SettleShapeFlags said so, the inputs from StoredClearSizes. A variant button:
@@ -30,15 +30,21 @@ constexpr int ClearSizeInputMax = 9999;
 bool InputsCanHold(const QString &code, const ClearSizeSet &sizes);
 QString ClearSizesBeyondInputsMessage();
 
+// The sizes the inputs stand for. `shown` is what they show, `setByProgram` what the program last
+// put into them: a size an input could only show brought within 0 to ClearSizeInputMax stays what it
+// is unless the user changed it.
+ClearSizeSet clearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSizeSet &shown);
+
 // Checks and completes the shown rows in the order 3, 2, 1, 0. Stops at the first refused row,
-// whose message has been shown; rows checked before keep their completed values.
-bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs);
+// whose message it gives in `refusal`; rows checked before keep their completed values.
+bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs, QString &refusal);
 
 // "Vakvulling" up to the drawing window: the row checks, the construction and, only when both
 // succeed, the commit into the current mark (compartments, its own clear sizes) and into the
-// project-wide arrays. A refusal has been shown and nothing is committed; a row completed beyond
-// what the inputs show leaves `inputs` as given. True: show the drawing.
-bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs);
+// project-wide arrays. A refusal gives its message in `refusal` ("" for none to show; the window
+// shows it: exclamation, "FOUTMELDING") and commits nothing; a row completed beyond what the
+// inputs show leaves `inputs` as given. True: show the drawing.
+bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs, QString &refusal);
 
 // The basic shape whose variant buttons the window shows: that of the mark's own code, or the
 // pressed shape button's for a mark without a code; -1 (no buttons) for a code outside the 43.

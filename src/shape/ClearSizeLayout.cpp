@@ -17,28 +17,6 @@ RowPlacement placement(const char *text)
     return p;
 }
 
-// "W-2F-Mu", "H-3F", "H-2F-2Tr", ... ; "" for no maximum.
-MaxFormula formula(const char *text)
-{
-    MaxFormula f;
-    const QString t = QString::fromLatin1(text);
-    if (t.isEmpty()) return f;
-    f.base = t[0].toLatin1();
-    for (const QString &term : t.mid(2).split('-')) {
-        int n = 1;
-        int at = 0;
-        if (term[0].isDigit()) {
-            n = term.left(1).toInt();
-            at = 1;
-        }
-        const QString member = term.mid(at);
-        if (member == "F") f.frames += n;
-        else if (member == "Mu") f.mullions += n;
-        else if (member == "Tr") f.transoms += n;
-    }
-    return f;
-}
-
 struct Entry {
     const char *code;
     const char *l, *b, *r, *m;
@@ -123,7 +101,7 @@ QList<ShapeLayout> build()
             ShapeLayout s;
             s.code = v.code;
             s.rows = {placement(e.l), placement(e.b), placement(e.r), placement(e.m)};
-            for (int r = 0; r < RowCount; ++r) s.maxima[r] = formula(e.max[r]);
+            for (int r = 0; r < RowCount; ++r) s.maxima[r] = parseMaxFormula(QString::fromLatin1(e.max[r]));
             s.widthText = e.widthText;
             s.heightText = e.heightText;
             for (const QString &i : QString::fromLatin1(e.lessRight).split(',', Qt::SkipEmptyParts))
@@ -136,9 +114,32 @@ QList<ShapeLayout> build()
 }
 }
 
+MaxFormula parseMaxFormula(const QString &text)
+{
+    MaxFormula f;
+    if (text.isEmpty()) return f;
+    MaxFormula refused;
+    refused.refused = true;
+    if (text[0] != 'W' && text[0] != 'H') return refused;
+    f.base = text[0].toLatin1();
+    if (text.size() == 1) return f;
+    if (text[1] != '-') return refused;
+    for (const QString &term : text.mid(2).split('-')) {
+        const bool counted = !term.isEmpty() && term[0] >= '0' && term[0] <= '9';
+        const int at = counted ? 1 : 0;
+        const int n = counted ? term[0].unicode() - '0' : 1;
+        const QString member = term.mid(at);
+        if (member == "F") f.frames += n;
+        else if (member == "Mu") f.mullions += n;
+        else if (member == "Tr") f.transoms += n;
+        else return refused;
+    }
+    return f;
+}
+
 int MaxFormula::value(const FrameRecord &mark) const
 {
-    if (base == 0) return 0;
+    if (base == 0 || refused) return 0;
     const int outer = base == 'W' ? mark.Width : mark.Height;
     return outer - frames * mark.FrameThickness - mullions * mark.MullionThickness - transoms * mark.TransomThickness;
 }

@@ -21,8 +21,12 @@ constexpr int InputWidth = 35, InputHeight = 24;
 struct MaxFormula {
     char base = 0; // 'W', 'H' or 0 for a row without inputs
     int frames = 0, mullions = 0, transoms = 0;
+    bool refused = false; // the text was no formula: its row reads as leaving no room
     int value(const FrameRecord &mark) const;
 };
+// "W-2F-Mu", "H-3F", "H-2F-2Tr", ...: W or H, then terms "-" [one digit] "F", "Mu" or "Tr"; ""
+// for a row without inputs. Any other text is refused, so that the table walk sees a mistyped term.
+MaxFormula parseMaxFormula(const QString &text);
 
 // L, R, M: `common` is the left edge and `along` the top edges, top to bottom.
 // B: `common` is the top edge and `along` the left edges, left to right.

@@ -4,16 +4,16 @@ const QList<BasicShape> &ShapeCodes::basicShapes()
 {
     static const QString more = QStringLiteral(" In het volgende venster keuze uit meerdere vormen.");
     static const QList<BasicShape> table = {
-        {0, "RHKozijn", "RECHTHOEK KOZIJN.", "K", 0},
-        {1, "Kozijn1", "RECHTHOEK KOZIJN + 1 DORPEL." + more, "K;;1;S", 4},
-        {2, "Kozijn2", "RECHTHOEK KOZIJN + 2 STIJLEN." + more, "K;;2;S", 5},
-        {3, "Kozijn3", "RECHTHOEK KOZIJN + 3 STIJLEN.", "K;;3;S", 0},
-        {4, "LMM", "LINKS MELKMEISJE." + more, "L;1", 9},
-        {5, "MM", "MELKMEISJE." + more, "M;1", 6},
-        {6, "RMM", "RECHTS MELKMEISJE." + more, "R;1", 9},
-        {7, "Kozijn1h", "RECHTHOEK KOZIJN + 1 DORPEL." + more, "K;;1;D", 3},
-        {8, "Kozijn5h", "Overige vormen." + more, "K;;1;S;D1;D2;S2", 4},
-        {9, "LosRD", "Losse ramen of deuren (zonder kozijn)", LooseCode, 0},
+        {0, "RHKozijn", "RECHTHOEK KOZIJN.", "K"},
+        {1, "Kozijn1", "RECHTHOEK KOZIJN + 1 DORPEL." + more, "K;;1;S"},
+        {2, "Kozijn2", "RECHTHOEK KOZIJN + 2 STIJLEN." + more, "K;;2;S"},
+        {3, "Kozijn3", "RECHTHOEK KOZIJN + 3 STIJLEN.", "K;;3;S"},
+        {4, "LMM", "LINKS MELKMEISJE." + more, "L;1"},
+        {5, "MM", "MELKMEISJE." + more, "M;1"},
+        {6, "RMM", "RECHTS MELKMEISJE." + more, "R;1"},
+        {7, "Kozijn1h", "RECHTHOEK KOZIJN + 1 DORPEL." + more, "K;;1;D"},
+        {8, "Kozijn5h", "Overige vormen." + more, "K;;1;S;D1;D2;S2"},
+        {9, "LosRD", "Losse ramen of deuren (zonder kozijn)", LooseCode},
     };
     return table;
 }
@@ -50,7 +50,12 @@ QString ShapeCodes::basicCode(int k)
     return (k >= 0 && k < BasicShapeCount) ? basicShapes()[k].basicCode : QString();
 }
 
-int ShapeCodes::variantCount(int k) { return (k >= 0 && k < BasicShapeCount) ? basicShapes()[k].variants : 0; }
+int ShapeCodes::variantCount(int k)
+{
+    int count = 0;
+    for (const ShapeVariant &v : all()) count += v.k == k && v.i >= 0;
+    return count;
+}
 
 QString ShapeCodes::variantCode(int k, int i)
 {

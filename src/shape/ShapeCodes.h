@@ -9,7 +9,6 @@ struct BasicShape {
     QString picture;  // base name in Vormen, without ".bmp"
     QString tooltip;
     QString basicCode;
-    int variants;     // number of variant buttons in the shape window
 };
 
 struct ShapeVariant {
@@ -35,7 +34,7 @@ bool isShapeCode(const QString &code);
 const ShapeVariant *find(const QString &code); // nullptr for a code that is not in the table
 
 QString basicCode(int k);                 // "" outside 0..9
-int variantCount(int k);                  // 0 outside 0..9
+int variantCount(int k);                  // its variant rows; 0 outside 0..9
 QString variantCode(int k, int i);        // "" where there is no such variant button
 QString variantIcon(int k, int i);        // "img/" k i ".ico"; "" where there is no such button
 QString pictureFile(int k, bool selected);// "Vormen/" base ("_S") ".bmp"

@@ -8,6 +8,7 @@
 #include "drawing/FillSymbols.h"
 #include "drawing/Fillings.h"
 #include "drawing/FrameGeometry.h"
+#include "drawing/HardwareMarks.h"
 #include "drawing/OpeningLines.h"
 #include "drawing/window/FillCodePictures.h"
 #include "model/Vocabularies.h"
@@ -41,6 +42,11 @@ private slots:
         const ClearSizeLayout::ShapeLayout *layout = ClearSizeLayout::find(code);
         QVERIFY2(layout, "no clear-size layout");
         QCOMPARE(layout->code, code);
+        for (int r = 0; r < ClearSizeLayout::RowCount; ++r) {
+            QVERIFY2(!layout->maxima[r].refused, qPrintable(QString("the maximum of row %1 is no formula").arg(r)));
+            // A row with inputs has room from W or H; a row without has none.
+            QCOMPARE(layout->maxima[r].base != 0, layout->shown(r) > 0);
+        }
 
         const int count = CompartmentCount(code);
         QVERIFY2(count > 0, "no construction");
@@ -149,13 +155,19 @@ private slots:
         QCOMPARE(symbol->hinges == HingeEdge::Top, symbol->lines == OpeningLines::topHung);
         QCOMPARE(symbol->hinges == HingeEdge::Bottom, symbol->lines == OpeningLines::bottomHung);
 
-        // The drawing window: a button with a picture for every code but glazing.
+        // The drawing window: a button with a picture for every code but glazing, among its type's
+        // buttons, before the type's "Terug".
+        const FillCodes::ButtonRange range = FillCodes::buttonRange(info->fillType);
         if (info->fillType == FillTypes::Glass) {
             QCOMPARE(info->button, -1);
+            QCOMPARE(range.first, -1);
         } else {
             QCOMPARE(FillCodes::forButton(info->button), info);
             QVERIFY2(FillCodePictures::hasPicture(code), "no button picture");
+            QVERIFY(info->button >= range.first && info->button < range.back);
         }
+        // A panel is labelled with its name.
+        if (info->fillType == FillTypes::Panel) QCOMPARE(symbol->label, info->tooltip);
 
         // The drawing file: fixed is "0" for every code; an opened one has a field of its own.
         CompartmentRecord c;
@@ -176,6 +188,108 @@ private slots:
         }
         QCOMPARE(FillSymbols::all().size(), FillCodes::all().size());
         QVERIFY(!FillCodePictures::hasPicture(QString()));
+    }
+
+    // The buttons of the door, window and panel boxes follow each other without a gap: each type's
+    // codes, then its "Terug", which is no code.
+    void fillCodeButtonsByType()
+    {
+        int next = 0;
+        for (const QString &type : {FillTypes::Door, FillTypes::Window, FillTypes::Panel}) {
+            const FillCodes::ButtonRange range = FillCodes::buttonRange(type);
+            QCOMPARE(range.first, next);
+            QVERIFY2(range.back > range.first, qPrintable(type));
+            for (int b = range.first; b < range.back; ++b) {
+                const FillCodeInfo *info = FillCodes::forButton(b);
+                QVERIFY2(info && info->fillType == type, qPrintable(QString("button %1").arg(b)));
+            }
+            QVERIFY2(!FillCodes::forButton(range.back), qPrintable(QString("button %1").arg(range.back)));
+            next = range.back + 1;
+        }
+        QCOMPARE(FillCodes::buttonCount(), next);
+        QCOMPARE(FillCodes::buttonCount(), 24);
+        QCOMPARE(FillCodes::buttonRange(FillTypes::Glass).back, -1);
+        QCOMPARE(FillCodes::buttonRange(QString()).first, -1);
+    }
+
+    // Clearing a compartment erases every place a hinge mark can have.
+    void hingePlaces()
+    {
+        namespace P = HardwareMarks::HingePlaces;
+        const QList<double> all = P::all();
+        QCOMPARE(all, (QList<double>{10, 15, 17, 20, 50, 80, 85, 90}));
+        for (const double p : P::Short) QVERIFY(all.contains(p));
+        for (const double p : P::Door) QVERIFY(all.contains(p));
+        for (const double p : P::Medium) QVERIFY(all.contains(p));
+        for (const double p : P::Long) QVERIFY(all.contains(p));
+        QVERIFY(all.contains(P::TallDoor));
+        QVERIFY(all.contains(P::PairDoor));
+    }
+
+    // Each basic shape's variant buttons are its variant rows, numbered from 0 without a gap; its
+    // main-screen code is one of its own.
+    void variantsPerBasicShape()
+    {
+        QCOMPARE(ShapeCodes::basicShapes().size(), ShapeCodes::BasicShapeCount);
+        int withButtons = 0;
+        for (const BasicShape &shape : ShapeCodes::basicShapes()) {
+            QCOMPARE(ShapeCodes::basicShapeOf(shape.basicCode), shape.k);
+            const int n = ShapeCodes::variantCount(shape.k);
+            QVERIFY(n <= ShapeCodes::MaxVariants);
+            QSet<int> buttons;
+            for (const ShapeVariant &v : ShapeCodes::all())
+                if (v.k == shape.k && v.i >= 0) buttons.insert(v.i);
+            QCOMPARE(buttons.size(), n);
+            for (int i = 0; i < n; ++i) {
+                QVERIFY2(buttons.contains(i), qPrintable(QString("shape %1 button %2").arg(shape.k).arg(i)));
+                QCOMPARE(ShapeCodes::basicShapeOf(ShapeCodes::variantCode(shape.k, i)), shape.k);
+            }
+            if (n > 0) QCOMPARE(ShapeCodes::variantCode(shape.k, 0), shape.basicCode);
+            withButtons += n;
+        }
+        QCOMPARE(withButtons, 40); // all but "K", "K;;3;S" and "K0"
+        QCOMPARE(ShapeCodes::variantCount(ShapeCodes::BasicShapeCount), 0);
+        QCOMPARE(ShapeCodes::variantCount(-1), 0);
+    }
+
+    // A clear-size formula is read whole; a term it does not know refuses it.
+    void maxFormulas_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("read"); // base frames mullions transoms
+        QTest::newRow("none") << "" << false << "0 0 0 0";
+        QTest::newRow("W-2F-Mu") << "W-2F-Mu" << false << "W 2 1 0";
+        QTest::newRow("H-2F-2Tr") << "H-2F-2Tr" << false << "H 2 0 2";
+        QTest::newRow("W-6F") << "W-6F" << false << "W 6 0 0";
+        QTest::newRow("W alone") << "W" << false << "W 0 0 0";
+        QTest::newRow("mistyped member") << "W-2F-Mx" << true << "";
+        QTest::newRow("member in lower case") << "H-2f" << true << "";
+        QTest::newRow("unknown base") << "B-2F" << true << "";
+        QTest::newRow("no dash") << "W2F" << true << "";
+        QTest::newRow("empty term") << "W--F" << true << "";
+        QTest::newRow("trailing dash") << "W-2F-" << true << "";
+        QTest::newRow("two digits") << "W-12F" << true << "";
+        QTest::newRow("blank") << "W-2F -Mu" << true << "";
+    }
+
+    void maxFormulas()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        QFETCH(QString, read);
+        const ClearSizeLayout::MaxFormula f = ClearSizeLayout::parseMaxFormula(text);
+        QCOMPARE(f.refused, refused);
+        FrameRecord mark;
+        mark.Width = 3000;
+        mark.Height = 2000;
+        mark.FrameThickness = 60;
+        if (refused) {
+            QCOMPARE(f.value(mark), 0);
+            return;
+        }
+        QCOMPARE(QString("%1 %2 %3 %4").arg(f.base ? QString(QChar(f.base)) : "0").arg(f.frames).arg(f.mullions).arg(f.transoms),
+                 read);
     }
 
     void looseCode()

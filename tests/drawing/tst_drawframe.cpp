@@ -105,6 +105,8 @@ private slots:
     void frameWithoutSizeStillPlacesItsCompartments();
     void unknownCodesDrawNothing();
     void positionsBeyondSixteenBitsAreRefused();
+    void sillAsItsEntryShowsIt_data();
+    void sillAsItsEntryShowsIt();
 };
 
 void TestDrawFrame::shapes_data()
@@ -602,6 +604,59 @@ void TestDrawFrame::positionsBeyondSixteenBitsAreRefused()
     QVERIFY(!frame.Sill.isSet);
     QVERIFY(!frameTooLargeMessage().isEmpty());
     QCOMPARE(frame.Caption, QString("2 vaks rechthoekig kozijn (breedte x hoogte = 3000 mm x 2000 mm)"));
+}
+
+// The sill (0, 1940)-(3000, 2000) at scale 1: cleared, then per entry the whole box or only its
+// top edge (the box drawn again in the background colour), and the entry's text 25 mm in and 5 mm up.
+void TestDrawFrame::sillAsItsEntryShowsIt_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("noSill");
+    QTest::newRow("a sill") << "Hardhouten onderdorpel" << false;
+    QTest::newRow("geen, any case") << "geen onderdorpel" << true;
+    QTest::newRow("Zonder, any case") << "Onderdorpel ZONDER neus" << true;
+    QTest::newRow("Geen within a word") << "Ongeenverfd" << true;
+    QTest::newRow("the empty entry") << "" << false;
+    QTest::newRow("blanks only") << "  " << false;
+}
+
+void TestDrawFrame::sillAsItsEntryShowsIt()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, noSill);
+    QCOMPARE(namesNoSill(entry), noSill);
+    RecordingCanvas canvas(3000, 2000);
+    DrawTools tools(canvas);
+    tools.SetDrawScale(3000, 2000);
+    DrawSill(tools, sill3000x2000, entry);
+
+    const QList<CanvasOp> &ops = canvas.ops();
+    QList<CanvasOp::Kind> kinds;
+    for (const CanvasOp &op : ops) kinds << op.kind;
+    QList<CanvasOp::Kind> expected = {CanvasOp::Box};
+    if (noSill) expected << CanvasOp::Box << CanvasOp::Line;
+    if (!entry.isEmpty()) expected << CanvasOp::Print;
+    QCOMPARE(kinds, expected);
+
+    QCOMPARE(ops[0].p1, QPoint(0, 1940));
+    QCOMPARE(ops[0].p2, QPoint(3000, 2000));
+    QCOMPARE(ops[0].state.FillStyle, int(FillStyles::Solid));
+    QCOMPARE(ops[0].state.FillColor, ops[0].state.BackColor);
+    if (noSill) {
+        QCOMPARE(ops[1].state.ForeColor, ops[1].state.BackColor);
+        QCOMPARE(ops[2].p1, QPoint(0, 1940));
+        QCOMPARE(ops[2].p2, QPoint(3000, 1940));
+        QCOMPARE(ops[2].state.ForeColor, QColor(Qt::black));
+    }
+    if (!entry.isEmpty()) {
+        QCOMPARE(ops.last().text, entry);
+        QCOMPARE(ops.last().p1, QPoint(25, 1935));
+    }
+
+    // Without a sill rectangle (a frame that was not drawn) nothing is drawn.
+    canvas.clear();
+    DrawSill(tools, SillRect{}, entry);
+    QVERIFY(canvas.ops().isEmpty());
 }
 
 QTEST_MAIN(TestDrawFrame)

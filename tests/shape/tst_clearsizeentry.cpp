@@ -37,6 +37,8 @@ private slots:
     void compartmentWithoutSizeCommitsNothing();
     void unknownCode();
     void variants();
+    void keptUnlessChanged_data();
+    void keptUnlessChanged();
 };
 
 void TestClearSizeEntry::flagsOnOpening()
@@ -108,7 +110,9 @@ void TestClearSizeEntry::newMarkBuildsAndCopies()
     ClearSizeSet in;
     in.Left = {0, 0, 7, 7};        // hidden L(2), L(3) are copied as they are
     in.Widths = {400, 0, 400, 0, 0};
-    QVERIFY(AcceptClearSizes(project.state(), in));
+    QString refusal;
+    QVERIFY(AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, QString());
     // R: 1922 / 3 = 640, 1282 / 2 = 641, 641. L against 1922 - 640 = 1282: 641, 641. B: 400, 954, 400.
     QCOMPARE(in.Right, (std::array<int16, 6>{640, 641, 641, 0, 0, 0}));
     QCOMPARE(in.Left, (std::array<int16, 4>{641, 641, 7, 7}));
@@ -148,7 +152,9 @@ void TestClearSizeEntry::existingMarkKeepsItsFillings()
     // The rows are checked at every press: the last width is completed to W - 2F - Mu = 1810.
     ClearSizeSet in;
     in.Widths = {800, 900, 0, 0, 0};
-    QVERIFY(AcceptClearSizes(project.state(), in));
+    QString refusal;
+    QVERIFY(AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, QString());
     QCOMPARE(in.Widths[1], int16(1010));
     const FrameRecord &m = project->FrameRecords[0];
     QCOMPARE(m.Compartments[0].FillCode, QString("DE"));
@@ -167,15 +173,14 @@ void TestClearSizeEntry::failedRowStopsWithItsMessage()
     openOn(project, frame("M;5"), true); // L 1922, B 1754, R 1922
     const FrameRecord before = project->FrameRecords[0];
     // Row 0 is checked against 1922 - 500 - 300 = 1122.
-    dialogs.answer(MsgAnswer::OK, Invalid + "De totale opgegeven dagmaat (1200) is groter dan de maximale dagmaat (1122)",
-                   "FOUTMELDING");
+    QString refusal;
+    const QString expected = Invalid + "De totale opgegeven dagmaat (1200) is groter dan de maximale dagmaat (1122)";
     ClearSizeSet in;
     in.Left = {600, 600, 0, 0};
     in.Widths = {500, 0, 500, 0, 0};
     in.Right = {500, 300, 0, 0, 0, 0};
-    QVERIFY(!AcceptClearSizes(project.state(), in));
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].style, int(MsgStyle::Exclamation));
+    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, expected); // the shape window shows it
     QCOMPARE(in.Right, (std::array<int16, 6>{500, 300, 561, 561, 0, 0}));
     QCOMPARE(in.Widths, (std::array<int16, 5>{500, 754, 500, 0, 0}));
     QCOMPARE(in.Left, (std::array<int16, 4>{600, 600, 0, 0}));
@@ -207,17 +212,19 @@ void TestClearSizeEntry::sizesTheInputsCannotShow()
     mark.Width = 28190;
     openOn(project, mark, true);
     const FrameRecord before = project->FrameRecords[0];
-    dialogs.answer(MsgAnswer::OK, beyond, "FOUTMELDING");
     ClearSizeSet in; // empty inputs: the row shares 28000 out
-    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QString refusal;
+    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, beyond);
     QCOMPARE(in.Widths, (std::array<int16, 5>{})); // shown as given, nothing brought within
     QCOMPARE(project->FrameRecords[0], before);
     QCOMPARE(project->ClearWidths, (std::array<int16, 5>{}));
 
     // Both typed: the row check recomputes the last to 19000, which no input shows either.
     in.Widths = {9000, 9000, 0, 0, 0};
-    dialogs.answer(MsgAnswer::OK, beyond, "FOUTMELDING");
-    QVERIFY(!AcceptClearSizes(project.state(), in));
+    refusal.clear();
+    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, beyond);
     QCOMPARE(in.Widths, (std::array<int16, 5>{9000, 9000, 0, 0, 0}));
     VERIFY_DIALOGS(dialogs);
 }
@@ -230,11 +237,11 @@ void TestClearSizeEntry::rowWithoutRoom()
     mark.Width = 100;
     mark.MullionThickness = 67; // 100 - 134 - 67
     openOn(project, mark, true);
-    dialogs.answer(MsgAnswer::OK,
-                   Invalid + "De maten van het kozijn laten geen ruimte over voor de dagmaten (maximale dagmaat -101)",
-                   "FOUTMELDING");
+    QString refusal;
+    const QString expected = Invalid + "De maten van het kozijn laten geen ruimte over voor de dagmaten (maximale dagmaat -101)";
     ClearSizeSet in;
-    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, expected);
     QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
     VERIFY_DIALOGS(dialogs);
 }
@@ -246,11 +253,13 @@ void TestClearSizeEntry::compartmentWithoutSizeCommitsNothing()
     ScopedProject project;
     openOn(project, frame("M;6"), true); // B 1866, R 1966
     const FrameRecord before = project->FrameRecords[0];
-    dialogs.answer(MsgAnswer::OK, Invalid + "De daghoogte van vak 2 is 0 of kleiner (-41 mm).", "FOUTMELDING");
+    QString refusal;
+    const QString expected = Invalid + "De daghoogte van vak 2 is 0 of kleiner (-41 mm).";
     ClearSizeSet in;
     in.Widths = {300, 1266, 0, 0, 0};
     in.Right = {1940, 0, 0, 0, 0, 0};
-    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, expected);
     QCOMPARE(in.Right[1], int16(26));
     QCOMPARE(project->FrameRecords[0], before);
     QCOMPARE(project->ClearHeightsRight, (std::array<int16, 6>{}));
@@ -262,9 +271,11 @@ void TestClearSizeEntry::unknownCode()
     ScriptedDialogs dialogs;
     ScopedProject project;
     openOn(project, frame("X;1"), true);
-    dialogs.answer(MsgAnswer::OK, "Onbekende vorm kozijn: \"X;1\" !", "FOUTMELDING");
+    QString refusal;
+    const QString expected = "Onbekende vorm kozijn: \"X;1\" !";
     ClearSizeSet in;
-    QVERIFY(!AcceptClearSizes(project.state(), in));
+    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QCOMPARE(refusal, expected);
     QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
     VERIFY_DIALOGS(dialogs);
 }
@@ -291,6 +302,41 @@ void TestClearSizeEntry::variants()
     QVERIFY(!ChooseVariant(project.state(), 3, 0)); // no variant buttons
     QCOMPARE(project->FrameRecords[0].ShapeCode, QString("M;5"));
     QVERIFY(!project->NewShapePending);
+}
+
+// One input, B(0): what the program put in, what the input shows now, and what it stands for.
+void TestClearSizeEntry::keptUnlessChanged_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("read");
+    QTest::newRow("as put in") << 1200 << 1200 << 1200;
+    QTest::newRow("typed over") << 1200 << 900 << 900;
+    QTest::newRow("above the input, shown within") << 12000 << 9999 << 12000;
+    QTest::newRow("above the input, typed over") << 12000 << 9998 << 9998;
+    QTest::newRow("below the input, shown as empty") << -5 << 0 << -5;
+    QTest::newRow("below the input, typed") << -5 << 7 << 7;
+    QTest::newRow("emptied by the user") << 1200 << 0 << 0;
+}
+
+void TestClearSizeEntry::keptUnlessChanged()
+{
+    QFETCH(int, set);
+    QFETCH(int, shown);
+    QFETCH(int, read);
+    ClearSizeSet byProgram, now;
+    byProgram.Widths[0] = int16(set);
+    now.Widths[0] = int16(shown);
+    // Every other input: a size kept though it shows within, beside one typed over.
+    byProgram.Right[5] = 20000;
+    now.Right[5] = 9999;
+    byProgram.Middle[1] = 400;
+    now.Middle[1] = 450;
+    ClearSizeSet expected;
+    expected.Widths[0] = int16(read);
+    expected.Right[5] = 20000;
+    expected.Middle[1] = 450;
+    QCOMPARE(clearSizesOfInputs(byProgram, now), expected);
 }
 
 QTEST_GUILESS_MAIN(TestClearSizeEntry)

@@ -118,6 +118,8 @@ private slots:
     void settledBeforeTheLayout();
     void rowZeroLessTheRightColumnAtEveryPress();
     void failedRowStopsWithItsMessage();
+    void refusalsAreShownAsErrors_data();
+    void refusalsAreShownAsErrors();
     void sizesPerMarkSurviveSwitchingAndSaving();
     void escapeClosesAndKeepsEverything();
     void variantWithAsManyCompartmentsIsBuiltAnewAfterEsc();
@@ -543,13 +545,55 @@ void TestShapeWindow::failedRowStopsWithItsMessage()
                     "Ongeldige dagmaten opgegeven !\r\n\r\nDe totale opgegeven dagmaat (1900) is groter dan de "
                     "maximale dagmaat (1810)",
                     Error);
+    const qsizetype before = dialogs->shown.size();
     w->Command2_Click();
+    QCOMPARE(dialogs->shown.size(), before + 1);
     QCOMPARE(dialogs->shown.last().style, MsgStyle::Exclamation);
     // Row 2 came first and keeps its completed values; rows 1 and 0 are as the user left them.
     QCOMPARE(inputTexts(*w), QString(",,, | 1000,900,,, | 961,961,,,, | ,"));
     QVERIFY(Project().currentMark()->Compartments.isEmpty());
     QVERIFY(!Project().currentMark()->ClearSizes);
     QCOMPARE(Project().ClearHeightsRight, (std::array<int16, 6>{}));
+    QVERIFY(drawingCalls().isEmpty());
+    QVERIFY(w->isLoaded());
+    VERIFY_DIALOGS(*dialogs);
+}
+
+// Every refusal of "Vakvulling" is one error box of its own text, and nothing is built.
+void TestShapeWindow::refusalsAreShownAsErrors_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QString>("message");
+    const QString invalid = "Ongeldige dagmaten opgegeven !\r\n\r\n";
+    QTest::newRow("no room") << "K;;1;S" << 100 << QList<int>{}
+                             << invalid + "De maten van het kozijn laten geen ruimte over voor de dagmaten (maximale dagmaat -90)";
+    QTest::newRow("beyond the inputs") << "K;;1;S" << 28190 << QList<int>{}
+                                       << "De dagmaten van dit kozijn passen niet in de invoervelden (hoogstens 9999 mm per "
+                                          "dagmaat).\r\n\r\nHet kozijn wordt hier niet ingedeeld; de maten blijven zoals ze zijn.";
+    QTest::newRow("a compartment without width") << "M;6" << 2000 << QList<int>{1866, 0}
+                                                << invalid + "De dagbreedte van vak 2 is 0 of kleiner (0 mm).";
+}
+
+void TestShapeWindow::refusalsAreShownAsErrors()
+{
+    QFETCH(QString, code);
+    QFETCH(int, width);
+    QFETCH(QList<int>, widths);
+    QFETCH(QString, message);
+    FrameRecord m = frame(code);
+    m.Width = int16(width);
+    openProject({m}, 0, true);
+    SubVorm *w = openWindow(1);
+    for (int i = 0; i < widths.size(); ++i) w->B[i]->setValue(widths[i]);
+    const qsizetype before = dialogs->shown.size();
+    dialogs->answer(MsgAnswer::OK, message, Error);
+    w->Command2_Click();
+    QCOMPARE(dialogs->shown.size(), before + 1);
+    QCOMPARE(dialogs->shown.last().style, MsgStyle::Exclamation);
+    QVERIFY(Project().currentMark()->Compartments.isEmpty());
+    QVERIFY(!Project().currentMark()->ClearSizes);
     QVERIFY(drawingCalls().isEmpty());
     QVERIFY(w->isLoaded());
     VERIFY_DIALOGS(*dialogs);

@@ -4,7 +4,6 @@
 #include "drawing/CompartmentOptions.h"
 #include "model/Catalogue.h"
 #include "model/ProjectState.h"
-#include "model/Vocabularies.h"
 #include "platform/Screen.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
@@ -152,10 +151,10 @@ void SubVakken::buildControls()
 
     y = Frame2[4]->geometry().bottom() + 1 + Margin + 2;
     OK = new QPushButton(QStringLiteral("O.K."), this);
-    OK->setObjectName(QStringLiteral("Command1_22"));
+    OK->setObjectName(QStringLiteral("Command1_%1").arg(OkButton));
     OK->setGeometry(Width - Margin - 100, y, 100, 28);
     OK->installEventFilter(this);
-    connect(OK, &QPushButton::clicked, this, [this] { Command1_Click(22); });
+    connect(OK, &QPushButton::clicked, this, [this] { Command1_Click(OkButton); });
 
     for (int k = 0; k < 6; ++k) connect(Combo1[k], &ChoiceList::Click, this, [this, k] { Combo1_Click(k); });
     for (int k = 0; k < 2; ++k) {
@@ -174,8 +173,8 @@ bool SubVakken::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (event->type() == QEvent::FocusIn) {
-        for (int k = 0; k <= 22; ++k)
-            if (watched == (k == 22 ? static_cast<QWidget *>(OK) : Command1[k])) Command1_GotFocus(k);
+        for (int k = 0; k <= OkButton; ++k)
+            if (watched == (k == OkButton ? static_cast<QWidget *>(OK) : Command1[k])) Command1_GotFocus(k);
     }
     return Form::eventFilter(watched, event);
 }
@@ -187,6 +186,12 @@ CompartmentRecord *SubVakken::vak() const
     const int i = drawing_->compartmentNumber() - 1;
     if (!mark || i < 0 || i >= mark->Compartments.size()) return nullptr;
     return &mark->Compartments[i];
+}
+
+Options::Offered SubVakken::offered() const
+{
+    const CompartmentRecord *c = vak();
+    return Options::offered(c ? c->FillType : QString(), c ? c->FillCode : QString());
 }
 
 void SubVakken::redraw()
@@ -223,8 +228,9 @@ void SubVakken::Form_Load()
             Combo1[4]->setListIndex(0);
         }
     }
-    Check1[1]->setEnabled(type == FillTypes::Window);
-    Combo1[3]->setEnabled(type != FillTypes::Window);
+    const Options::Offered on = offered();
+    Check1[1]->setEnabled(on.toughenedGlass);
+    Combo1[3]->setEnabled(on.breastWall);
     RegisterFormLevel();
 }
 
@@ -234,16 +240,14 @@ void SubVakken::FillVentGrilleLists()
     Combo1[0]->setListIndex(0);
     for (const QString &side : Options::grilleSides()) Combo1[1]->addEntry(side);
     Combo1[1]->setListIndex(0);
-    const CompartmentRecord *c = vak();
-    Combo1[1]->setEnabled(c && Options::offersGrilleSide(c->FillCode));
+    Combo1[1]->setEnabled(offered().grilleSide);
 }
 
 void SubVakken::FillGlazingBarList()
 {
     for (const QString &placement : Options::barPlacements()) Combo1[2]->addEntry(placement);
     Combo1[2]->setListIndex(0);
-    const CompartmentRecord *c = vak();
-    Combo1[2]->setEnabled(c && Options::offersBarPlacement(c->FillCode));
+    Combo1[2]->setEnabled(offered().barPlacement);
 }
 
 void SubVakken::LoadBreastWallList()
@@ -260,16 +264,14 @@ void SubVakken::LoadScreenList()
     for (const QString &entry : Catalogue::screenEntries()) Combo1[5]->addEntry(entry);
     Combo1[5]->setListIndex(-1);
     Combo1[5]->view()->setMinimumWidth(Combo1[5]->view()->sizeHintForColumn(0) + 2 * Inner);
-    const CompartmentRecord *c = vak();
-    const QString code = c ? c->FillCode : QString();
-    Combo1[5]->setEnabled(code != FillCodes::OutsideGlazing && code != FillCodes::InsideGlazing);
+    Combo1[5]->setEnabled(offered().screen);
 }
 
 // Choices.
 
 void SubVakken::Command1_GotFocus(int index)
 {
-    const auto button = [this](int k) -> QWidget * { return k == 22 ? static_cast<QWidget *>(OK) : Command1[k]; };
+    const auto button = [this](int k) -> QWidget * { return k == OkButton ? static_cast<QWidget *>(OK) : Command1[k]; };
     if (QWidget *previous = button(HighlightedButton)) setBackground(previous, QColor());
     if (QWidget *now = button(index)) setBackground(now, Highlight);
     HighlightedButton = index;
@@ -277,17 +279,13 @@ void SubVakken::Command1_GotFocus(int index)
 
 void SubVakken::Command1_Click(int index)
 {
-    if (index == 22) {
+    if (index == OkButton) {
         unload();
     } else if (const auto choice = Options::directionOfButton(index)) {
         if (CompartmentRecord *c = vak()) Options::setDirection(*c, *choice);
     }
     redraw();
-    if (index == 22 && drawing_) {
-        // On to the next compartment; after the last, the first.
-        const int v = drawing_->compartmentNumber();
-        drawing_->setCompartmentNumber(v < drawing_->compartmentNumberMaximum() ? v + 1 : drawing_->compartmentNumberMinimum());
-    }
+    if (index == OkButton && drawing_) drawing_->selectNextCompartment();
 }
 
 void SubVakken::Combo1_Click(int index)

@@ -4,6 +4,7 @@
 // insect screen. Every choice is written into the compartment at once and the drawing window
 // redraws it; there is no cancel. "O.K." closes the window and moves the drawing window on to the
 // next compartment. The window closes with the drawing window that opened it.
+#include "drawing/CompartmentOptions.h"
 #include "drawing/CompartmentSelection.h"
 #include "forms/Form.h"
 #include "model/Records.h"
@@ -30,8 +31,10 @@ public:
     // The controls, under their names.
     std::array<QGroupBox *, 9> Frame1{};
     std::array<QGroupBox *, 5> Frame2{};
-    std::array<QToolButton *, 22> Command1{};
-    QPushButton *OK = nullptr; // Command1(22)
+    std::array<QToolButton *, CompartmentOptions::DirectionButtonCount> Command1{};
+    // "O.K." takes the index after the direction buttons.
+    static constexpr int OkButton = CompartmentOptions::DirectionButtonCount;
+    QPushButton *OK = nullptr; // Command1(OkButton)
     std::array<ChoiceList *, 6> Combo1{};
     std::array<QCheckBox *, 2> Check1{};
     std::array<NumericField *, 2> Num1{};
@@ -61,6 +64,8 @@ private:
 
     // The compartment the drawing window shows now; nullptr when its number names none.
     CompartmentRecord *vak() const;
+    // What the window offers for that compartment.
+    CompartmentOptions::Offered offered() const;
     void redraw();
 
     CompartmentSelection *drawing_ = nullptr;

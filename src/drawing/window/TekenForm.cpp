@@ -120,9 +120,10 @@ void TekenForm::buildControls()
     Command1[EraseButton]->setIcon(QIcon(FillCodePictures::erase()));
     Command1[EraseButton]->setIconSize(QSize(20, 20));
 
-    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), 0, LastDoorCode);
-    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), LastDoorCode + 1, LastWindowCode);
-    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), LastWindowCode + 1, LastCodeButton);
+    Command2.resize(FillCodes::buttonCount());
+    PicDeur = buildCodeBox(QStringLiteral("Kies een deurtype:"), FillTypes::Door);
+    PicRaam = buildCodeBox(QStringLiteral("Kies een raamtype:"), FillTypes::Window);
+    PicPaneel = buildCodeBox(QStringLiteral("Kies een paneeltype:"), FillTypes::Panel);
     const int boxTop = typesTop + 3 * (TypeButtonHeight + Gap) + Margin;
     for (QFrame *box : {PicDeur, PicRaam, PicPaneel}) box->move(px(x0), px(boxTop));
 
@@ -133,8 +134,10 @@ void TekenForm::buildControls()
     setFixedSize(px(x0 + ColumnWidth + Margin), px(belowPicture + TypeButtonHeight + Margin));
 }
 
-QFrame *TekenForm::buildCodeBox(const QString &caption, int first, int last)
+QFrame *TekenForm::buildCodeBox(const QString &caption, const QString &fillType)
 {
+    const FillCodes::ButtonRange range = FillCodes::buttonRange(fillType);
+    const int first = range.first, last = range.back;
     auto *box = new QFrame(this);
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     box->setAutoFillBackground(true); // the boxes lie on top of each other: the one on top hides the others
@@ -273,24 +276,10 @@ void TekenForm::Combo1_Click(int index)
     case BattenList: mark->CavityBatten = Combo1[BattenList]->text(); break;
     case SillList:
         mark->Sill = Combo1[SillList]->text();
-        DrawSill();
+        DrawSill(tools_, frame_.Sill, mark->Sill);
         break;
     default: break;
     }
-}
-
-void TekenForm::DrawSill()
-{
-    const SillRect &r = frame_.Sill;
-    if (!r.isSet) return;
-    const QString text = Combo1[SillList]->text();
-    tools_.ClearBoxMm(r.X1, r.Y1, r.X2, r.Y2);
-    if (text.contains(QLatin1String("Geen"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("Zonder"), Qt::CaseInsensitive)) {
-        tools_.EraseBoxMm(r.X1, r.Y1, r.X2, r.Y2);
-        tools_.DrawLineMm(r.X1, r.Y1, r.X2, r.Y1);
-    }
-    if (!text.isEmpty()) tools_.PrintLabel(r.X1 + 25, r.Y1 - 5, text);
 }
 
 // Fill types and fill codes.
@@ -339,9 +328,9 @@ void TekenForm::Command2_Click(int index)
 {
     const FillCodeInfo *info = FillCodes::forButton(index);
     if (!info) {
-        if (index < 0 || index > LastCodeButton) return;
+        if (index < 0 || index >= Command2.size() || !Command2[index]) return;
         Shape1->setShown(false);
-        (index <= LastDoorCode ? PicDeur : index <= LastWindowCode ? PicRaam : PicPaneel)->hide();
+        Command2[index]->parentWidget()->hide(); // "Terug" closes the box it sits in
         return;
     }
     Num1->settleOutOfRange(); // the code buttons take no focus, so the number box may not have been left
@@ -359,10 +348,8 @@ void TekenForm::Command2_Click(int index)
     PicRaam->hide();
     if (!panel) {
         openOptionsWindow();
-    } else if (Num1->value() < Num1->maximum()) {
-        Num1->setValue(Num1->value() + 1);
     } else {
-        Num1->setValue(Num1->minimum());
+        selectNextCompartment();
     }
     PicPaneel->hide();
 }

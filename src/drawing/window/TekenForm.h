@@ -74,10 +74,9 @@ public:
     QFrame *PicDeur = nullptr;
     QFrame *PicRaam = nullptr;
     QFrame *PicPaneel = nullptr;
-    // Command2: the fill codes of doors (0 to 8), windows (9 to 16) and panels (17 to 23), each
-    // group's last one "Terug".
-    static constexpr int LastDoorCode = 8, LastWindowCode = 16, LastCodeButton = 23;
-    std::array<QToolButton *, LastCodeButton + 1> Command2{};
+    // Command2: the fill codes of doors, windows and panels (0 to 23), as the fill-code table numbers
+    // their buttons, each group's last one "Terug".
+    QList<QToolButton *> Command2;
     QPushButton *Command3 = nullptr;
 
 protected:
@@ -88,7 +87,7 @@ protected:
 
 private:
     void buildControls();
-    QFrame *buildCodeBox(const QString &label, int first, int last);
+    QFrame *buildCodeBox(const QString &label, const QString &fillType);
     void showCodeBox(QFrame *box);
     void spin(int step);
 
@@ -96,7 +95,6 @@ private:
     void LoadBattens();
     void LoadSills();
     void restoreChoice(int list, const QString &remembered, QString FrameRecord::*field);
-    void DrawSill();
 
     void Combo1_Click(int index);
     void Command1_Click(int index);

@@ -169,7 +169,7 @@ void SubVorm::LayoutShape()
 {
     ShowClearSizeInputs(0, 0, 0, 0);
     ProjectState &state = Project();
-    state.ClearSizeMax = {};
+    ApplyShapeLayout(state);
     for (int r = 0; r < ClearSizeSet::RowCount; ++r)
         for (int i = 0; i < ClearSizeLayout::RowLength[r]; ++i) input(r, i)->clearValue();
     for (QPushButton *b : Command1) {
@@ -179,7 +179,6 @@ void SubVorm::LayoutShape()
     }
     const FrameRecord *mark = state.currentMark();
     if (!mark) return;
-    ApplyShapeLayout(state);
 
     QPoint widthText = ClearSizeLayout::unknownTextPosition(), heightText = widthText;
     if (const ClearSizeLayout::ShapeLayout *layout = ClearSizeLayout::find(mark->ShapeCode)) {
@@ -223,19 +222,12 @@ void SubVorm::showPicture(const QString &code)
 
 ClearSizeSet SubVorm::clearSizeInputs() const
 {
-    ClearSizeSet sizes;
+    ClearSizeSet shown;
     for (int r = 0; r < ClearSizeSet::RowCount; ++r) {
-        std::span<int16> row = sizes.row(r);
-        const std::span<const int16> set = std::as_const(setByProgram_).row(r);
-        for (int i = 0; i < int(row.size()); ++i) {
-            const int shown = input(r, i)->value(); // 0 to 9999
-            // A size the input could only show brought within its limits stays what it is, unless
-            // the user changed it (shown rows never hold one: such a mark is not laid out).
-            const bool unchanged = set[i] != shown && shown == qBound(0, int(set[i]), ClearSizeInputMax);
-            row[i] = unchanged ? set[i] : int16(shown);
-        }
+        std::span<int16> row = shown.row(r);
+        for (int i = 0; i < int(row.size()); ++i) row[i] = int16(input(r, i)->value()); // 0 to 9999
     }
-    return sizes;
+    return clearSizesOfInputs(setByProgram_, shown);
 }
 
 void SubVorm::setClearSizeInputs(const ClearSizeSet &sizes)
@@ -271,7 +263,9 @@ bool SubVorm::LoadClearSizeInputs()
 void SubVorm::Command2_Click()
 {
     ClearSizeSet sizes = clearSizeInputs();
-    const bool accepted = AcceptClearSizes(Project(), sizes);
+    QString refusal;
+    const bool accepted = AcceptClearSizes(Project(), sizes, refusal);
+    if (!refusal.isEmpty()) MsgBox(refusal, MsgStyle::Exclamation, ErrorTitle);
     // The rows checked before a refused one keep their completed values.
     setClearSizeInputs(sizes);
     if (!accepted) return;
