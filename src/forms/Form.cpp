@@ -16,6 +16,14 @@ QPointer<Form> handOver;
 QElapsedTimer handOverClock;
 constexpr int HandOverMs = 300;
 std::function<void(int)> endHandler;
+
+// The window that takes over also comes on top: another window of ours that was clicked meanwhile
+// (during a send the window manager raises it) would cover it.
+void bringForward(QWidget *window)
+{
+    window->raise();
+    window->activateWindow();
+}
 }
 
 Form::Form(QWidget *parent, Kind kind) : QWidget(parent), kind_(kind)
@@ -63,7 +71,7 @@ bool Form::unload()
         lastActive = topmostVisible();
         handOver = lastActive;
         handOverClock.start();
-        if (lastActive) lastActive->window()->activateWindow();
+        if (lastActive) bringForward(lastActive->window());
     }
     return true;
 }
@@ -108,7 +116,7 @@ void Form::activated(Form *form, bool fromWindowSystem)
     if (form == lastActive) return; // a dialog closed over it, or the user came back from elsewhere
     if (fromWindowSystem && handOver && handOverClock.isValid() && handOverClock.elapsed() < HandOverMs
         && form != handOver) {
-        handOver->window()->activateWindow();
+        bringForward(handOver->window());
         return;
     }
     handOver = nullptr;

@@ -96,8 +96,7 @@ void HoofdScherm::Form_Unload(bool &cancel)
     QCoreApplication::processEvents();
     // The windows above do their own unload work first (a remark typed in the drawing window is stored).
     CloseFormsAbove();
-    TakeScreenEdits();
-    if (!AskToSaveChanges(Project())) {
+    if (!TakeScreenEdits() || !AskToSaveChanges(Project())) {
         cancel = true;
         return;
     }
@@ -146,11 +145,12 @@ void HoofdScherm::storePersonalData()
     s.MailMethod = Combo1[MailMethodList]->listIndex();
 }
 
-void HoofdScherm::TakeScreenEdits()
+bool HoofdScherm::TakeScreenEdits()
 {
-    KeepLookedUpLabel();
+    if (!LookUpTypedMark()) return false;
     SaveRec();
     storePersonalData();
+    return true;
 }
 
 // ---- The mark list ----
@@ -158,6 +158,7 @@ void HoofdScherm::TakeScreenEdits()
 void HoofdScherm::Command1_Click(int index)
 {
     if (HelpClick("Command1", index)) return;
+    if (!LookUpTypedMark()) return;
     MarkList marks(Project());
     SaveRec();
     switch (index) {
@@ -202,32 +203,39 @@ void HoofdScherm::Text1_LostFocus(int index)
     leavingMarkField = false;
 }
 
-void HoofdScherm::lookUpMark()
+bool HoofdScherm::LookUpTypedMark()
+{
+    const FrameRecord *shown = Project().MarkCount > 0 ? Project().currentMark() : nullptr;
+    const QString typed = Text1[MarkField]->text();
+    if (shown ? typed == shown->Mark : typed.isEmpty()) return true;
+    leavingMarkField = true;
+    const bool taken = lookUpMark();
+    leavingMarkField = false;
+    return taken;
+}
+
+bool HoofdScherm::lookUpMark()
 {
     ProjectState &s = Project();
     if (Text1[MarkField]->text().isEmpty()) Text1[MarkField]->setText(NextMarkName(QString()));
-    if (s.MarkCount == 0) {
-        OfferNewMark();
-        return;
-    }
+    if (s.MarkCount == 0) return OfferNewMark();
     FrameRecord *shown = s.currentMark();
     const QString label = Text1[MarkField]->text();
-    if (shown && label == shown->Mark) return;
+    if (shown && label == shown->Mark) return true;
     // Going to another mark keeps what was typed for the one on screen (but not the new label).
     if (shown) storeFieldsExceptLabel(*shown);
     const int found = MarkList(s).find(label);
-    if (found < 0) {
-        OfferNewMark();
-        return;
-    }
+    if (found < 0) return OfferNewMark();
     s.CurrentMarkIndex = int16(found);
     ShowFrameRecord();
+    return true;
 }
 
-void HoofdScherm::OfferNewMark()
+bool HoofdScherm::OfferNewMark()
 {
     MarkList marks(Project());
-    if (marks.offerNew(Text1[MarkField]->text())) {
+    const bool made = marks.offerNew(Text1[MarkField]->text());
+    if (made) {
         Text1[DescriptionField]->setFocus();
     } else {
         Text1[MarkField]->setText(marks.currentLabel());
@@ -237,6 +245,7 @@ void HoofdScherm::OfferNewMark()
     }
     UpdateButtonStates();
     ShowFrameRecord();
+    return made;
 }
 
 void HoofdScherm::storeFieldsExceptLabel(FrameRecord &m)
@@ -255,12 +264,6 @@ void HoofdScherm::SaveRec()
     if (!m) return;
     m->Mark = Text1[MarkField]->text();
     storeFieldsExceptLabel(*m);
-}
-
-void HoofdScherm::KeepLookedUpLabel()
-{
-    const FrameRecord *m = Project().MarkCount > 0 ? Project().currentMark() : nullptr;
-    if (m && Text1[MarkField]->text() != m->Mark) Text1[MarkField]->setText(m->Mark);
 }
 
 void HoofdScherm::ShowFrameRecord()
@@ -313,7 +316,7 @@ void HoofdScherm::UpdateButtonStates()
 
 void HoofdScherm::OpenFile()
 {
-    TakeScreenEdits();
+    if (!TakeScreenEdits()) return;
     if (OpenProject(Project(), this)) {
         showPersonalData();
         ShowFrameRecord();
@@ -363,6 +366,7 @@ void HoofdScherm::Command2_Click(int index)
     if (index < 0 || index >= ShapeCodes::BasicShapeCount) return;
     FocusedShapeButton = index; // a click gives the button the focus first
     if (HelpClick("Command2", index)) return;
+    if (!LookUpTypedMark()) return;
     if (const auto problem = CheckSizesForShape(Num1[WidthField]->value(), Num1[HeightField]->value())) {
         MsgBox(problem->message, MsgStyle::Exclamation, ErrorTitle);
         Num1[problem->size == FrameSize::Width ? WidthField : HeightField]->setFocus();
@@ -370,8 +374,7 @@ void HoofdScherm::Command2_Click(int index)
     }
     ProjectState &s = Project();
     FrameRecord *m = s.MarkCount > 0 ? s.currentMark() : nullptr;
-    if (!m) return;
-    TakeScreenEdits();
+    if (!m || !TakeScreenEdits()) return;
 
     if (!ChooseBasicShape(s, *m, CurrentBasicCode, index)) {
         ShowShapeButtons(LastShapeButton);

@@ -54,15 +54,16 @@ public:
     void Command3_Click(int index);
     void Text1_LostFocus(int index);
 
-    void OfferNewMark();
+    // False when the label typed becomes no mark.
+    bool OfferNewMark();
     void SaveRec();
     void ShowFrameRecord();
     void UpdateButtonStates();
     void ShowShapeButtons(int selected);
     void OpenFile() override;
     void MenuHelp() override;
-    // The mark on screen (its looked-up label kept) and the personal data into the project.
-    void TakeScreenEdits() override;
+    // The label typed looked up, then the mark on screen and the personal data into the project.
+    bool TakeScreenEdits() override;
 
 protected:
     void Form_Load() override;
@@ -78,10 +79,11 @@ private:
     void loadFactoryDefaults();
     void showPersonalData();
     void storePersonalData();
-    // A label typed into the mark field but never looked up is put back to the mark's own label, so
-    // that storing the screen never renames a mark.
-    void KeepLookedUpLabel();
-    void lookUpMark();
+    // A label typed into the mark field but not looked up yet (a command left the field without
+    // moving the focus) is looked up as leaving the field does, so that storing the screen never
+    // renames a mark. False when the label found no mark and the user made none.
+    bool LookUpTypedMark();
+    bool lookUpMark();
     // The fields of the mark on screen other than its label go into the record.
     void storeFieldsExceptLabel(FrameRecord &record);
     void showNewMarkDefaults();

@@ -11,8 +11,10 @@ public:
     // "Openen...": the project file chosen in the open dialog.
     virtual void OpenFile() = 0;
     // What the user typed on the screen goes into the project: the mark on screen and the
-    // personal data. Before anything saves, sends or leaves the mark.
-    virtual void TakeScreenEdits() = 0;
+    // personal data. Before anything saves, sends or leaves the mark. A label typed into the mark
+    // field is looked up first, as leaving the field does; false when the user refused it there:
+    // the command stops.
+    virtual bool TakeScreenEdits() = 0;
     virtual void MenuHelp() = 0;
 
 signals:

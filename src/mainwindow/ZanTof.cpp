@@ -68,6 +68,8 @@ void ZanTof::setMainScreen(MainScreen *screen)
     own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
     screen->setPalette(own);
     screen->move(0, 0);
+    // Never smaller than the screen it holds: its shape and send buttons stay within reach.
+    workspace->setMinimumSize(screen->size());
     resize(screen->width(), screen->height() + menuBar->sizeHint().height());
     connect(screen, &MainScreen::markCountChanged, this, &ZanTof::MarkCountChanged);
     connect(screen, &MainScreen::sendRequested, this, &ZanTof::Send_Click);
@@ -96,8 +98,7 @@ void ZanTof::Openen_Click()
 
 void ZanTof::saveFromMenu(bool saveAs)
 {
-    if (!main) return;
-    main->TakeScreenEdits();
+    if (!main || !main->TakeScreenEdits()) return;
     SaveProject(Project(), saveAs);
 }
 
@@ -124,7 +125,7 @@ void ZanTof::Send_Click()
                "Verzenden")
         != MsgAnswer::Yes)
         return;
-    main->TakeScreenEdits();
+    if (!main->TakeScreenEdits()) return;
     const QString problem = CheckSend(Project());
     if (!problem.isEmpty()) {
         MsgBox(problem, MsgStyle::Exclamation, ErrorTitle);

@@ -15,6 +15,13 @@ void GridModel::setRows(QList<QStringList> rows)
     endResetModel();
 }
 
+void GridModel::widenColumn(int column, int width)
+{
+    if (column < 0 || column >= columns_.size() || width <= columns_[column].width) return;
+    columns_[column].width = width;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 QString GridModel::cellText(int row, int column) const
 {
     if (row < 0 || row >= rows_.size() || column < 0) return QString();

@@ -25,6 +25,8 @@ public:
     // Replaces every row; a row with fewer texts than columns shows the rest empty.
     void setRows(QList<QStringList> rows);
     void clearRows() { setRows({}); }
+    // Makes the column at least `width` pixels wide (never narrower), for texts wider than it was made for.
+    void widenColumn(int column, int width);
     QString cellText(int row, int column) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -1,7 +1,11 @@
 #include "Dialogs.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 // Without a widget service (a console program, a test that installed nothing) every box is
@@ -25,6 +29,47 @@ public:
 
 NullDialogs nullDialogs;
 DialogService *current = nullptr;
+
+// A box that opens while a mouse button is held mostly opens from within that press: the focus left
+// a field whose check or lookup asks something before the press reached the control under the
+// pointer. The box takes the press's release, and the press, delivered after the box, would leave
+// that control drawn pressed for good, waiting for a release that already came. Such a press goes
+// nowhere; it is over by the time the events run again.
+class InterruptedPress final : public QObject {
+public:
+    // Around one box.
+    class Box {
+    public:
+        Box() : held(QGuiApplication::mouseButtons() != Qt::NoButton) {}
+        ~Box()
+        {
+            if (held) dropStalePress();
+        }
+        Box(const Box &) = delete;
+        Box &operator=(const Box &) = delete;
+
+    private:
+        bool held;
+    };
+
+private:
+    static void dropStalePress()
+    {
+        static QPointer<InterruptedPress> filter;
+        if (filter || !qobject_cast<QGuiApplication *>(QCoreApplication::instance())) return;
+        filter = new InterruptedPress;
+        QCoreApplication::instance()->installEventFilter(filter);
+        filter->deleteLater(); // after the press in flight, at the next turn of the event loop
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) return false;
+        if (!event->spontaneous()) return false;
+        const auto *press = static_cast<const QMouseEvent *>(event);
+        return !(QGuiApplication::mouseButtons() & press->button());
+    }
+};
 }
 
 DialogService *setDialogService(DialogService *service)
@@ -36,10 +81,15 @@ DialogService *setDialogService(DialogService *service)
 
 DialogService &dialogs() { return current ? *current : nullDialogs; }
 
-int MsgBox(const QString &prompt, int style, const QString &title) { return dialogs().msgBox(prompt, style, title); }
+int MsgBox(const QString &prompt, int style, const QString &title)
+{
+    const InterruptedPress::Box box;
+    return dialogs().msgBox(prompt, style, title);
+}
 
 QString InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
+    const InterruptedPress::Box box;
     return dialogs().inputBox(prompt, title, defaultText);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/FontFaces.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -151,4 +152,36 @@ bool isMapped(const QByteArray &name)
     for (const QByteArray &line : maps.readAll().split('\n'))
         if (line.mid(line.lastIndexOf('/') + 1).startsWith(name)) return true;
     return false;
+}
+
+ScopedAppFont::ScopedAppFont(const QString &family, qreal points)
+    : savedFamily(QApplication::font().family()), savedPoints(QApplication::font().pointSizeF())
+{
+    QFont font = QApplication::font();
+    if (!family.isEmpty()) font.setFamily(family);
+    if (points > 0) font.setPointSizeF(points);
+    QApplication::setFont(font);
+}
+
+ScopedAppFont::~ScopedAppFont()
+{
+    QFont font = QApplication::font();
+    font.setFamily(savedFamily);
+    font.setPointSizeF(savedPoints);
+    QApplication::setFont(font);
+}
+
+void addFontRows()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QStringList families{QString()};
+    for (const auto &[face, substitutes] : fontFaceSubstitutes())
+        for (const QString &f : substitutes)
+            if (!families.contains(f)) families << f;
+    for (const QString &f : families) {
+        const QByteArray name = f.isEmpty() ? QByteArray("system font") : f.toUtf8();
+        QTest::addRow("%s", name.constData()) << f << qreal(0);
+        QTest::addRow("%s, 12 pt", name.constData()) << f << qreal(12);
+    }
 }

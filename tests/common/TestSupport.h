@@ -30,6 +30,22 @@ private:
 class QWidget;
 void saveShot(QWidget *widget, const QString &name);
 
+// The application font a window is made in, for as long as this lives: the system's face or one the
+// program maps faces to, at the system's size or larger (a screen of more dots per inch).
+class ScopedAppFont {
+public:
+    ScopedAppFont(const QString &family, qreal points);
+    ~ScopedAppFont();
+    ScopedAppFont(const ScopedAppFont &) = delete;
+    ScopedAppFont &operator=(const ScopedAppFont &) = delete;
+
+private:
+    QString savedFamily;
+    qreal savedPoints;
+};
+// Data rows "family" (QString, "" the system's) and "points" (qreal, 0 the system's size) for those fonts.
+void addFontRows();
+
 // Fails the current test with the scripted dialogs' problems, if any.
 #define VERIFY_DIALOGS(d) \
     do { \

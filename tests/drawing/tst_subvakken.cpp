@@ -15,7 +15,9 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QtTest>
 
@@ -101,6 +103,8 @@ private slots:
     void okMovesOnEscDoesNot();
     void helpAndHighlight();
     void clickedDirectionIsHighlighted();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
 
     void besideTheRealDrawingWindow();
 
@@ -559,6 +563,38 @@ void TestSubVakken::clickedDirectionIsHighlighted()
             QCOMPARE(w->Command1[k]->palette().color(QPalette::Button) == blue, k == step.button);
     }
     saveShot(w, "subvakken-RA-rechts");
+}
+
+void TestSubVakken::everyTextShowsWhole_data() { addFontRows(); }
+
+// Every entry of every list (also a greyed one) stands clear of the list's arrow, and no label or box
+// text is cut, in the fonts the program maps; the window stays on a screen 1024 wide.
+void TestSubVakken::everyTextShowsWhole()
+{
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    const ScopedAppFont font(family, points);
+    SubVakken *w = open({filledVak("RAAM", "SU", FillCodes::find("SU")->parts)});
+    QVERIFY(w);
+    QVERIFY(!w->Combo1[2]->isEnabled()); // "Roedes alleen in bovenste vak", greyed
+    for (ChoiceList *c : w->Combo1) {
+        QStyleOptionComboBox option;
+        option.initFrom(c);
+        option.rect = c->rect();
+        option.frame = c->hasFrame();
+        const int room = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c).width() - 2;
+        for (int i = 0; i < c->entryCount(); ++i)
+            QVERIFY2(c->fontMetrics().horizontalAdvance(c->entry(i)) <= room, qPrintable(c->entry(i)));
+    }
+    for (const QLabel *l : w->findChildren<QLabel *>())
+        QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->text()));
+    for (const QCheckBox *b : w->Check1) QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+    for (const QWidget *inside : w->findChildren<QWidget *>())
+        if (inside->window() == w && inside != w)
+            QVERIFY2(inside->geometry().right() < inside->parentWidget()->width(), qPrintable(inside->objectName()));
+    QVERIFY(w->width() < 1024 / 2); // beside the drawing window
+    saveShot(w, QString("subvakken-") + QTest::currentDataTag());
+    VERIFY_DIALOGS(*dialogs);
 }
 
 void TestSubVakken::besideTheRealDrawingWindow()

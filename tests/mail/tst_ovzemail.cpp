@@ -7,8 +7,10 @@
 #include "model/ProjectState.h"
 #include "platform/widgets/GridView.h"
 
+#include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -133,6 +135,42 @@ private slots:
         QVERIFY(!w);
         QVERIFY(!project->MailLogOverviewOpen);
         QCOMPARE(project->FormLevel, int16(0));
+    }
+
+    // Every cell and heading shows whole in the fonts the program maps (a factory address as long
+    // as "offerte@voorbeeld-timmerfabriek.nl" too), every column without scrolling, on a screen
+    // 1024 wide.
+    void everyTextShowsWhole_data() { addFontRows(); }
+    void everyTextShowsWhole()
+    {
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        const ScopedAppFont font(family, points);
+        TestFolder folder(false);
+        ScopedProject project;
+        folder.write("EMail.log", "3;offerte@voorbeeld-timmerfabriek.nl;07-12-2026;09:05;Verzonden\r\n"
+                                  "12;offerte@fabriek.nl;28-12-2026;23:48;Mislukt\r\n");
+        QPointer<OvzEMail> w = open();
+        QVERIFY(w);
+        GridView *g = w->Grid1;
+        QCOMPARE(g->model()->rowCount(), 2);
+        // Qt's item text stands a margin inside its cell, the cell a grid line inside its column.
+        const int cellRoom = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
+        const int headingRoom = 2 * g->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, g->horizontalHeader());
+        const QFontMetrics cells(g->font()), headings(g->horizontalHeader()->font());
+        for (int c = 0; c < 5; ++c) {
+            for (int r = 0; r < 2; ++r) {
+                const QString text = w->grid->cellText(r, c);
+                QVERIFY2(cells.horizontalAdvance(text) + cellRoom <= g->columnWidth(c), qPrintable(text));
+            }
+            for (const QString &line : g->model()->headerData(c, Qt::Horizontal).toString().split('\n'))
+                QVERIFY2(headings.horizontalAdvance(line) + headingRoom <= g->columnWidth(c), qPrintable(line));
+        }
+        QVERIFY(g->horizontalHeader()->length() <= g->viewport()->width());
+        QVERIFY(w->frameGeometry().width() <= 1024);
+        saveShot(w, QString("ovzemail-") + QTest::currentDataTag());
+        w->unload();
+        settle();
     }
 
     // A log that is missing, empty or unreadable shows no rows and no box.

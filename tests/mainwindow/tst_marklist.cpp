@@ -315,6 +315,73 @@ private slots:
         QVERIFY(p.s().Command2[4]->palette().color(QPalette::Button) != selected);
     }
 
+    // A command that leaves the mark field without moving the focus (a menu item, its shortcut, the
+    // close) looks the typed label up as Tab does, before it goes on: a label of another mark goes
+    // to that mark, a new one is offered, and No stops the command with the mark on screen unchanged.
+    void aCommandLooksUpTheTypedMarkFirst_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("answer"); // to the offer of a new mark; 0: no offer (the mark exists)
+        for (const char *command : {"Ctrl+S", "Opslaan als", "Verzend tekeningen", "Afsluiten", "Esc", "Openen"}) {
+            QTest::addRow("%s, new mark refused", command) << command << "Z" << int(MsgAnswer::No);
+            QTest::addRow("%s, existing mark", command) << command << "A" << 0;
+        }
+        QTest::newRow("Ctrl+S, new mark made") << "Ctrl+S" << "Z" << int(MsgAnswer::Yes);
+    }
+    void aCommandLooksUpTheTypedMarkFirst()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, typed);
+        QFETCH(int, answer);
+        TestFolder folder;
+        Program p;
+        QVERIFY(p.start());
+        p.newMark("A", 1000);
+        p.newMark("B", 1100);
+        p.newMark("C", 1200);
+        p.state().SavedFrameRecords = p.state().FrameRecords; // nothing to ask at the close
+        p.state().ProjectDirty = false;
+        p.s().Text1[0]->setFocus(Qt::MouseFocusReason);
+        p.s().Text1[0]->setText(typed); // typed over "C", no Tab
+        VERIFY_DIALOGS(p.dialogs);
+
+        const QString confirm = "Wilt u de tekening(en) nu verzenden naar de timmerfabiek ?";
+        if (command == "Verzend tekeningen") p.dialogs.answer(MsgAnswer::Yes, confirm);
+        if (answer) p.dialogs.answer(answer, offer(typed), "Nieuwe kozijn tekening");
+        const bool goesOn = answer != MsgAnswer::No;
+        // What each command does next, once the mark is settled.
+        if (goesOn) {
+            if (command == "Ctrl+S") p.dialogs.answer(MsgAnswer::OK);
+            if (command == "Opslaan als") p.dialogs.answerSave(QString()); // cancelled in its dialog
+            if (command == "Verzend tekeningen") p.dialogs.answer(MsgAnswer::OK); // a mark without shape
+            if (command == "Openen") p.dialogs.answerOpen({});
+        }
+        if (command == "Ctrl+S") QTest::keyClick(p.s().Text1[0], Qt::Key_S, Qt::ControlModifier);
+        if (command == "Opslaan als") p.frame->SaveAs->trigger();
+        if (command == "Verzend tekeningen") p.frame->Send->trigger();
+        if (command == "Afsluiten") p.frame->Afsluiten->trigger();
+        if (command == "Esc") QTest::keyClick(p.s().Text1[0], Qt::Key_Escape);
+        if (command == "Openen") p.frame->Openen->trigger();
+        VERIFY_DIALOGS(p.dialogs);
+
+        const bool made = answer == MsgAnswer::Yes;
+        QCOMPARE(p.marks(), made ? QStringList({"A", "B", "C", "Z"}) : QStringList({"A", "B", "C"}));
+        if (!goesOn) {
+            QCOMPARE(p.state().CurrentMarkIndex, int16(2));
+            QCOMPARE(p.s().Text1[0]->text(), QString("C"));
+            QCOMPARE(p.ended, -1); // the close stopped too
+            return;
+        }
+        const bool closes = command == "Afsluiten" || command == "Esc";
+        QCOMPARE(p.ended, closes ? 0 : -1);
+        QCOMPARE(p.state().CurrentMarkIndex, int16(made ? 3 : 0));
+        if (closes) return;
+        QCOMPARE(p.s().Text1[0]->text(), typed);
+        QCOMPARE(p.state().FrameRecords[2].Width, int16(1200));
+        if (command == "Ctrl+S") QVERIFY(!p.state().ProjectFileName.isEmpty());
+    }
+
     void theMarkOnScreenWithAnEmptyLabelShowsDefaults()
     {
         TestFolder folder;

@@ -1,15 +1,19 @@
 // The marks overview: its grid, the row it opens on, pick, Enter, Esc and its buttons, and the main
 // screen waiting on it.
+#include "MailServer.h"
 #include "ProgramFixture.h"
 #include "app/AppWindowOpener.h"
+#include "mail/window/EMail.h"
 #include "forms/RecordingWindowOpener.h"
 #include "mainwindow/OvzMerken.h"
 #include "model/GridModel.h"
 #include "model/MarkOverview.h"
 #include "platform/widgets/GridView.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -305,6 +309,95 @@ private slots:
         QVERIFY(!seen || !seen->isLoaded());
         QCOMPARE(p.s().Text1[0]->text(), QString("A"));
         QCOMPARE(p.state().FormLevel, int16(1)); // only the main screen's level is left
+        VERIFY_DIALOGS(p.dialogs);
+    }
+
+    // "Overzicht", its send button, and a click on the main screen during the send: the window manager
+    // raises and activates the window clicked, and the send window comes back over it. When the send
+    // window closes, the overview it was sent from is above the main screen again, and active.
+    void afterASendTheOverviewIsAboveTheMainScreenAgain()
+    {
+        TestFolder folder;
+        QuietPort silent(QuietPort::Silent);
+        QVERIFY(silent.isListening());
+        ShortTimeouts limits(1000, 1);
+        Program p;
+        AppWindowOpener windows;
+        ScopedWindowOpener installed(&windows);
+        QVERIFY(p.start());
+        p.newMark("A", 1200, 2100);
+        FrameRecord &a = p.state().FrameRecords[0]; // a mark the drawing file can hold
+        a.ShapeCode = "K";
+        a.Compartments = {CompartmentRecord()};
+        a.Compartments[0].FillType = "GLASVAK";
+        a.Compartments[0].FillCode = "GL_BU";
+        a.Compartments[0].Parts.resize(1);
+        p.state().Personal.EMail = "jan@devries.example";
+        p.state().Personal.MailServer = silent.address();
+        const qsizetype boxesBefore = p.dialogs.shown.size();
+        p.dialogs.answer(MsgAnswer::OK).answer(MsgAnswer::OK, "De tekeningen zijn niet verzonden !");
+
+        // The windows raised, in order.
+        struct Raises : QObject {
+            QList<QPointer<QWidget>> order;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::ZOrderChange && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow())
+                    order << static_cast<QWidget *>(o);
+                return false;
+            }
+        } raises;
+        qApp->installEventFilter(&raises);
+
+        QPointer<OvzMerken> overview;
+        QPointer<EMail> sending;
+        QString clickedDuring, aboveAfter, activeAfter;
+        int phase = 0;
+        QTimer steps;
+        QElapsedTimer clock;
+        clock.start();
+        connect(&steps, &QTimer::timeout, [&] {
+            if (clock.elapsed() > 60000 && overview) { // a safety net only: the send ends within seconds
+                qWarning() << "phase" << phase << "boxes" << p.dialogs.prompts();
+                overview->unload();
+                return;
+            }
+            if (phase == 0) { // the overview is up: its send button
+                for (Form *f : Form::loadedForms())
+                    if (auto *o = qobject_cast<OvzMerken *>(f)) overview = o;
+                if (!overview || !overview->windowHandle() || !overview->windowHandle()->isExposed()) return;
+                phase = 1;
+                QTest::mouseClick(overview->Command1[0], Qt::LeftButton);
+            } else if (phase == 1) { // the send runs: the user clicks the main screen
+                sending = qobject_cast<EMail *>(Form::activeForm());
+                if (!sending) return;
+                phase = 2;
+                p.frame->raise();
+                p.frame->activateWindow();
+                QTest::mouseClick(p.s().Command1[6], Qt::LeftButton);
+                clickedDuring = p.dialogs.shown.size() == boxesBefore ? "during" : "after";
+            } else if (phase == 2) { // the send window is gone
+                if (sending) return;
+                phase = 3;
+                for (qsizetype i = raises.order.size() - 1; i >= 0 && aboveAfter.isEmpty(); --i)
+                    if (raises.order[i] == p.frame || raises.order[i] == overview)
+                        aboveAfter = raises.order[i]->objectName();
+                activeAfter = QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : "none";
+                if (overview) overview->unload(); // ends the main screen's wait
+            }
+        });
+        steps.start(10);
+        QApplication::setActiveWindow(p.frame);
+        p.s().Command1[5]->click();
+        steps.stop();
+        qApp->removeEventFilter(&raises);
+
+        QCOMPARE(phase, 3);
+        QCOMPARE(clickedDuring, QString("during"));
+        QCOMPARE(aboveAfter, QString("OvzMerken"));
+        QCOMPARE(activeAfter, QString("OvzMerken"));
+        QCOMPARE(p.marks(), QStringList{"A"}); // the click on "Nieuw" was not taken
+        QCOMPARE(folder.read("EMail.log").count(";Mislukt"), 1);
         VERIFY_DIALOGS(p.dialogs);
     }
 };

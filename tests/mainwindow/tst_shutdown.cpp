@@ -170,6 +170,11 @@ private slots:
         p.newMark("A");
         p.s().Text1[0]->setFocus(Qt::MouseFocusReason);
         p.s().Text1[0]->setText("Q"); // typed, never looked up
+        // Looked up as Tab would; refused, the close stops with the mark as it was.
+        p.dialogs.answer(MsgAnswer::No, "Merk \"Q\" niet gevonden.\r\n\r\nWilt u een nieuw merk aanmaken ?");
+        QTest::keyClick(p.s().Text1[0], Qt::Key_Escape);
+        QCOMPARE(p.ended, -1);
+        QCOMPARE(p.s().Text1[0]->text(), QString("A"));
         QString labelAtQuestion;
         p.dialogs.onNext([&] { labelAtQuestion = p.state().FrameRecords[0].Mark; }).answer(MsgAnswer::No, SaveQuestion);
         QTest::keyClick(p.s().Text1[0], Qt::Key_Escape);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -325,6 +326,25 @@ private slots:
         QCOMPARE(f.Save->shortcut(), QKeySequence("Ctrl+S"));
         QVERIFY(f.QVHelp->isEnabled() && f.About->isEnabled());
         QVERIFY(f.Nieuw->isEnabled() && f.Openen->isEnabled() && f.Afsluiten->isEnabled());
+    }
+
+    // However small the user makes the frame (the window manager gets its least size too), it shows
+    // the whole main screen: the shape buttons and the send button stay within reach.
+    void theFrameNeverCutsTheMainScreen()
+    {
+        TestFolder folder;
+        Program p;
+        QVERIFY(p.start());
+        ZanTof &f = *p.frame;
+        f.resize(500, 350);
+        const auto shown = [&f](const QWidget *w) { return f.rect().contains(QRect(w->mapTo(&f, QPoint(0, 0)), w->size())); };
+        QVERIFY(shown(p.screen));
+        for (const QPushButton *b : p.s().Command2) QVERIFY2(shown(b), qPrintable(b->objectName()));
+        for (const QPushButton *b : p.s().Command3) QVERIFY2(shown(b), qPrintable(b->objectName()));
+        QVERIFY(f.windowHandle());
+        const QSize least = f.windowHandle()->minimumSize();
+        QVERIFY(least.width() >= p.screen->width() && least.height() > p.screen->height());
+        saveShot(&f, "mainwindow-smallest");
     }
 
     void nieuwIsAnEnterKeystroke()

@@ -15,7 +15,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 namespace Options = CompartmentOptions;
@@ -126,7 +129,7 @@ void SubVakken::buildControls()
                                      QStringLiteral("Aantal roedes vertikaal:")};
     for (int k = 0; k < 2; ++k) {
         const int row = 20 + 2 * (RowHeight + 4) + k * (RowHeight + 6);
-        label(countLabels[k], Frame2[1], QRect(Inner, row, FieldWidth - 44, RowHeight));
+        countLabels_[k] = label(countLabels[k], Frame2[1], QRect(Inner, row, FieldWidth - 44, RowHeight));
         Num1[k] = new NumericField(Frame2[1]);
         Num1[k]->setGeometry(Inner + FieldWidth - 36, row, 36, RowHeight);
         Num1[k]->setRange(0, 9);
@@ -203,14 +206,14 @@ void SubVakken::redraw()
 
 void SubVakken::Form_Load()
 {
-    const QSize screen = ScreenSize();
-    const int top = y();
-    move(screen.width() - Width - px(1000), (screen.height() - top) / 5);
-
     FillVentGrilleLists();
     FillGlazingBarList();
     LoadBreastWallList();
     LoadScreenList();
+    fitWidth();
+    const QSize screen = ScreenSize();
+    const int top = y();
+    move(screen.width() - width() - px(1000), (screen.height() - top) / 5);
 
     const CompartmentRecord *c = vak();
     const QString code = c ? c->FillCode : QString();
@@ -265,6 +268,34 @@ void SubVakken::LoadScreenList()
     Combo1[5]->setListIndex(-1);
     Combo1[5]->view()->setMinimumWidth(Combo1[5]->view()->sizeHintForColumn(0) + 2 * Inner);
     Combo1[5]->setEnabled(offered().screen);
+}
+
+void SubVakken::fitWidth()
+{
+    // The places are made for the old system font; a larger font (a screen of more dots per inch) or
+    // a wider face ran the lists' texts under their arrows. Everything as wide as the window grows.
+    int extra = 0;
+    for (ChoiceList *c : Combo1) {
+        QStyleOptionComboBox option;
+        option.initFrom(c);
+        option.rect = c->rect();
+        option.frame = c->hasFrame();
+        // The text stands a pixel inside the field on either side.
+        const int field = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c).width() - 2;
+        for (int i = 0; i < c->entryCount(); ++i)
+            extra = std::max(extra, c->fontMetrics().horizontalAdvance(c->entry(i)) - field);
+    }
+    for (const QLabel *l : countLabels_) extra = std::max(extra, l->sizeHint().width() - l->width());
+    for (const QCheckBox *b : Check1) extra = std::max(extra, b->sizeHint().width() - b->width());
+    if (extra <= 0) return;
+    const auto widen = [extra](QWidget *w) { w->resize(w->width() + extra, w->height()); };
+    for (QGroupBox *g : Frame1) widen(g);
+    for (QGroupBox *g : Frame2) widen(g);
+    for (ChoiceList *c : Combo1) widen(c);
+    for (QLabel *l : countLabels_) widen(l);
+    for (QCheckBox *b : Check1) widen(b);
+    for (QWidget *w : std::initializer_list<QWidget *>{Num1[0], Num1[1], OK}) w->move(w->x() + extra, w->y());
+    setFixedSize(width() + extra, height());
 }
 
 // Choices.

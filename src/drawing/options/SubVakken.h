@@ -16,6 +16,7 @@ class ChoiceList;
 class NumericField;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QToolButton;
 class QPushButton;
 
@@ -57,6 +58,8 @@ private:
     void FillGlazingBarList();
     void LoadBreastWallList();
     void LoadScreenList();
+    // Wider where a text of a list, a label or a box would be cut in the font at hand.
+    void fitWidth();
 
     void Combo1_Click(int index);
     void Check1_Click(int index);
@@ -68,6 +71,7 @@ private:
     CompartmentOptions::Offered offered() const;
     void redraw();
 
+    std::array<QLabel *, 2> countLabels_{};
     CompartmentSelection *drawing_ = nullptr;
     int HighlightedButton = 0;
 };

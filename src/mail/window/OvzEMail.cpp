@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,10 +64,11 @@ void OvzEMail::Form_Load()
 {
     Project().MailLogOverviewOpen = true;
     SetupMailLogGrid();
-    adjustSize();
-    move(DialogPlace(ScreenSize(), frameGeometry().size()));
     RegisterFormLevel();
     FillMailLogGrid();
+    // Sized to the columns the log's texts needed.
+    adjustSize();
+    move(DialogPlace(ScreenSize(), frameGeometry().size()));
 }
 
 void OvzEMail::SetupMailLogGrid()
@@ -83,15 +85,29 @@ void OvzEMail::SetupMailLogGrid()
     small.setPointSizeF(8);
     Grid1->setFont(small);
     Grid1->horizontalHeader()->setFont(small);
+}
+
+void OvzEMail::fitGrid()
+{
+    // A column is widened where a text of the log (a long factory address) or a heading would be cut
+    // in the font at hand; the grid is as wide as its columns, within the screen.
+    for (int c = 0; c < grid->columnCount(); ++c) grid->widenColumn(c, Grid1->neededWidth(c));
     int width = 2 * Grid1->frameWidth() + 2;
     for (const GridColumn &c : grid->columns()) width += c.width;
-    Grid1->setFixedSize(width, 2 * Grid1->frameWidth() + GridView::HeadingHeight + VisibleRows * GridView::RowHeight);
+    int height = 2 * Grid1->frameWidth() + GridView::HeadingHeight + VisibleRows * GridView::RowHeight;
+    const int room = ScreenSize().width() - 40;
+    if (width > room) {
+        width = room; // the rest is reached with the scroll bar under the rows
+        height += Grid1->horizontalScrollBar()->sizeHint().height();
+    }
+    Grid1->setFixedSize(width, height);
 }
 
 void OvzEMail::FillMailLogGrid()
 {
     // A log that is missing or cannot be read shows as an empty grid.
     grid->setRows(ReadMailLogRows());
+    fitGrid();
     Grid1->goToRow(0);
 }
 

@@ -35,4 +35,5 @@ protected:
 private:
     void SetupMailLogGrid();
     void FillMailLogGrid();
+    void fitGrid();
 };

@@ -1,7 +1,10 @@
 #include "GridView.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 // The highlighted row marks the current one; no focus frame around a single cell.
@@ -73,6 +76,17 @@ void GridView::goToRow(int row)
     setCurrentIndex(index);
     selectRow(row);
     scrollTo(index);
+}
+
+int GridView::neededWidth(int column) const
+{
+    if (!model()) return 0;
+    int heading = 0;
+    const QFontMetrics fm(horizontalHeader()->font());
+    for (const QString &line : model()->headerData(column, Qt::Horizontal).toString().split(u'\n'))
+        heading = std::max(heading, fm.horizontalAdvance(line));
+    heading += 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    return std::max(heading, sizeHintForColumn(column));
 }
 
 int GridView::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }

@@ -20,6 +20,8 @@ public:
     void goToRow(int row);
     // -1 when no row is current.
     int currentRow() const;
+    // The width in pixels that shows every text of the column and its heading lines whole.
+    int neededWidth(int column) const;
 
 signals:
     // A click on a data row (never the heading row), once per click.

@@ -5,9 +5,33 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+// Qt's own dialog makes its detail columns as wide as English samples ("128.88 GB", "mp3Folder"):
+// the Dutch size, type and date of a file ("322 bytes", "plattetekst-document") were cut. They
+// follow what they show, and the name takes the room that is left, so that no column lies beyond
+// the view. The platform's own dialog has no such view and is left as it is.
+void fitDetailColumns(QFileDialog &dialog)
+{
+    auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!details) return;
+    QHeaderView *header = details->header();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Room for a name beside them in a larger font too, within the screen.
+    int wide = dialog.fontMetrics().averageCharWidth() * 90;
+    if (const QScreen *screen = dialog.screen()) wide = std::min(wide, screen->availableGeometry().width() - 40);
+    if (dialog.width() < wide) dialog.resize(wide, dialog.height());
+    for (int c = 1; c < header->count(); ++c) header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+}
+}
 
 int QtDialogs::msgBox(const QString &prompt, int style, const QString &title)
 {
@@ -62,11 +86,11 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
 QStringList QtDialogs::openFile(const FileDialogRequest &request)
 {
     loadDutchQtTexts();
-    const QString filters = qtNameFilters(request.filter);
-    if (request.multiSelect)
-        return QFileDialog::getOpenFileNames(request.owner, request.title, request.initialDir, filters);
-    const QString path = QFileDialog::getOpenFileName(request.owner, request.title, request.initialDir, filters);
-    return path.isEmpty() ? QStringList() : QStringList{path};
+    QFileDialog dialog(request.owner, request.title, request.initialDir, qtNameFilters(request.filter));
+    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    fitDetailColumns(dialog);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
 }
 
 QString QtDialogs::saveFile(const FileDialogRequest &request)
@@ -76,6 +100,7 @@ QString QtDialogs::saveFile(const FileDialogRequest &request)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog adds the extension itself, so that its overwrite question is about the file really written.
     dialog.setDefaultSuffix(request.defaultSuffix);
+    fitDetailColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();
 }
