@@ -367,6 +367,7 @@ private slots:
         FrameRecord m = plainMark("A", "X;30");
         for (int k = 0; k < 30; ++k) {
             CompartmentRecord c = compartment("GLASVAK", "GL", 0, false, {part("", 0, 0)}, 100 + k, 200 + k);
+            c.ExtraText = QString(50, QChar(u'a' + k % 26)); // the room runs out amid short fields too
             m.Compartments << c;
         }
         QString remark;
@@ -379,7 +380,7 @@ private slots:
                                 ":A;0;", ";X;30", ";1000;2000", ";1;0", ";Meranti;67;114;78;56", ";", ";", ";;;30;0;0"};
         for (int k = 0; k < 30; ++k)
             lines << QByteArray::number(k + 1) + ";GL;;0;0;;0;0;Boven;" + QByteArray::number(100 + k) + ";"
-                         + QByteArray::number(200 + k) + ";;";
+                         + QByteArray::number(200 + k) + ";" + QByteArray(50, char('a' + k % 26)) + ";";
         lines << "" << remark.toLatin1() << ";END";
         ScriptedDialogs d;
         QVERIFY(ExportDrawings(p.state(), personal()));
