@@ -469,7 +469,10 @@ private slots:
         boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent);
         QPointer<EMail> w;
         QString captionAtFailure;
-        boxes.onNext([&] { captionAtFailure = w ? w->Label1->text() : QString("gone"); });
+        boxes.onNext([&] {
+            captionAtFailure = w ? w->Label1->text() : QString("gone");
+            if (w) saveShot(w, QString("email-not-accepted-") + QTest::currentDataTag());
+        });
         QVERIFY(runSendWindow(p, method, &w));
         VERIFY_DIALOGS(boxes);
         QVERIFY2(boxes.shown[0].prompt.contains("Foutcode: 28 "), qPrintable(boxes.shown[0].prompt));
