@@ -1,9 +1,8 @@
 #include "QuotationMail.h"
 
 #include "QVMail.h"
-#include "platform/TextFile.h"
-
 #include "platform/RegularFile.h"
+#include "platform/TextFile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -80,7 +79,8 @@ class MailLogLock {
 public:
     MailLogLock()
     {
-        fd = ::open(MailLogLockName, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666);
+        // Read-only is enough for flock, so a lock file that another user made serves this one too.
+        fd = ::open(MailLogLockName, O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666);
         if (fd < 0) {
             refusal = writeFailureText(errno);
             return;

@@ -188,7 +188,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        ShortTimeouts limits(1000, 1); // the greeting is part of making the connection
+        ShortTimeouts limits(2000, 2); // the greeting is part of making the connection
 
         // Paint passes of the bar, counted wherever it is.
         struct PaintCount : QObject {
@@ -247,7 +247,8 @@ private slots:
         QCOMPARE(other.closes, 0); // not while the send ran
         QTRY_COMPARE(other.closes, 1);
 
-        QVERIFY2(took >= 900 && took < 2500, qPrintable(QString::number(took) + " ms"));
+        // One limit, not two, with room for a busy machine.
+        QVERIFY2(took >= 1900 && took < 3900, qPrintable(QString::number(took) + " ms"));
         QCOMPARE(boxes.shown.size(), 2);
         const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
         QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
@@ -264,7 +265,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        ShortTimeouts limits(1500, 2);
+        ShortTimeouts limits(3000, 3); // far beyond the moments below, on a busy machine too
 
         QWidget other;
         QPushButton *button = new QPushButton("Nieuw", &other);
@@ -311,7 +312,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        ShortTimeouts limits(1000, 1);
+        ShortTimeouts limits(3000, 3); // far beyond the moment below, on a busy machine too
 
         struct Frame : Form {
             int unloads = 0;
