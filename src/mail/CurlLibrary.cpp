@@ -1,6 +1,6 @@
 #include "CurlLibrary.h"
 
-#include <QLibrary>
+#include <dlfcn.h>
 
 namespace {
 // Debian's libcurl4 (the OpenSSL flavour, the one the headers come with) as soname 4.
@@ -16,17 +16,21 @@ struct Loaded {
 Loaded load()
 {
     Loaded out;
-    static QLibrary library(libraryName, libraryVersion);
-    if (!library.load()) {
-        out.error = library.errorString();
+    // The soname itself, straight to the loader: its own reason ("file too short", a missing
+    // dependency) is what the user is told, not that of a fallback name that is not there either.
+    const QByteArray name = ("lib" + libraryName + ".so." + QString::number(libraryVersion)).toLocal8Bit();
+    void *library = ::dlopen(name.constData(), RTLD_LAZY | RTLD_LOCAL);
+    if (!library) {
+        const char *why = ::dlerror();
+        out.error = why ? QString::fromLocal8Bit(why) : QString::fromLocal8Bit(name);
         return out;
     }
     bool all = true;
-    auto resolve = [&](auto &slot, const char *name) {
-        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(library.resolve(name));
+    auto resolve = [&](auto &slot, const char *symbol) {
+        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(::dlsym(library, symbol));
         if (!slot) {
             all = false;
-            if (out.error.isEmpty()) out.error = QString::fromLatin1(name) + " ontbreekt in " + library.fileName();
+            if (out.error.isEmpty()) out.error = QString::fromLatin1(symbol) + " ontbreekt in " + QString::fromLocal8Bit(name);
         }
     };
     CurlLibrary &a = out.api;
@@ -39,7 +43,10 @@ Loaded load()
     resolve(a.easy_strerror, "curl_easy_strerror");
     resolve(a.slist_append, "curl_slist_append");
     resolve(a.slist_free_all, "curl_slist_free_all");
-    if (!all) return out;
+    if (!all) {
+        ::dlclose(library);
+        return out;
+    }
     if (const CURLcode rc = a.global_init(CURL_GLOBAL_DEFAULT); rc != CURLE_OK) {
         out.error = QString::fromLatin1(a.easy_strerror(rc));
         return out;

@@ -22,9 +22,12 @@ struct MailTimeouts {
 };
 MailTimeouts &mailTimeouts();
 
+// A failure as the user reads it: our Dutch explanation, then the transport's own words in brackets.
+QString explained(const QString &explanation, const QString &own);
+
 class MailTransport {
 public:
-    // Bytes handed over so far of the whole message.
+    // Bytes handed over so far of the whole message; the whole only once the message is accepted.
     using Progress = std::function<void(qint64 sent, qint64 total)>;
     virtual ~MailTransport() = default;
     virtual TransportResult send(const QString &sender, const QStringList &recipients, const QByteArray &message,

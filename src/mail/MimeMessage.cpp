@@ -1,6 +1,7 @@
 #include "MimeMessage.h"
 
 #include "model/MailAddress.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -157,9 +158,9 @@ QString Mime::messageId(const QDateTime &when)
 
 std::optional<MailFault> Mime::readAttachment(const QString &path, MimeAttachment &out)
 {
-    QFile file(path);
-    if (!QFileInfo(file).isFile()) return MailFault{MailFaults::FileNotFound, "Bestand niet gevonden: " + path};
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!QFileInfo(path).isFile()) return MailFault{MailFaults::FileNotFound, "Bestand niet gevonden: " + path};
+    if (!openRegularFile(file, path))
         return MailFault{MailFaults::FileUnreadable, "Bestand kan niet gelezen worden: " + path};
     out.fileName = bareFileName(path);
     out.data = file.readAll();

@@ -5,6 +5,8 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 QVMail::QVMail(QObject *parent) : QObject(parent)
 {
     mMail1.onError = [this](int code, const QString &text) { OnMailControlError(code, text); };
@@ -233,7 +235,9 @@ void QVMail::OnMailControlError(int code, const QString &text) { ReportMailContr
 void QVMail::OnMailControlProgress(qint32 sent, qint32 total)
 {
     if (total == 0) return;
-    emit SendProgress(float(double(sent) / double(total) * 100.0));
+    // 99.6% would show as 100% before the server has said yes; only the whole is 100.
+    const double percent = double(sent) / double(total) * 100.0;
+    emit SendProgress(float(sent < total ? std::min(percent, 99.0) : percent));
 }
 
 void QVMail::OnMailControlDone()

@@ -1,9 +1,19 @@
 #include "QuotationMail.h"
 
 #include "QVMail.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QuotationMail QuotationMail::compose(const PersonalData &personal, int mailMethod, const QString &factoryEMail,
                                      const QString &attachment)
@@ -60,23 +70,85 @@ QString MailLogRecord::line() const
         .join(';');
 }
 
+namespace {
+// Two programs in one folder (started twice, or a folder shared by two users) each read the log,
+// write a new one and rename it over the old: without a lock a rename between the other's read and
+// rename drops the other's line. The lock is a file of its own: the rename replaces the log's inode,
+// and a lock on the replaced one would not keep out the next reader.
+class MailLogLock {
+public:
+    MailLogLock()
+    {
+        // Read-only is enough for flock, so a lock file that another user made serves this one too.
+        fd = ::open(MailLogLockName, O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666);
+        if (fd < 0) {
+            refusal = writeFailureText(errno);
+            return;
+        }
+        struct stat st;
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            refusal = QString(MailLogLockName) + ": Dit is geen gewoon bestand";
+            return;
+        }
+        // The other holds it for one read and one write; a holder that never lets go is refused.
+        QDeadlineTimer deadline(10000);
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                refusal = writeFailureText(errno);
+                return;
+            }
+            if (deadline.hasExpired()) {
+                refusal = "Het logbestand is in gebruik door een ander programma.";
+                return;
+            }
+            QThread::msleep(5);
+        }
+        held = true;
+    }
+    ~MailLogLock()
+    {
+        if (fd >= 0) ::close(fd); // lets go of the lock
+    }
+    MailLogLock(const MailLogLock &) = delete;
+    MailLogLock &operator=(const MailLogLock &) = delete;
+
+    bool held = false;
+    QString refusal;
+
+private:
+    int fd = -1;
+};
+}
+
 bool WriteMailLog(const MailLogRecord &record, QString *error)
 {
+    const MailLogLock lock;
+    if (!lock.held) {
+        if (error) *error = lock.refusal;
+        return false;
+    }
     const QString existing = findFile(MailLogName);
     const QString path = existing.isEmpty() ? MailLogName : existing;
     QByteArray bytes;
     if (!existing.isEmpty()) {
-        QFile file(existing);
-        if (!file.open(QIODevice::ReadOnly)) {
-            if (error) *error = file.errorString();
-            return false;
-        }
-        bytes = file.readAll();
+        // A log that is no regular file (a FIFO would never answer) or is too large is not appended to.
+        std::optional<QByteArray> read = readRegularFile(existing, error);
+        if (!read) return false;
+        bytes = std::move(*read);
         // A log that someone ended without a line end still gets its own line for this record.
         if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r')) bytes += "\r\n";
     }
     bytes += toCp1252(record.line()) + "\r\n";
     return writeBytes(path, bytes, error);
+}
+
+bool RemoveMailLog()
+{
+    const MailLogLock lock; // not between another program's read and its rename
+    const QString path = findFile(MailLogName);
+    if (path.isEmpty()) return true;
+    QFile::remove(path);
+    return !QFile::exists(path);
 }
 
 QString NextLogField(QString &line)

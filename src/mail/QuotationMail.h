@@ -26,6 +26,8 @@ struct QuotationMail {
 };
 
 inline const QString MailLogName = QStringLiteral("EMail.log");
+// Beside the log: whoever changes the log holds an exclusive flock on it.
+inline constexpr char MailLogLockName[] = "EMail.log.lock";
 
 struct MailLogRecord {
     int MarkCount = 0;
@@ -36,9 +38,13 @@ struct MailLogRecord {
     QString line() const;
 };
 
-// Appends the record to "EMail.log" in the current folder. False, with the reason in `error`, when
-// the log could not be written; the old log is then left whole.
+// Appends the record to "EMail.log" in the current folder, under the lock from the read to the
+// rename, so that no other program's line is lost. False, with the reason in `error`, when the log
+// could not be written or is no regular file of a sane size; the old log is then left whole.
 bool WriteMailLog(const MailLogRecord &record, QString *error = nullptr);
+
+// Deletes "EMail.log" under the same lock; false when it is still there. A missing log is no error.
+bool RemoveMailLog();
 
 // The next field of a log line, taken off the front of `line` with its ";" (an empty field reads as
 // ""). Without a ";" the whole line, which then stays as it is: later calls repeat the last field.

@@ -10,12 +10,6 @@
 #include <atomic>
 #include <thread>
 
-MailTimeouts &mailTimeouts()
-{
-    static MailTimeouts timeouts;
-    return timeouts;
-}
-
 namespace {
 // What the session on the worker thread shares with its callbacks.
 struct Transfer {
@@ -39,8 +33,10 @@ size_t readMessage(char *buffer, size_t size, size_t count, void *user)
 int reportProgress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
 {
     auto *t = static_cast<Transfer *>(user);
-    // The end-of-data escaping may add a few bytes; the message itself is the whole.
-    const qint64 sent = std::min<qint64>(uploaded, t->data->size());
+    // The end-of-data escaping may add a few bytes; the message itself is the whole, and that is
+    // reported only once the server has accepted it: a bar at 100% while the server still decides
+    // would say it went.
+    const qint64 sent = std::min<qint64>(uploaded, std::max<qint64>(t->data->size() - 1, 0));
     if (sent != t->lastReported) {
         t->lastReported = sent;
         t->progress(sent, t->data->size());
@@ -81,6 +77,17 @@ QString ehloName()
     static const QRegularExpression plain("^[A-Za-z0-9.-]+$");
     const QString name = QSysInfo::machineHostName();
     return plain.match(name).hasMatch() ? name : QStringLiteral("localhost");
+}
+
+// What the user meets most, in Dutch before curl's own words; anything else in curl's alone.
+QString explainedFailure(CURLcode rc, const QString &text)
+{
+    switch (rc) {
+    case CURLE_COULDNT_CONNECT: return explained("Geen verbinding met de mailserver", text);
+    case CURLE_COULDNT_RESOLVE_HOST: return explained("De naam van de mailserver is onbekend", text);
+    case CURLE_OPERATION_TIMEDOUT: return explained("De mailserver antwoordt niet op tijd", text);
+    default: return text;
+    }
 }
 
 // One SMTP session, on the worker thread.
@@ -135,10 +142,11 @@ TransportResult session(const CurlLibrary &api, const QString &host, int port, c
     api.slist_free_all(rcpt);
 
     if (rc == CURLE_OK) return {true, 250, QString()};
-    // A refusal by the server is told in the server's words; anything else in curl's.
-    if (reply >= 400 && !transfer.refusal.isEmpty()) return {false, int(reply), transfer.refusal};
+    // A refusal by the server is told with the server's own words; anything else with curl's.
+    if (reply >= 400 && !transfer.refusal.isEmpty())
+        return {false, int(reply), explained("De mailserver weigert het bericht", transfer.refusal)};
     const QString text = errors[0] ? QString::fromLocal8Bit(errors) : QString::fromLatin1(api.easy_strerror(rc));
-    return {false, int(rc), text};
+    return {false, int(rc), explainedFailure(rc, text)};
 }
 }
 
@@ -178,6 +186,7 @@ TransportResult SmtpTransport::send(const QString &sender, const QStringList &re
     worker.join();
     // Every report of the session reaches the caller before the send returns.
     QCoreApplication::sendPostedEvents(&receiver, QEvent::MetaCall);
+    if (result.sent && progress) progress(message.size(), message.size());
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "model/MarkOverview.h"
 #include "model/ProjectState.h"
 #include "platform/Dialogs.h"
+#include "platform/RegularFile.h"
 #include "platform/Screen.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/GridView.h"
@@ -133,7 +134,8 @@ void OvzMerken::Command1_Click(int index)
     switch (index) {
     case 0: windowOpener().open(WindowKind::Send, this); break;
     case 1: {
-        if (!fileExists("EMail.log")) {
+        // A log that is no regular file, or too large to read, is no log to show.
+        if (!regularFileReadable(findFile("EMail.log"))) {
             MsgBox("Geen gegevens gevonden !", MsgStyle::Exclamation, ErrorTitle);
             return;
         }

@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
 #include "WholeNumber.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -37,8 +38,10 @@ std::optional<QString> missingRequiredFile()
     for (const Item &item : items) {
         const QString path = findFile(item.name);
         const QFileInfo info(path);
+        // A file that is no regular file, or too large to read, is as good as missing.
         const bool present = !path.isEmpty()
-                             && (item.folder ? info.isDir() && !QDir(path).entryList(QDir::Files).isEmpty() : info.isFile());
+                             && (item.folder ? info.isDir() && !QDir(path).entryList(QDir::Files).isEmpty()
+                                             : regularFileReadable(path));
         if (!present) return item.shown + " niet gevonden !\r\n\r\nVraag uw timmerbedrijf voor dit bestand.";
     }
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include "ClearSizes.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <charconv>
 #include <cstring>
 #include <algorithm>
+#include <limits>
 
 QByteArray ScrambleLine(const QByteArray &bytes)
 {
@@ -424,15 +426,19 @@ bool SaveProject(ProjectState &state, bool saveAs)
 
 bool LoadProject(ProjectState &state)
 {
-    QFile file(state.ProjectFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto cannotOpen = [&] {
         MsgBox("Het bestand kan niet worden geopend !\r\n\r\n" + QFileInfo(state.ProjectFileName).absoluteFilePath(),
                MsgStyle::Critical, ErrorTitle);
         return false;
-    }
+    };
+    // Only a regular file: a FIFO would hold the open, a device (a link to /dev/zero) the memory.
+    QFile file;
+    if (!openRegularFile(file, state.ProjectFileName, nullptr, std::numeric_limits<qint64>::max())) return cannotOpen();
     // The first line before the rest: a large file that is no project is refused without reading it.
     static const QByteArray magicLine = ScrambleLine(toCp1252(ProjectMagic)) + "\r\n";
     bool readFailed = file.read(magicLine.size()) != magicLine || !file.seek(0);
+    // A project is never that large: one that is, is not read into memory.
+    if (!readFailed && file.size() > MaxReadSize) return cannotOpen();
     const QByteArray bytes = readFailed ? QByteArray() : file.readAll();
     readFailed = readFailed || file.error() != QFileDevice::NoError;
     file.close();

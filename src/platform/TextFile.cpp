@@ -1,5 +1,7 @@
 #include "TextFile.h"
 
+#include "RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -95,20 +97,9 @@ bool folderExists(const QString &name, const QString &dir)
 
 std::optional<QStringList> readTextLines(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        if (error) *error = QString::fromLocal8Bit(std::strerror(EISDIR));
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
-        return std::nullopt;
-    }
+    const std::optional<QByteArray> read = readRegularFile(path, error);
+    if (!read) return std::nullopt;
+    const QByteArray &bytes = *read;
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {

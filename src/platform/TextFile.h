@@ -19,7 +19,8 @@ bool fileExists(const QString &name, const QString &dir = QString());
 bool folderExists(const QString &name, const QString &dir = QString());
 
 // The lines of a text file; CR LF, LF and CR all end a line, a final line end adds no empty line.
-// nullopt when the file is missing or cannot be read; then `error`, where given, holds the system's text.
+// nullopt when the file is missing, cannot be read, is no regular file or is too large (RegularFile.h);
+// then `error`, where given, holds the reason.
 std::optional<QStringList> readTextLines(const QString &path, QString *error = nullptr);
 
 // Writes the lines, each followed by CR LF. The bytes go to a temporary file next to the target,

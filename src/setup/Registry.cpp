@@ -1,6 +1,6 @@
 #include "Registry.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 #include "SystemTools.h"
 #include "platform/TextFile.h"
 
@@ -26,7 +26,7 @@ std::optional<QJsonArray> load()
     const QFileInfo info(registryFile());
     if (!info.exists() && !info.isSymLink()) return QJsonArray();
     // A link to the store is the user's own choice; what it leads to must still be a regular file.
-    const std::optional<QByteArray> read = readRegularFile(registryFile(), true);
+    const std::optional<QByteArray> read = readRegularFile(registryFile());
     if (!read) return std::nullopt;
     const QByteArray &bytes = *read;
     if (bytes.trimmed().isEmpty()) return QJsonArray();

@@ -1,7 +1,7 @@
 #include "ShellLink.h"
 
 #include "Installed.h"
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
@@ -128,7 +128,7 @@ int cShellLink::GetShellLinkInfo(const QString &LnkFile, QString &ExeFile, QStri
                                  QString &IconFile, int &IconIdx, int &ShowCmd)
 {
     if (LnkFile.isEmpty()) return 0;
-    const std::optional<QByteArray> bytes = readRegularFile(LnkFile, true);
+    const std::optional<QByteArray> bytes = readRegularFile(LnkFile);
     if (!bytes) return 0;
     bool inEntry = false, found = false;
     for (const QString &line : QString::fromUtf8(*bytes).split('\n')) {

@@ -1,6 +1,6 @@
 #include "SystemTools.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 #include "Unpack.h"
 #include "platform/Dialogs.h"
 
@@ -288,7 +288,7 @@ QString versionFileOf(const QString &file) { return file + ".version"; }
 void GetFileVersionParts(const QString &file, short &major, short &minor, short &build, short &revision)
 {
     if (!QFileInfo(file).isFile()) return;
-    const std::optional<QByteArray> note = readRegularFile(versionFileOf(file));
+    const std::optional<QByteArray> note = readRegularFile(versionFileOf(file), nullptr, MaxReadSize, LinkRule::Refuse);
     short parts[4];
     if (!note || !parseVersion(QString::fromLatin1(note->left(100)), parts)) return;
     major = parts[0];

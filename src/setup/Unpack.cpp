@@ -1,6 +1,6 @@
 #include "Unpack.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -358,7 +358,7 @@ bool writeFileList(const QString &path, const QStringList &files)
 
 std::optional<QStringList> readFileList(const QString &path)
 {
-    const std::optional<QByteArray> bytes = readRegularFile(path);
+    const std::optional<QByteArray> bytes = readRegularFile(path, nullptr, MaxReadSize, LinkRule::Refuse);
     if (!bytes) return std::nullopt;
     QStringList names;
     for (QString line : QString::fromUtf8(*bytes).split('\n', Qt::SkipEmptyParts)) {

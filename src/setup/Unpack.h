@@ -89,7 +89,7 @@ bool holdsControlCharacter(const QString &text);
 
 // Setup's lists: of the files it unpacked, kept in the target folder, and of the installations
 // that use the shared components; one name a line, UTF-8. A name with a control character is
-// refused (false, nothing written). Read only as a regular file (see RegularFile.h); a line ends
+// refused (false, nothing written). Read only as a regular file (see platform/RegularFile.h); a line ends
 // with LF or CR LF, and a line that holds a control character is no name setup wrote: it is left out.
 bool writeFileList(const QString &path, const QStringList &files);
 std::optional<QStringList> readFileList(const QString &path);

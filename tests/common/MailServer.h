@@ -4,6 +4,7 @@
 #include "mail/MailTransport.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
@@ -69,9 +70,12 @@ public:
     void recordingSendmail();
     QString arguments() const { return home.filePath("sendmail.args"); }
     QString message() const { return home.filePath("sendmail.in"); }
+    // A sendmail of our own, first on PATH: this shell script.
+    void ownSendmail(const QByteArray &script);
+    // msmtp without its configuration file, as on a system where nobody set it up.
+    void noConfiguration() { QFile::remove(home.filePath(".msmtprc")); }
 
 private:
-    void ownSendmail(const QByteArray &script);
     QTemporaryDir home;
     QByteArray oldHome, oldPath;
 };

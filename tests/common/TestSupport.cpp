@@ -145,6 +145,19 @@ WriteFault::~WriteFault()
     }
 }
 
+bool makeOddFile(const QString &path, const QString &kind)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo") return ::mkfifo(name.constData(), 0644) == 0;
+    if (kind == "zero") return ::symlink("/dev/zero", name.constData()) == 0;
+    if (kind != "oversize") return false;
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool made = ::ftruncate(fd, (qint64(64) << 20) + 1) == 0;
+    ::close(fd);
+    return made;
+}
+
 bool isMapped(const QByteArray &name)
 {
     QFile maps("/proc/self/maps");

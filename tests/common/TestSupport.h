@@ -60,6 +60,12 @@ QByteArray scrambled(const QByteArray &plain);
 // system cannot do it; the caller then skips.
 bool setFolderWritable(const QString &path, bool writable);
 
+// Puts at `path` (relative to the current folder) what a reader must not open or read whole:
+// "fifo" (a real FIFO: opening it to read would wait for a writer), "oversize" (a sparse file a
+// little over the readers' bound) or "zero" (a link to /dev/zero). False when it cannot be made.
+bool makeOddFile(const QString &path, const QString &kind);
+inline const char *const OddFileKinds[] = {"fifo", "oversize", "zero"};
+
 // Whether a shared library whose file name begins with `name` is mapped into this process.
 bool isMapped(const QByteArray &name);
 

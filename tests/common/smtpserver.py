@@ -7,6 +7,8 @@ The server refuses or stalls by address, so that one server serves every case:
   a recipient whose local part is "refused" -> 550 to RCPT TO
   a sender whose local part is "stall"      -> DATA is never answered
   a sender whose local part is "stallfrom"  -> MAIL FROM is never answered
+  a sender whose local part is "stopread"   -> DATA is answered 354, then nothing more is read
+  a recipient whose local part is "greylisted" -> 451 to RCPT TO
 """
 import argparse
 import asyncio
@@ -39,6 +41,8 @@ class Handler:
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         if local_part(address) == "refused":
             return "550 5.1.1 Recipient refused"
+        if local_part(address) == "greylisted":
+            return "451 4.7.1 Greylisted, try again later"
         envelope.rcpt_tos.append(address)
         return "250 OK"
 
@@ -56,6 +60,14 @@ class Handler:
 
 
 class RecordingSMTP(SMTP):
+    async def smtp_DATA(self, arg):
+        if self.envelope.mail_from and local_part(self.envelope.mail_from) == "stopread":
+            # The client may send: the socket's buffers fill, and the upload stalls.
+            await self.push("354 End data with <CR><LF>.<CR><LF>")
+            await asyncio.sleep(3600)
+            return
+        await super().smtp_DATA(arg)
+
     async def smtp_QUIT(self, arg):
         with open(os.path.join(self.event_handler.out, "sessions.log"), "a") as f:
             f.write("QUIT\n")

@@ -358,6 +358,36 @@ private slots:
         QCOMPARE(lines, expected);
     }
 
+    // A text far larger than the room the writer starts with, after many short fields: every
+    // character lands where it belongs as the room grows.
+    void aFileLargerThanItsFirstRoom()
+    {
+        TestFolder folder(false);
+        ScopedProject p;
+        FrameRecord m = plainMark("A", "X;30");
+        for (int k = 0; k < 30; ++k) {
+            CompartmentRecord c = compartment("GLASVAK", "GL", 0, false, {part("", 0, 0)}, 100 + k, 200 + k);
+            c.ExtraText = QString(50, QChar(u'a' + k % 26)); // the room runs out amid short fields too
+            m.Compartments << c;
+        }
+        QString remark;
+        for (int i = 0; i < 5000; ++i) remark += QChar(u'0' + i % 10);
+        m.Remark = remark;
+        p->FrameRecords = {m};
+        p->MarkCount = 1;
+        QList<QByteArray> lines{"@;2.0", "K123", "Bouwbedrijf M\xFCller", "J. Muller", "Dorpsstraat 1", "1234 AB",
+                                "Zwolle", "038-1234567", "", "Nieuwbouw school", "info@muller.example", "",
+                                ":A;0;", ";X;30", ";1000;2000", ";1;0", ";Meranti;67;114;78;56", ";", ";", ";;;30;0;0"};
+        for (int k = 0; k < 30; ++k)
+            lines << QByteArray::number(k + 1) + ";GL;;0;0;;0;0;Boven;" + QByteArray::number(100 + k) + ";"
+                         + QByteArray::number(200 + k) + ";" + QByteArray(50, char('a' + k % 26)) + ";";
+        lines << "" << remark.toLatin1() << ";END";
+        ScriptedDialogs d;
+        QVERIFY(ExportDrawings(p.state(), personal()));
+        VERIFY_DIALOGS(d);
+        QCOMPARE(folder.read("260305-0907.TEK"), crlf(lines));
+    }
+
     void marksBeyondMarkCountStayOut()
     {
         ProjectState s;

@@ -9,6 +9,7 @@
 #include "model/ProjectState.h"
 #include "platform/Clock.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QJsonArray>
@@ -20,6 +21,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 const QString Factory = "offerte@fabriek.nl";
@@ -185,7 +188,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        ShortTimeouts limits(1000, 1); // the greeting is part of making the connection
+        ShortTimeouts limits(2000, 2); // the greeting is part of making the connection
 
         // Paint passes of the bar, counted wherever it is.
         struct PaintCount : QObject {
@@ -244,7 +247,8 @@ private slots:
         QCOMPARE(other.closes, 0); // not while the send ran
         QTRY_COMPARE(other.closes, 1);
 
-        QVERIFY2(took >= 900 && took < 2500, qPrintable(QString::number(took) + " ms"));
+        // One limit, not two, with room for a busy machine.
+        QVERIFY2(took >= 1900 && took < 3900, qPrintable(QString::number(took) + " ms"));
         QCOMPARE(boxes.shown.size(), 2);
         const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
         QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
@@ -261,7 +265,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        ShortTimeouts limits(1500, 2);
+        ShortTimeouts limits(3000, 3); // far beyond the moments below, on a busy machine too
 
         QWidget other;
         QPushButton *button = new QPushButton("Nieuw", &other);
@@ -308,7 +312,7 @@ private slots:
         this->project(project.state());
         QuietPort silent(QuietPort::Silent);
         QVERIFY(silent.isListening());
-        ShortTimeouts limits(1000, 1);
+        ShortTimeouts limits(3000, 3); // far beyond the moment below, on a busy machine too
 
         struct Frame : Form {
             int unloads = 0;
@@ -363,13 +367,15 @@ private slots:
             this->project(project.state());
             if (!setFolderWritable(folder.path(), false)) QSKIP("this file system cannot refuse new files");
             ScriptedDialogs boxes;
-            boxes.answer(MsgAnswer::OK);
+            boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK);
             const bool unloaded = runSendWindow(devries(server->address()), 0);
             setFolderWritable(folder.path(), true);
             QVERIFY(unloaded);
             VERIFY_DIALOGS(boxes);
-            QCOMPARE(boxes.shown.size(), 1);
+            // The attempt's "Mislukt" line cannot be written into that folder either: the user is told.
+            QCOMPARE(boxes.shown.size(), 2);
             QVERIFY(boxes.shown[0].prompt.startsWith("Het tekeningenbestand kan niet worden geschreven !"));
+            QVERIFY(boxes.shown[1].prompt.startsWith("Het logbestand EMail.log kan niet worden bijgewerkt !"));
             QCOMPARE(server->count(), 0);
             QVERIFY(!QFile::exists(folder.file("EMail.log")));
         }
@@ -387,6 +393,132 @@ private slots:
             QCOMPARE(boxes.shown[0].title, QString("FOUTMELDING"));
             QCOMPARE(server->count(), 1);
         }
+    }
+
+    // The drawing file of this minute is read-only: nothing goes out, and the attempt is logged
+    // "Mislukt" like every other that failed.
+    void aDrawingFileThatCannotBeWrittenIsLogged()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        folder.write(Drawing, "oud");
+        QVERIFY(QFile::setPermissions(folder.file(Drawing), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVERIFY(runSendWindow(devries(server->address()), 0));
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(boxes.shown.size(), 1);
+        QVERIFY(boxes.shown[0].prompt.startsWith("Het tekeningenbestand kan niet worden geschreven !"));
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(folder.read(Drawing), QByteArray("oud"));
+        QCOMPARE(server->count(), 0);
+    }
+
+    // A log that is no regular file, or too large, is not appended to: the user is told why, the
+    // request goes out all the same and the thing in the log's place stays as it is, at once.
+    void anOddLogIsNotAppendedTo_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a FIFO") << "fifo" << "Dit is geen gewoon bestand";
+        QTest::newRow("a link to /dev/zero") << "zero" << "Dit is geen gewoon bestand";
+        QTest::newRow("over 64 MB") << "oversize" << "Het bestand is groter dan 64 MB";
+    }
+    void anOddLogIsNotAppendedTo()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        QVERIFY(makeOddFile("EMail.log", kind));
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK, "Het logbestand EMail.log kan niet worden bijgewerkt !\r\n\r\n" + reason, ErrorTitle)
+            .answer(MsgAnswer::OK, Sent);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(runSendWindow(devries(server->address()), 0));
+        VERIFY_DIALOGS(boxes);
+        QCOMPARE(server->count(), 1);
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        struct stat st;
+        QVERIFY(::lstat(QFile::encodeName(folder.file("EMail.log")).constData(), &st) == 0);
+        QCOMPARE(S_ISFIFO(st.st_mode), kind == "fifo");
+        QCOMPARE(S_ISLNK(st.st_mode), kind == "zero");
+        QCOMPARE(qint64(st.st_size) > (qint64(64) << 20), kind == "oversize");
+    }
+
+    // A server that takes the data and then never says yes: the bar stays short of 100% until the
+    // send has failed.
+    void theBarStopsShortUntilTheServerAccepts_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::newRow("Standaard") << 0;
+        QTest::newRow("WinSock") << 1;
+    }
+    void theBarStopsShortUntilTheServerAccepts()
+    {
+        QFETCH(int, method);
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        ShortTimeouts limits(30000, 1);
+        PersonalData p = devries(server->address());
+        p.EMail = "stall@devries.nl";
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent);
+        QPointer<EMail> w;
+        QString captionAtFailure;
+        boxes.onNext([&] {
+            captionAtFailure = w ? w->Label1->text() : QString("gone");
+            if (w) saveShot(w, QString("email-not-accepted-") + QTest::currentDataTag());
+        });
+        QVERIFY(runSendWindow(p, method, &w));
+        VERIFY_DIALOGS(boxes);
+        QVERIFY2(boxes.shown[0].prompt.contains("Foutcode: 28 "), qPrintable(boxes.shown[0].prompt));
+        QCOMPARE(captionAtFailure, QString("99%"));
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+    }
+
+    // During the send the send window refuses its own close; it unloads itself after, with one log
+    // line. A shortcut of another window does not run meanwhile.
+    void noCloseAndNoShortcutDuringTheSend()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        this->project(project.state());
+        QuietPort silent(QuietPort::Silent);
+        QVERIFY(silent.isListening());
+        ShortTimeouts limits(3000, 3); // far beyond the moment below, on a busy machine too
+        QWidget other;
+        QAction save("Opslaan", &other);
+        save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        save.setShortcutContext(Qt::ApplicationShortcut);
+        other.addAction(&save);
+        int saves = 0;
+        connect(&save, &QAction::triggered, [&] { ++saves; });
+        other.show();
+
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent);
+        QPointer<EMail> w;
+        bool during = false, loadedAfterClose = false;
+        QTimer::singleShot(300, [&] {
+            for (Form *f : Form::loadedForms())
+                if (auto *e = qobject_cast<EMail *>(f)) w = e;
+            during = boxes.shown.isEmpty() && w;
+            if (!w) return;
+            w->close();
+            loadedAfterClose = w && w->isLoaded();
+            QTest::keyClick(&other, Qt::Key_S, Qt::ControlModifier);
+        });
+        QVERIFY(runSendWindow(devries(silent.address()), 0));
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(during);
+        QVERIFY(loadedAfterClose);
+        QCOMPARE(saves, 0);
+        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
     }
 
     // The gradient, one line per twip of the 5400-twip strip (15 to a pixel, the last one drawn shows):

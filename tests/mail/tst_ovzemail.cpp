@@ -7,8 +7,12 @@
 #include "model/ProjectState.h"
 #include "platform/widgets/GridView.h"
 
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -180,6 +184,10 @@ private slots:
         QTest::newRow("missing") << 0;
         QTest::newRow("empty") << 1;
         QTest::newRow("a folder in its place") << 2;
+        // Read at once as no log at all.
+        QTest::newRow("a FIFO") << 3;
+        QTest::newRow("a link to /dev/zero") << 4;
+        QTest::newRow("over 64 MB") << 5;
     }
     void emptyGrid()
     {
@@ -188,14 +196,45 @@ private slots:
         ScopedProject project;
         if (kind == 1) folder.write("EMail.log", "");
         if (kind == 2) QDir(folder.path()).mkdir("EMail.log");
+        if (kind >= 3) QVERIFY(makeOddFile("EMail.log", OddFileKinds[kind - 3]));
         ScriptedDialogs boxes;
+        QElapsedTimer clock;
+        clock.start();
         QPointer<OvzEMail> w = open();
+        QVERIFY2(clock.elapsed() < 1000 || kind < 3, qPrintable(QString::number(clock.elapsed()) + " ms"));
         QVERIFY(w);
         QCOMPARE(w->grid->rowCount(), 0);
         QCOMPARE(w->Grid1->currentRow(), -1);
         w->unload();
         settle();
         VERIFY_DIALOGS(boxes);
+    }
+
+    // Two programs in one folder, each appending 100 lines at once: every line is kept, each whole.
+    void twoProgramsLoseNoLine()
+    {
+        TestFolder folder(false);
+        QProcess writers[2];
+        for (int i = 0; i < 2; ++i) {
+            writers[i].setWorkingDirectory(folder.path());
+            writers[i].start(MAIL_LOG_WRITER, {QString::number(i + 1), "100"});
+        }
+        for (QProcess &w : writers) {
+            QVERIFY(w.waitForFinished(120000));
+            QCOMPARE(w.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(w.exitCode() == 0, w.readAllStandardError().constData());
+        }
+        const QList<QByteArray> lines = folder.read("EMail.log").split('\n');
+        QCOMPARE(lines.size(), 201);
+        QVERIFY(lines.last().isEmpty());
+        static const QRegularExpression form("^[12];([0-9]+);[0-9]{2}-[0-9]{2}-[0-9]{4};[0-9]{2}:[0-9]{2};Verzonden\r$");
+        QSet<QString> seen;
+        for (int i = 0; i < 200; ++i) {
+            const QString line = QString::fromLatin1(lines[i]);
+            QVERIFY2(form.match(line).hasMatch(), qPrintable(line));
+            seen << line.section(';', 0, 1);
+        }
+        QCOMPARE(seen.size(), 200);
     }
 
     void logWissen()

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QJsonArray>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -192,20 +193,31 @@ private slots:
         QTest::addColumn<QString>("reason"); // the box's text after the recipient, up to a varying tail
         QTest::addColumn<int>("errorCount");
         const QString control = "\r(Foutcode: ", component = "\rFoutcode: ";
+        // The common causes in Dutch, the server's or the library's own words after it in brackets.
+        const QString refuses = "De mailserver weigert het bericht (";
+        const QString noConnection = "Geen verbinding met de mailserver (";
+        const QString noAnswer = "De mailserver antwoordt niet op tijd (";
         QTest::newRow("Standaard, sender refused")
-            << int(Standaard) << "refused@devries.nl" << Factory << true << control + "550 5.7.1 Sender refused)" << 0;
+            << int(Standaard) << "refused@devries.nl" << Factory << true << control + "550 " + refuses + "5.7.1 Sender refused))" << 0;
         QTest::newRow("Standaard, recipient refused")
-            << int(Standaard) << Sender << "refused@fabriek.nl" << true << control + "550 5.1.1 Recipient refused)" << 0;
-        QTest::newRow("Standaard, nothing listening") << int(Standaard) << Sender << Factory << false << control + "7 " << 0;
+            << int(Standaard) << Sender << "refused@fabriek.nl" << true << control + "550 " + refuses + "5.1.1 Recipient refused))" << 0;
+        // A refusal for now is the server's too, in its own words.
+        QTest::newRow("Standaard, recipient greylisted")
+            << int(Standaard) << Sender << "greylisted@fabriek.nl" << true
+            << control + "451 " + refuses + "4.7.1 Greylisted, try again later))" << 0;
+        QTest::newRow("Standaard, nothing listening") << int(Standaard) << Sender << Factory << false << control + "7 " + noConnection << 0;
         QTest::newRow("Standaard, server stops answering")
-            << int(Standaard) << "stall@devries.nl" << Factory << true << control + "28 " << 0;
+            << int(Standaard) << "stall@devries.nl" << Factory << true << control + "28 " + noAnswer << 0;
         QTest::newRow("WinSock, sender refused")
-            << int(WinSock) << "refused@devries.nl" << Factory << true << component + "550 5.7.1 Sender refused" << 1;
+            << int(WinSock) << "refused@devries.nl" << Factory << true << component + "550 " + refuses + "5.7.1 Sender refused)" << 1;
         QTest::newRow("WinSock, recipient refused")
-            << int(WinSock) << Sender << "refused@fabriek.nl" << true << component + "550 5.1.1 Recipient refused" << 1;
-        QTest::newRow("WinSock, nothing listening") << int(WinSock) << Sender << Factory << false << component + "7 " << 1;
+            << int(WinSock) << Sender << "refused@fabriek.nl" << true << component + "550 " + refuses + "5.1.1 Recipient refused)" << 1;
+        QTest::newRow("WinSock, recipient greylisted")
+            << int(WinSock) << Sender << "greylisted@fabriek.nl" << true
+            << component + "451 " + refuses + "4.7.1 Greylisted, try again later)" << 1;
+        QTest::newRow("WinSock, nothing listening") << int(WinSock) << Sender << Factory << false << component + "7 " + noConnection << 1;
         QTest::newRow("WinSock, server stops answering")
-            << int(WinSock) << "stall@devries.nl" << Factory << true << component + "28 " << 1;
+            << int(WinSock) << "stall@devries.nl" << Factory << true << component + "28 " + noAnswer << 1;
     }
     void serverFaults()
     {
@@ -251,8 +263,8 @@ private slots:
     {
         QTest::addColumn<int>("method");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("Standaard") << int(Standaard) << "\r(Foutcode: 28 ";
-        QTest::newRow("WinSock") << int(WinSock) << "\rFoutcode: 28 ";
+        QTest::newRow("Standaard") << int(Standaard) << "\r(Foutcode: 28 De mailserver antwoordt niet op tijd (";
+        QTest::newRow("WinSock") << int(WinSock) << "\rFoutcode: 28 De mailserver antwoordt niet op tijd (";
     }
     void connectTimeoutInMilliseconds()
     {
@@ -269,7 +281,7 @@ private slots:
         closing.setSingleShot(true);
         connect(&closing, &QTimer::timeout, [&] { port.close(); });
         closing.start(5000);
-        expectTimedFailure(mail, boxes, reason, 350, 3000);
+        expectTimedFailure(mail, boxes, reason, 350, 4800); // before the port closes
     }
 
     // A server that stops answering, after MAIL FROM or after the data, is waited for one response
@@ -295,10 +307,78 @@ private slots:
         boxes.answer(MsgAnswer::OK);
         QVMail mail;
         compose(mail, method, server->address(), sender);
-        ShortTimeouts limits(30000, 2);
-        expectTimedFailure(mail, boxes, reason, 1000, 3500);
+        // One wait is 3 s, a second would end it after 6 s: the bound between them leaves a busy
+        // machine its slack.
+        ShortTimeouts limits(30000, 3);
+        expectTimedFailure(mail, boxes, reason, 2000, 5800);
         if (QTest::currentTestFailed()) return;
         QCOMPARE(server->count(), 0);
+    }
+
+    // A server name that no one knows is told so, in Dutch.
+    void unknownServerName_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Standaard") << int(Standaard) << "\r(Foutcode: 6 De naam van de mailserver is onbekend (";
+        QTest::newRow("WinSock") << int(WinSock) << "\rFoutcode: 6 De naam van de mailserver is onbekend (";
+    }
+    void unknownServerName()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, reason);
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, method, "geen-mailserver.invalid");
+        expectTimedFailure(mail, boxes, reason, 0, 60000);
+    }
+
+    // A server that takes DATA and then reads no more: the upload stalls and the send gives up at
+    // the response limit, as it does when an answer does not come.
+    void aServerThatStopsReadingEndsTheSend()
+    {
+        ShortTimeouts limits(30000, 1);
+        SmtpTransport smtp(server->address());
+        QElapsedTimer clock;
+        clock.start();
+        const TransportResult r = smtp.send("stopread@devries.nl", {Factory}, QByteArray(16 << 20, 'x'), {});
+        QVERIFY(!r.sent);
+        QCOMPARE(r.code, 28);
+        QVERIFY2(r.text.startsWith("De mailserver antwoordt niet op tijd ("), qPrintable(r.text));
+        QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+    }
+
+    // The progress reports of every send reach the caller before send returns; the whole is
+    // reported only once the server took the message, and last.
+    void everyReportArrivesBeforeTheSendReturns()
+    {
+        const QByteArray message = "Subject: x\r\n\r\n" + QByteArray(76, 'y').append("\r\n").repeated(3000);
+        // The caller's thread is busy meanwhile, as a program that paints is: the session may end
+        // while it handles something else.
+        QTimer busy;
+        connect(&busy, &QTimer::timeout, [] {
+            QElapsedTimer t;
+            t.start();
+            while (t.nsecsElapsed() < 500000) {}
+        });
+        busy.start(0);
+        for (int i = 0; i < 50; ++i) {
+            SmtpTransport smtp(server->address());
+            QList<qint64> reports;
+            const TransportResult r = smtp.send(Sender, {Factory}, message, [&](qint64 sent, qint64 total) {
+                QCOMPARE(total, qint64(message.size()));
+                reports << sent;
+            });
+            QVERIFY2(r.sent, qPrintable(r.text));
+            QVERIFY(!reports.isEmpty());
+            // The last of the upload, just short of the whole, then the whole once accepted.
+            QVERIFY(reports.size() >= 2);
+            QCOMPARE(reports[reports.size() - 2], qint64(message.size() - 1));
+            QCOMPARE(reports.last(), qint64(message.size()));
+            QCOMPARE(reports.count(qint64(message.size())), 1);
+            QVERIFY(std::is_sorted(reports.begin(), reports.end()));
+        }
     }
 
     // Blind copies reach the server as recipients of the envelope and nowhere in the message.
@@ -497,6 +577,66 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("a sendmail that fails") << true << "(Foutcode: 75: sendmail: cannot reach mail hub)";
         QTest::newRow("msmtp with no server") << false << "(Foutcode: ";
+    }
+
+    // sendmail that nobody set up: said in Dutch, with its own words after it.
+    void outlookSendmailNotSetUp()
+    {
+        SendmailSetup sendmail(MailServer::closedPort());
+        sendmail.noConfiguration();
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, Outlook, "smtp.devries.nl");
+        QVERIFY(!send(mail).result);
+        VERIFY_DIALOGS(boxes);
+        const QString start = "Er is een fout opgetreden tijdens het versturen van de e-mail naar " + Factory
+                              + "\r\n(Foutcode: 78: Het verzendprogramma (sendmail) is niet ingesteld (sendmail: ";
+        QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
+        QVERIFY2(boxes.shown[0].prompt.endsWith("))"), qPrintable(boxes.shown[0].prompt));
+    }
+
+    // What a failing sendmail tells: at most its first ten lines, then "..."; a sendmail that kills
+    // itself is "afgebroken", one that does not end is stopped at the limit.
+    void sendmailFailures_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("submitMs");
+        QTest::addColumn<QString>("reason"); // the box's text after "(Foutcode: "
+        QTest::newRow("ten lines and more")
+            << QByteArray("#!/bin/sh\ncat >/dev/null\nseq -f 'fout %g' 1 1000000 >&2\nexit 75\n")
+            << 120000 << "75: fout 1\nfout 2\nfout 3\nfout 4\nfout 5\nfout 6\nfout 7\nfout 8\nfout 9\nfout 10...)";
+        QTest::newRow("one long line")
+            << QByteArray("#!/bin/sh\ncat >/dev/null\nhead -c 5000 /dev/zero | tr '\\0' x >&2\nexit 75\n")
+            << 120000 << "75: " + QString(1000, 'x') + "...)";
+        QTest::newRow("it kills itself") << QByteArray("#!/bin/sh\ncat >/dev/null\nkill -9 $$\n") << 120000
+                                         << "1: <sendmail> is afgebroken)";
+        QTest::newRow("it never ends") << QByteArray("#!/bin/sh\ncat >/dev/null\nexec sleep 30\n") << 200
+                                       << "124: <sendmail> reageert niet)";
+    }
+    void sendmailFailures()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(int, submitMs);
+        QFETCH(QString, reason);
+        SendmailSetup sendmail(MailServer::closedPort());
+        sendmail.ownSendmail(script);
+        reason.replace("<sendmail>", QStandardPaths::findExecutable("sendmail")); // ours, first on PATH
+        const MailTimeouts saved = mailTimeouts();
+        mailTimeouts().submitMs = submitMs;
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK);
+        QVMail mail;
+        compose(mail, Outlook, "smtp.devries.nl");
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome out = send(mail);
+        mailTimeouts() = saved;
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(!out.result);
+        if (submitMs < 1000) QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        QCOMPARE(boxes.shown[0].prompt, "Er is een fout opgetreden tijdens het versturen van de e-mail naar " + Factory
+                                            + "\r\n(Foutcode: " + reason);
     }
     void outlookSendmailFails()
     {

@@ -223,10 +223,21 @@ private slots:
         VERIFY_DIALOGS(o.dialogs);
     }
 
+    void theLogButtonWithoutALog_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder of that name") << "folder";
+        // No log either: the overview would wait in the open, or read until the memory is gone.
+        for (const char *kind : OddFileKinds) QTest::newRow(kind) << QString(kind);
+    }
     void theLogButtonWithoutALog()
     {
+        QFETCH(QString, kind);
         TestFolder folder(false);
-        QDir().mkdir("EMail.log"); // a folder of that name is no log
+        if (kind == "folder")
+            QDir().mkdir("EMail.log"); // a folder of that name is no log
+        else
+            QVERIFY(makeOddFile("EMail.log", kind));
         Overview o;
         o.dialogs.answer(MsgAnswer::OK, "Geen gegevens gevonden !", "FOUTMELDING");
         o.w->Command1[1]->click();

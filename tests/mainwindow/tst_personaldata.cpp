@@ -3,6 +3,7 @@
 #include "ProgramFixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
 
@@ -30,6 +31,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("a folder of that name") << "folder" << "Is a directory";
         QTest::newRow("no read permission") << "mode 000" << "Permission denied";
+        // Each of these held the start (in the open) or filled the memory.
+        QTest::newRow("a FIFO") << "fifo" << "Dit is geen gewoon bestand";
+        QTest::newRow("a link to /dev/zero") << "zero" << "Dit is geen gewoon bestand";
+        QTest::newRow("over 64 MB") << "oversize" << "Het bestand is groter dan 64 MB";
     }
     void anUnreadableFileIsLeftAlone()
     {
@@ -37,8 +42,11 @@ private slots:
         QFETCH(QString, reason);
         if (kind == "mode 000" && ::geteuid() != 0) QSKIP("needs root to act as another user");
         TestFolder folder;
+        const bool odd = kind == "fifo" || kind == "zero" || kind == "oversize";
         if (kind == "folder") {
             folder.write("PersGeg.Txt/binnen.txt", "x");
+        } else if (odd) {
+            QVERIFY(makeOddFile("PersGeg.Txt", kind));
         } else {
             folder.write("PersGeg.Txt", Fields + " 1\r\n");
             QVERIFY(::chmod(QFile::encodeName(folder.file("PersGeg.Txt")).constData(), 0) == 0);
@@ -55,7 +63,10 @@ private slots:
             Program p;
             p.dialogs.answer(MsgAnswer::OK, "PersGeg.Txt kan niet worden gelezen.\r\n(" + reason + ")" + Keeping,
                              "FOUTMELDING");
+            QElapsedTimer clock;
+            clock.start();
             QVERIFY(p.start());
+            QVERIFY2(clock.elapsed() < 1000 || !odd, qPrintable(QString::number(clock.elapsed()) + " ms"));
             QCOMPARE(p.dialogs.shown.first().style, MsgStyle::Exclamation);
             for (int i = 2; i <= 12; ++i) QCOMPARE(p.s().Text1[i]->text(), QString());
             p.s().Text1[3]->setText("Nieuw bedrijf");
@@ -64,10 +75,15 @@ private slots:
             VERIFY_DIALOGS(p.dialogs); // said once, at start
         }
         QCOMPARE(entries(folder.path()), before);
+        struct stat st;
         if (kind == "folder") {
             QCOMPARE(folder.read("PersGeg.Txt/binnen.txt"), QByteArray("x"));
+        } else if (odd) {
+            QVERIFY(::lstat(QFile::encodeName(folder.file("PersGeg.Txt")).constData(), &st) == 0);
+            QCOMPARE(S_ISFIFO(st.st_mode), kind == "fifo");
+            QCOMPARE(S_ISLNK(st.st_mode), kind == "zero");
+            QCOMPARE(qint64(st.st_size) > (qint64(64) << 20), kind == "oversize");
         } else {
-            struct stat st;
             QVERIFY(::stat(QFile::encodeName(folder.file("PersGeg.Txt")).constData(), &st) == 0);
             QCOMPARE(int(st.st_mode & 07777), 0);
             QCOMPARE(folder.read("PersGeg.Txt"), Fields + " 1\r\n");

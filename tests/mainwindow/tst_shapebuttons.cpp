@@ -270,6 +270,12 @@ private slots:
         QCOMPARE(selectedShapeButton(p.s()), 0);
         saveShot(p.frame, "mainscreen-after-open");
 
+        // A menu that closes hands the focus back the same way: no move to the button either.
+        QFocusEvent fromMenu(QEvent::FocusIn, Qt::PopupFocusReason);
+        QApplication::sendEvent(p.s().Command2[1], &fromMenu);
+        QCOMPARE(selectedShapeButton(p.s()), 0);
+        QCOMPARE(p.s().CurrentBasicCode, QString("K"));
+
         // The user's own move to a shape button still selects it.
         p.s().Command2[3]->setFocus(Qt::TabFocusReason);
         QCOMPARE(selectedShapeButton(p.s()), 3);

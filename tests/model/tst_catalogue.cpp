@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "model/Catalogue.h"
 
+#include <QElapsedTimer>
 #include <QDir>
 #include <QtTest>
 
@@ -37,6 +38,21 @@ private slots:
             QVERIFY(missing);
             QCOMPARE(*missing, message + " niet gevonden !\r\n\r\nVraag uw timmerbedrijf voor dit bestand.");
         }
+    }
+
+    void aRequiredFileThatIsNoFileIsMissing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : OddFileKinds) QTest::newRow(kind) << QString(kind);
+    }
+    void aRequiredFileThatIsNoFileIsMissing()
+    {
+        QFETCH(QString, kind);
+        TestFolder folder;
+        folder.remove("Kleur.txt");
+        QVERIFY(makeOddFile("Kleur.txt", kind));
+        QCOMPARE(Catalogue::missingRequiredFile().value_or(QString()),
+                 QString("Kleur.txt niet gevonden !\r\n\r\nVraag uw timmerbedrijf voor dit bestand."));
     }
 
     void anEmptyFolderIsMissingAndTheFirstMissingIsNamed()
@@ -132,6 +148,11 @@ private slots:
         QTest::newRow("screens after an empty entry") << "HORREN.TXT" << QByteArray("Rolhor\r\nPlissehor\r\n")
                                                       << QStringList{"", "Rolhor", "Plissehor"};
         QTest::newRow("screens missing") << "HORREN.TXT" << QByteArray("-") << QStringList{""};
+        // What is no regular file reads as a missing one, at once (a FIFO held the open).
+        for (const char *kind : OddFileKinds) {
+            QTest::newRow(QByteArray("screens, ") + kind) << "HORREN.TXT" << QByteArray("<") + kind + ">" << QStringList{""};
+            QTest::newRow(QByteArray("colours, ") + kind) << "Kleur.txt" << QByteArray("<") + kind + ">" << none;
+        }
     }
     void lists()
     {
@@ -140,12 +161,18 @@ private slots:
         QFETCH(QStringList, entries);
         TestFolder folder;
         folder.remove(file);
-        if (content != "-") folder.write(file.toLower(), content); // found whatever the case of its name
+        if (content.startsWith('<'))
+            QVERIFY(makeOddFile(file.toLower(), QString::fromLatin1(content.mid(1, content.size() - 2))));
+        else if (content != "-")
+            folder.write(file.toLower(), content); // found whatever the case of its name
+        QElapsedTimer clock;
+        clock.start();
         const QStringList got = file == "Kozhout.TXT" ? Catalogue::timberTypes()
                                 : file == "Kleur.txt"  ? Catalogue::colourEntries()
                                 : file == "Spouwlat.txt" ? Catalogue::battenEntries()
                                 : file == "EmOD.TXT"   ? Catalogue::sillEntries()
                                                        : Catalogue::screenEntries();
+        QVERIFY2(clock.elapsed() < 1000 || !content.startsWith('<'), qPrintable(QString::number(clock.elapsed()) + " ms"));
         QCOMPARE(got, entries);
     }
 

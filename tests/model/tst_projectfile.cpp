@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 namespace {
@@ -359,13 +360,24 @@ private slots:
         QTest::newRow("personal fields cut short") << good.left(100) << invalid;
         QTest::newRow("file missing") << QByteArray("<none>")
                                       << "Het bestand kan niet worden geopend !\r\n\r\n" + QDir::current().absoluteFilePath("p.tof");
+        // Picked in "Openen...": a FIFO held the open, a link to /dev/zero filled the memory.
+        QTest::newRow("a FIFO") << QByteArray("<fifo>") << QString("Het bestand kan niet worden geopend !");
+        QTest::newRow("a link to /dev/zero") << QByteArray("<zero>") << QString("Het bestand kan niet worden geopend !");
+        QTest::newRow("a large file that is no project") << QByteArray("<oversize>") << invalid;
+        QTest::newRow("a project over 64 MB") << QByteArray("<project over 64 MB>") << QString("Het bestand kan niet worden geopend !");
     }
     void refusedFilesChangeNothing()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         TestFolder folder(false);
-        if (bytes != "<none>") folder.write("p.tof", bytes);
+        if (bytes == "<project over 64 MB>") {
+            folder.write("p.tof", fileOf(SmallProjectLines));
+            QVERIFY(QFile::resize(folder.file("p.tof"), (qint64(64) << 20) + 1)); // sparse, after a real start
+        } else if (bytes.startsWith('<') && bytes != "<none>")
+            QVERIFY(makeOddFile("p.tof", QString::fromLatin1(bytes.mid(1, bytes.size() - 2))));
+        else if (bytes != "<none>")
+            folder.write("p.tof", bytes);
         if (message.startsWith("Het bestand")) message = "Het bestand kan niet worden geopend !\r\n\r\n" + folder.file("p.tof");
 
         ScopedProject p;
@@ -384,7 +396,10 @@ private slots:
 
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, message, Foutmelding);
+        QElapsedTimer clock;
+        clock.start();
         QVERIFY(!LoadProject(p.state()));
+        QVERIFY2(clock.elapsed() < 1000 || !bytes.startsWith('<'), qPrintable(QString::number(clock.elapsed()) + " ms"));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 16);
         QVERIFY(observe(p.state()) == before);

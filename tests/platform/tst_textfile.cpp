@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 
+#include "platform/RegularFile.h"
 #include "platform/TextFile.h"
+
+#include <QElapsedTimer>
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,6 +75,39 @@ private slots:
     {
         TestFolder folder(false);
         QVERIFY(!readTextLines("nope.txt").has_value());
+    }
+
+    // What is no regular file, or is larger than any file of ours, is refused at once with a reason:
+    // a FIFO would hold the open until someone writes, /dev/zero would fill the memory.
+    void oddFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : OddFileKinds) QTest::newRow(kind) << QString(kind);
+    }
+    void oddFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, kind);
+        TestFolder folder(false);
+        QVERIFY(makeOddFile("x.txt", kind));
+        QElapsedTimer clock;
+        clock.start();
+        QString error;
+        QVERIFY(!readTextLines("x.txt", &error).has_value());
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!readRegularFile("x.txt").has_value());
+        QVERIFY(!regularFileReadable("x.txt"));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+    }
+
+    // The bound is the file's size, not its kind: a file of exactly the bound reads whole.
+    void aFileOfTheBoundIsRead()
+    {
+        TestFolder folder(false);
+        folder.write("x.txt", QByteArray(1000, 'a'));
+        QCOMPARE(readRegularFile("x.txt", nullptr, 1000)->size(), 1000);
+        QString error;
+        QVERIFY(!readRegularFile("x.txt", &error, 999).has_value());
+        QVERIFY(!error.isEmpty());
     }
 
     void findsNamesInAnyCase()

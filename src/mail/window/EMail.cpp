@@ -113,8 +113,12 @@ void EMail::sendQuotation()
 {
     ProjectState &state = Project();
     const PersonalData personal = source_.personal ? source_.personal() : PersonalData();
-    // Nothing goes out without its drawing file; the export has told the user why.
-    if (!ExportDrawings(state, personal)) return;
+    // Nothing goes out without its drawing file; the export has told the user why. The attempt is
+    // logged all the same: the log keeps every attempt.
+    if (!ExportDrawings(state, personal)) {
+        WriteMailLog("Mislukt");
+        return;
+    }
     const int method = source_.mailMethod ? source_.mailMethod() : 0;
     QuotationMail::compose(personal, method, state.FactoryEMail, state.ProjectFileName).applyTo(*QVMail1);
     if (QVMail1->Send()) {

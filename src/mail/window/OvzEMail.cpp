@@ -5,10 +5,8 @@
 #include "model/ProjectState.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
-#include "platform/TextFile.h"
 #include "platform/widgets/GridView.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QHeaderView>
 #include <QHBoxLayout>
@@ -117,9 +115,7 @@ void OvzEMail::Command1_Click(int index)
         unload();
         return;
     }
-    const QString path = findFile(MailLogName);
-    QFile::remove(path);
-    if (!path.isEmpty() && QFile::exists(path)) {
+    if (!RemoveMailLog()) {
         MsgBox("Het logbestand " + MailLogName + " kan niet worden verwijderd !", MsgStyle::Exclamation, ErrorTitle);
         return;
     }

@@ -2,7 +2,7 @@
 
 #include "setup/Installed.h"
 #include "setup/Register.h"
-#include "setup/RegularFile.h"
+#include "platform/RegularFile.h"
 #include "setup/Registry.h"
 #include "setup/ShellLink.h"
 #include "setup/SystemTools.h"
@@ -469,7 +469,7 @@ void SetupFrm::CmdInstall_Click()
     listPath_ = folder + "/" + Installed::FileList;
     // An earlier installation's files stay on the list; the names unpacked now are added one by one,
     // as soon as each is in place, so that an installation that stops halfway can still be removed.
-    earlierList_ = readRegularFile(listPath_);
+    earlierList_ = readRegularFile(listPath_, nullptr, MaxReadSize, LinkRule::Refuse);
     const QStringList listed = readFileList(listPath_).value_or(QStringList());
     worker_ = std::thread([this, archive, folder, listed] {
         QSet<QString> known(listed.begin(), listed.end());
