@@ -56,6 +56,7 @@ mode_t typeAt(const QString &path, int *error = nullptr)
 }
 
 std::function<int(int)> syncHook;
+std::function<void()> heldHook;
 
 int syncData(int fd) { return syncHook ? syncHook(fd) : ::fdatasync(fd); }
 
@@ -218,6 +219,7 @@ void UnpackControl::stop()
 bool UnpackControl::stopRequested()
 {
     std::unique_lock lock(mutex_);
+    if (paused_ && !stopped_ && heldHook) heldHook();
     changed_.wait(lock, [this] { return !paused_ || stopped_; });
     return stopped_;
 }
@@ -405,3 +407,5 @@ void removeSetupTemporaries(const QString &root, const QStringList &names)
 }
 
 void setUnpackSyncHook(std::function<int(int fd)> hook) { syncHook = std::move(hook); }
+
+void setUnpackHeldHook(std::function<void()> hook) { heldHook = std::move(hook); }

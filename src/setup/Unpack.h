@@ -106,3 +106,5 @@ void removeSetupTemporaries(const QString &root, const QStringList &names);
 
 // For tests: the sync of each unpacked file's data goes through this (nullptr: fdatasync).
 void setUnpackSyncHook(std::function<int(int fd)> hook);
+// For tests: called on the unpack's thread each time a pause holds it, before it waits.
+void setUnpackHeldHook(std::function<void()> hook);
