@@ -355,7 +355,7 @@ bool writeFileList(const QString &path, const QStringList &files)
         if (holdsControlCharacter(name)) return false;
         bytes += (name + '\n').toUtf8();
     }
-    return writeBytes(path, bytes);
+    return writeSetupFile(path, bytes);
 }
 
 std::optional<QStringList> readFileList(const QString &path)
@@ -388,7 +388,13 @@ bool isSetupTemporary(const QString &fileName)
     return pattern.match(fileName).hasMatch();
 }
 
-QByteArray setupTemporaryTemplate(const QString &folder) { return native(folder + "/.zantof-XXXXXX"); }
+namespace {
+const QString TemporaryPrefix = QStringLiteral(".zantof-");
+}
+
+QByteArray setupTemporaryTemplate(const QString &folder) { return native(folder + "/" + TemporaryPrefix + "XXXXXX"); }
+
+bool writeSetupFile(const QString &path, const QByteArray &bytes) { return writeBytes(path, bytes, nullptr, TemporaryPrefix); }
 
 void removeSetupTemporaries(const QString &root, const QStringList &names)
 {

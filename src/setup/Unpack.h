@@ -100,6 +100,8 @@ bool appendToFileList(const QString &path, const QString &name);
 // and renames it into place; a setup that is killed leaves such a file behind.
 bool isSetupTemporary(const QString &fileName);
 QByteArray setupTemporaryTemplate(const QString &folder);
+// Writes the file whole or not at all (see writeBytes), through a temporary file of that pattern.
+bool writeSetupFile(const QString &path, const QByteArray &bytes);
 // Removes what a killed setup left in the folders of the given names (relative to `root`, and
 // `root` itself): regular files of that pattern only, never through a link.
 void removeSetupTemporaries(const QString &root, const QStringList &names);
