@@ -207,12 +207,15 @@ QString writeFailureText(int code)
     return reason + "\r\n(" + QString::fromLocal8Bit(std::strerror(code)) + ")";
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error, const QString &temporaryPrefix)
 {
     // Through a link, the file it points to is replaced, not the link.
     const QFileInfo info(path);
-    const QByteArray target = QFile::encodeName(info.isSymLink() ? info.symLinkTarget() : path);
-    QByteArray temporary = target + ".XXXXXX";
+    const QString targetPath = info.isSymLink() ? info.symLinkTarget() : path;
+    const QByteArray target = QFile::encodeName(targetPath);
+    QByteArray temporary = temporaryPrefix.isEmpty()
+                             ? target + ".XXXXXX"
+                             : QFile::encodeName(QFileInfo(targetPath).absolutePath() + "/" + temporaryPrefix + "XXXXXX");
     const mode_t mode = modeFor(target);
 
     if (const int refused = refusedTarget(target); refused != 0) {

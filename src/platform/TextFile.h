@@ -30,7 +30,10 @@ std::optional<QStringList> readTextLines(const QString &path, QString *error = n
 // and, where given, fills `error` with a short Dutch reason and the system's own text as a detail
 // (see writeFailureText).
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
-bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+// The temporary file is named after the target with six characters added, or, with a
+// `temporaryPrefix`, that prefix and six characters in the target's folder (a program that cleans
+// up after itself finds its own that way).
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr, const QString &temporaryPrefix = {});
 
 // The reason a write failed with the system error `code`, for a message box: "De schijf is vol.",
 // "U heeft geen toestemming om hier te schrijven.", "De map bestaat niet (meer)." or "Het bestand

@@ -2,6 +2,7 @@
 
 #include "platform/RegularFile.h"
 #include "SystemTools.h"
+#include "Unpack.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -40,7 +41,7 @@ bool save(const QJsonArray &keys)
 {
     const QString folder = QFileInfo(registryFile()).absolutePath();
     const QString existing = NearestExistingFolder(folder);
-    if (QDir().mkpath(folder) && writeBytes(registryFile(), QJsonDocument(keys).toJson())) return true;
+    if (QDir().mkpath(folder) && writeSetupFile(registryFile(), QJsonDocument(keys).toJson())) return true;
     // A store that could not be written leaves no empty folders of its own behind.
     QStringList made;
     for (QString at = folder; at.startsWith(existing + "/"); at = QFileInfo(at).path()) made << at;

@@ -1,6 +1,7 @@
 #include "ShellLink.h"
 
 #include "Installed.h"
+#include "Unpack.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
@@ -121,7 +122,7 @@ int cShellLink::CreateShellLink(const QString &LnkFile, const QString &ExeFile, 
     if (icon.isEmpty()) icon = QFileInfo(ExeFile).absolutePath() + "/" + Installed::ProgramIcon;
     if (!IconFile.isEmpty() || QFileInfo(icon).isFile()) lines << "Icon=" + escapeValue(icon);
     lines << "Categories=" + Installed::MenuCategories << "Terminal=false";
-    return writeBytes(LnkFile, (lines.join('\n') + '\n').toUtf8()) ? -1 : 0;
+    return writeSetupFile(LnkFile, (lines.join('\n') + '\n').toUtf8()) ? -1 : 0;
 }
 
 int cShellLink::GetShellLinkInfo(const QString &LnkFile, QString &ExeFile, QString &WorkDir, QString &ExeArgs,

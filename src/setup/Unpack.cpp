@@ -56,6 +56,7 @@ mode_t typeAt(const QString &path, int *error = nullptr)
 }
 
 std::function<int(int)> syncHook;
+std::function<void()> heldHook;
 
 int syncData(int fd) { return syncHook ? syncHook(fd) : ::fdatasync(fd); }
 
@@ -218,6 +219,7 @@ void UnpackControl::stop()
 bool UnpackControl::stopRequested()
 {
     std::unique_lock lock(mutex_);
+    if (paused_ && !stopped_ && heldHook) heldHook();
     changed_.wait(lock, [this] { return !paused_ || stopped_; });
     return stopped_;
 }
@@ -353,7 +355,7 @@ bool writeFileList(const QString &path, const QStringList &files)
         if (holdsControlCharacter(name)) return false;
         bytes += (name + '\n').toUtf8();
     }
-    return writeBytes(path, bytes);
+    return writeSetupFile(path, bytes);
 }
 
 std::optional<QStringList> readFileList(const QString &path)
@@ -386,7 +388,13 @@ bool isSetupTemporary(const QString &fileName)
     return pattern.match(fileName).hasMatch();
 }
 
-QByteArray setupTemporaryTemplate(const QString &folder) { return native(folder + "/.zantof-XXXXXX"); }
+namespace {
+const QString TemporaryPrefix = QStringLiteral(".zantof-");
+}
+
+QByteArray setupTemporaryTemplate(const QString &folder) { return native(folder + "/" + TemporaryPrefix + "XXXXXX"); }
+
+bool writeSetupFile(const QString &path, const QByteArray &bytes) { return writeBytes(path, bytes, nullptr, TemporaryPrefix); }
 
 void removeSetupTemporaries(const QString &root, const QStringList &names)
 {
@@ -405,3 +413,5 @@ void removeSetupTemporaries(const QString &root, const QStringList &names)
 }
 
 void setUnpackSyncHook(std::function<int(int fd)> hook) { syncHook = std::move(hook); }
+
+void setUnpackHeldHook(std::function<void()> hook) { heldHook = std::move(hook); }

@@ -100,9 +100,13 @@ bool appendToFileList(const QString &path, const QString &name);
 // and renames it into place; a setup that is killed leaves such a file behind.
 bool isSetupTemporary(const QString &fileName);
 QByteArray setupTemporaryTemplate(const QString &folder);
+// Writes the file whole or not at all (see writeBytes), through a temporary file of that pattern.
+bool writeSetupFile(const QString &path, const QByteArray &bytes);
 // Removes what a killed setup left in the folders of the given names (relative to `root`, and
 // `root` itself): regular files of that pattern only, never through a link.
 void removeSetupTemporaries(const QString &root, const QStringList &names);
 
 // For tests: the sync of each unpacked file's data goes through this (nullptr: fdatasync).
 void setUnpackSyncHook(std::function<int(int fd)> hook);
+// For tests: called on the unpack's thread each time a pause holds it, before it waits.
+void setUnpackHeldHook(std::function<void()> hook);

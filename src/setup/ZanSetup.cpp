@@ -1,11 +1,14 @@
 #include "ZanSetup.h"
 
+#include "FolderLock.h"
 #include "SystemTools.h"
 #include "Unpack.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 bool ValidateFolderName(const QString &text)
 {
@@ -39,6 +42,17 @@ QString WithHomeFolder(const QString &path)
     return folder;
 }
 
+namespace {
+// Whether the folder holds a file other than what setup itself leaves there (its lock file, and the
+// temporary files of a setup that was killed): such files are no reason to ask.
+bool holdsUserFiles(const QString &folder)
+{
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return std::any_of(files.begin(), files.end(),
+                       [](const QString &name) { return name != Installed::LockFile && !isSetupTemporary(name); });
+}
+}
+
 bool ValidateTargetFolder(const QString &path, const std::function<bool(const QString &)> &beforeCreating)
 {
     const QString folder = path.trimmed();
@@ -67,7 +81,7 @@ bool ValidateTargetFolder(const QString &path, const std::function<bool(const QS
     }
     accepted = accepted && (!beforeCreating || beforeCreating(folder));
     accepted = accepted && CreateFolderPath(folder, false, false);
-    if (accepted && !QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty())
+    if (accepted && holdsUserFiles(folder))
         accepted = MsgBox(SetupText::FolderNotEmpty, MsgStyle::Exclamation | MsgStyle::YesNo, "Setup") != MsgAnswer::No;
     if (!wellFormed) MsgBox(SetupText::FolderFormat, MsgStyle::Exclamation, "Fout");
     return accepted;

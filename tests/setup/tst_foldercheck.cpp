@@ -89,6 +89,8 @@ private slots:
         QTest::newRow("new, below read-only") << "@/alleen-lezen/nieuw" << "@/alleen-lezen";
         QTest::newRow("two new levels below read-only") << "@/alleen-lezen/nieuw/dieper" << "@/alleen-lezen";
         QTest::newRow("writable beside it") << "@/schrijfbaar/nieuw" << "";
+        // Writing an entry takes the search right too: a folder 0600 of one's own refuses it.
+        QTest::newRow("without the search right") << "@/zonder-zoekrecht" << "@/zonder-zoekrecht";
     }
     void aFolderThisUserCannotWrite()
     {
@@ -99,8 +101,11 @@ private slots:
         const QString readOnly = dir.path() + "/alleen-lezen";
         writeFile(readOnly + "/met-bestand/Basis.TXT", "x");
         QDir().mkpath(dir.path() + "/schrijfbaar");
+        const QString unsearchable = dir.path() + "/zonder-zoekrecht";
+        QDir().mkpath(unsearchable);
         for (const QString &folder : {readOnly + "/met-bestand", readOnly})
             QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        QVERIFY(::chmod(QFile::encodeName(unsearchable).constData(), 0600) == 0);
         path.replace("@", dir.path());
         refuses.replace("@", dir.path());
         ScriptedDialogs d;
@@ -113,7 +118,7 @@ private slots:
         VERIFY_DIALOGS(d);
         QCOMPARE(asked, refuses.isEmpty());
         QCOMPARE(QFileInfo(path).isDir(), refuses.isEmpty() || path == refuses);
-        for (const QString &folder : {readOnly + "/met-bestand", readOnly})
+        for (const QString &folder : {readOnly + "/met-bestand", readOnly, unsearchable})
             ::chmod(QFile::encodeName(folder).constData(), 0755);
     }
 
@@ -146,6 +151,10 @@ private slots:
         writeFile(dir.path() + "/withfile/.hidden", "x");
         ScriptedDialogs d;
         QVERIFY(ValidateTargetFolder(dir.path() + "/onlyfolders")); // sub-folders alone count as empty
+        // What a killed setup leaves of its own, its lock file and a temporary file, is no file of the user's.
+        writeFile(dir.path() + "/onlysetup/.zantof.lock", "");
+        writeFile(dir.path() + "/onlysetup/.zantof-Ab12Cd", "half");
+        QVERIFY(ValidateTargetFolder(dir.path() + "/onlysetup"));
         d.answer(MsgAnswer::No, NotEmpty, "Setup");
         QVERIFY(!ValidateTargetFolder(dir.path() + "/withfile"));
         d.answer(MsgAnswer::Yes, NotEmpty, "Setup");

@@ -3,6 +3,7 @@
 #include "Archive.h"
 #include "TreeState.h"
 #include "WizardFixture.h"
+#include "WorkerProbes.h"
 #include "setup/Installed.h"
 #include "setup/Registry.h"
 #include "setup/Unpack.h"
@@ -16,7 +17,11 @@
 #include <QTimer>
 #include <QProgressBar>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QWindow>
+
+#include <atomic>
+#include <cstdio>
 
 namespace {
 const QString Exit = "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
@@ -58,6 +63,31 @@ int filesBelow(const QString &folder)
     for (const QString &path : treeState(folder).keys()) n += QFileInfo(path).isFile();
     return n;
 }
+}
+
+const char *const SecondSetup = "--second-setup";
+
+// The test program started again as a second setup: through the wizard with its defaults into the
+// sandbox home it was given, "niet leeg" answered Ja, every other box OK. Prints the boxes shown, one
+// a line, then the page it ended on.
+int secondSetup(const QString &source)
+{
+    ScriptedDialogs dialogs;
+    Form::setProgramEndHandler([](int code) { std::printf("ended %d\n", code); });
+    dialogs.answer(MsgAnswer::Yes, QString(), "Setup").answer(MsgAnswer::OK).answer(MsgAnswer::Yes);
+    QPointer<SetupFrm> w = new SetupFrm(source);
+    if (!w->load()) return 2;
+    w->show();
+    for (int step = 1; step < 4; ++step) w->Command1[1]->click();
+    if (w->CurrentStep == 4) w->CmdInstall->click();
+    std::printf("page %d installing %d\n", w->CurrentStep, int(w->installing()));
+    w->Command1[2]->click(); // and given up: Ja to the exit question
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const ShownBox &b : dialogs.shown) std::printf("%s\n", qPrintable(QString(b.prompt).replace("\r\n", "|")));
+    std::printf("window %s\n", w ? "open" : "closed");
+    std::fflush(stdout);
+    delete w.data();
+    return 0;
 }
 
 class TestInstallStep : public QObject {
@@ -182,12 +212,12 @@ private slots:
         QCOMPARE(holder.readLine(), QByteArray("held\n"));
         const TreeState before = treeState(z.box.root());
         QVERIFY(z.start(source));
-        z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg": the other's lock file is in it
+        // The other's lock file is all the folder holds: no "niet leeg" question.
         z.dialogs.answer(MsgAnswer::OK,
                          "Setup of het verwijderprogramma wordt al uitgevoerd voor deze map:\r\n      " + z.target()
                              + "\r\n\r\nWacht tot dat klaar is en probeer het dan opnieuw.",
                          "Setup");
-        z.startInstall();
+        QVERIFY(z.startInstall());
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown.last().style, 48);
         QVERIFY(!z.s().installing());
@@ -198,11 +228,57 @@ private slots:
         holder.closeWriteChannel();
         QVERIFY(holder.waitForFinished(30000));
         z.s().CmdInstall->click();
-        z.waitForInstall();
+        QVERIFY(z.waitForInstall());
+        QVERIFY(z.alive());
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.s().CurrentStep, 5);
         QVERIFY(QFileInfo(z.target() + "/ZanTof").isFile());
         QVERIFY(!QFileInfo::exists(z.target() + "/.zantof.lock"));
+    }
+
+    // Two real setups into one folder: the second, started while the first is mid-unpack (held there
+    // while the second runs), is refused with its message, writes nothing and stays on its ready page;
+    // given up there it removes nothing of the first, which then completes.
+    void twoSetupsIntoOneFolder()
+    {
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + sharedRuntime());
+        QSemaphore parked, proceed;
+        std::atomic<int> synced = 0;
+        setUnpackSyncHook([&](int fd) {
+            if (++synced == 2) {
+                parked.release();
+                proceed.tryAcquire(1, 120000);
+            }
+            return ::fdatasync(fd);
+        });
+        QVERIFY(z.start(source));
+        QVERIFY(z.startInstall());
+        QVERIFY(parked.tryAcquire(1, 60000));
+        const TreeState before = treeState(z.box.root());
+        QProcess second;
+        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        second.start(QCoreApplication::applicationFilePath(), {SecondSetup, source});
+        const bool ended = second.waitForFinished(120000);
+        const TreeState after = treeState(z.box.root());
+        proceed.release();
+        QVERIFY(ended);
+        QVERIFY(z.waitForInstall());
+        setUnpackSyncHook(nullptr);
+        QCOMPARE(second.exitCode(), 0);
+        const QStringList said = QString::fromUtf8(second.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(said, QStringList({"page 4 installing 0", "De opgegeven map is niet leeg !||Wilt u deze map toch gebruiken ?",
+                                    "Setup of het verwijderprogramma wordt al uitgevoerd voor deze map:|      " + z.target()
+                                        + "||Wacht tot dat klaar is en probeer het dan opnieuw.",
+                                    QString(Exit).replace("\r\n", "|"), "window closed"}));
+        QCOMPARE(after, before);
+        QVERIFY(z.alive());
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(readFileList(z.target() + "/uninst.lst").value(),
+                 QStringList({"ZanTof", "uninst", "Basis.TXT", "SYS/libztshare.so", "SYS/libztshare.so.version"}));
+        QVERIFY(!QFileInfo::exists(z.target() + "/.zantof.lock"));
+        QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
     }
 
     // A write that fails is named in the warning, and the installation goes on to its end.
@@ -294,6 +370,153 @@ private slots:
         QCOMPARE(z.s().ProgressBar1->value(), 100);
         QCOMPARE(readFileList(z.target() + "/uninst.lst").value().size(), 3 + entries + 2);
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath"), z.target());
+    }
+
+    // Under the exit question the unpack is held: the worker, let go inside a file just after the
+    // question opened, comes to rest in the pause before it syncs another file.
+    void theUnpackIsHeldUnderTheExitQuestion()
+    {
+        Wizard z;
+        QVERIFY(z.start(sourceWith(z.box, programs() + sharedRuntime())));
+        QSemaphore parked, proceed, outcome;
+        std::atomic<bool> asking = false, held = false, syncedUnder = false;
+        std::atomic<int> synced = 0;
+        setUnpackSyncHook([&](int fd) {
+            if (++synced == 1) {
+                parked.release();
+                proceed.tryAcquire(1, 60000);
+            } else if (asking && !syncedUnder.exchange(true)) {
+                outcome.release();
+            }
+            return ::fdatasync(fd);
+        });
+        setUnpackHeldHook([&] {
+            if (asking && !held.exchange(true)) outcome.release();
+        });
+        QVERIFY(z.startInstall());
+        QVERIFY(parked.tryAcquire(1, 60000));
+        z.dialogs.onNext([&] {
+            asking = true;
+            proceed.release();
+            outcome.tryAcquire(1, 60000);
+            asking = false;
+        });
+        z.dialogs.answer(MsgAnswer::No, Exit, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        const bool wasHeld = held, wentOn = syncedUnder;
+        QVERIFY(z.waitForInstall());
+        setUnpackSyncHook(nullptr);
+        setUnpackHeldHook(nullptr);
+        QVERIFY2(wasHeld && !wentOn, wentOn ? "a file was unpacked under the question" : "the unpack was never held");
+        QVERIFY(z.alive());
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.s().CurrentStep, 5);
+        QCOMPARE(synced.load(), 5);
+    }
+
+    // A reinstall that stops: Ja removes what this run added and puts the earlier installation's list
+    // back as it was, byte for byte; a file it replaced stays.
+    void aStoppedReinstallPutsTheEarlierListBack()
+    {
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + QList<Item>{{"ICO/ZanTof.ico", "icon"}} + sharedRuntime());
+        const QByteArray earlier = "ZanTof\r\nOud.TXT\r\n";
+        writeFile(z.target() + "/uninst.lst", earlier);
+        writeFile(z.target() + "/ZanTof", "oud programma");
+        writeFile(z.target() + "/Oud.TXT", "oud");
+        writeFile(z.target() + "/ICO", "in de weg");
+        QVERIFY(z.start(source));
+        z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg"
+        z.dialogs.answer(MsgAnswer::Yes,
+                         "De installatie is gestopt, want het onderdeel \"ICO/ZanTof.ico\" kan niet worden geschreven: op "
+                         "de plaats van een map staat een bestand. (foutcode 4)" + Remove,
+                         "Setup");
+        QVERIFY(z.install());
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.ended, 1);
+        QCOMPARE(readFile(z.target() + "/uninst.lst"), earlier);
+        QCOMPARE(QDir(z.target()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 QStringList({"ICO", "Oud.TXT", "ZanTof", "uninst.lst"}));
+    }
+
+    // The shared component replaced an older one and then does not register: Ja leaves the component
+    // in its place (it is no file this run made).
+    void aReplacedComponentStaysWhenTheRunIsUndone()
+    {
+        Wizard z;
+        const QString source = sourceWith(z.box, programs() + QList<Item>{{"SYS/libztshare.so", "geen bibliotheek"}});
+        writeFile(z.box.components() + "/libztshare.so", "ouder onderdeel");
+        z.dialogs.answer(MsgAnswer::Yes,
+                         "De installatie is gestopt, want het onderdeel \"SYS/libztshare.so\" kan niet worden "
+                         "geregistreerd. (" + z.box.components() + "/libztshare.so)" + Remove,
+                         "Setup");
+        QVERIFY(z.start(source));
+        QVERIFY(z.install());
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.ended, 1);
+        QCOMPARE(readFile(z.box.components() + "/libztshare.so"), QByteArray("geen bibliotheek"));
+        QVERIFY(!QFileInfo::exists(z.target()));
+    }
+
+    // A target that already holds every file of the package: the run makes no file, but it writes a
+    // new list or its line on the components' list of installations. The stop asks about those, and
+    // Ja takes them away again.
+    void whatARunWroteBesidesFilesIsAskedAbout_data()
+    {
+        QTest::addColumn<bool>("earlierList");
+        QTest::newRow("a new file list") << false;
+        QTest::newRow("a new line on the installations list") << true;
+    }
+    void whatARunWroteBesidesFilesIsAskedAbout()
+    {
+        QFETCH(bool, earlierList);
+        Wizard z;
+        const QList<Item> items = programs() + sharedRuntime();
+        const QString source = sourceWith(z.box, items);
+        for (const Item &item : items) writeFile(z.target() + "/" + item.name, item.data);
+        // A newer component that does not register stays in place: no component is copied.
+        writeFile(z.box.components() + "/libztshare.so", "kapot");
+        writeFile(z.box.components() + "/libztshare.so.version", "9.0.0.0");
+        QByteArray users = "/elders/Zandrel Tofmaar\n";
+        if (!earlierList) users += (z.target() + "\n").toUtf8();
+        writeFile(z.box.components() + "/installations.lst", users);
+        const QByteArray list = "ZanTof\nuninst\nBasis.TXT\nSYS/libztshare.so\nSYS/libztshare.so.version\n";
+        if (earlierList) writeFile(z.target() + "/uninst.lst", list);
+        const TreeState before = treeState(z.box.root());
+        QVERIFY(z.start(source));
+        z.dialogs.answer(MsgAnswer::Yes, QString(), "Setup"); // "niet leeg"
+        z.dialogs.answer(MsgAnswer::Yes,
+                         "De installatie is gestopt, want het onderdeel \"SYS/libztshare.so\" kan niet worden "
+                         "geregistreerd. (" + z.box.components() + "/libztshare.so)" + Remove,
+                         "Setup");
+        QVERIFY(z.install());
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(z.ended, 1);
+        QCOMPARE(readFile(z.box.components() + "/installations.lst"), users);
+        QCOMPARE(QFileInfo::exists(z.target() + "/uninst.lst"), earlierList);
+        QCOMPARE(treeState(z.box.root()).keys(), before.keys());
+    }
+
+    // Annuleren while a component hangs in its registration: Ja stops the loop over the components
+    // there, and an older component after it is not replaced.
+    void theComponentLoopHearsTheStop()
+    {
+        Wizard z;
+        const int previous = setRegistrationWait(120000);
+        const QString source = sourceWith(z.box, programs() + sharedRuntime()
+                                                     + QList<Item>{{"SYS/libhangs.so", readFile(COMPONENT_HANGS)},
+                                                                   {"SYS/libtwee.so", "nieuw"}});
+        writeFile(z.box.components() + "/libtwee.so", "oud");
+        HangMark mark;
+        QVERIFY(z.start(source));
+        QVERIFY(z.startInstall());
+        QVERIFY(mark.waitForEntry([&] { return z.w && z.s().installing(); }) > 0);
+        z.dialogs.answer(MsgAnswer::Yes, Exit, "Setup afsluiten");
+        z.s().Command1[2]->click();
+        setRegistrationWait(previous);
+        VERIFY_DIALOGS(z.dialogs);
+        QCOMPARE(readFile(z.box.components() + "/libtwee.so"), QByteArray("oud"));
+        QVERIFY(!QFileInfo::exists(z.box.components() + "/libhangs.so"));
     }
 
     // The unpack ends while the exit question is open (its completion comes in the box's own event
@@ -494,5 +717,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestInstallStep)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], SecondSetup) == 0) return secondSetup(QString::fromLocal8Bit(argv[2]));
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestInstallStep tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_installstep.moc"

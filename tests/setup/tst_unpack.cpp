@@ -5,6 +5,7 @@
 #include "setup/Unpack.h"
 
 #include <QDeadlineTimer>
+#include <QSemaphore>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
@@ -276,11 +277,25 @@ private slots:
         UnpackControl paused;
         paused.pause();
         UnpackOutcome out;
+        // The worker says when the pause holds it; no file is synced while it is held (a wait that is
+        // cut short by a busy machine can only miss a fault, never invent one).
+        QSemaphore held, synced;
+        setUnpackHeldHook([&] { held.release(); });
+        setUnpackSyncHook([&](int fd) {
+            synced.release();
+            return ::fdatasync(fd);
+        });
         std::thread worker([&] { out = unpackArchive(archive, target, {}, &paused); });
-        QThread::msleep(200);
-        QVERIFY(QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        const bool wasHeld = held.tryAcquire(1, 60000);
+        const bool syncedWhileHeld = synced.tryAcquire(1, 200);
+        const bool empty = QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         paused.resume();
         worker.join();
+        setUnpackHeldHook(nullptr);
+        setUnpackSyncHook(nullptr);
+        QVERIFY(wasHeld);
+        QVERIFY(!syncedWhileHeld);
+        QVERIFY(empty);
         QCOMPARE(out.result, 0);
         QCOMPARE(out.files.size(), 5);
 
@@ -453,6 +468,28 @@ private slots:
         const UnpackOutcome again = unpackArchive(archive, target);
         QCOMPARE(again.result, 0);
         QCOMPARE(QDir(target + "/IMG").entryList(QDir::Files | QDir::Hidden), QStringList({"eigen.ico", "groot.ico"}));
+    }
+
+    // A setup killed as it puts one of its lists in place leaves a temporary file of setup's one
+    // pattern, which the next setup into that folder removes.
+    void aKilledListWriteLeavesOnlyWhatTheNextRemoves()
+    {
+        Sandbox box;
+        const QString target = box.home() + "/doel";
+        QDir().mkpath(target);
+        QProcess writer;
+        writer.start(LIST_PAUSED, {target + "/uninst.lst"});
+        QVERIFY(writer.waitForStarted(10000));
+        QVERIFY(writer.waitForReadyRead(60000)); // it is in the rename now
+        const QString temporary = QString::fromLocal8Bit(writer.readLine()).trimmed();
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished(10000));
+        const QStringList left = QDir(target).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.size(), 1);
+        QCOMPARE(target + "/" + left[0], temporary);
+        QVERIFY2(isSetupTemporary(left[0]), qPrintable(left[0]));
+        removeSetupTemporaries(target, {"ZanTof"});
+        QVERIFY(QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
     void theFileList()

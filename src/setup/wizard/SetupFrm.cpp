@@ -598,7 +598,7 @@ void SetupFrm::removeWritten()
     for (const QString &file : systemCreated_)
         for (const QString &path : {file, versionFileOf(file)}) ::unlink(QFile::encodeName(path).constData());
     if (!listPath_.isEmpty()) {
-        if (earlierList_) writeBytes(listPath_, *earlierList_);
+        if (earlierList_) writeSetupFile(listPath_, *earlierList_);
         else if (QFileInfo(listPath_).isFile() && !QFileInfo(listPath_).isSymLink()) ::unlink(QFile::encodeName(listPath_).constData());
     }
     if (addedUser_) removeComponentUser(folder);
