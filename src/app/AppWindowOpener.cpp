@@ -10,18 +10,12 @@
 #include "model/ProjectState.h"
 #include "shape/window/SubVorm.h"
 
-#include <QPointer>
-
 Form *AppWindowOpener::open(WindowKind kind, Form *from, const WindowNeeds &needs)
 {
     switch (kind) {
-    case WindowKind::Shape: {
+    case WindowKind::Shape:
         // On the variants of the row of the main screen's focused shape button.
-        QPointer<SubVorm> shape = new SubVorm(needs.shapeButton, Form::frameWindow());
-        if (!shape->load() || !shape) return nullptr;
-        shape->show();
-        return shape;
-    }
+        return openForm<SubVorm>(needs.shapeButton, Form::frameWindow());
     case WindowKind::Drawing:
         // Over the window that asks (the shape window), owned by its owner, reading its width inputs.
         return TekenForm::Show(needs.widthInputs, from, from ? from->parentWidget() : nullptr);

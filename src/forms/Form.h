@@ -4,7 +4,7 @@
 //
 // Load is construction followed by load(); unload() runs Form_Unload and then closes and deletes
 // the window. Windows are modeless: a window of its own is made with the frame as its owner,
-//   auto *w = new SubVorm(Form::frameWindow()); w->load(); w->show();
+//   openForm<SubVorm>(shapeButton, Form::frameWindow());
 // and a window that takes part in the form-level stack calls RegisterFormLevel() in its Form_Load.
 //
 // Activation: Qt re-activates a window when a message box or file dialog over it closes, or when the
@@ -21,6 +21,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class Form : public QWidget, public LevelWindow {
     Q_OBJECT
@@ -92,3 +93,14 @@ private:
     bool registered_ = false;
     bool released_ = false;
 };
+
+// Makes a T of `args`, loads and shows it. nullptr when it did not stay loaded: its load unloaded
+// it or ended the program, and a box in the load may have let it be deleted already.
+template <class T, class... Args>
+T *openForm(Args &&...args)
+{
+    QPointer<T> form = new T(std::forward<Args>(args)...);
+    if (!form->load() || !form) return nullptr;
+    form->show();
+    return form;
+}

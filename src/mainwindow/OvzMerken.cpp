@@ -24,13 +24,7 @@ constexpr int FrameLeft = 120, FrameWidth = Width - 2 * FrameLeft;
 constexpr int ButtonSize = 630, ButtonTop = 150;
 }
 
-OvzMerken *OvzMerken::Show(QWidget *owner)
-{
-    auto *w = new OvzMerken(owner);
-    if (!w->load()) return nullptr;
-    w->show();
-    return w;
-}
+OvzMerken *OvzMerken::Show(QWidget *owner) { return openForm<OvzMerken>(owner); }
 
 OvzMerken::OvzMerken(QWidget *owner) : Form(owner)
 {

@@ -63,10 +63,7 @@ SubVakken *SubVakken::Show(CompartmentSelection *drawing, QWidget *owner)
     // One at a time: a new fill choice takes the place of options still open for the one before.
     for (Form *f : Form::loadedForms())
         if (auto *open = qobject_cast<SubVakken *>(f)) open->unload();
-    QPointer<SubVakken> w = new SubVakken(drawing, owner);
-    if (!w->load() || !w) return nullptr;
-    w->show();
-    return w;
+    return openForm<SubVakken>(drawing, owner);
 }
 
 SubVakken::SubVakken(CompartmentSelection *drawing, QWidget *owner) : Form(owner), drawing_(drawing)

@@ -44,7 +44,8 @@ QLabel *label(const QString &text, QWidget *parent, int left, int top, int width
 }
 }
 
-TekenForm::TekenForm(QWidget *parent) : Form(parent), canvas_(CanvasWidth, CanvasHeight), tools_(canvas_)
+TekenForm::TekenForm(const ShapeWidthInputs *inputs, Form *beneath, QWidget *parent)
+    : Form(parent), canvas_(CanvasWidth, CanvasHeight), tools_(canvas_), inputs_(inputs), beneath_(beneath)
 {
     setObjectName(QStringLiteral("TekenForm"));
     buildControls();
@@ -54,13 +55,7 @@ TekenForm::~TekenForm() { canvas_.setChanged({}); }
 
 TekenForm *TekenForm::Show(const ShapeWidthInputs *inputs, Form *beneath, QWidget *parent)
 {
-    QPointer<TekenForm> form = new TekenForm(parent);
-    form->setShapeWidthInputs(inputs);
-    form->setWindowBeneath(beneath);
-    if (!form->load()) return nullptr;
-    if (!form) return nullptr;
-    form->show();
-    return form;
+    return openForm<TekenForm>(inputs, beneath, parent);
 }
 
 void TekenForm::buildControls()

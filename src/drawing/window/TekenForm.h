@@ -31,16 +31,13 @@ public:
     static constexpr int CanvasWidth = 8490;
     static constexpr int CanvasHeight = 6240;
 
-    explicit TekenForm(QWidget *parent = nullptr);
+    // inputs: the shape window's width inputs (read only while the frame is drawn); beneath: the
+    // window that the ready button closes after this one.
+    explicit TekenForm(const ShapeWidthInputs *inputs = nullptr, Form *beneath = nullptr, QWidget *parent = nullptr);
     ~TekenForm() override;
 
     // Makes, loads and shows the window on the current mark. nullptr when it did not stay loaded.
     static TekenForm *Show(const ShapeWidthInputs *inputs = nullptr, Form *beneath = nullptr, QWidget *parent = nullptr);
-
-    // Before load(): the shape window's width inputs (read only while the frame is drawn).
-    void setShapeWidthInputs(const ShapeWidthInputs *inputs) { inputs_ = inputs; }
-    // The window that the ready button closes after this one.
-    void setWindowBeneath(Form *beneath) { beneath_ = beneath; }
 
     // The 0-based index of the compartment whose number Num1 holds; -1 when Num1 holds no
     // compartment of the mark (empty, 0, past the last) or there is no mark.

@@ -38,9 +38,8 @@ void ProgressStrip::paintEvent(QPaintEvent *)
 
 EMail *EMail::Show(Source source, QWidget *owner)
 {
-    QPointer<EMail> form = new EMail(std::move(source), owner);
-    if (!form->load() || !form) return nullptr;
-    form->show();
+    QPointer<EMail> form = openForm<EMail>(std::move(source), owner);
+    if (!form) return nullptr;
     form->activateWindow();
     // The send runs in the window's activation. A window manager may keep a new window from
     // becoming active, and ours still hands the focus back to a window that just closed: the

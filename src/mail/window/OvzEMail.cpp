@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -22,13 +21,7 @@ constexpr Qt::Alignment Number = Qt::AlignRight | Qt::AlignVCenter;
 constexpr int VisibleRows = 12;
 }
 
-OvzEMail *OvzEMail::Show(QWidget *owner)
-{
-    QPointer<OvzEMail> form = new OvzEMail(owner);
-    if (!form->load() || !form) return nullptr;
-    form->show();
-    return form;
-}
+OvzEMail *OvzEMail::Show(QWidget *owner) { return openForm<OvzEMail>(owner); }
 
 OvzEMail::OvzEMail(QWidget *owner) : Form(owner)
 {
