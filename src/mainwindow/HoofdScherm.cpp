@@ -8,6 +8,7 @@
 #include "model/PersonalData.h"
 #include "model/ProjectCommands.h"
 #include "platform/Dialogs.h"
+#include "platform/Pictures.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
@@ -335,7 +336,7 @@ void HoofdScherm::ShowShapeButtons(int selected)
         b->setPalette(pal);
         // A missing or unreadable picture leaves the button without one.
         const QString path = findFile(ShapeCodes::pictureFile(k, k == selected));
-        const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap(path);
+        const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap::fromImage(readPicture(path));
         b->setIcon(picture.isNull() ? QIcon() : QIcon(picture));
     }
 }

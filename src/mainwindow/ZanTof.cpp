@@ -4,6 +4,7 @@
 #include "model/Checks.h"
 #include "model/ProjectFile.h"
 #include "platform/Dialogs.h"
+#include "platform/Pictures.h"
 #include "platform/TextFile.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@ ZanTof::ZanTof(QWidget *parent) : Form(parent, Kind::Frame)
     setObjectName("ZanTof");
     setWindowTitle("Zandrel Tofmaar");
     const QString icon = findFile("ICO/ZanTof.ico");
-    if (!icon.isEmpty()) setWindowIcon(QIcon(icon));
+    if (!icon.isEmpty()) setWindowIcon(readIcon(icon));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

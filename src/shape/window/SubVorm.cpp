@@ -1,6 +1,7 @@
 #include "SubVorm.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Pictures.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/NumericField.h"
 #include "platform/widgets/Twips.h"
@@ -9,7 +10,6 @@
 #include "shape/Compartments.h"
 #include "shape/ShapeCodes.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -142,7 +142,7 @@ void SubVorm::ShowSubShapeButtons()
         if (i < n) {
             // A missing icon leaves the button without one.
             const QString path = findFile(ShapeCodes::variantIcon(k, i));
-            b->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+            b->setIcon(path.isEmpty() ? QIcon() : readIcon(path));
             b->show();
         } else {
             b->hide();
@@ -212,7 +212,7 @@ void SubVorm::showPicture(const QString &code)
     }
     const QString path = findFile(bitmapPath_);
     QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile()) picture.load(path);
+    if (!path.isEmpty()) picture = readPicture(path);
     Pic1->setPicture(picture);
     // A missing or unreadable picture is told; the window goes on without it.
     if (picture.isNull()) MsgBox(ClearSizeLayout::missingPictureMessage(code), MsgStyle::Critical | MsgStyle::OK, ErrorTitle);
