@@ -144,7 +144,10 @@ bool WriteMailLog(const MailLogRecord &record, QString *error)
 
 bool RemoveMailLog()
 {
-    const MailLogLock lock; // not between another program's read and its rename
+    if (findFile(MailLogName).isEmpty()) return true;
+    // Not between another program's read and its rename: that rename would bring the lines back.
+    const MailLogLock lock;
+    if (!lock.held) return false;
     const QString path = findFile(MailLogName);
     if (path.isEmpty()) return true;
     QFile::remove(path);

@@ -43,7 +43,8 @@ struct MailLogRecord {
 // could not be written or is no regular file of a sane size; the old log is then left whole.
 bool WriteMailLog(const MailLogRecord &record, QString *error = nullptr);
 
-// Deletes "EMail.log" under the same lock; false when it is still there. A missing log is no error.
+// Deletes "EMail.log" under the same lock; false when it is still there or the lock is not had.
+// A missing log is no error.
 bool RemoveMailLog();
 
 // The next field of a log line, taken off the front of `line` with its ";" (an empty field reads as

@@ -48,6 +48,8 @@ public:
     bool isListening() const { return port_ > 0; }
     int port() const { return port_; }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
+    // Readable once a client's connection waits in the queue: a test can act on that event.
+    int listeningSocket() const { return listener; }
     void close(); // a connection still waiting is refused from here on
 
 private:

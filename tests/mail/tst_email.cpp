@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QTest>
@@ -47,6 +48,34 @@ PersonalData devries(const QString &server)
 const QString ExpectedBody = DeVriesQuotationBody;
 
 const QByteArray LogLine(const QString &status) { return ("3;" + Factory + ";07-12-2026;09:05;" + status + "\r\n").toLatin1(); }
+
+EMail *loadedSendWindow()
+{
+    for (Form *f : Form::loadedForms())
+        if (auto *e = qobject_cast<EMail *>(f)) return e;
+    return nullptr;
+}
+
+// A send to a server that takes the connection and never greets. The send waits the greeting's
+// limit; what a test does during the send starts when the connection has reached the server, so
+// that a busy machine cannot put it before the send or after its end.
+struct SilentSend {
+    TestFolder folder{false};
+    ScopedProject project;
+    QuietPort silent{QuietPort::Silent};
+    ShortTimeouts limits{3000, 3};
+    QSocketNotifier connected{silent.listeningSocket(), QSocketNotifier::Read};
+
+    explicit SilentSend(const std::function<void()> &duringTheSend)
+    {
+        connected.setEnabled(false);
+        QObject::connect(&connected, &QSocketNotifier::activated, [this, duringTheSend] {
+            connected.setEnabled(false); // once: the connection stays queued
+            duringTheSend();
+        });
+        connected.setEnabled(silent.isListening());
+    }
+};
 }
 
 class TestEMail : public QObject {
@@ -219,13 +248,12 @@ private slots:
         connect(&during, &QTimer::timeout, [&] {
             fired = boxes.shown.isEmpty(); // before the send ended
             paintsWhenFired = paints.bar;
-            for (Form *f : Form::loadedForms())
-                if (auto *w = qobject_cast<EMail *>(f)) {
-                    grab = w->grab().toImage();
-                    caption = w->Label1->text();
-                    bar = w->Pic1->pos();
-                    saveShot(w, QString("email-waiting-") + QTest::currentDataTag());
-                }
+            if (EMail *w = loadedSendWindow()) {
+                grab = w->grab().toImage();
+                caption = w->Label1->text();
+                bar = w->Pic1->pos();
+                saveShot(w, QString("email-waiting-") + QTest::currentDataTag());
+            }
             other.close();
         });
         during.start(300);
@@ -260,13 +288,6 @@ private slots:
     // window, so that it does not stay hidden behind a window that answers nothing.
     void clickElsewhereBringsTheSendWindowBack()
     {
-        TestFolder folder(false);
-        ScopedProject project;
-        this->project(project.state());
-        QuietPort silent(QuietPort::Silent);
-        QVERIFY(silent.isListening());
-        ShortTimeouts limits(3000, 3); // far beyond the moments below, on a busy machine too
-
         QWidget other;
         QPushButton *button = new QPushButton("Nieuw", &other);
         int clicks = 0;
@@ -280,9 +301,8 @@ private slots:
         QWidget *sendWindow = nullptr;
         QString activeAfterClick;
         bool during = false;
-        QTimer::singleShot(200, [&] {
-            for (Form *f : Form::loadedForms())
-                if (qobject_cast<EMail *>(f)) sendWindow = f;
+        SilentSend run([&] {
+            sendWindow = loadedSendWindow();
             // The user clicks the other window: the window manager makes it the active one.
             other.activateWindow();
             QTest::mouseClick(button, Qt::LeftButton);
@@ -292,14 +312,16 @@ private slots:
                 during = boxes.shown.isEmpty();
             });
         });
-        const bool unloaded = runSendWindow(devries(silent.address()), 0);
+        this->project(run.project.state());
+        QVERIFY(run.silent.isListening());
+        const bool unloaded = runSendWindow(devries(run.silent.address()), 0);
         QVERIFY(unloaded);
         VERIFY_DIALOGS(boxes);
         QVERIFY(during);
         QVERIFY(sendWindow);
         QCOMPARE(clicks, 0);
         QCOMPARE(activeAfterClick, QString("send window"));
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(run.folder.read("EMail.log"), LogLine("Mislukt"));
     }
 
     // The send window belongs to the program's frame. The frame closed during the send (its unload
@@ -307,13 +329,6 @@ private slots:
     // and the frame closes after.
     void ownerClosedDuringTheSend()
     {
-        TestFolder folder(false);
-        ScopedProject project;
-        this->project(project.state());
-        QuietPort silent(QuietPort::Silent);
-        QVERIFY(silent.isListening());
-        ShortTimeouts limits(3000, 3); // far beyond the moment below, on a busy machine too
-
         struct Frame : Form {
             int unloads = 0;
             Frame() : Form(nullptr, Kind::Frame) {}
@@ -325,17 +340,19 @@ private slots:
         ScriptedDialogs boxes;
         boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent, "Zandrel tofmaar");
         int unloadsDuring = -1;
-        QTimer::singleShot(300, [&] {
+        SilentSend run([&] {
             if (frame) frame->close();
             unloadsDuring = frame ? frame->unloads : -1;
         });
-        const PersonalData p = devries(silent.address());
+        this->project(run.project.state());
+        QVERIFY(run.silent.isListening());
+        const PersonalData p = devries(run.silent.address());
         QPointer<EMail> w = EMail::Show({[p] { return p; }, [] { return 0; }}, frame);
         QVERIFY(w);
         if (w->isLoaded()) Form::activated(w);
         VERIFY_DIALOGS(boxes);
         QCOMPARE(unloadsDuring, 0);
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(run.folder.read("EMail.log"), LogLine("Mislukt"));
         QTRY_VERIFY(!frame);
         QVERIFY(!w);
     }
@@ -485,12 +502,6 @@ private slots:
     // line. A shortcut of another window does not run meanwhile.
     void noCloseAndNoShortcutDuringTheSend()
     {
-        TestFolder folder(false);
-        ScopedProject project;
-        this->project(project.state());
-        QuietPort silent(QuietPort::Silent);
-        QVERIFY(silent.isListening());
-        ShortTimeouts limits(3000, 3); // far beyond the moment below, on a busy machine too
         QWidget other;
         QAction save("Opslaan", &other);
         save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -504,21 +515,22 @@ private slots:
         boxes.answer(MsgAnswer::OK).answer(MsgAnswer::OK, NotSent);
         QPointer<EMail> w;
         bool during = false, loadedAfterClose = false;
-        QTimer::singleShot(300, [&] {
-            for (Form *f : Form::loadedForms())
-                if (auto *e = qobject_cast<EMail *>(f)) w = e;
+        SilentSend run([&] {
+            w = loadedSendWindow();
             during = boxes.shown.isEmpty() && w;
             if (!w) return;
             w->close();
             loadedAfterClose = w && w->isLoaded();
             QTest::keyClick(&other, Qt::Key_S, Qt::ControlModifier);
         });
-        QVERIFY(runSendWindow(devries(silent.address()), 0));
+        this->project(run.project.state());
+        QVERIFY(run.silent.isListening());
+        QVERIFY(runSendWindow(devries(run.silent.address()), 0));
         VERIFY_DIALOGS(boxes);
         QVERIFY(during);
         QVERIFY(loadedAfterClose);
         QCOMPARE(saves, 0);
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(run.folder.read("EMail.log"), LogLine("Mislukt"));
     }
 
     // The gradient, one line per twip of the 5400-twip strip (15 to a pixel, the last one drawn shows):

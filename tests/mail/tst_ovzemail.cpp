@@ -275,6 +275,31 @@ private slots:
         settle();
     }
 
+    // Another program between its read of the log and its rename holds the lock: the log is not
+    // deleted under it (its rename would bring the lines back), and the user is told.
+    void logWissenWhileAnotherProgramWrites()
+    {
+        TestFolder folder(false);
+        ScopedProject project;
+        folder.write("EMail.log", ThreeLines);
+        QPointer<OvzEMail> w = open();
+        QProcess holder; // holds the lock until its input ends
+        holder.setWorkingDirectory(folder.path());
+        holder.start("flock", {"--no-fork", MailLogLockName, "sh", "-c", "echo held; exec cat"});
+        QVERIFY(holder.waitForReadyRead(60000));
+        QCOMPARE(holder.readAllStandardOutput(), QByteArray("held\n"));
+        ScriptedDialogs boxes;
+        boxes.answer(MsgAnswer::OK, "Het logbestand EMail.log kan niet worden verwijderd !", "FOUTMELDING");
+        w->Command1[0]->click();
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(60000));
+        VERIFY_DIALOGS(boxes);
+        QVERIFY(QFile::exists(folder.file("EMail.log")));
+        QCOMPARE(w->grid->rowCount(), 3);
+        w->unload();
+        settle();
+    }
+
     void keysClose_data()
     {
         QTest::addColumn<int>("key");

@@ -10,6 +10,14 @@ QString offer(const QString &label)
     return "Merk \"" + label + "\" niet gevonden.\r\n\r\nWilt u een nieuw merk aanmaken ?";
 }
 const QString NoSuccessor = QStringLiteral("Kan geen opvolgend merk aanmaken !");
+
+// Marks A, B and C, each a frame 100 wider than the one before; C is on screen.
+void marksABC(Program &p)
+{
+    p.newMark("A", 1000);
+    p.newMark("B", 1100);
+    p.newMark("C", 1200);
+}
 }
 
 class TestMarkList : public QObject {
@@ -152,9 +160,7 @@ private slots:
         TestFolder folder;
         Program p;
         QVERIFY(p.start());
-        p.newMark("A", 1000);
-        p.newMark("B", 1100);
-        p.newMark("C", 1200);
+        marksABC(p);
         HoofdScherm &s = p.s();
         auto on = [&] { return p.state().FrameRecords[p.state().CurrentMarkIndex].Mark; };
         s.Command1[0]->click();
@@ -337,9 +343,7 @@ private slots:
         TestFolder folder;
         Program p;
         QVERIFY(p.start());
-        p.newMark("A", 1000);
-        p.newMark("B", 1100);
-        p.newMark("C", 1200);
+        marksABC(p);
         p.state().SavedFrameRecords = p.state().FrameRecords; // nothing to ask at the close
         p.state().ProjectDirty = false;
         p.s().Text1[0]->setFocus(Qt::MouseFocusReason);
