@@ -20,6 +20,12 @@ import threading
 from aiosmtpd.smtp import SMTP
 
 
+async def never():
+    # Stands for a server that stops answering: it waits for nothing that ever comes, until the
+    # client gives up and the connection's task is cancelled.
+    await asyncio.Event().wait()
+
+
 def local_part(address):
     return address.split("@", 1)[0].lower()
 
@@ -33,7 +39,7 @@ class Handler:
         if local_part(address) == "refused":
             return "550 5.7.1 Sender refused"
         if local_part(address) == "stallfrom":
-            await asyncio.sleep(3600)
+            await never()
         envelope.mail_from = address
         envelope.mail_options.extend(mail_options)
         return "250 OK"
@@ -48,7 +54,7 @@ class Handler:
 
     async def handle_DATA(self, server, session, envelope):
         if local_part(envelope.mail_from) == "stall":
-            await asyncio.sleep(3600)
+            await never()
         self.count += 1
         base = os.path.join(self.out, str(self.count))
         with open(base + ".tmp", "wb") as f:
@@ -64,7 +70,7 @@ class RecordingSMTP(SMTP):
         if self.envelope.mail_from and local_part(self.envelope.mail_from) == "stopread":
             # The client may send: the socket's buffers fill, and the upload stalls.
             await self.push("354 End data with <CR><LF>.<CR><LF>")
-            await asyncio.sleep(3600)
+            await never()
             return
         await super().smtp_DATA(arg)
 

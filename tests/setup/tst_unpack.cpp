@@ -4,7 +4,6 @@
 #include "TreeState.h"
 #include "setup/Unpack.h"
 
-#include <QDeadlineTimer>
 #include <QSemaphore>
 #include <QProcess>
 #include <QTest>
@@ -449,15 +448,13 @@ private slots:
         QVERIFY(makeArchive(archive, {{"Basis.TXT", "x"}, {"IMG/groot.ico", QByteArray(300000, 'i')}}));
         writeFile(target + "/IMG/eigen.ico", "mine");
         QProcess setup;
-        setup.setProcessChannelMode(QProcess::ForwardedChannels);
+        setup.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         setup.start(UNPACK_PAUSED, {archive, target});
         QVERIFY(setup.waitForStarted(10000));
-        // It stops for good once its temporary file is there: wait for that file.
-        QStringList left;
-        for (QDeadlineTimer deadline(60000); left.isEmpty() && !deadline.hasExpired() && setup.state() == QProcess::Running;) {
-            left = QDir(target + "/IMG").entryList({".zantof-*"}, QDir::Files | QDir::Hidden);
-            if (left.isEmpty()) QThread::msleep(5);
-        }
+        // It says when it stops for good, its temporary file in place.
+        QVERIFY(setup.waitForReadyRead(60000));
+        QCOMPARE(setup.readLine().trimmed(), QByteArray("held"));
+        const QStringList left = QDir(target + "/IMG").entryList({".zantof-*"}, QDir::Files | QDir::Hidden);
         QCOMPARE(left.size(), 1);
         ::kill(pid_t(setup.processId()), SIGKILL);
         QVERIFY(setup.waitForFinished(10000));
