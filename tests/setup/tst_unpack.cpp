@@ -7,7 +7,6 @@
 #include <QSemaphore>
 #include <QProcess>
 #include <QTest>
-#include <QThread>
 #include <thread>
 
 #include <csignal>
