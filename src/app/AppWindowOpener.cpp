@@ -33,7 +33,7 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from, const WindowNeeds &need
     }
     case WindowKind::Send: {
         // The send window reads the personal data and the mail method of the project when it sends.
-        EMail::Source source{[] { return Project().Personal; }, [] { return Project().MailMethod; }};
+        EMail::Source source{[] { return Project().Personal; }, [] { return int(Project().MailMethod); }};
         return EMail::Show(std::move(source), Form::frameWindow());
     }
     case WindowKind::MailLogOverview: return OvzEMail::Show(Form::frameWindow());

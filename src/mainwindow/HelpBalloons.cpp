@@ -1,5 +1,6 @@
 #include "HelpBalloons.h"
 
+#include "model/PersonalData.h"
 #include "msgFrm.h"
 #include "platform/Colours.h"
 
@@ -29,25 +30,14 @@ std::optional<HelpBalloonText> HelpBalloonFor(const QString &array, int index)
                                             "Let op: Het veld mailserver (smtp) moet juist ingevuld zijn !"};
     }
     if (array == "Text1") {
-        static const HelpBalloonText texts[13] = {
+        static const HelpBalloonText mark[FirstPersonalField] = {
             {"Merk", "Hier geeft u het merk op. (bv. A, B, C of 1, 2, 3 etc.)"},
             {"Korte omschrijving", "Hier kunt u een korte omschrijving opgeven. (Optioneel)"},
-            {"Klantnummer", "Hier kunt u uw klantnummer opgeven. (Indien bekend)"},
-            {"Bedrijfsnaam", "Hier geeft u uw bedrijfsnaam op."},
-            {"Contactpersoon", "Hier geeft u uw eigen naam op."},
-            {"Adres", "Hier geeft u uw adres op."},
-            {"Postcode", "Hier geeft u uw postcode op."},
-            {"Woonplaats", "Hier geeft u uw woonplaats op."},
-            {"Telefoon", "Hier geeft u uw telefoonnummer op."},
-            {"Fax", "Hier geeft u uw faxnummer op."},
-            {"Project omschrijving", "Hier kunt u een korte omschrijving van het project opgeven. (Optioneel)"},
-            {"E-Mail adres", "Hier geeft u uw e-mail adres op."},
-            {"Mail server (smtp)", "Hier geeft u de naam van uw mailserver (smtp) op voor de uitgaande mail.\r\n"
-                                   "Zie uw account gegevens van uw e-mail software bv. Outlook of raadpleeg uw "
-                                   "provider gegevens."},
         };
-        if (index < 0 || index > 12) return std::nullopt;
-        return texts[index];
+        if (index >= 0 && index < FirstPersonalField) return mark[index];
+        if (index < FirstPersonalField || index > LastPersonalField) return std::nullopt;
+        const PersonalField &f = PersonalFields[index - FirstPersonalField];
+        return HelpBalloonText{f.label, f.balloon};
     }
     if (array == "Num1") {
         static const HelpBalloonText texts[8] = {

@@ -69,10 +69,10 @@ void HoofdScherm::Form_Load()
 
 void HoofdScherm::loadPersonalData()
 {
-    for (const QString &method : MailMethods()) Combo1[MailMethodList]->addEntry(method);
+    for (const QString &method : MailMethodNames()) Combo1[MailMethodList]->addEntry(method);
     const PersonalDataFile file = ReadPersonalDataFile(Text1[FirstPersonalField]->maxLength());
     for (int i = 0; i < file.fields.size(); ++i) Text1[FirstPersonalField + i]->setText(file.fields[i]);
-    if (file.mailMethod) Combo1[MailMethodList]->setListIndex(*file.mailMethod);
+    if (file.mailMethod) Combo1[MailMethodList]->setListIndex(int(*file.mailMethod));
     // The project takes what the fields hold.
     storePersonalData();
     keepPersonalDataFile = file.keep;
@@ -143,7 +143,7 @@ void HoofdScherm::storePersonalData()
 {
     ProjectState &s = Project();
     for (int i = FirstPersonalField; i <= LastPersonalField; ++i) s.Personal.setField(i, Text1[i]->text());
-    s.MailMethod = Combo1[MailMethodList]->listIndex();
+    s.MailMethod = MailMethodAt(Combo1[MailMethodList]->listIndex());
 }
 
 bool HoofdScherm::TakeScreenEdits()

@@ -70,14 +70,13 @@ void HoofdScherm::buildControls()
     // The user's own and mail data.
     auto *personGroup = new QGroupBox("Persoonlijke gegevens", this);
     placeTwips(personGroup, 5280, 420, 5100, 5100);
-    const QStringList personal{"Klantnummer", "Bedrijfsnaam", "Contactpersoon", "Adres", "Postcode", "Woonplaats",
-                               "Telefoon", "Fax", "Project omschrijving", "E-Mail adres", "Mail server (smtp)"};
-    for (int i = 2; i <= 12; ++i) {
-        Text1[i] = new TextField;
-        row(personGroup, i - 2, personal[i - 2], Text1[i], 2100, 2820);
+    int personalRow = 0;
+    for (const PersonalField &f : PersonalFields) {
+        TextField *field = Text1[FirstPersonalField + personalRow] = new TextField;
+        row(personGroup, personalRow++, f.label, field, 2100, 2820);
     }
     Combo1[1] = new ChoiceList;
-    row(personGroup, 11, "Verzendmethode", Combo1[1], 2100, 2820);
+    row(personGroup, personalRow, "Verzendmethode", Combo1[1], 2100, 2820);
 
     // The mark buttons.
     const QStringList captions{"|<", "<", ">", ">|", "Verwijder", "Overzicht", "Nieuw"};
@@ -134,5 +133,5 @@ void HoofdScherm::buildControls()
     connect(Num1[HeightField], &TextField::Validate, this, [this](bool &cancel) { checkSize(HeightField, cancel); });
     connect(Text1[EMailField], &TextField::Validate, this, &HoofdScherm::checkEMail);
     // The chosen mail method goes into the project at once, as the list reports every selection.
-    connect(Combo1[MailMethodList], &ChoiceList::Click, this, [](int index) { Project().MailMethod = index; });
+    connect(Combo1[MailMethodList], &ChoiceList::Click, this, [](int index) { Project().MailMethod = MailMethodAt(index); });
 }

@@ -5,31 +5,27 @@
 
 #include <QFileInfo>
 
-namespace {
-constexpr QString PersonalData::*Members[] = {
-    &PersonalData::CustomerNumber, &PersonalData::Company, &PersonalData::Contact,
-    &PersonalData::Address, &PersonalData::Postcode, &PersonalData::Town,
-    &PersonalData::Telephone, &PersonalData::Fax, &PersonalData::ProjectDescription,
-    &PersonalData::EMail, &PersonalData::MailServer,
-};
-static_assert(std::size(Members) == LastPersonalField - FirstPersonalField + 1);
-}
-
 QString PersonalData::field(int index) const
 {
     if (index < FirstPersonalField || index > LastPersonalField) return QString();
-    return this->*Members[index - FirstPersonalField];
+    return this->*PersonalFields[index - FirstPersonalField].member;
 }
 
 void PersonalData::setField(int index, const QString &text)
 {
-    if (index >= FirstPersonalField && index <= LastPersonalField) this->*Members[index - FirstPersonalField] = text;
+    if (index >= FirstPersonalField && index <= LastPersonalField)
+        this->*PersonalFields[index - FirstPersonalField].member = text;
 }
 
-const QStringList &MailMethods()
+const QStringList &MailMethodNames()
 {
-    static const QStringList methods{"Standaard", "WinSock", "Outlook"};
-    return methods;
+    static const QStringList names{"Standaard", "WinSock", "Outlook"};
+    return names;
+}
+
+MailMethodKind MailMethodAt(int index)
+{
+    return index >= 0 && index < MailMethodNames().size() ? MailMethodKind(index) : MailMethodKind::None;
 }
 
 PersonalDataFile ReadPersonalDataFile(int longestField)
@@ -37,10 +33,10 @@ PersonalDataFile ReadPersonalDataFile(int longestField)
     const QString path = findFile("PersGeg.Txt");
     PersonalDataFile file;
     if (path.isEmpty()) {
-        file.mailMethod = 0;
+        file.mailMethod = MailMethodKind::Standard;
         return file;
     }
-    const int count = LastPersonalField - FirstPersonalField + 1;
+    const int count = int(std::size(PersonalFields));
     QString error;
     const std::optional<QStringList> read = readTextLines(path, &error);
     const QString keeping = "\r\n\r\nHet bestand wordt bij het afsluiten niet overschreven.";
@@ -62,19 +58,20 @@ PersonalDataFile ReadPersonalDataFile(int longestField)
     if (lines.size() > count) {
         const std::optional<int> method = WholeNumber(lines[count]);
         // -1, as an unselected method is written, comes back as the first.
-        if (method && *method >= -1 && *method < MailMethods().size()) file.mailMethod = qMax(0, *method);
+        if (method && *method >= -1 && *method < MailMethodNames().size()) file.mailMethod = MailMethodAt(qMax(0, *method));
     }
     return file;
 }
 
-QString WritePersonalDataFile(const PersonalData &personal, int mailMethod)
+QString WritePersonalDataFile(const PersonalData &personal, MailMethodKind method)
 {
     QStringList lines;
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) {
-        QString text = personal.field(i);
+    for (const PersonalField &f : PersonalFields) {
+        QString text = personal.*f.member;
         text.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
         lines << text;
     }
+    const int mailMethod = int(method);
     lines << (mailMethod >= 0 ? " " : "") + QString::number(mailMethod);
     QString name = findFile("PersGeg.Txt");
     if (name.isEmpty()) name = "PersGeg.Txt";

@@ -37,10 +37,10 @@ struct ProjectState {
     QString ProjectFileName;
     int16 FormLevel = 0;
 
-    // The user's own and mail data, and the mail method's index in MailMethods() (-1: none chosen).
+    // The user's own and mail data, and the chosen mail method.
     // The main screen shows and edits them; saving, the export and the mail read them here.
     PersonalData Personal;
-    int MailMethod = 0;
+    MailMethodKind MailMethod = MailMethodKind::Standard;
 
     // MarkCount, bounded by what the list really holds.
     int marksInUse() const { return MarkCount <= 0 ? 0 : int(std::min<qsizetype>(MarkCount, FrameRecords.size())); }

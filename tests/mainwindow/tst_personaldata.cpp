@@ -100,7 +100,7 @@ private slots:
         QVERIFY(p.start());
         QCOMPARE(p.state().Personal.Company, QString("Bouwbedrijf De Vries"));
         QCOMPARE(p.state().Personal.MailServer, QString("smtp.devries-bouw.example"));
-        QCOMPARE(p.state().MailMethod, 1);
+        QCOMPARE(p.state().MailMethod, MailMethodKind::WinSock);
 
         p.newMark("A");
         p.s().Text1[3]->setFocus(Qt::MouseFocusReason);
@@ -109,7 +109,7 @@ private slots:
         p.s().Text1[4]->setFocus(Qt::TabFocusReason);
         QCOMPARE(p.state().Personal.Company, QString("Bouw BV"));
         p.s().Combo1[1]->setListIndex(2);
-        QCOMPARE(p.state().MailMethod, 2);
+        QCOMPARE(p.state().MailMethod, MailMethodKind::Outlook);
 
         // A save takes what is typed but not yet left.
         p.s().Text1[4]->setText("Piet Bouw");

@@ -177,12 +177,12 @@ private slots:
         QCOMPARE(folder.read("260305-1407.TOF"), fileOf(SmallProjectLines));
 
         ScopedProject opened;
-        opened->MailMethod = 2; // not part of the project file
+        opened->MailMethod = MailMethodKind::Outlook; // not part of the project file
         opened->ProjectFileName = "260305-1407.TOF";
         QVERIFY(LoadProject(opened.state()));
         VERIFY_DIALOGS(d);
         QCOMPARE(opened->Personal, p->Personal);
-        QCOMPARE(opened->MailMethod, 2);
+        QCOMPARE(opened->MailMethod, MailMethodKind::Outlook);
 
         const QStringList head = DrawingExportLines(opened.state(), opened->Personal).mid(0, 12);
         QCOMPARE(head, (QStringList{"@;2.0", "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB",
