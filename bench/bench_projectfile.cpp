@@ -1,7 +1,7 @@
 // Saving and loading a large project against a plain write and read of a file of the same size.
 #include "BenchSupport.h"
 
-#include "model/ProjectFile.h"
+#include "model/ProjectCommands.h"
 #include "platform/TextFile.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "MainScreen.h"
 #include "model/Checks.h"
-#include "model/ProjectFile.h"
+#include "model/ProjectCommands.h"
 #include "platform/Dialogs.h"
 #include "platform/Pictures.h"
 #include "platform/TextFile.h"

@@ -1,11 +1,61 @@
 #include "ProjectCommands.h"
 
 #include "Checks.h"
+#include "MarkList.h"
 #include "OpenDialog.h"
 #include "ProjectFile.h"
 #include "platform/Dialogs.h"
 
+#include "platform/TextFile.h"
+
 #include <QDir>
+#include <QFileInfo>
+
+bool SaveProject(ProjectState &state, bool saveAs)
+{
+    if (state.MarkCount <= 0 || state.FrameRecords.isEmpty()) {
+        MsgBox("Er zijn geen kozijntekeningen om op te slaan !", MsgStyle::Exclamation, ErrorTitle);
+        return false;
+    }
+    // Refused before anything is asked or written: a file the reader would refuse is no save.
+    if (const QString problem = ProjectSaveProblem(state); !problem.isEmpty()) {
+        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
+    if (saveAs) {
+        FileDialogRequest request;
+        request.filter = QStringList{"Zandrel Tofmaar bestand (*.tof)", "*.tof"};
+        request.initialDir = QDir::currentPath();
+        request.defaultSuffix = "tof";
+        // A name typed without an extension would be hidden by the open dialog's filter.
+        state.ProjectFileName = withDefaultSuffix(dialogs().saveFile(request), request.defaultSuffix);
+        if (state.ProjectFileName.isEmpty()) return false;
+    } else {
+        state.ProjectFileName = DateStampedName(".TOF");
+    }
+    const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
+    QString error;
+    if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state), &error)) {
+        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n\r\n" + error, MsgStyle::Critical,
+               ErrorTitle);
+        return false;
+    }
+    MsgBox("De tekeningen zijn opgeslagen !\r\n\r\n" + fullPath, MsgStyle::Information, "Info");
+    state.SavedFrameRecords = state.FrameRecords.mid(0, state.MarkCount);
+    state.ProjectDirty = false;
+    return true;
+}
+
+bool LoadProject(ProjectState &state)
+{
+    ProjectFileRead read = readProjectFile(state.ProjectFileName);
+    if (!read.contents) {
+        MsgBox(read.problem, MsgStyle::Critical, ErrorTitle);
+        return false;
+    }
+    takeProjectFile(state, std::move(*read.contents));
+    return true;
+}
 
 bool AskToSaveChanges(ProjectState &s)
 {

@@ -2,11 +2,9 @@
 
 #include "ClearSizes.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +12,8 @@
 #include <cstring>
 #include <algorithm>
 #include <limits>
+#include <type_traits>
+#include <variant>
 
 QByteArray ScrambleLine(const QByteArray &bytes)
 {
@@ -64,6 +64,9 @@ public:
         end(d);
     }
     void flag(bool value) { number(value ? -1 : 0); }
+    void put(const QString &value) { text(value); }
+    void put(int16 value) { number(value); }
+    void put(bool value) { flag(value); }
     QByteArray bytes()
     {
         out.truncate(at - out.constData());
@@ -101,7 +104,7 @@ public:
     bool text(QString &value)
     {
         const char *from, *to;
-        if (!take(from, to) || to - from > ProjectFileLimit) return false;
+        if (!line(from, to) || to - from > ProjectFileLimit) return false;
         const qsizetype n = to - from;
         if (n == 0) {
             value = QString();
@@ -130,7 +133,7 @@ public:
     bool number(int16 &value)
     {
         const char *from, *to;
-        if (!take(from, to)) return false;
+        if (!line(from, to)) return false;
         const char blank = complement(' ');
         while (from < to && *from == blank) ++from;
         while (to > from && to[-1] == blank) --to;
@@ -156,6 +159,9 @@ public:
         value = v != 0;
         return true;
     }
+    bool take(QString &value) { return text(value); }
+    bool take(int16 &value) { return number(value); }
+    bool take(bool &value) { return flag(value); }
     // A count line holds the highest index; -1 for none. Each element needs at least `linesEach` lines.
     bool count(int &elements, int linesEach)
     {
@@ -167,7 +173,7 @@ public:
     }
 
 private:
-    bool take(const char *&from, const char *&to)
+    bool line(const char *&from, const char *&to)
     {
         if (at == stop) return false;
         from = at;
@@ -200,90 +206,167 @@ private:
     const char *stop;
 };
 
-constexpr int PartLines = 7;
-constexpr int CompartmentLines = 14;
-constexpr int MarkLines = 19 + 17;
+// One line of the file per field, in table order. A record's list follows its fields as a count
+// line (the highest index, -1 for none) and the elements.
+template <class Record> using Field = std::variant<QString Record::*, int16 Record::*, bool Record::*>;
 
-void writeClearSizes(LineWriter &w, const ClearSizeSet &s)
-{
-    for (int r = 0; r < ClearSizeSet::RowCount; ++r)
-        for (int16 v : s.row(r)) w.number(v);
-}
-
-template <std::size_t N> bool readArray(LineReader &r, std::array<int16, N> &a)
-{
-    for (int16 &v : a)
-        if (!r.number(v)) return false;
-    return true;
-}
-
-struct ParsedProject {
-    QString personal[LastPersonalField + 1];
-    QList<FrameRecord> marks;
-    ProjectState clear; // only the four clear-size arrays are used
+constexpr Field<CompartmentPartRecord> PartFields[] = {
+    &CompartmentPartRecord::PartX,      &CompartmentPartRecord::PartY,          &CompartmentPartRecord::PartWidth,
+    &CompartmentPartRecord::PartHeight, &CompartmentPartRecord::GrilleCode,     &CompartmentPartRecord::BarsHorizontal,
+    &CompartmentPartRecord::BarsVertical,
+};
+// Then the parts.
+constexpr Field<CompartmentRecord> CompartmentFields[] = {
+    &CompartmentRecord::FillType,   &CompartmentRecord::FillCode,    &CompartmentRecord::OpensInward,
+    &CompartmentRecord::Direction,  &CompartmentRecord::BreastWallHeight, &CompartmentRecord::AppliedBars,
+    &CompartmentRecord::PosX,       &CompartmentRecord::PosY,        &CompartmentRecord::ClearWidth,
+    &CompartmentRecord::ClearHeight, &CompartmentRecord::ExtraText,  &CompartmentRecord::ToughenedGlass,
+    &CompartmentRecord::ScreenName,
+};
+// Then the compartments, then the clear-size block.
+constexpr Field<FrameRecord> MarkFields[] = {
+    &FrameRecord::Mark,           &FrameRecord::Description,      &FrameRecord::CountDrawn,
+    &FrameRecord::CountMirrored,  &FrameRecord::Width,            &FrameRecord::Height,
+    &FrameRecord::Sill,           &FrameRecord::ResistanceClass2, &FrameRecord::ShapeCode,
+    &FrameRecord::Colour,         &FrameRecord::CavityBatten,     &FrameRecord::TimberType,
+    &FrameRecord::FrameThickness, &FrameRecord::FrameWidth,       &FrameRecord::MullionThickness,
+    &FrameRecord::TransomThickness, &FrameRecord::UpperSectionHeight, &FrameRecord::Remark,
 };
 
-enum class ParseResult { Ok, Invalid, NoMarks };
+// The fewest lines an element of each list takes: its fields, its own list's count line (empty),
+// and the mark's clear-size block of every input of ClearSizeSet's rows.
+constexpr int ClearSizeLines = int(sizeof(ClearSizeSet) / sizeof(int16));
+static_assert(ClearSizeLines == 17);
+constexpr int PartLines = int(std::size(PartFields));
+constexpr int CompartmentLines = int(std::size(CompartmentFields)) + 1;
+constexpr int MarkLines = int(std::size(MarkFields)) + 1 + ClearSizeLines;
 
-bool readPart(LineReader &r, CompartmentPartRecord &p)
+// Each record is described once, for both directions: `IO` is Reading (a record to fill) or
+// Writing (a const record to put out). A field is one line; a list is its count line, then the
+// elements.
+template <class IO, class Record, std::size_t N>
+bool fields(IO &io, Record &r, const Field<std::remove_const_t<Record>> (&table)[N])
 {
-    return r.number(p.PartX) && r.number(p.PartY) && r.number(p.PartWidth) && r.number(p.PartHeight)
-           && r.text(p.GrilleCode) && r.number(p.BarsHorizontal) && r.number(p.BarsVertical);
-}
-
-bool readCompartment(LineReader &r, CompartmentRecord &c)
-{
-    int parts = 0;
-    if (!(r.text(c.FillType) && r.text(c.FillCode) && r.flag(c.OpensInward) && r.number(c.Direction)
-          && r.number(c.BreastWallHeight) && r.flag(c.AppliedBars) && r.number(c.PosX) && r.number(c.PosY)
-          && r.number(c.ClearWidth) && r.number(c.ClearHeight) && r.text(c.ExtraText) && r.flag(c.ToughenedGlass)
-          && r.text(c.ScreenName) && r.count(parts, PartLines)))
-        return false;
-    c.Parts.resize(parts);
-    for (CompartmentPartRecord &p : c.Parts)
-        if (!readPart(r, p)) return false;
+    for (const Field<std::remove_const_t<Record>> &f : table)
+        if (!std::visit([&](auto member) { return io.field(r.*member); }, f)) return false;
     return true;
 }
 
-bool readMark(LineReader &r, FrameRecord &m, ProjectState &clear)
+template <class IO, class Personal> bool personalRecord(IO &io, Personal &personal)
 {
-    int compartments = 0;
-    if (!(r.text(m.Mark) && r.text(m.Description) && r.number(m.CountDrawn) && r.number(m.CountMirrored)
-          && r.number(m.Width) && r.number(m.Height) && r.text(m.Sill) && r.flag(m.ResistanceClass2)
-          && r.text(m.ShapeCode) && r.text(m.Colour) && r.text(m.CavityBatten) && r.text(m.TimberType)
-          && r.number(m.FrameThickness) && r.number(m.FrameWidth) && r.number(m.MullionThickness)
-          && r.number(m.TransomThickness) && r.number(m.UpperSectionHeight) && r.text(m.Remark)
-          && r.count(compartments, CompartmentLines)))
-        return false;
-    m.Compartments.resize(compartments);
-    for (CompartmentRecord &c : m.Compartments)
-        if (!readCompartment(r, c)) return false;
-    m.CompartmentsCode = m.ShapeCode;
-    ClearSizeSet own;
-    if (!(readArray(r, own.Left) && readArray(r, own.Widths) && readArray(r, own.Right) && readArray(r, own.Middle)))
-        return false;
-    m.ClearSizes = own;
-    SetProjectClearSizes(clear, own); // the last mark's stay project-wide
+    for (const PersonalField &f : PersonalFields)
+        if (!io.field(personal.*f.member)) return false;
     return true;
 }
 
-ParseResult parse(const QByteArray &bytes, ParsedProject &out)
+template <class IO, class Sizes> bool clearSizeBlock(IO &io, Sizes &sizes)
 {
-    LineReader r(bytes);
+    for (int r = 0; r < ClearSizeSet::RowCount; ++r)
+        for (auto &v : sizes.row(r))
+            if (!io.field(v)) return false;
+    return true;
+}
+
+template <class IO, class Part> bool partRecord(IO &io, Part &p) { return fields(io, p, PartFields); }
+
+template <class IO, class Compartment> bool compartmentRecord(IO &io, Compartment &c)
+{
+    return fields(io, c, CompartmentFields)
+           && io.list(c.Parts, PartLines, [&](auto &p) { return partRecord(io, p); });
+}
+
+template <class IO, class Mark> bool markRecord(IO &io, Mark &m)
+{
+    return fields(io, m, MarkFields)
+           && io.list(m.Compartments, CompartmentLines, [&](auto &c) { return compartmentRecord(io, c); })
+           && io.clearSizes(m);
+}
+
+struct Reading {
+    LineReader &in;
+    template <class T> bool field(T &value) { return in.take(value); }
+    template <class Element, class Each> bool list(QList<Element> &list, int linesEach, Each each)
+    {
+        int count = 0;
+        if (!in.count(count, linesEach)) return false;
+        list.resize(count);
+        return std::all_of(list.begin(), list.end(), each);
+    }
+    bool clearSizes(FrameRecord &m)
+    {
+        m.CompartmentsCode = m.ShapeCode; // the file's compartments were built for its code
+        ClearSizeSet own;
+        if (!clearSizeBlock(*this, own)) return false;
+        m.ClearSizes = own;
+        return true;
+    }
+};
+
+struct Writing {
+    LineWriter &out;
+    const ClearSizeSet &projectClearSizes; // for a mark without sizes of its own
+    template <class T> bool field(const T &value)
+    {
+        out.put(value);
+        return true;
+    }
+    template <class Element, class Each> bool list(const QList<Element> &list, int, Each each)
+    {
+        out.number(int(list.size()) - 1);
+        for (const Element &e : list) each(e);
+        return true;
+    }
+    bool clearSizes(const FrameRecord &m) { return clearSizeBlock(*this, m.ClearSizes ? *m.ClearSizes : projectClearSizes); }
+};
+}
+
+ProjectFileRead parseProjectFile(const QByteArray &bytes)
+{
+    const QString invalid = "Ongeldig bestandsformaat !";
+    LineReader in(bytes);
+    Reading io{in};
     QString magic;
-    if (!r.text(magic) || magic != ProjectMagic) return ParseResult::Invalid;
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
-        if (!r.text(out.personal[i])) return ParseResult::Invalid;
-    int16 highest = 0;
-    if (!r.number(highest)) return ParseResult::Invalid;
-    if (highest == -1) return ParseResult::NoMarks;
-    if (highest < -1 || highest + 1 > ProjectFileLimit || qint64(highest + 1) * MarkLines > r.linesLeftAtMost())
-        return ParseResult::Invalid;
-    out.marks.resize(highest + 1);
-    for (FrameRecord &m : out.marks)
-        if (!readMark(r, m, out.clear)) return ParseResult::Invalid;
-    return ParseResult::Ok;
+    if (!in.text(magic) || magic != ProjectMagic) return {std::nullopt, invalid};
+    ProjectFileContents project;
+    if (!personalRecord(io, project.personal)) return {std::nullopt, invalid};
+    int marks = 0;
+    if (!in.count(marks, MarkLines)) return {std::nullopt, invalid};
+    if (marks == 0) return {std::nullopt, "Er zijn geen kozijntekeningen gevonden in dit bestand !"};
+    project.marks.resize(marks);
+    for (FrameRecord &m : project.marks)
+        if (!markRecord(io, m)) return {std::nullopt, invalid};
+    project.clearSizes = *project.marks.last().ClearSizes; // the last mark's stay project-wide
+    return {std::move(project), QString()};
 }
+
+ProjectFileRead readProjectFile(const QString &path)
+{
+    const ProjectFileRead cannotOpen{std::nullopt,
+                                     "Het bestand kan niet worden geopend !\r\n\r\n" + QFileInfo(path).absoluteFilePath()};
+    // Only a regular file: a FIFO would hold the open, a device (a link to /dev/zero) the memory.
+    QFile file;
+    if (!openRegularFile(file, path, nullptr, std::numeric_limits<qint64>::max())) return cannotOpen;
+    // The first line before the rest: a large file that is no project is refused without reading it.
+    static const QByteArray magicLine = ScrambleLine(toCp1252(ProjectMagic)) + "\r\n";
+    bool readFailed = file.read(magicLine.size()) != magicLine || !file.seek(0);
+    // A project is never that large: one that is, is not read into memory.
+    if (!readFailed && file.size() > MaxReadSize) return cannotOpen;
+    const QByteArray bytes = readFailed ? QByteArray() : file.readAll();
+    readFailed = readFailed || file.error() != QFileDevice::NoError;
+    file.close();
+    if (readFailed) return {std::nullopt, "Ongeldig bestandsformaat !"};
+    return parseProjectFile(bytes);
+}
+
+void takeProjectFile(ProjectState &state, ProjectFileContents project)
+{
+    state.Personal = std::move(project.personal);
+    state.FrameRecords = std::move(project.marks);
+    state.MarkCount = int16(state.FrameRecords.size());
+    state.CurrentMarkIndex = int16(state.MarkCount - 1);
+    SetProjectClearSizes(state, project.clearSizes);
+    state.SavedFrameRecords = state.FrameRecords;
+    state.ProjectDirty = false;
 }
 
 namespace {
@@ -298,17 +381,21 @@ bool tooLong(const QString &text)
     return n > ProjectFileLimit;
 }
 
-bool tooLong(std::initializer_list<const QString *> texts)
+// A text field of the record's table that is too long.
+template <class Record, std::size_t N> bool textTooLong(const Record &r, const Field<Record> (&fields)[N])
 {
-    return std::any_of(texts.begin(), texts.end(), [](const QString *t) { return tooLong(*t); });
+    return std::any_of(std::begin(fields), std::end(fields), [&](const Field<Record> &f) {
+        const auto *text = std::get_if<QString Record::*>(&f);
+        return text && tooLong(r.**text);
+    });
 }
 }
 
 QString ProjectSaveProblem(const ProjectState &state)
 {
     const QString limit = QString::number(ProjectFileLimit);
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i)
-        if (tooLong(state.Personal.field(i))) return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
+    for (const PersonalField &f : PersonalFields)
+        if (tooLong(state.Personal.*f.member)) return "Een van uw persoonlijke gegevens is langer dan " + limit + " tekens.";
     // The words are only put together for the one thing found.
     auto label = [](const FrameRecord &m) { return "\"" + m.Mark.left(40) + "\""; }; // a label over the limit is cut
     auto compartment = [&](const FrameRecord &m, qsizetype j) {
@@ -317,15 +404,14 @@ QString ProjectSaveProblem(const ProjectState &state)
     const QString longText = " heeft een tekst van meer dan " + limit + " tekens.";
     for (int i = 0; i < state.marksInUse(); ++i) {
         const FrameRecord &m = state.FrameRecords[i];
-        if (tooLong({&m.Mark, &m.Description, &m.Sill, &m.ShapeCode, &m.Colour, &m.CavityBatten, &m.TimberType, &m.Remark}))
-            return "Merk " + label(m) + longText;
+        if (textTooLong(m, MarkFields)) return "Merk " + label(m) + longText;
         if (m.Compartments.size() > ProjectFileLimit) return "Merk " + label(m) + " heeft meer dan " + limit + " vakken.";
         for (qsizetype j = 0; j < m.Compartments.size(); ++j) {
             const CompartmentRecord &c = m.Compartments[j];
-            if (tooLong({&c.FillType, &c.FillCode, &c.ExtraText, &c.ScreenName})) return compartment(m, j) + longText;
+            if (textTooLong(c, CompartmentFields)) return compartment(m, j) + longText;
             if (c.Parts.size() > ProjectFileLimit) return compartment(m, j) + " heeft meer dan " + limit + " delen.";
             for (const CompartmentPartRecord &p : c.Parts)
-                if (tooLong(p.GrilleCode)) return compartment(m, j) + longText;
+                if (textTooLong(p, PartFields)) return compartment(m, j) + longText;
         }
     }
     return {};
@@ -334,135 +420,13 @@ QString ProjectSaveProblem(const ProjectState &state)
 QByteArray ProjectFileBytes(const ProjectState &state)
 {
     LineWriter w;
+    const ClearSizeSet projectClearSizes = ProjectClearSizes(state);
+    Writing io{w, projectClearSizes};
     w.text(ProjectMagic);
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) w.text(state.Personal.field(i));
+    personalRecord(io, state.Personal);
+    // Only the marks in use: the list may hold a spare record beyond them.
     const int count = state.marksInUse();
     w.number(count - 1);
-    for (int i = 0; i < count; ++i) {
-        const FrameRecord &m = state.FrameRecords[i];
-        w.text(m.Mark);
-        w.text(m.Description);
-        w.number(m.CountDrawn);
-        w.number(m.CountMirrored);
-        w.number(m.Width);
-        w.number(m.Height);
-        w.text(m.Sill);
-        w.flag(m.ResistanceClass2);
-        w.text(m.ShapeCode);
-        w.text(m.Colour);
-        w.text(m.CavityBatten);
-        w.text(m.TimberType);
-        w.number(m.FrameThickness);
-        w.number(m.FrameWidth);
-        w.number(m.MullionThickness);
-        w.number(m.TransomThickness);
-        w.number(m.UpperSectionHeight);
-        w.text(m.Remark);
-        w.number(int(m.Compartments.size()) - 1);
-        for (const CompartmentRecord &c : m.Compartments) {
-            w.text(c.FillType);
-            w.text(c.FillCode);
-            w.flag(c.OpensInward);
-            w.number(c.Direction);
-            w.number(c.BreastWallHeight);
-            w.flag(c.AppliedBars);
-            w.number(c.PosX);
-            w.number(c.PosY);
-            w.number(c.ClearWidth);
-            w.number(c.ClearHeight);
-            w.text(c.ExtraText);
-            w.flag(c.ToughenedGlass);
-            w.text(c.ScreenName);
-            w.number(int(c.Parts.size()) - 1);
-            for (const CompartmentPartRecord &p : c.Parts) {
-                w.number(p.PartX);
-                w.number(p.PartY);
-                w.number(p.PartWidth);
-                w.number(p.PartHeight);
-                w.text(p.GrilleCode);
-                w.number(p.BarsHorizontal);
-                w.number(p.BarsVertical);
-            }
-        }
-        writeClearSizes(w, m.ClearSizes ? *m.ClearSizes : ProjectClearSizes(state));
-    }
+    for (int i = 0; i < count; ++i) markRecord(io, state.FrameRecords[i]);
     return w.bytes();
-}
-
-bool SaveProject(ProjectState &state, bool saveAs)
-{
-    if (state.MarkCount <= 0 || state.FrameRecords.isEmpty()) {
-        MsgBox("Er zijn geen kozijntekeningen om op te slaan !", MsgStyle::Exclamation, ErrorTitle);
-        return false;
-    }
-    // Refused before anything is asked or written: a file the reader would refuse is no save.
-    if (const QString problem = ProjectSaveProblem(state); !problem.isEmpty()) {
-        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, MsgStyle::Critical, ErrorTitle);
-        return false;
-    }
-    if (saveAs) {
-        FileDialogRequest request;
-        request.filter = QStringList{"Zandrel Tofmaar bestand (*.tof)", "*.tof"};
-        request.initialDir = QDir::currentPath();
-        request.defaultSuffix = "tof";
-        // A name typed without an extension would be hidden by the open dialog's filter.
-        state.ProjectFileName = withDefaultSuffix(dialogs().saveFile(request), request.defaultSuffix);
-        if (state.ProjectFileName.isEmpty()) return false;
-    } else {
-        state.ProjectFileName = DateStampedName(".TOF");
-    }
-    const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
-    QString error;
-    if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state), &error)) {
-        MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n\r\n" + error, MsgStyle::Critical,
-               ErrorTitle);
-        return false;
-    }
-    MsgBox("De tekeningen zijn opgeslagen !\r\n\r\n" + fullPath, MsgStyle::Information, "Info");
-    state.SavedFrameRecords = state.FrameRecords.mid(0, state.MarkCount);
-    state.ProjectDirty = false;
-    return true;
-}
-
-bool LoadProject(ProjectState &state)
-{
-    const auto cannotOpen = [&] {
-        MsgBox("Het bestand kan niet worden geopend !\r\n\r\n" + QFileInfo(state.ProjectFileName).absoluteFilePath(),
-               MsgStyle::Critical, ErrorTitle);
-        return false;
-    };
-    // Only a regular file: a FIFO would hold the open, a device (a link to /dev/zero) the memory.
-    QFile file;
-    if (!openRegularFile(file, state.ProjectFileName, nullptr, std::numeric_limits<qint64>::max())) return cannotOpen();
-    // The first line before the rest: a large file that is no project is refused without reading it.
-    static const QByteArray magicLine = ScrambleLine(toCp1252(ProjectMagic)) + "\r\n";
-    bool readFailed = file.read(magicLine.size()) != magicLine || !file.seek(0);
-    // A project is never that large: one that is, is not read into memory.
-    if (!readFailed && file.size() > MaxReadSize) return cannotOpen();
-    const QByteArray bytes = readFailed ? QByteArray() : file.readAll();
-    readFailed = readFailed || file.error() != QFileDevice::NoError;
-    file.close();
-
-    ParsedProject parsed;
-    const ParseResult result = readFailed ? ParseResult::Invalid : parse(bytes, parsed);
-    if (result == ParseResult::NoMarks) {
-        MsgBox("Er zijn geen kozijntekeningen gevonden in dit bestand !", MsgStyle::Critical, ErrorTitle);
-        return false;
-    }
-    if (result == ParseResult::Invalid) {
-        MsgBox("Ongeldig bestandsformaat !", MsgStyle::Critical, ErrorTitle);
-        return false;
-    }
-
-    for (int i = FirstPersonalField; i <= LastPersonalField; ++i) state.Personal.setField(i, parsed.personal[i]);
-    state.FrameRecords = parsed.marks;
-    state.MarkCount = int16(parsed.marks.size());
-    state.CurrentMarkIndex = int16(state.MarkCount - 1);
-    state.ClearHeightsLeft = parsed.clear.ClearHeightsLeft;
-    state.ClearWidths = parsed.clear.ClearWidths;
-    state.ClearHeightsRight = parsed.clear.ClearHeightsRight;
-    state.ClearHeightsMiddle = parsed.clear.ClearHeightsMiddle;
-    state.SavedFrameRecords = state.FrameRecords;
-    state.ProjectDirty = false;
-    return true;
 }

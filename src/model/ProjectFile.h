@@ -1,9 +1,12 @@
 #pragma once
 // The project file (*.tof): one value per line, every byte of a value complemented, lines ended by
-// a plain CR LF. Line 1 is the magic, lines 2 to 12 the personal fields, then the marks.
+// a plain CR LF. Line 1 is the magic, lines 2 to 12 the personal fields, then the marks. This part
+// only turns bytes into a project and back; the commands (ProjectCommands.h) ask and tell the user.
 #include "ProjectState.h"
 
 #include <QByteArray>
+
+#include <optional>
 
 inline const QString ProjectMagic = QStringLiteral("#QV ZANDREL-TOFMAAR#");
 
@@ -22,14 +25,31 @@ QString ProjectSaveProblem(const ProjectState &state);
 // The whole file as it would be written, with its own file name left to the caller.
 QByteArray ProjectFileBytes(const ProjectState &state);
 
-// Saves to a new date-stamped "YYMMDD-HHMM.TOF" in the current folder, or (saveAs) to the file
-// chosen in the save dialog. Tells the user the outcome. True when the file was written; only then
-// is the snapshot taken and ProjectDirty cleared.
-bool SaveProject(ProjectState &state, bool saveAs);
+// A project as its file holds it: the personal fields, the marks, and the project-wide clear sizes
+// (the last mark's).
+struct ProjectFileContents {
+    PersonalData personal;
+    QList<FrameRecord> marks;
+    ClearSizeSet clearSizes;
+};
+// The contents of a file, or why it is refused in words for the user.
+struct ProjectFileRead {
+    std::optional<ProjectFileContents> contents;
+    QString problem;
+};
 
-// Reads the file named by ProjectFileName. Checks the first line before it reads on. Parses the whole file before it changes anything: a
-// refused file leaves the project and its personal data as they were. True when it loaded.
-bool LoadProject(ProjectState &state);
+// Parses a whole file. Refused: "Ongeldig bestandsformaat !", or, for a file without marks,
+// "Er zijn geen kozijntekeningen gevonden in dit bestand !".
+ProjectFileRead parseProjectFile(const QByteArray &bytes);
+
+// Reads and parses the file at `path`; also "Het bestand kan niet worden geopend !" and the full
+// path for a file that is missing, no regular file or too large. Checks the first line before it
+// reads on.
+ProjectFileRead readProjectFile(const QString &path);
+
+// The project takes a file's contents: the personal data and the marks, the last mark current,
+// the snapshot taken and nothing to save. The mail method stays.
+void takeProjectFile(ProjectState &state, ProjectFileContents contents);
 
 // The date-stamped name of a plain save: "YYMMDD-HHMM" + extension.
 QString DateStampedName(const QString &extension);

@@ -1,11 +1,7 @@
-// Feeds bytes to the project-file reader as the open command does, with the dialogs scripted.
-// A refused file must leave the open project as it was and show one box; a loaded file must save
-// and load back to the same records and the same bytes.
+// Feeds bytes to the project-file parser as the open command hands it a file. A refused file must
+// say why in one of the parser's words; a parsed file, once taken into a project, must save and
+// parse back to the same records and the same bytes.
 #include "model/ProjectFile.h"
-#include "platform/ScriptedDialogs.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdio>
@@ -39,61 +35,48 @@ Observed observe(const ProjectState &s)
     std::abort();
 }
 
-bool writeFile(const QString &name, const QByteArray &bytes)
-{
-    QFile f(name);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// The project that is open when the file is chosen: a refused file must leave it so.
-void openProject(ScopedProject &p)
+// The project that is open when the file is chosen: a parsed file replaces all of it.
+void openProject(ProjectState &s)
 {
     FrameRecord old;
     old.Mark = "Z";
     old.Width = 900;
     old.Compartments = {CompartmentRecord{}};
-    p->FrameRecords = {old, old};
-    p->SavedFrameRecords = {old};
-    p->MarkCount = 2;
-    p->CurrentMarkIndex = 1;
-    p->ProjectDirty = true;
-    p->ClearWidths = {9, 9, 9, 9, 9};
-    p->Personal.setField(3, "Oud bedrijf");
+    s.FrameRecords = {old, old};
+    s.SavedFrameRecords = {old};
+    s.MarkCount = 2;
+    s.CurrentMarkIndex = 1;
+    s.ProjectDirty = true;
+    s.ClearWidths = {9, 9, 9, 9, 9};
+    s.Personal.setField(3, "Oud bedrijf");
 }
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Named by full path: libFuzzer reads its corpus relative to the current folder.
-    static QTemporaryDir folder;
-    static const QString in = folder.filePath("in.tof"), out = folder.filePath("out.tof");
-    if (!writeFile(in, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)))) fail("cannot write the input");
-
-    ScopedProject p;
-    openProject(p);
-    p->ProjectFileName = in;
-    const Observed before = observe(p.state());
-    ScriptedDialogs boxes;
-    boxes.answer(MsgAnswer::OK);
-    const bool loaded = LoadProject(p.state());
-    if (!boxes.problems.isEmpty()) fail("more than one box");
-    if (!loaded) {
-        if (boxes.shown.size() != 1) fail("a refused file showed no box");
-        if (!(observe(p.state()) == before)) fail("a refused file changed the open project");
+    ProjectFileRead read = parseProjectFile(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (!read.contents) {
+        if (read.problem != "Ongeldig bestandsformaat !"
+            && read.problem != "Er zijn geen kozijntekeningen gevonden in dit bestand !")
+            fail("a refused file gave no known reason");
         return 0;
     }
-    if (!boxes.shown.isEmpty()) fail("a loaded file showed a box");
-    if (p->MarkCount < 1 || p->MarkCount != p->FrameRecords.size() || p->CurrentMarkIndex != p->MarkCount - 1)
-        fail("counts out of step with the records");
-    if (!ProjectSaveProblem(p.state()).isEmpty()) fail("a loaded file cannot be saved");
+    if (!read.problem.isEmpty()) fail("a parsed file gave a reason");
 
-    const QByteArray saved = ProjectFileBytes(p.state());
-    if (!writeFile(out, saved)) fail("cannot write the saved file");
-    ScopedProject again;
-    again->ProjectFileName = out;
-    ScriptedDialogs none;
-    if (!LoadProject(again.state()) || !none.shown.isEmpty()) fail("a saved file does not load");
-    if (!(observe(again.state()) == observe(p.state()))) fail("a saved file loads other records");
-    if (ProjectFileBytes(again.state()) != saved) fail("a saved file saves other bytes");
+    ProjectState p;
+    openProject(p);
+    takeProjectFile(p, std::move(*read.contents));
+    if (p.MarkCount < 1 || p.MarkCount != p.FrameRecords.size() || p.CurrentMarkIndex != p.MarkCount - 1)
+        fail("counts out of step with the records");
+    if (p.ProjectDirty || p.SavedFrameRecords != p.FrameRecords) fail("a loaded project has changes to save");
+    if (!ProjectSaveProblem(p).isEmpty()) fail("a loaded file cannot be saved");
+
+    const QByteArray saved = ProjectFileBytes(p);
+    ProjectFileRead again = parseProjectFile(saved);
+    if (!again.contents) fail("a saved file does not load");
+    ProjectState reloaded;
+    takeProjectFile(reloaded, std::move(*again.contents));
+    if (!(observe(reloaded) == observe(p))) fail("a saved file loads other records");
+    if (ProjectFileBytes(reloaded) != saved) fail("a saved file saves other bytes");
     return 0;
 }

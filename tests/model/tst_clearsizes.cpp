@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "model/Checks.h"
 #include "model/ClearSizes.h"
-#include "model/ProjectFile.h"
+#include "model/ProjectCommands.h"
 
 #include <QTest>
 

@@ -2,6 +2,7 @@
 
 #include "model/Checks.h"
 #include "drawing/DrawingExport.h"
+#include "model/ProjectCommands.h"
 #include "model/ProjectFile.h"
 #include "platform/Clock.h"
 
@@ -403,6 +404,14 @@ private slots:
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 16);
         QVERIFY(observe(p.state()) == before);
+
+        // The file part only says why; the box is the command's.
+        ScriptedDialogs none;
+        const ProjectFileRead read = readProjectFile("p.tof");
+        QVERIFY(!read.contents);
+        QCOMPARE(read.problem, message);
+        if (!bytes.startsWith('<')) QCOMPARE(parseProjectFile(bytes).problem, message);
+        VERIFY_DIALOGS(none);
     }
 
     void saveAsUsesTheDialogAndMatchesBothCases()

@@ -3,7 +3,7 @@
 // sizes per mark, Esc, F1 and the form level.
 #include "TestSupport.h"
 #include "ShapeTestMark.h"
-#include "model/ProjectFile.h"
+#include "model/ProjectCommands.h"
 #include "forms/Form.h"
 #include "forms/RecordingWindowOpener.h"
 #include "platform/TextFile.h"
