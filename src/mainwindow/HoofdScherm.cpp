@@ -168,7 +168,7 @@ void HoofdScherm::Command1_Click(int index)
     case NextMark: marks.move(MarkList::Move::Next); break;
     case LastMark: marks.move(MarkList::Move::Last); break;
     case DeleteMark:
-        if (marks.confirmDelete(Text1[MarkField]->text())) {
+        if (askToDeleteMark(Project(), Text1[MarkField]->text())) {
             if (Project().MarkCount == 0) {
                 Text1[MarkField]->clear();
                 Text1[MarkField]->setFocus();
@@ -184,7 +184,7 @@ void HoofdScherm::Command1_Click(int index)
         break;
     }
     case NewMark:
-        Text1[MarkField]->setText(marks.nextFreeName(Text1[MarkField]->text()));
+        Text1[MarkField]->setText(nextMarkLabel(Project(), Text1[MarkField]->text()));
         if (!Text1[MarkField]->text().isEmpty()) OfferNewMark();
         break;
     default: break;
@@ -235,7 +235,7 @@ bool HoofdScherm::lookUpMark()
 bool HoofdScherm::OfferNewMark()
 {
     MarkList marks(Project());
-    const bool made = marks.offerNew(Text1[MarkField]->text());
+    const bool made = askToMakeMark(Project(), Text1[MarkField]->text());
     if (made) {
         Text1[DescriptionField]->setFocus();
     } else {

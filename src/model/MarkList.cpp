@@ -29,11 +29,23 @@ QString MarkList::currentLabel() const
     return m ? m->Mark : QString();
 }
 
-bool MarkList::offerNew(const QString &label)
+MarkListMessage newMarkQuestion(const QString &label)
 {
-    const int answer = MsgBox("Merk \"" + label + "\" niet gevonden.\r\n\r\nWilt u een nieuw merk aanmaken ?",
-                              MsgStyle::YesNo + MsgStyle::Question, "Nieuwe kozijn tekening");
-    if (answer == MsgAnswer::Yes && s.MarkCount < MaxMarks) {
+    return {"Merk \"" + label + "\" niet gevonden.\r\n\r\nWilt u een nieuw merk aanmaken ?",
+            MsgStyle::YesNo + MsgStyle::Question, "Nieuwe kozijn tekening"};
+}
+
+MarkListMessage deleteMarkQuestion(const QString &label)
+{
+    return {"Weet u zeker dat u merk \"" + label + "\" wilt verwijderen ?", MsgStyle::YesNo + MsgStyle::Exclamation,
+            "Verwijderen van merk bevestigen"};
+}
+
+MarkListMessage noNextMarkMessage() { return {"Kan geen opvolgend merk aanmaken !", MsgStyle::Exclamation, ErrorTitle}; }
+
+bool MarkList::answerNew(bool make, const QString &label)
+{
+    if (make && s.MarkCount < MaxMarks) {
         addNew(label);
         return true;
     }
@@ -58,16 +70,6 @@ void MarkList::addNew(const QString &label)
     s.FrameRecords.append(m);
     s.CurrentMarkIndex = int16(count);
     s.MarkCount = int16(count + 1);
-}
-
-bool MarkList::confirmDelete(const QString &label)
-{
-    if (MsgBox("Weet u zeker dat u merk \"" + label + "\" wilt verwijderen ?", MsgStyle::YesNo + MsgStyle::Exclamation,
-               "Verwijderen van merk bevestigen")
-        != MsgAnswer::Yes)
-        return false;
-    deleteCurrent();
-    return true;
 }
 
 void MarkList::deleteCurrent()
@@ -126,6 +128,5 @@ QString NextMarkName(const QString &label)
         }
         break;
     }
-    MsgBox("Kan geen opvolgend merk aanmaken !", MsgStyle::Exclamation, ErrorTitle);
     return {};
 }

@@ -84,3 +84,26 @@ bool OpenProject(ProjectState &s, QWidget *owner)
     s.ProjectDirty = false;
     return true;
 }
+
+namespace {
+int show(const MarkListMessage &m) { return MsgBox(m.text, m.style, m.title); }
+}
+
+bool askToMakeMark(ProjectState &s, const QString &label)
+{
+    return MarkList(s).answerNew(show(newMarkQuestion(label)) == MsgAnswer::Yes, label);
+}
+
+bool askToDeleteMark(ProjectState &s, const QString &label)
+{
+    if (show(deleteMarkQuestion(label)) != MsgAnswer::Yes) return false;
+    MarkList(s).deleteCurrent();
+    return true;
+}
+
+QString nextMarkLabel(ProjectState &s, const QString &label)
+{
+    const QString next = MarkList(s).nextFreeName(label);
+    if (next.isEmpty()) show(noNextMarkMessage());
+    return next;
+}

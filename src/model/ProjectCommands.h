@@ -23,3 +23,10 @@ bool AskToSaveChanges(ProjectState &state);
 // The save question, then the open dialog in the current folder, then the chosen project loaded.
 // A refused file leaves the open project and its file name as they were. True when a project was loaded.
 bool OpenProject(ProjectState &state, QWidget *owner);
+
+// The mark list's questions, asked: newMarkQuestion, and on Yes the mark made (MarkList::answerNew);
+// deleteMarkQuestion, and on Yes the current mark deleted. True when made or deleted.
+bool askToMakeMark(ProjectState &state, const QString &label);
+bool askToDeleteMark(ProjectState &state, const QString &label);
+// The label proposed after `label` (MarkList::nextFreeName); "" after noNextMarkMessage is shown.
+QString nextMarkLabel(ProjectState &state, const QString &label);

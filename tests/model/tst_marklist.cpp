@@ -1,7 +1,9 @@
 // The mark list without a window: finding a label, offering and adding a mark with the factory
-// defaults, deleting, moving at both ends, and the proposed next label.
+// defaults, deleting, moving at both ends, and the proposed next label; the list shows no box, its
+// commands ask its questions and show its message.
 #include "TestSupport.h"
 #include "model/MarkList.h"
+#include "model/ProjectCommands.h"
 
 #include <QtTest>
 
@@ -67,7 +69,7 @@ private slots:
         s.DefaultTransomThickness = 44;
         ScriptedDialogs dialogs;
         dialogs.answer(MsgAnswer::Yes, offer("C"), "Nieuwe kozijn tekening");
-        QVERIFY(MarkList(s).offerNew("C"));
+        QVERIFY(askToMakeMark(s, "C"));
         QCOMPARE(dialogs.shown.first().style, MsgStyle::YesNo + MsgStyle::Question);
         QCOMPARE(labels(s), (QStringList{"A", "B", "C"}));
         QCOMPARE(s.FrameRecords.size(), 3);
@@ -91,13 +93,13 @@ private slots:
         ProjectState &s = project.state();
         ScriptedDialogs dialogs;
         dialogs.answer(MsgAnswer::No, offer("A"));
-        QVERIFY(!MarkList(s).offerNew("A"));
+        QVERIFY(!askToMakeMark(s, "A"));
         QCOMPARE(s.MarkCount, int16(0));
         QCOMPARE(MarkList(s).currentLabel(), QString());
 
         setMarks(s, {"A", "B", "C"}, 0);
         dialogs.answer(MsgAnswer::No, offer("X"));
-        QVERIFY(!MarkList(s).offerNew("X"));
+        QVERIFY(!askToMakeMark(s, "X"));
         QCOMPARE(labels(s), (QStringList{"A", "B", "C"}));
         QCOMPARE(s.CurrentMarkIndex, int16(2));
         QCOMPARE(MarkList(s).currentLabel(), QString("C"));
@@ -113,7 +115,7 @@ private slots:
         s.MarkCount = 32767;
         ScriptedDialogs dialogs;
         dialogs.answer(MsgAnswer::Yes, offer("X"));
-        QVERIFY(!MarkList(s).offerNew("X"));
+        QVERIFY(!askToMakeMark(s, "X"));
         QCOMPARE(s.MarkCount, int16(32767));
         QCOMPARE(s.CurrentMarkIndex, int16(32766));
         VERIFY_DIALOGS(dialogs);
@@ -142,12 +144,12 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.answer(MsgAnswer::No, "Weet u zeker dat u merk \"shown\" wilt verwijderen ?",
                        "Verwijderen van merk bevestigen");
-        QVERIFY(!MarkList(s).confirmDelete("shown"));
+        QVERIFY(!askToDeleteMark(s, "shown"));
         QCOMPARE(labels(s), marks);
         QVERIFY(!s.ProjectDirty);
 
         dialogs.answer(MsgAnswer::Yes);
-        QVERIFY(MarkList(s).confirmDelete("shown"));
+        QVERIFY(askToDeleteMark(s, "shown"));
         QCOMPARE(dialogs.shown.last().style, MsgStyle::YesNo + MsgStyle::Exclamation);
         QCOMPARE(labels(s), left);
         QCOMPARE(s.MarkCount, int16(left.size()));
@@ -208,7 +210,7 @@ private slots:
         setMarks(s, marks);
         ScriptedDialogs dialogs;
         if (offered.isEmpty()) dialogs.answer(MsgAnswer::OK, NoSuccessor, "FOUTMELDING");
-        QCOMPARE(MarkList(s).nextFreeName(after), offered);
+        QCOMPARE(nextMarkLabel(s, after), offered);
         VERIFY_DIALOGS(dialogs);
     }
 
@@ -243,8 +245,11 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, next);
         ScriptedDialogs dialogs;
+        QCOMPARE(NextMarkName(label), next); // the list itself shows nothing
+        VERIFY_DIALOGS(dialogs);
+        ProjectState noMarks;
         if (next.isEmpty()) dialogs.answer(MsgAnswer::OK, NoSuccessor, "FOUTMELDING");
-        QCOMPARE(NextMarkName(label), next);
+        QCOMPARE(nextMarkLabel(noMarks, label), next);
         if (next.isEmpty()) QCOMPARE(dialogs.shown.first().style, MsgStyle::Exclamation);
         VERIFY_DIALOGS(dialogs);
     }
