@@ -424,6 +424,22 @@ private slots:
         QCOMPARE(p->ProjectFileName, QString("project.tof"));
         QCOMPARE(folder.read("260305-0907.TEK"), QByteArray("oud\r\n"));
     }
+
+    // No window: the personal data head the file as the project state holds them (after an open,
+    // as tst_projectfile shows, and as the main screen stores them).
+    void thePersonalDataComeFromTheState()
+    {
+        ScopedProject p;
+        fillTwoMarks(p.state());
+        const QStringList values = {"K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB", "Zwolle",
+                                    "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
+                                    "smtp.devries.example"};
+        for (int i = 0; i < values.size(); ++i) p->Personal.setField(i + 2, values[i]);
+        const QStringList head = DrawingExportLines(p.state(), p->Personal).mid(0, 12);
+        QCOMPARE(head, (QStringList{"@;2.0", "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB",
+                                    "Zwolle", "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
+                                    ""}));
+    }
 };
 
 QTEST_GUILESS_MAIN(DrawingExportTest)

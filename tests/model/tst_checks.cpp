@@ -197,6 +197,22 @@ private slots:
         QVERIFY(markComplete || !CheckProject(s).isEmpty());
     }
 
+    // No window: the send check reads the personal data from the project state alone.
+    void checkSendReadsThePersonalDataOfTheState()
+    {
+        ScopedProject p;
+        setMarks(p.state(), {completeMark("A")});
+        const QStringList values = {"K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB", "Zwolle",
+                                    "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
+                                    "smtp.devries.example"};
+        for (int i = 0; i < values.size(); ++i) p->Personal.setField(i + 2, values[i]);
+        QCOMPARE(CheckSend(p.state()), QString());
+        p->Personal.MailServer = " ";
+        QVERIFY(CheckSend(p.state()).startsWith("U heeft geen uitgaande mailserver (smtp) opgegeven !"));
+        p->Personal.EMail.clear();
+        QCOMPARE(CheckSend(p.state()), QString("U heeft uw e-mail adres niet ingevuld !"));
+    }
+
     // The main screen's width and height as the field is left, against the factory's thickness.
     void frameSizeField_data()
     {
