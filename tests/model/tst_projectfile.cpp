@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(opened->Personal, p->Personal);
         QCOMPARE(opened->MailMethod, 2);
 
-        const QStringList head = DrawingExportLines(opened.state(), opened->Personal).mid(0, 12);
+        const QStringList head = DrawingExportLines(opened.state()).mid(0, 12);
         QCOMPARE(head, (QStringList{"@;2.0", "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB",
                                     "Zwolle", "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
                                     ""}));
