@@ -7,7 +7,6 @@
 #include "mainwindow/Help.h"
 #include "mainwindow/OvzMerken.h"
 #include "mainwindow/frmAbout.h"
-#include "model/ProjectState.h"
 #include "shape/window/SubVorm.h"
 
 Form *AppWindowOpener::open(WindowKind kind, Form *from, const WindowNeeds &needs)
@@ -31,11 +30,7 @@ Form *AppWindowOpener::open(WindowKind kind, Form *from, const WindowNeeds &need
         about->activateWindow();
         return about;
     }
-    case WindowKind::Send: {
-        // The send window reads the personal data and the mail method of the project when it sends.
-        EMail::Source source{[] { return Project().Personal; }, [] { return int(Project().MailMethod); }};
-        return EMail::Show(std::move(source), Form::frameWindow());
-    }
+    case WindowKind::Send: return EMail::Show(Form::frameWindow());
     case WindowKind::MailLogOverview: return OvzEMail::Show(Form::frameWindow());
     default:
         return nullptr; // a window not built yet

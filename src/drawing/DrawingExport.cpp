@@ -3,7 +3,6 @@
 #include "model/ProjectFile.h"
 #include "model/Vocabularies.h"
 #include "shape/ShapeCodes.h"
-#include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
@@ -190,8 +189,9 @@ QString ExportCompartmentLine(const CompartmentRecord &c, int number)
     return w.take();
 }
 
-QString DrawingExportText(const ProjectState &state, const PersonalData &personal)
+QString DrawingExportText(const ProjectState &state)
 {
+    const PersonalData &personal = state.Personal;
     const int marks = state.marksInUse();
     TextWriter w(1000 + qsizetype(marks) * 600);
     const QLatin1StringView sep(";");
@@ -263,24 +263,21 @@ QString DrawingExportText(const ProjectState &state, const PersonalData &persona
     return w.take();
 }
 
-QStringList DrawingExportLines(const ProjectState &state, const PersonalData &personal)
+QStringList DrawingExportLines(const ProjectState &state)
 {
     // No text of the file holds a line break of its own, so the line ends split it exactly.
-    QStringList lines = DrawingExportText(state, personal).split(QStringLiteral("\r\n"));
+    QStringList lines = DrawingExportText(state).split(QStringLiteral("\r\n"));
     lines.removeLast();
     return lines;
 }
 
-bool ExportDrawings(ProjectState &state, const PersonalData &personal)
+QString ExportDrawings(ProjectState &state)
 {
     const QString name = DateStampedName(".TEK");
     QString error;
-    if (!writeBytes(name, toCp1252(DrawingExportText(state, personal)), &error)) {
-        MsgBox("Het tekeningenbestand kan niet worden geschreven !\r\n\r\n" + QFileInfo(name).absoluteFilePath() + "\r\n"
-                   + error,
-               MsgStyle::Critical, ErrorTitle);
-        return false;
-    }
+    if (!writeBytes(name, toCp1252(DrawingExportText(state)), &error))
+        return "Het tekeningenbestand kan niet worden geschreven !\r\n\r\n" + QFileInfo(name).absoluteFilePath() + "\r\n"
+               + error;
     state.ProjectFileName = name;
-    return true;
+    return QString();
 }

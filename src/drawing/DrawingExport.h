@@ -2,7 +2,6 @@
 // The drawing file for the factory ("YYMMDD-HHMM.TEK"): plain Windows-1252 text, CR LF, one item per
 // line, ";" between the fields of a mark or compartment line. The factory's software reads it, so
 // its layout is fixed to the byte.
-#include "model/PersonalData.h"
 #include "model/ProjectState.h"
 
 #include <QList>
@@ -23,13 +22,13 @@ QString ExportOpening(const CompartmentRecord &c);
 // One compartment line; `number` is the 1-based compartment number.
 QString ExportCompartmentLine(const CompartmentRecord &c, int number);
 
-// The text of the file, every line ended by CR LF.
-QString DrawingExportText(const ProjectState &state, const PersonalData &personal);
+// The text of the file, every line ended by CR LF; its head is the project's personal data.
+QString DrawingExportText(const ProjectState &state);
 // Every line of the file, without line ends.
-QStringList DrawingExportLines(const ProjectState &state, const PersonalData &personal);
+QStringList DrawingExportLines(const ProjectState &state);
 
 // Writes the file for the whole project into the current folder under a new date-stamped name,
-// replacing one of that name, and leaves that bare name in ProjectFileName. Returns false when the
-// file could not be written: the user has been told, nothing may be sent, and ProjectFileName and
-// any older file of that name are left as they were.
-bool ExportDrawings(ProjectState &state, const PersonalData &personal);
+// replacing one of that name, and leaves that bare name in ProjectFileName. Returns "" when written,
+// else the message for the user (the file and why): nothing may be sent then, and ProjectFileName
+// and any older file of that name are left as they were.
+QString ExportDrawings(ProjectState &state);

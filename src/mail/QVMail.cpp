@@ -1,7 +1,7 @@
 #include "QVMail.h"
 
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "platform/Dialogs.h" // ErrorTitle
 
 #include <QGuiApplication>
 
@@ -117,15 +117,18 @@ void QVMail::ServerDisconnect()
     ServerConnected = false;
 }
 
+void QVMail::addFault(const QString &text, const QString &title) { faults_ << SendFault{text, title}; }
+
 bool QVMail::Send()
 {
     SendOk = true;
+    faults_.clear();
     // The address goes into the header and the SMTP envelope: it must be one plain address.
     const QString address = EMailAddress.trimmed();
     if (!Mime::isSafeAddress(address)) {
-        MsgBox("U heeft geen of een ongeldig eigen e-mail adres opgegeven !\r\n(zie VU Durivavozuz, [D] Invoer vaste "
-               "gegevens)",
-               MsgStyle::Exclamation, "Foutmelding");
+        addFault("U heeft geen of een ongeldig eigen e-mail adres opgegeven !\r\n(zie VU Durivavozuz, [D] Invoer vaste "
+              "gegevens)",
+              "Foutmelding");
         ++ErrorCount;
         return false;
     }
@@ -199,9 +202,9 @@ bool QVMail::SendErrorHandler(const MailFault &fault)
     SendOk = false;
     ++ErrorCount;
     emit EMailError();
-    MsgBox("Er is een fout opgetreden tijdens het versturen van de e-mail naar " + RecipAddress.toLower()
-               + "\r\n(Foutcode: " + QString::number(fault.number) + ": " + fault.description + ")",
-           MsgStyle::Exclamation, ErrorTitle);
+    addFault("Er is een fout opgetreden tijdens het versturen van de e-mail naar " + RecipAddress.toLower()
+                    + "\r\n(Foutcode: " + QString::number(fault.number) + ": " + fault.description + ")",
+                ErrorTitle);
     return false;
 }
 
@@ -210,9 +213,9 @@ void QVMail::ReportMailControlError(int code, const QString &text)
     emit EMailError();
     SendOk = false;
     if (!SilentFirstTry)
-        MsgBox("Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + RecipAddress + "\r(Foutcode: "
-                   + QString::number(qint16(code)) + " " + text + ")",
-               MsgStyle::Exclamation, ErrorTitle);
+        addFault("Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + RecipAddress + "\r(Foutcode: "
+                  + QString::number(qint16(code)) + " " + text + ")",
+              ErrorTitle);
 }
 
 void QVMail::QVMailWS_Progress(qint32 Percent) { emit SendProgress(float(Percent)); }
@@ -221,9 +224,9 @@ void QVMail::QVMailWS_SendFailed(const QString &Explanation)
 {
     if (!SilentFirstTry) {
         emit EMailError();
-        MsgBox("Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + RecipAddress
-                   + "\rFoutcode: " + Explanation,
-               MsgStyle::Exclamation, ErrorTitle);
+        addFault("Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + RecipAddress + "\rFoutcode: "
+                  + Explanation,
+              ErrorTitle);
     }
     SendOk = false;
 }

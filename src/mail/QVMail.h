@@ -5,14 +5,23 @@
 //   otherwise UseOutlook  the system's sendmail (SendmailItem)
 //   otherwise             the mail control (MailControl)
 // A message's life: NewMessage, the properties and Attachment calls, then Send. Every event of a
-// send is raised inside Send, before it returns.
+// send is raised inside Send, before it returns. The facade shows nothing: what went wrong comes back
+// as its faults, for the caller to tell the user.
 #include "MailControl.h"
 #include "MimeMessage.h"
 #include "SmtpComponent.h"
 #include "SendmailItem.h"
 
+#include <QList>
 #include <QObject>
 #include <memory>
+
+// One failure of a send as the user is to be told of it: the box's text and title.
+struct SendFault {
+    QString text;
+    QString title;
+    bool operator==(const SendFault &) const = default;
+};
 
 class QVMail : public QObject {
     Q_OBJECT
@@ -46,6 +55,8 @@ public:
     void ServerConnect();
     void ServerDisconnect();
     bool Send();
+    // What the last Send met, in the order it met it; none when it went out.
+    const QList<SendFault> &faults() const { return faults_; }
 
     // What a test looks at: the back ends of the message being built.
     const MailControl &mailControl() const { return mMail1; }
@@ -63,6 +74,7 @@ private:
     enum class Path { WinSock, Sendmail, MailControl };
     Path path() const { return UseWinsock ? Path::WinSock : UseOutlook ? Path::Sendmail : Path::MailControl; }
 
+    void addFault(const QString &text, const QString &title);
     void route(const QString &value, QString SmtpComponent::*component, QString SendmailItem::*item,
                QString MailControl::*control);
     void ReportMailControlError(int code, const QString &text);
@@ -83,6 +95,7 @@ private:
     std::unique_ptr<SendmailItem> OutlookItem;
     MailControl mMail1;
 
+    QList<SendFault> faults_;
     QString NoteText, From, EMailAddress, RecipAddress, Host2;
     bool ServerConnected = false;
     bool Confirm = false;

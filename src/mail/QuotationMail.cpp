@@ -1,6 +1,7 @@
 #include "QuotationMail.h"
 
 #include "QVMail.h"
+#include "model/ProjectState.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
@@ -15,16 +16,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-QuotationMail QuotationMail::compose(const PersonalData &personal, int mailMethod, const QString &factoryEMail,
-                                     const QString &attachment)
+QuotationMail QuotationMail::compose(const ProjectState &state, const QString &attachment)
 {
+    const PersonalData &personal = state.Personal;
     QuotationMail m;
-    m.UseWinsock = mailMethod == 1;
-    m.UseOutlook = mailMethod == 2;
+    // WinSock and Outlook have paths of their own; any other method sends as "Standaard".
+    m.UseWinsock = state.MailMethod == MailMethodKind::WinSock;
+    m.UseOutlook = state.MailMethod == MailMethodKind::Outlook;
     m.From = personal.Company;
     m.EMailAddress = personal.EMail;
     m.Host = personal.MailServer;
-    m.RecipAddress = factoryEMail;
+    m.RecipAddress = state.FactoryEMail;
     m.Subject = QStringLiteral("Offerte aanvraag");
     m.NoteText = body(personal);
     m.Attachment = attachment;

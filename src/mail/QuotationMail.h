@@ -10,15 +10,15 @@
 #include <optional>
 
 class QVMail;
+struct ProjectState;
 
 struct QuotationMail {
     bool UseWinsock = false;
     bool UseOutlook = false;
     QString From, EMailAddress, Host, RecipAddress, Subject, NoteText, Attachment;
 
-    // mailMethod: the main screen's mail-method list index (1 "WinSock", 2 "Outlook", else "Standaard").
-    static QuotationMail compose(const PersonalData &personal, int mailMethod, const QString &factoryEMail,
-                                 const QString &attachment);
+    // From the project's personal data and mail method, to the factory's address.
+    static QuotationMail compose(const ProjectState &state, const QString &attachment);
     // The ten body lines, joined by CR LF, no line end after the last.
     static QString body(const PersonalData &personal);
     // Flags, NewMessage, the properties in their order, the attachment; Send is the caller's.

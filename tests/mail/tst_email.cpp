@@ -31,20 +31,6 @@ const QString Drawing = "261207-0905.TEK";
 const QString Sent = "De tekeningen zijn verzonden naar de timmerfabriek";
 const QString NotSent = "De tekeningen zijn niet verzonden !";
 
-PersonalData devries(const QString &server)
-{
-    PersonalData p;
-    p.CustomerNumber = "4711";
-    p.Company = "Bouwbedrijf De Vries";
-    p.Contact = "Jan de Vries";
-    p.Address = "Dorpsstraat 1";
-    p.Telephone = "0123-456789";
-    p.ProjectDescription = "Nieuwbouw Kerkstraat";
-    p.EMail = "jan@devries.nl";
-    p.MailServer = server;
-    return p; // postcode, town and fax left empty
-}
-
 const QString ExpectedBody = DeVriesQuotationBody;
 
 const QByteArray LogLine(const QString &status) { return ("3;" + Factory + ";07-12-2026;09:05;" + status + "\r\n").toLatin1(); }
@@ -346,8 +332,8 @@ private slots:
         });
         this->project(run.project.state());
         QVERIFY(run.silent.isListening());
-        const PersonalData p = devries(run.silent.address());
-        QPointer<EMail> w = EMail::Show({[p] { return p; }, [] { return 0; }}, frame);
+        run.project->Personal = devries(run.silent.address());
+        QPointer<EMail> w = EMail::Show(frame);
         QVERIFY(w);
         if (w->isLoaded()) Form::activated(w);
         VERIFY_DIALOGS(boxes);
@@ -538,7 +524,7 @@ private slots:
     void progressGradient()
     {
         ScopedProject project;
-        EMail *w = EMail::Show({}, nullptr);
+        EMail *w = EMail::Show(nullptr);
         QVERIFY(w);
         const QImage &bar = w->barPicture().image();
         QCOMPARE(w->Label1->text(), QString("0%"));
@@ -571,7 +557,7 @@ private slots:
     void wideEnoughForItsCaption()
     {
         ScopedProject project;
-        EMail *w = EMail::Show({}, nullptr);
+        EMail *w = EMail::Show(nullptr);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QString("Versturen tekeningen naar de timmerfabriek"));
         int widest = 0;

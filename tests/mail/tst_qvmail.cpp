@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "mail/MailTransport.h"
 #include "mail/QVMail.h"
+#include "mail/QuotationSend.h"
 #include "platform/Clock.h"
 
 #include <QDir>
@@ -49,7 +50,8 @@ struct Outcome {
     QList<float> progress;
 };
 
-// Sends, counting the facade's events and keeping its progress reports.
+// Sends, counting the facade's events and keeping its progress reports; its faults are told as the
+// send of the quotation tells them.
 Outcome send(QVMail &mail)
 {
     Outcome out;
@@ -57,6 +59,7 @@ Outcome send(QVMail &mail)
     QObject::connect(&mail, &QVMail::Ready, [&] { ++out.ready; });
     QObject::connect(&mail, &QVMail::SendProgress, [&](float p) { out.progress << p; });
     out.result = mail.Send();
+    tellSendFaults(mail.faults());
     mail.disconnect();
     return out;
 }

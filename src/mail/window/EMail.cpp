@@ -1,12 +1,8 @@
 #include "EMail.h"
 
 #include "SendingGuard.h"
-#include "mail/QVMail.h"
-#include "mail/QuotationMail.h"
-#include "drawing/DrawingExport.h"
+#include "mail/QuotationSend.h"
 #include "model/ProjectState.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/FontFaces.h"
 #include "platform/Rounding.h"
 #include "platform/Screen.h"
@@ -36,9 +32,9 @@ void ProgressStrip::paintEvent(QPaintEvent *)
     QPainter(this).drawImage(0, 0, canvas_.image());
 }
 
-EMail *EMail::Show(Source source, QWidget *owner)
+EMail *EMail::Show(QWidget *owner)
 {
-    QPointer<EMail> form = openForm<EMail>(std::move(source), owner);
+    QPointer<EMail> form = openForm<EMail>(owner);
     if (!form) return nullptr;
     form->activateWindow();
     // The send runs in the window's activation. A window manager may keep a new window from
@@ -50,7 +46,7 @@ EMail *EMail::Show(Source source, QWidget *owner)
     return form;
 }
 
-EMail::EMail(Source source, QWidget *owner) : Form(owner), source_(std::move(source)), canvas_(PicWidth, PicHeight)
+EMail::EMail(QWidget *owner) : Form(owner), canvas_(PicWidth, PicHeight)
 {
     setObjectName("EMail");
     setWindowTitle("Versturen tekeningen naar de timmerfabriek");
@@ -66,8 +62,8 @@ EMail::EMail(Source source, QWidget *owner) : Form(owner), source_(std::move(sou
     // An opaque label of its own colour: readable on the white strip and on every shade of the bar.
     Label1->setAutoFillBackground(true);
     setFixedSize(width, px(PicHeight + 2 * Margin));
-    QVMail1 = new QVMail(this);
-    connect(QVMail1, &QVMail::SendProgress, this, &EMail::QVMail1_SendProgress);
+    send_ = new QuotationSend(this);
+    connect(send_, &QuotationSend::progress, this, &EMail::ShowProgress);
 }
 
 EMail::~EMail() = default;
@@ -96,7 +92,7 @@ void EMail::Form_Activate()
         // The send keeps the events running: the window paints and its bar moves meanwhile.
         SendingGuard guard(this);
         sending_ = true;
-        sendQuotation();
+        send_->run(Project());
         sending_ = false;
     }
     unload();
@@ -106,42 +102,6 @@ void EMail::Form_Unload(bool &cancel)
 {
     // Not while the request goes out: the window unloads itself when the send is over.
     if (sending_) cancel = true;
-}
-
-void EMail::sendQuotation()
-{
-    ProjectState &state = Project();
-    const PersonalData personal = source_.personal ? source_.personal() : PersonalData();
-    // Nothing goes out without its drawing file; the export has told the user why. The attempt is
-    // logged all the same: the log keeps every attempt.
-    if (!ExportDrawings(state, personal)) {
-        WriteMailLog("Mislukt");
-        return;
-    }
-    const int method = source_.mailMethod ? source_.mailMethod() : 0;
-    QuotationMail::compose(personal, method, state.FactoryEMail, state.ProjectFileName).applyTo(*QVMail1);
-    if (QVMail1->Send()) {
-        ShowProgress(100);
-        WriteMailLog("Verzonden");
-        MsgBox("De tekeningen zijn verzonden naar de timmerfabriek", MsgStyle::Information, "Zandrel tofmaar");
-    } else {
-        WriteMailLog("Mislukt");
-        MsgBox("De tekeningen zijn niet verzonden !", MsgStyle::Exclamation, "Zandrel tofmaar");
-    }
-}
-
-void EMail::WriteMailLog(const QString &status)
-{
-    const MailLogRecord record{Project().MarkCount, Project().FactoryEMail, Now(), status};
-    QString error;
-    if (!::WriteMailLog(record, &error))
-        MsgBox("Het logbestand " + MailLogName + " kan niet worden bijgewerkt !\r\n\r\n" + error, MsgStyle::Exclamation,
-               ErrorTitle);
-}
-
-void EMail::QVMail1_SendProgress(float PercentComplete)
-{
-    ShowProgress(int(roundHalfEven(double(PercentComplete)).value_or(0)));
 }
 
 void EMail::ShowProgress(int percent)

@@ -1,15 +1,12 @@
 #pragma once
-// The send window: at its first activation it writes the drawing file, composes the quotation request,
-// sends it to the factory, logs the attempt, reports the outcome and unloads itself. The bar in Pic1
-// shows the progress of the send as a gradient from dark to light blue.
+// The send window: at its first activation it runs the send of the quotation request (QuotationSend:
+// the drawing file, the request, the send, the log line and the outcome) and unloads itself. The bar
+// in Pic1 shows the progress of the send as a gradient from dark to light blue.
 #include "forms/Form.h"
-#include "model/PersonalData.h"
 #include "platform/ImageCanvas.h"
 
-#include <functional>
-
 class QLabel;
-class QVMail;
+class QuotationSend;
 
 // The strip that holds the bar's picture.
 class ProgressStrip : public QWidget {
@@ -27,23 +24,17 @@ private:
 class EMail : public Form {
     Q_OBJECT
 public:
-    // What the window reads when it sends: the personal data, and the index of the mail method
-    // (1 "WinSock", 2 "Outlook", anything else "Standaard"). The program hands it the project's.
-    struct Source {
-        std::function<PersonalData()> personal;
-        std::function<int()> mailMethod;
-    };
     static constexpr int PicWidth = 5400, PicHeight = 375; // twips
 
-    // Makes, loads and shows the window; nullptr when it did not stay loaded.
-    static EMail *Show(Source source, QWidget *owner);
+    // Makes, loads and shows the window; nullptr when it did not stay loaded. It sends the project's
+    // drawings with its personal data over its mail method.
+    static EMail *Show(QWidget *owner);
 
-    EMail(Source source, QWidget *owner);
+    explicit EMail(QWidget *owner);
     ~EMail() override;
 
     ProgressStrip *Pic1 = nullptr;
     QLabel *Label1 = nullptr;
-    QVMail *QVMail1 = nullptr;
     const ImageCanvas &barPicture() const { return canvas_; }
 
     void ShowProgress(int percent);
@@ -54,11 +45,7 @@ protected:
     void Form_Unload(bool &cancel) override;
 
 private:
-    void sendQuotation();
-    void WriteMailLog(const QString &status);
-    void QVMail1_SendProgress(float PercentComplete);
-
-    Source source_;
+    QuotationSend *send_ = nullptr;
     ImageCanvas canvas_;
     bool sent_ = false;
     bool sending_ = false;

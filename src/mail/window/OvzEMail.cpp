@@ -1,9 +1,9 @@
 #include "OvzEMail.h"
 
 #include "mail/QuotationMail.h"
+#include "mail/QuotationSend.h"
 #include "model/GridModel.h"
 #include "model/ProjectState.h"
-#include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "platform/widgets/GridView.h"
 
@@ -108,11 +108,7 @@ void OvzEMail::Command1_Click(int index)
         unload();
         return;
     }
-    if (!RemoveMailLog()) {
-        MsgBox("Het logbestand " + MailLogName + " kan niet worden verwijderd !", MsgStyle::Exclamation, ErrorTitle);
-        return;
-    }
-    grid->clearRows();
+    if (QuotationSend::clearLog()) grid->clearRows();
 }
 
 void OvzEMail::Form_KeyDown(int keyCode)
