@@ -1,6 +1,6 @@
 // The wizard's install step with real archives in a sandbox home: the check at start, the unpack on
 // its thread, a stop halfway, cancelling, and what is reported when a write fails.
-#include "Archive.h"
+#include "SmallPackage.h"
 #include "TreeState.h"
 #include "WizardFixture.h"
 #include "WorkerProbes.h"
@@ -27,15 +27,6 @@ namespace {
 const QString Exit = "Setup is niet voltooid. Als u nu afsluit, wordt het programma niet geïnstalleerd.\r\n\r\n"
                      "U kunt Setup later opnieuw uitvoeren om de installatie te voltooien.\r\n\r\nSetup afsluiten ?";
 const QString Remove = "\r\n\r\nWilt u verwijderen wat Setup tot nu toe heeft geïnstalleerd ?";
-
-QList<Item> programs()
-{
-    return {{"ZanTof", "#!/bin/sh\n", S_IFREG | 0755}, {"uninst", "#!/bin/sh\n", S_IFREG | 0755}, {"Basis.TXT", "Timmerfabriek\r\n"}};
-}
-QList<Item> sharedRuntime()
-{
-    return {{"SYS/libztshare.so", readFile(SHARED_RUNTIME)}, {"SYS/libztshare.so.version", readFile(SHARED_RUNTIME_VERSION)}};
-}
 
 // A folder with ZanTof.zip holding these entries; the path of the folder.
 QString sourceWith(const Sandbox &box, const QList<Item> &items)

@@ -1,13 +1,9 @@
 #include "SetupFrm.h"
 
 #include "setup/Installed.h"
-#include "setup/Register.h"
-#include "platform/RegularFile.h"
 #include "setup/Registry.h"
-#include "setup/ShellLink.h"
 #include "setup/SystemTools.h"
 #include "setup/Uninstall.h"
-#include "setup/Unpack.h"
 #include "setup/ZanSetup.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -25,12 +21,10 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSet>
 #include <QSettings>
 #include <QVBoxLayout>
 
 #include <optional>
-#include <unistd.h>
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
@@ -58,18 +52,6 @@ QLabel *wrapped(const QString &text)
     auto *l = new QLabel(text);
     l->setWordWrap(true);
     return l;
-}
-
-QString errorCode(int result) { return "foutcode " + QString::number(result); }
-
-// Why the archive is refused at start: the entry and the reason, the code as a detail.
-QString archiveRefusal(const UnpackOutcome &checked)
-{
-    const QString state = checked.result == UnpackResult::CannotOpen ? "kan niet worden geopend"
-                        : checked.result == UnpackResult::Damaged    ? "is beschadigd"
-                                                                     : "is onveilig";
-    return "Het installatiebestand " + Installed::Archive + " " + state + ": " + unpackProblemText(checked) + ". ("
-         + errorCode(checked.result) + ")";
 }
 
 // Takes mouse and key input off the queue unseen while it lives.
@@ -106,120 +88,169 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
     createdFolders().clear(); // from here on: the folders this wizard makes
     setWindowTitle(SetupFrmText::Caption);
     setFixedSize(600, 400);
-    int nextLabel = 2;
-    auto label = [&](const QString &text) {
-        QLabel *l = wrapped(text);
-        Label1[nextLabel++] = l;
-        return l;
-    };
+    Frame1[0] = welcomePage();
+    Frame1[1] = targetPage();
+    Frame1[2] = menuPage();
+    Frame1[3] = readyPage();
+    Frame1[4] = progressPage();
+    Frame1[5] = finishPage();
+    auto *pages = new QGridLayout;
+    for (QFrame *page : Frame1) pages->addWidget(page, 0, 0);
+    QHBoxLayout *buttons = buttonRow();
 
-    // Welcome and finish: a coloured band on the left, the text on white.
-    auto bandPage = [&](QLabel *title, QLabel *text) {
-        auto *page = new QFrame;
-        paintWhite(page);
-        auto *h = new QHBoxLayout(page);
-        h->setContentsMargins(0, 0, 0, 0);
-        auto *band = new QFrame;
-        band->setFixedWidth(140);
-        band->setStyleSheet("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d4f91, stop:1 #6fa0d8);");
-        h->addWidget(band);
-        auto *v = new QVBoxLayout;
-        v->setContentsMargins(20, 20, 20, 20);
-        v->setSpacing(16);
-        if (title) {
-            QFont f = title->font();
-            f.setPointSizeF(f.pointSizeF() * 1.35);
-            f.setBold(true);
-            title->setFont(f);
-            v->addWidget(title);
-        }
-        v->addWidget(text);
-        v->addStretch();
-        h->addLayout(v);
-        return page;
-    };
-    // The middle pages: a white head with title and subtitle, then the page's own controls.
-    auto headPage = [&](const QString &title, const QString &subtitle, QVBoxLayout *&body) {
-        auto *page = new QFrame;
-        auto *v = new QVBoxLayout(page);
-        v->setContentsMargins(0, 0, 0, 0);
-        v->setSpacing(0);
-        auto *head = new QWidget;
-        paintWhite(head);
-        auto *hv = new QVBoxLayout(head);
-        hv->setContentsMargins(20, 12, 20, 12);
-        QLabel *t = label(title);
-        QFont f = t->font();
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addLayout(pages, 1);
+    root->addWidget(line());
+    root->addLayout(buttons);
+}
+
+QLabel *SetupFrm::pageLabel(const QString &text)
+{
+    QLabel *l = wrapped(text);
+    Label1[nextLabel_++] = l;
+    return l;
+}
+
+// Welcome and finish: a coloured band on the left, the text on white.
+QFrame *SetupFrm::bandPage(QLabel *title, QLabel *text)
+{
+    auto *page = new QFrame;
+    paintWhite(page);
+    auto *h = new QHBoxLayout(page);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto *band = new QFrame;
+    band->setFixedWidth(140);
+    band->setStyleSheet("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1d4f91, stop:1 #6fa0d8);");
+    h->addWidget(band);
+    auto *v = new QVBoxLayout;
+    v->setContentsMargins(20, 20, 20, 20);
+    v->setSpacing(16);
+    if (title) {
+        QFont f = title->font();
+        f.setPointSizeF(f.pointSizeF() * 1.35);
         f.setBold(true);
-        t->setFont(f);
-        hv->addWidget(t);
-        QLabel *s = label(subtitle);
-        s->setContentsMargins(15, 0, 0, 0);
-        hv->addWidget(s);
-        v->addWidget(head);
-        v->addWidget(line());
-        body = new QVBoxLayout;
-        body->setContentsMargins(40, 16, 40, 12);
-        body->setSpacing(10);
-        v->addLayout(body);
-        return page;
-    };
-    auto folderRow = [&](int index, QVBoxLayout *body) {
-        Text1[index] = new QLineEdit;
-        CmdBrowse[index] = new QPushButton("Bladeren...");
-        connect(CmdBrowse[index], &QPushButton::clicked, this, [this, index] { CmdBrowse_Click(index); });
-        auto *row = new QHBoxLayout;
-        row->addWidget(Text1[index]);
-        row->addWidget(CmdBrowse[index]);
-        body->addLayout(row);
-    };
+        title->setFont(f);
+        v->addWidget(title);
+    }
+    v->addWidget(text);
+    v->addStretch();
+    h->addLayout(v);
+    return page;
+}
 
+// The middle pages: a white head with title and subtitle, then the page's own controls in `body`.
+QFrame *SetupFrm::headPage(const QString &title, const QString &subtitle, QVBoxLayout *&body)
+{
+    auto *page = new QFrame;
+    auto *v = new QVBoxLayout(page);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    auto *head = new QWidget;
+    paintWhite(head);
+    auto *hv = new QVBoxLayout(head);
+    hv->setContentsMargins(20, 12, 20, 12);
+    QLabel *t = pageLabel(title);
+    QFont f = t->font();
+    f.setBold(true);
+    t->setFont(f);
+    hv->addWidget(t);
+    QLabel *s = pageLabel(subtitle);
+    s->setContentsMargins(15, 0, 0, 0);
+    hv->addWidget(s);
+    v->addWidget(head);
+    v->addWidget(line());
+    body = new QVBoxLayout;
+    body->setContentsMargins(40, 16, 40, 12);
+    body->setSpacing(10);
+    v->addLayout(body);
+    return page;
+}
+
+void SetupFrm::folderRow(int index, QVBoxLayout *body)
+{
+    Text1[index] = new QLineEdit;
+    CmdBrowse[index] = new QPushButton("Bladeren...");
+    connect(CmdBrowse[index], &QPushButton::clicked, this, [this, index] { CmdBrowse_Click(index); });
+    auto *row = new QHBoxLayout;
+    row->addWidget(Text1[index]);
+    row->addWidget(CmdBrowse[index]);
+    body->addLayout(row);
+}
+
+// Its texts come with the load, once the archive has passed.
+QFrame *SetupFrm::welcomePage()
+{
     Label1[0] = new QLabel;
     Label1[0]->setWordWrap(true);
     Label1[1] = new QLabel;
     Label1[1]->setWordWrap(true);
-    Frame1[0] = bandPage(Label1[0], Label1[1]);
+    return bandPage(Label1[0], Label1[1]);
+}
 
+QFrame *SetupFrm::targetPage()
+{
     QVBoxLayout *body = nullptr;
-    Frame1[1] = headPage("Kies de doelmap", "Waar moet Zandrel Tofmaar geïnstalleerd worden ?", body);
-    body->addWidget(label("Setup zal Zandrel Tofmaar in de volgende map installeren."));
-    body->addWidget(label("Klik op volgende om door te gaan. Klik op Bladeren om een andere map te kiezen."));
+    QFrame *page = headPage("Kies de doelmap", "Waar moet Zandrel Tofmaar geïnstalleerd worden ?", body);
+    body->addWidget(pageLabel("Setup zal Zandrel Tofmaar in de volgende map installeren."));
+    body->addWidget(pageLabel("Klik op volgende om door te gaan. Klik op Bladeren om een andere map te kiezen."));
     folderRow(0, body);
     body->addStretch();
-    body->addWidget(label("Er is tenminste 20 MB vrije schijfruimte vereist."));
+    body->addWidget(pageLabel("Er is tenminste 20 MB vrije schijfruimte vereist."));
     Text1[0]->setText(QDir::homePath() + "/" + Installed::ProductName);
+    return page;
+}
 
-    Frame1[2] = headPage("Selecteer de menu Start map", "Waar moeten de snelkoppelingen van het programma geplaatst worden ?", body);
-    body->addWidget(label("Setup plaatst de snelkoppelingen van het programma in volgende menu Start map."));
-    body->addWidget(label("Klik op volgende om door te gaan. Klik op Bladeren om een andere map te kiezen."));
+QFrame *SetupFrm::menuPage()
+{
+    QVBoxLayout *body = nullptr;
+    QFrame *page = headPage("Selecteer de menu Start map", "Waar moeten de snelkoppelingen van het programma geplaatst worden ?", body);
+    body->addWidget(pageLabel("Setup plaatst de snelkoppelingen van het programma in volgende menu Start map."));
+    body->addWidget(pageLabel("Klik op volgende om door te gaan. Klik op Bladeren om een andere map te kiezen."));
     folderRow(1, body);
     body->addStretch();
     Text1[1]->setText(Installed::ProductName);
+    return page;
+}
 
-    Frame1[3] = headPage("Het voorbereiden van de installatie is gereed",
-                         "Setup is nu gereed om te beginnen met installeren van Zandrel Tofmaar op deze computer.", body);
+QFrame *SetupFrm::readyPage()
+{
+    QVBoxLayout *body = nullptr;
+    QFrame *page = headPage("Het voorbereiden van de installatie is gereed",
+                            "Setup is nu gereed om te beginnen met installeren van Zandrel Tofmaar op deze computer.", body);
     Summary = new QPlainTextEdit;
     Summary->setReadOnly(true);
     body->addWidget(Summary);
-    body->addWidget(label("Klik op Installeren om verder te gaan met installeren, of klik op vorige als instellingen wilt "
-                          "terugzien of veranderen."));
+    body->addWidget(pageLabel("Klik op Installeren om verder te gaan met installeren, of klik op vorige als instellingen wilt "
+                              "terugzien of veranderen."));
+    return page;
+}
 
-    Frame1[4] = headPage("Bezig met installeren", "Setup installeert Zandrel Tofmaar op uw computer. Een ogenblik geduld...",
-                         body);
-    body->addWidget(label("Bestanden uitpakken..."));
+QFrame *SetupFrm::progressPage()
+{
+    QVBoxLayout *body = nullptr;
+    QFrame *page = headPage("Bezig met installeren", "Setup installeert Zandrel Tofmaar op uw computer. Een ogenblik geduld...",
+                            body);
+    body->addWidget(pageLabel("Bestanden uitpakken..."));
     ProgressBar1 = new QProgressBar;
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     body->addWidget(ProgressBar1);
     body->addStretch();
+    return page;
+}
 
+// Its text comes with the load.
+QFrame *SetupFrm::finishPage()
+{
     Label1[19] = new QLabel;
     Label1[19]->setWordWrap(true);
-    Frame1[5] = bandPage(nullptr, Label1[19]);
+    return bandPage(nullptr, Label1[19]);
+}
 
-    auto *pages = new QGridLayout;
-    for (QFrame *page : Frame1) pages->addWidget(page, 0, 0);
-
+QHBoxLayout *SetupFrm::buttonRow()
+{
     Command1[0] = new QPushButton("< Vorige");
     Command1[1] = new QPushButton("Volgende >");
     Command1[2] = new QPushButton("Annuleren");
@@ -245,13 +276,7 @@ SetupFrm::SetupFrm(const QString &commandLine, QWidget *parent) : Form(parent), 
     // The pages' buttons share places: the second click of a double click would press the button that
     // has just taken the first one's place ("Installeren" after "Volgende >"). It counts for nothing.
     for (QPushButton *b : {Command1[0], Command1[1], Command1[2], CmdInstall, CmdFinish}) b->installEventFilter(this);
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addLayout(pages, 1);
-    root->addWidget(line());
-    root->addLayout(buttons);
+    return buttons;
 }
 
 void SetupFrm::refuse(const QString &text)
@@ -285,12 +310,8 @@ void SetupFrm::Form_Load()
         return;
     }
     // Checked whole before the pages: a damaged or unsafe archive is refused before anything is written.
-    if (const UnpackOutcome checked = checkArchive(findFile(Installed::Archive)); checked.result != UnpackResult::Done) {
-        refuse(archiveRefusal(checked));
-        return;
-    } else if (const QString runtime = "SYS/" + Installed::SharedRuntime; !checked.files.contains(runtime)) {
-        // Without it nothing can register: refused before anything is unpacked.
-        refuse("Het installatiebestand " + Installed::Archive + " is onvolledig: het onderdeel \"" + runtime + "\" ontbreekt.");
+    if (const QString refusal = Installation::archiveRefusal(findFile(Installed::Archive)); !refusal.isEmpty()) {
+        refuse(refusal);
         return;
     }
     Label1[0]->setText("Welkom bij het installatieprogramma van Zandrel Tofmaar");
@@ -441,20 +462,14 @@ void SetupFrm::CmdBrowse_Click(int index)
 
 QString SetupFrm::target() const { return Text1[0]->text().trimmed(); }
 
-SetupFrm::~SetupFrm()
-{
-    if (worker_.joinable()) {
-        control_.stop();
-        worker_.join();
-    }
-}
+SetupFrm::~SetupFrm() { installation_.stop(); }
 
 void SetupFrm::CmdInstall_Click()
 {
     if (installing_) return;
     const QString folder = target();
     // Another setup or uninst at work in this folder: nothing is written, the page stays.
-    if (lock_.acquire(folder) == FolderLock::Result::Busy) {
+    if (!installation_.lock(folder)) {
         MsgBox(LockText::Busy(folder), MsgStyle::Exclamation, SetupFrmText::AppTitle);
         return;
     }
@@ -464,35 +479,13 @@ void SetupFrm::CmdInstall_Click()
     Frame1[3]->hide();
     Frame1[4]->show();
     installing_ = true;
-
-    const QString archive = QFileInfo(findFile(Installed::Archive)).absoluteFilePath();
-    listPath_ = folder + "/" + Installed::FileList;
-    // An earlier installation's files stay on the list; the names unpacked now are added one by one,
-    // as soon as each is in place, so that an installation that stops halfway can still be removed.
-    earlierList_ = readRegularFile(listPath_, nullptr, MaxReadSize, LinkRule::Refuse);
-    const QStringList listed = readFileList(listPath_).value_or(QStringList());
-    worker_ = std::thread([this, archive, folder, listed] {
-        QSet<QString> known(listed.begin(), listed.end());
-        // Read on the window's thread only after this thread has been joined.
-        unpacked_ = unpackArchive(
-            archive, folder,
-            [this](int percent) { QMetaObject::invokeMethod(this, [this, percent] { Zip1_Progress(percent); }, Qt::QueuedConnection); },
-            &control_,
-            [this, &known](const QString &name) {
-                if (known.contains(name)) return;
-                known.insert(name);
-                if (!appendToFileList(listPath_, name)) listFailed_ = true;
-            });
-        // The components register here too: one that hangs holds up this thread, not the window.
-        if (unpacked_.result == UnpackResult::Done) InstallSystemFiles(folder);
-        QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
-    });
+    installation_.start(
+        QFileInfo(findFile(Installed::Archive)).absoluteFilePath(),
+        [this](int percent) { QMetaObject::invokeMethod(this, [this, percent] { Zip1_Progress(percent); }, Qt::QueuedConnection); },
+        [this] { QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection); });
 }
 
-void SetupFrm::waitForUnpack()
-{
-    if (worker_.joinable()) worker_.join();
-}
+void SetupFrm::waitForUnpack() { installation_.wait(); }
 
 void SetupFrm::Zip1_Progress(int percent) { ProgressBar1->setValue(percent); }
 
@@ -504,36 +497,24 @@ void SetupFrm::Zip1_Completed()
         completionPending_ = true;
         return;
     }
-    if (unpacked_.result == UnpackResult::Stopped) return;
-    if (unpacked_.result != UnpackResult::Done) {
-        stopInstall(unpackProblemText(unpacked_), errorCode(unpacked_.result));
+    switch (installation_.outcome()) {
+    case Installation::Outcome::Stopped: return;
+    case Installation::Outcome::Failed: {
+        const InstallationStop stop = installation_.failure();
+        stopInstall(stop.reason, stop.detail);
         return;
     }
-    if (!systemStop_.isEmpty()) {
-        stopInstall(systemStop_, systemStopDetail_);
-        return;
+    case Installation::Outcome::Unpacked: break;
     }
     // Installed from here on: a close that comes while the finish page is brought up waits for it.
     finishing_ = true;
-    QStringList failures;
-    if (listFailed_) failures << "Lijst van geïnstalleerde bestanden: " + listPath_;
-    failures += systemFailures_;
-    CreateShortcuts(failures);
-    const QString folder = target();
-    bool registered = true;
-    const QList<QPair<QString, QString>> values = {{"DisplayName", Installed::DisplayName},
-                                                   {"UninstallString", folder + "/" + Installed::Uninstaller},
-                                                   {"AppPath", folder},
-                                                   {"ShellLnkPath", ShortcutFolder}};
-    for (const auto &[name, value] : values)
-        registered = RegWriteValue(HKEY_CURRENT_USER, Installed::UninstallKey, name, RegType::String, value) && registered;
-    if (!registered) failures << "Verwijdergegevens opslaan in " + registryFile();
-    if (!noteMadeFolders(folder)) failures << "Lijst van aangemaakte mappen: " + folder + "/" + Installed::MadeFolders;
+    const QStringList failures = installation_.complete(Text1[1]->text());
+    ShortcutFolder = installation_.shortcutFolder();
     installing_ = false;
     if (!failures.isEmpty())
         MsgBox(SetupFrmText::NotAllDone + CRLF + CRLF + failures.join(CRLF), MsgStyle::Exclamation, SetupFrmText::AppTitle);
     // A folder made for a target that was given up on page 2 goes again.
-    removeMadeFolders(createdFolders());
+    installation_.finish();
 
     // A click that was on its way to "Annuleren" must not press "Voltooien" in its place.
     flushQueuedInput();
@@ -547,23 +528,6 @@ void SetupFrm::Zip1_Completed()
     if (closeRequested_) unload();
 }
 
-// The folders this run made above the program folder join those an earlier run noted, so that uninst
-// can remove them again.
-bool SetupFrm::noteMadeFolders(const QString &folder)
-{
-    const QString top = QDir::cleanPath(folder), file = top + "/" + Installed::MadeFolders;
-    const std::optional<QStringList> earlier = readFileList(file);
-    QStringList noted = earlier.value_or(QStringList());
-    for (const QString &made : unpacked_.createdFolders + createdFolders()) {
-        const QString above = QDir::cleanPath(made);
-        if (top.startsWith(above + "/") && !noted.contains(above)) noted << above;
-    }
-    if (noted.size() == (earlier ? earlier->size() : 0)) return true;
-    if (!writeFileList(file, noted)) return false;
-    const std::optional<QStringList> listed = readFileList(listPath_);
-    return (listed && listed->contains(Installed::MadeFolders)) || appendToFileList(listPath_, Installed::MadeFolders);
-}
-
 void SetupFrm::flushQueuedInput()
 {
     InputSwallower swallow;
@@ -575,108 +539,15 @@ void SetupFrm::stopInstall(const QString &reason, const QString &detail)
 {
     installing_ = false;
     MessageText = SetupFrmText::Stopped + reason + (detail.isEmpty() ? "." : ". (" + detail + ")");
-    const bool wroteAny = !unpacked_.created.isEmpty() || !systemCreated_.isEmpty() || addedUser_
-                       || (!earlierList_ && QFileInfo::exists(listPath_));
-    if (!wroteAny) {
+    if (!installation_.wroteAny()) {
         MsgBox(MessageText, MsgStyle::Critical, SetupFrmText::AppTitle);
     } else if (MsgBox(MessageText + CRLF + CRLF + SetupFrmText::RemoveQuestion, MsgStyle::Critical | MsgStyle::YesNo,
                       SetupFrmText::AppTitle)
                == MsgAnswer::Yes) {
-        removeWritten();
+        installation_.undo();
     }
-    removeMadeFolders(unpacked_.createdFolders + createdFolders());
+    installation_.leave();
     Form::EndProgram(1);
-}
-
-// What this run of setup put in place: the files it unpacked where there were none, the components
-// it copied where there were none, its file list (an earlier one comes back as it was), and the
-// folders it made, where these are empty then. A file of an earlier installation that was replaced stays.
-void SetupFrm::removeWritten()
-{
-    const QString folder = target();
-    for (const QString &name : unpacked_.created) ::unlink(QFile::encodeName(folder + "/" + name).constData());
-    for (const QString &file : systemCreated_)
-        for (const QString &path : {file, versionFileOf(file)}) ::unlink(QFile::encodeName(path).constData());
-    if (!listPath_.isEmpty()) {
-        if (earlierList_) writeSetupFile(listPath_, *earlierList_);
-        else if (QFileInfo(listPath_).isFile() && !QFileInfo(listPath_).isSymLink()) ::unlink(QFile::encodeName(listPath_).constData());
-    }
-    if (addedUser_) removeComponentUser(folder);
-    removeMadeFolders(unpacked_.createdFolders + createdFolders());
-}
-
-void SetupFrm::removeMadeFolders(const QStringList &folders)
-{
-    lock_.release(); // its file is the last of setup's in the target
-    removeEmptyFolders(folders);
-}
-
-void SetupFrm::InstallSystemFiles(const QString &folder)
-{
-    QStringList &failures = systemFailures_;
-    QString source = folder;
-    if (!source.endsWith('/')) source += "/";
-    const QString system = systemInfo().SystemDir;
-    const QString runtimeEntry = "SYS/" + Installed::SharedRuntime;
-    if (!unpacked_.files.contains(runtimeEntry)) {
-        systemStop_ = "het onderdeel \"" + runtimeEntry + "\" ontbreekt in het installatiebestand";
-        return;
-    }
-    const QString runtime = system + "/" + Installed::SharedRuntime;
-    // What kept the runtime from its place, if anything did: the cause that the stop names, rather
-    // than the registration that failed because of it.
-    QString cause, causeDetail;
-    if (!CreateFolderPath(system, false, true)) {
-        failures << "Map aanmaken: " + system;
-        cause = "de map voor de gedeelde onderdelen kan niet worden aangemaakt";
-        causeDetail = system;
-    }
-    // Listed before any component is copied: uninst leaves the components to the installations listed.
-    if (!addComponentUser(folder, addedUser_)) failures << "Lijst van installaties: " + componentUsersFile();
-    auto copyWhenNewer = [&](const QString &name) {
-        const QString from = source + "SYS/" + name, to = system + "/" + name;
-        const bool there = QFileInfo::exists(to);
-        if (!IsNewerFileVersion(from, to)) return;
-        if (CopyFileTo(from, to, true)) {
-            if (!there) systemCreated_ << to;
-            return;
-        }
-        failures << "Kopiëren naar " + to;
-        if (to == runtime && cause.isEmpty()) {
-            cause = "het onderdeel \"" + runtimeEntry + "\" kan niet worden gekopieerd";
-            causeDetail = to;
-        }
-    };
-    const auto stop = [this] { return control_.stopped(); };
-    for (const QString &name : Installed::VersionedComponents) copyWhenNewer(name);
-    if (!RegisterComponent(runtime, stop)) {
-        systemStop_ = cause.isEmpty() ? "het onderdeel \"" + runtimeEntry + "\" kan niet worden geregistreerd" : cause;
-        systemStopDetail_ = cause.isEmpty() ? runtime : causeDetail;
-        return;
-    }
-    // Every other file of SYS, the versioned ones done above; what is no component simply fails to
-    // register. A version note goes with its file.
-    for (const QString &name : QDir(source + "SYS").entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (name.endsWith(".version") || Installed::VersionedComponents.contains(name) || control_.stopped()) continue;
-        copyWhenNewer(name);
-        RegisterComponent(system + "/" + name, stop);
-    }
-}
-
-void SetupFrm::CreateShortcuts(QStringList &failures)
-{
-    ShortcutFolder = GetSpecialFolderPath(SpecialFolder::CommonPrograms) + "/" + QString(Text1[1]->text()).replace('\\', '/');
-    if (!CreateFolderPath(ShortcutFolder, false, true)) failures << "Map aanmaken: " + ShortcutFolder;
-    cShellLink link;
-    const QString folder = target();
-    const struct {
-        QString file, program;
-    } links[] = {{Installed::ProgramLink, Installed::Program}, {Installed::UninstallerLink, Installed::Uninstaller}};
-    for (const auto &l : links) {
-        const QString file = ShortcutFolder + "/" + l.file;
-        if (!link.CreateShellLink(file, folder + "/" + l.program, folder, QString(), QString(), 0, QString(), 5))
-            failures << "Snelkoppeling maken: " + file;
-    }
 }
 
 void SetupFrm::CmdFinish_Click() { unload(); }
@@ -692,14 +563,14 @@ void SetupFrm::Form_Unload(bool &cancel)
     }
     if (CurrentStep < 5) {
         // The unpack waits while the user answers, so nothing changes under the question.
-        if (installing_) control_.pause();
+        if (installing_) installation_.pause();
         MessageText = SetupFrmText::ExitQuestion;
         asking_ = true;
         ExitAnswer = MsgBox(MessageText, MsgStyle::Question | MsgStyle::YesNo, "Setup afsluiten");
         asking_ = false;
         if (ExitAnswer == MsgAnswer::No) {
             cancel = true;
-            control_.resume();
+            installation_.resume();
             if (completionPending_) {
                 completionPending_ = false;
                 QMetaObject::invokeMethod(this, &SetupFrm::Zip1_Completed, Qt::QueuedConnection);
@@ -708,11 +579,8 @@ void SetupFrm::Form_Unload(bool &cancel)
         }
         // Nothing is installed, as the question says: the unpack stops and what it wrote goes.
         abandoned_ = true;
-        if (worker_.joinable()) {
-            control_.stop();
-            worker_.join();
-        }
-        removeWritten();
+        installation_.stop();
+        installation_.undo();
     }
     // Back to where the user started, whatever an earlier exit question was answered.
     if (!FormerDirectory.isEmpty()) QDir::setCurrent(FormerDirectory);

@@ -1,21 +1,19 @@
 #pragma once
 // The installer's wizard: welcome, target folder, Start-menu folder, ready, progress, finish.
 #include "forms/Form.h"
-#include "setup/FolderLock.h"
-#include "setup/Unpack.h"
+#include "setup/Installation.h"
 
 #include <QStringList>
 #include <array>
-#include <atomic>
-#include <optional>
-#include <thread>
 
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 
 namespace SetupFrmText {
 inline const QString Caption = QStringLiteral("Setup - Zandrel Tofmaar");
@@ -62,8 +60,8 @@ public:
 
     void Command1_Click(int index);
     void CmdBrowse_Click(int index);
-    // Starts the unpack and the components' registration on a worker thread: the window keeps
-    // painting and "Annuleren" keeps working.
+    // Starts the installation: its unpack and the components' registration run on a thread of their
+    // own, so the window keeps painting and "Annuleren" keeps working.
     void CmdInstall_Click();
     void CmdFinish_Click();
     // The unpack's notifications, on the window's thread.
@@ -103,37 +101,34 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The pages, in order, and the row of buttons beneath them.
+    QFrame *welcomePage();
+    QFrame *targetPage();
+    QFrame *menuPage();
+    QFrame *readyPage();
+    QFrame *progressPage();
+    QFrame *finishPage();
+    QHBoxLayout *buttonRow();
+    QFrame *bandPage(QLabel *title, QLabel *text);
+    QFrame *headPage(const QString &title, const QString &subtitle, QVBoxLayout *&body);
+    void folderRow(int index, QVBoxLayout *body);
+    // A label of the pages' texts, the next of Label1.
+    QLabel *pageLabel(const QString &text);
+
     bool ValidateStep();
-    // On the unpack's thread, after the unpack: copies and registers the shared components.
-    void InstallSystemFiles(const QString &folder);
-    void CreateShortcuts(QStringList &failures);
     void showStep();
     QPushButton *defaultButton() const;
     bool confirmOtherInstallation(const QString &folder);
     bool menuFolderFree(const QString &name);
     void refuse(const QString &text);
     QString target() const;
+    // Says why the installation stopped, offers to undo what it wrote, and ends the program.
     void stopInstall(const QString &reason, const QString &detail);
-    void removeWritten();
-    bool noteMadeFolders(const QString &folder);
-    // Lets go of the target's lock, then removes the folders setup made that are empty.
-    void removeMadeFolders(const QStringList &folders);
     void flushQueuedInput();
 
     QString commandLine_;
-    // The target's lock, from "Installeren" until the installation is done or undone.
-    FolderLock lock_;
-    std::thread worker_;
-    UnpackControl control_;
-    UnpackOutcome unpacked_;
-    std::atomic<bool> listFailed_ = false;
+    int nextLabel_ = 2;
+    Installation installation_;
     bool installing_ = false, asking_ = false, completionPending_ = false, abandoned_ = false;
     bool finishing_ = false, closeRequested_ = false;
-    QString listPath_;
-    std::optional<QByteArray> earlierList_; // the file list as an earlier installation left it
-    // Of InstallSystemFiles, read on the window's thread once the worker has been joined.
-    QStringList systemCreated_; // components copied where there were none
-    QStringList systemFailures_;
-    QString systemStop_, systemStopDetail_; // why the installation stops there, if it does
-    bool addedUser_ = false;                // this folder was added to the components' users
 };

@@ -27,9 +27,7 @@ int main(int argc, char *argv[])
     // The package is setup and its archive side by side, wherever it is started from.
     const QString beside = QApplication::applicationDirPath();
     if (folder.isEmpty() && fileExists(Installed::Archive, beside)) folder = beside;
-    auto *wizard = new SetupFrm(folder);
-    if (!wizard->load()) return 1; // refused; the user has been told
-    wizard->show();
+    if (!openForm<SetupFrm>(folder)) return 1; // refused; the user has been told
     const int code = QApplication::exec();
     setDialogService(nullptr);
     return code;
