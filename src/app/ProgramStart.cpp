@@ -1,6 +1,7 @@
 #include "ProgramStart.h"
 
 #include "AppWindowOpener.h"
+#include "ProjectFormLevels.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
 #include "platform/FontFaces.h"
@@ -12,6 +13,7 @@
 
 struct ProgramStart::Parts {
     QtDialogs dialogs;
+    ProjectFormLevels levels;
     AppWindowOpener opener;
     ScopedWindowOpener installed{&opener};
     QPointer<HoofdScherm> screen;

@@ -129,14 +129,18 @@ void Form::RegisterFormLevel()
 {
     if (registered_) return;
     registered_ = true;
-    ::RegisterFormLevel(Project(), *this);
+    if (FormLevelStack *stack = formLevelStack()) {
+        ::RegisterFormLevel(*stack, *this);
+        tookLevel_ = true;
+    }
 }
 
 void Form::ReleaseFormLevel()
 {
     if (!registered_ || released_) return;
     released_ = true;
-    ::ReleaseFormLevel(Project());
+    // A window that took no level gives none back.
+    if (FormLevelStack *stack = formLevelStack(); stack && tookLevel_) stack->releaseLevel();
 }
 
 void Form::CloseFormsAbove() { ::CloseFormsAbove(*this, &Form::loadedLevelWindows); }

@@ -13,9 +13,9 @@
 //
 // Keys: F1 shows the window's help topic and Esc unloads the window, where the window says so
 // (helpTopic(), unloadsOnEscape()); every other key goes on to the window's parent.
+#include "FormLevelStack.h"
 #include "KeyCodes.h"
 #include "WindowOpener.h"
-#include "model/FormLevels.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -73,6 +73,7 @@ protected:
     virtual void Form_Unload(bool &cancel) { Q_UNUSED(cancel); }
 
     // Each exactly once per window; ReleaseFormLevel also runs after Form_Unload when the window did not call it.
+    // They take and give back a level of the installed stack; with none installed the window has no level.
     void RegisterFormLevel();
     void ReleaseFormLevel();
     void CloseFormsAbove();
@@ -92,6 +93,7 @@ private:
     bool unloading_ = false;
     bool registered_ = false;
     bool released_ = false;
+    bool tookLevel_ = false;
 };
 
 // Makes a T of `args`, loads and shows it. nullptr when it did not stay loaded: its load unloaded

@@ -4,6 +4,7 @@
 #include "forms/WindowWait.h"
 #include "model/Catalogue.h"
 #include "model/Checks.h"
+#include "model/MarkDefaults.h"
 #include "model/MarkList.h"
 #include "model/PersonalData.h"
 #include "model/ProjectCommands.h"
@@ -20,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 const QColor SelectedShape(0, 200, 255);
@@ -34,6 +36,17 @@ const std::pair<int, int16 FrameRecord::*> MarkNumbers[] = {
     {HoofdScherm::FrameWidthField, &FrameRecord::FrameWidth},
     {HoofdScherm::MullionField, &FrameRecord::MullionThickness},
     {HoofdScherm::TransomField, &FrameRecord::TransomThickness},
+};
+
+// A new mark's sizes and mirrored count are not given yet: their fields show empty, not 0.
+const int NotGivenYet[] = {HoofdScherm::WidthField, HoofdScherm::HeightField, HoofdScherm::CountMirroredField};
+
+// The numeric fields that show the factory's default sizes at the start.
+const std::pair<int, std::optional<int16> MarkDefaults::*> DefaultSizes[] = {
+    {HoofdScherm::FrameThicknessField, &MarkDefaults::frameThickness},
+    {HoofdScherm::FrameWidthField, &MarkDefaults::frameWidth},
+    {HoofdScherm::MullionField, &MarkDefaults::mullionThickness},
+    {HoofdScherm::TransomField, &MarkDefaults::transomThickness},
 };
 }
 
@@ -83,13 +96,14 @@ void HoofdScherm::loadFactoryDefaults()
 {
     QStringList timbers;
     for (int i = 0; i < Combo1[TimberList]->entryCount(); ++i) timbers << Combo1[TimberList]->entry(i);
-    const Catalogue::FactoryDefaults d = Catalogue::factoryDefaults(timbers);
-    Catalogue::applyFactoryDefaults(Project(), d);
-    if (d.holds(2)) Combo1[TimberList]->setText(d.timberType);
-    if (d.holds(3))
-        for (int field : {FrameThicknessField, MullionField, TransomField}) Num1[field]->setValue(d.frameThickness);
-    if (d.holds(4)) Num1[FrameWidthField]->setValue(d.frameWidth);
-    if (d.holds(5)) WK2->setChecked(d.resistanceClass2);
+    const Catalogue::FactoryDefaults factory = Catalogue::factoryDefaults(timbers);
+    Catalogue::applyFactoryDefaults(Project(), factory);
+    // A field whose line the file lacks keeps what it shows.
+    const MarkDefaults d = markDefaults(factory);
+    if (d.timberType) Combo1[TimberList]->setText(*d.timberType);
+    for (const auto &[field, size] : DefaultSizes)
+        if (d.*size) Num1[field]->setValue(*(d.*size));
+    if (d.resistanceClass2) WK2->setChecked(*d.resistanceClass2);
 }
 
 void HoofdScherm::Form_Unload(bool &cancel)
@@ -291,18 +305,16 @@ void HoofdScherm::ShowFrameRecord()
 
 void HoofdScherm::showNewMarkDefaults()
 {
-    const ProjectState &s = Project();
-    Text1[DescriptionField]->clear();
-    Num1[WidthField]->clearValue();
-    Num1[HeightField]->clearValue();
-    Num1[CountMirroredField]->clearValue();
-    Num1[CountDrawnField]->setValue(Num1[CountDrawnField]->minimum());
-    Combo1[TimberList]->setText(s.DefaultTimberType);
-    Num1[FrameThicknessField]->setValue(s.DefaultFrameThickness);
-    Num1[FrameWidthField]->setValue(s.DefaultFrameWidth);
-    Num1[MullionField]->setValue(s.DefaultMullionThickness);
-    Num1[TransomField]->setValue(s.DefaultTransomThickness);
-    WK2->setChecked(false);
+    const FrameRecord m = newMark(Project(), Text1[MarkField]->text());
+    Text1[DescriptionField]->setText(m.Description);
+    for (const auto &[field, member] : MarkNumbers) {
+        if (std::ranges::find(NotGivenYet, field) != std::end(NotGivenYet))
+            Num1[field]->clearValue();
+        else
+            Num1[field]->setValue(m.*member);
+    }
+    Combo1[TimberList]->setText(m.TimberType);
+    WK2->setChecked(m.ResistanceClass2);
 }
 
 void HoofdScherm::UpdateButtonStates()

@@ -2,6 +2,7 @@
 #include "ButtonPictures.h"
 #include "HelpBalloons.h"
 #include "HoofdScherm.h"
+#include "model/ProjectState.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
 #include "platform/widgets/TextField.h"

@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 
+#include "MarkDefaults.h"
 #include "WholeNumber.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
@@ -74,13 +75,12 @@ void applyFactoryDefaults(ProjectState &s, const FactoryDefaults &d)
 {
     if (d.holds(0)) s.FactoryWebSite = d.webSite;
     if (d.holds(1)) s.FactoryEMail = d.eMail;
-    if (d.holds(2)) s.DefaultTimberType = d.timberType;
-    if (d.holds(3)) {
-        s.DefaultFrameThickness = int16(d.frameThickness);
-        s.DefaultMullionThickness = int16(d.frameThickness);
-        s.DefaultTransomThickness = int16(d.frameThickness);
-    }
-    if (d.holds(4)) s.DefaultFrameWidth = int16(d.frameWidth);
+    const MarkDefaults mark = markDefaults(d);
+    if (mark.timberType) s.DefaultTimberType = *mark.timberType;
+    if (mark.frameThickness) s.DefaultFrameThickness = *mark.frameThickness;
+    if (mark.mullionThickness) s.DefaultMullionThickness = *mark.mullionThickness;
+    if (mark.transomThickness) s.DefaultTransomThickness = *mark.transomThickness;
+    if (mark.frameWidth) s.DefaultFrameWidth = *mark.frameWidth;
     if (d.holds(6)) s.FactoryName = d.factoryName;
     if (d.holds(7)) s.FactoryPhone = d.factoryPhone;
 }

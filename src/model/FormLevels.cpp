@@ -1,45 +1,10 @@
 #include "FormLevels.h"
 
-double ReadFormLevel(const QString &tag)
+int16 RegisterFormLevel(ProjectState &state)
 {
-    qsizetype i = 0;
-    while (i < tag.size() && (tag[i] == ' ' || tag[i] == '\t')) ++i;
-    const qsizetype start = i;
-    if (i < tag.size() && (tag[i] == '+' || tag[i] == '-')) ++i;
-    bool digits = false;
-    while (i < tag.size() && tag[i].isDigit() && tag[i].unicode() < 128) {
-        ++i;
-        digits = true;
-    }
-    if (i < tag.size() && tag[i] == '.') {
-        ++i;
-        while (i < tag.size() && tag[i].isDigit() && tag[i].unicode() < 128) {
-            ++i;
-            digits = true;
-        }
-    }
-    if (!digits) return 0;
-    bool ok = false;
-    const double v = tag.mid(start, i - start).toDouble(&ok);
-    return ok ? v : 0;
-}
-
-void RegisterFormLevel(ProjectState &state, LevelWindow &frm)
-{
-    frm.setLevelTag(QString::number(state.FormLevel));
+    const int16 level = state.FormLevel;
     if (state.FormLevel < 32767) ++state.FormLevel;
-}
-
-void CloseFormsAbove(const LevelWindow &frm, const LoadedWindows &loaded)
-{
-    const double own = ReadFormLevel(frm.levelTag());
-    // The walk keeps its own copy: unloads may load, unload or activate other windows meanwhile.
-    const QList<LevelWindow *> walk = loaded();
-    for (qsizetype pos = walk.size() - 1; pos >= 0; --pos) {
-        LevelWindow *w = walk[pos];
-        if (w == &frm || !loaded().contains(w)) continue;
-        if (own < ReadFormLevel(w->levelTag())) w->unloadWindow();
-    }
+    return level;
 }
 
 void ReleaseFormLevel(ProjectState &state)

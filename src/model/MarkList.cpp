@@ -1,5 +1,6 @@
 #include "MarkList.h"
 
+#include "MarkDefaults.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
@@ -59,15 +60,7 @@ void MarkList::addNew(const QString &label)
     s.ProjectDirty = true;
     const int count = s.marksInUse();
     s.FrameRecords.resize(count);
-    FrameRecord m;
-    m.Mark = label;
-    m.CountDrawn = 1;
-    m.TimberType = s.DefaultTimberType;
-    m.FrameThickness = s.DefaultFrameThickness;
-    m.FrameWidth = s.DefaultFrameWidth;
-    m.MullionThickness = s.DefaultMullionThickness;
-    m.TransomThickness = s.DefaultTransomThickness;
-    s.FrameRecords.append(m);
+    s.FrameRecords.append(newMark(s, label));
     s.CurrentMarkIndex = int16(count);
     s.MarkCount = int16(count + 1);
 }

@@ -3,6 +3,7 @@
 // program folder and scripted dialogs per test, and every window left over closed afterwards.
 #include "TestSupport.h"
 #include "app/AppWindowOpener.h"
+#include "app/ProjectFormLevels.h"
 #include "drawing/window/TekenForm.h"
 #include "model/ProjectState.h"
 #include "shape/window/SubVorm.h"
@@ -43,6 +44,7 @@ struct WindowFixture {
 
     AppWindowOpener windows;
     std::unique_ptr<ScopedWindowOpener> installed;
+    ProjectFormLevels levels;
     std::unique_ptr<ScopedProject> project;
     std::unique_ptr<TestFolder> folder;
     std::unique_ptr<ScriptedDialogs> dialogs;

@@ -4,6 +4,7 @@
 #include "DrawingFixtures.h"
 #include "TestSupport.h"
 #include "app/AppWindowOpener.h"
+#include "app/ProjectFormLevels.h"
 #include "drawing/CompartmentOptions.h"
 #include "drawing/options/SubVakken.h"
 #include "drawing/window/TekenForm.h"
@@ -83,6 +84,7 @@ W *loaded()
 
 class TestSubVakken : public QObject {
     Q_OBJECT
+    ProjectFormLevels levels; // the windows count their levels in the project
 private slots:
     void init();
     void cleanup();

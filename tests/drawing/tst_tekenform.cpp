@@ -3,6 +3,7 @@
 // Positions on the canvas are worked out by hand from the scale and offsets of each mark.
 #include "DrawingFixtures.h"
 #include "TestSupport.h"
+#include "app/ProjectFormLevels.h"
 #include "drawing/window/TekenForm.h"
 #include "forms/Form.h"
 #include "model/Checks.h"
@@ -59,6 +60,7 @@ void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDele
 
 class TestTekenForm : public QObject {
     Q_OBJECT
+    ProjectFormLevels levels; // the windows count their levels in the project
 private slots:
     void init();
     void cleanup();

@@ -1,7 +1,9 @@
 // The window base class on the form-level stack, with Qt's own activations, and its F1 and Esc.
 #include "TestSupport.h"
+#include "app/ProjectFormLevels.h"
 #include "forms/Form.h"
 #include "forms/RecordingWindowOpener.h"
+#include "model/ProjectState.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -94,6 +96,24 @@ private slots:
         QCOMPARE(Form::loadedForms(), (QList<Form *>{main, shape}));
         settle();
         QVERIFY(!drawing && !options); // unload deletes the window
+    }
+
+    void withoutAStackWindowsTakeNoLevelAndGiveNoneBack()
+    {
+        QPointer<TestForm> first = open("first");
+        QCOMPARE(Project().FormLevel, int16(1));
+        // As in the installer, which installs no stack.
+        FormLevelStack *installed = setFormLevelStack(nullptr);
+        QPointer<TestForm> main = open("main"), shape = open("shape");
+        QCOMPARE(main->levelTag(), QString());
+        QCOMPARE(shape->levelTag(), QString());
+        QApplication::setActiveWindow(shape);
+        QApplication::setActiveWindow(main);
+        QVERIFY(shape->isLoaded()); // neither is above the other
+        setFormLevelStack(installed);
+        QVERIFY(shape->unload());
+        QVERIFY(main->unload());
+        QCOMPARE(Project().FormLevel, int16(1)); // the first window's level stays taken
     }
 
     void dialogsOtherProgramsAndTheSameWindowAgainCloseNothing()
@@ -224,6 +244,7 @@ private slots:
     }
 
 private:
+    ProjectFormLevels levels;
     std::unique_ptr<ScopedProject> project;
 };
 

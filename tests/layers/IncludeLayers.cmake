@@ -8,9 +8,7 @@
 set(uses_platform "")
 set(uses_platform/widgets platform)
 set(uses_model platform)
-# The window base reads the form-level stack of the project state: the one known exception to the
-# order, to go when the app hands the stack to the window base.
-set(uses_forms platform model)
+set(uses_forms platform)
 set(uses_shape model platform)
 set(uses_shape/window shape model forms platform/widgets platform)
 set(uses_drawing shape model platform)

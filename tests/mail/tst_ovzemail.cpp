@@ -1,6 +1,7 @@
 // The mail-log overview: how log lines split into the five columns, the grid it shows, "Log wissen",
 // and the keys and buttons that close it.
 #include "TestSupport.h"
+#include "app/ProjectFormLevels.h"
 #include "mail/QuotationMail.h"
 #include "mail/window/OvzEMail.h"
 #include "model/GridModel.h"
@@ -25,6 +26,7 @@ const QByteArray ThreeLines = "3;offerte@fabriek.nl;07-12-2026;09:05;Verzonden\r
 
 class TestOvzEMail : public QObject {
     Q_OBJECT
+    ProjectFormLevels levels; // the windows count their levels in the project
     QPointer<OvzEMail> open()
     {
         QPointer<OvzEMail> w = OvzEMail::Show(nullptr);

@@ -2,6 +2,7 @@
 // The program as main() starts it, in a scratch program folder, with scripted dialogs and an end
 // of the program that is recorded instead of carried out.
 #include "TestSupport.h"
+#include "app/ProjectFormLevels.h"
 #include "mainwindow/HoofdScherm.h"
 #include "mainwindow/ZanTof.h"
 #include "model/ProjectState.h"
@@ -86,6 +87,7 @@ struct Program {
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     ScopedProject project;
+    ProjectFormLevels levels;
     ScriptedDialogs dialogs;
     QPointer<ZanTof> frame;
     QPointer<HoofdScherm> screen;

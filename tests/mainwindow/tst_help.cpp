@@ -1,5 +1,6 @@
 // The help window: its four topics, byte for byte, and how it lives on the form-level stack.
 #include "TestSupport.h"
+#include "app/ProjectFormLevels.h"
 #include "mainwindow/Help.h"
 #include "model/ProjectState.h"
 #include "platform/Screen.h"
@@ -86,6 +87,7 @@ void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDele
 
 class TestHelp : public QObject {
     Q_OBJECT
+    ProjectFormLevels levels; // the windows count their levels in the project
 private slots:
     void cleanup()
     {

@@ -3,6 +3,7 @@
 #include "MailServer.h"
 #include "ProgramFixture.h"
 #include "app/AppWindowOpener.h"
+#include "app/ProjectFormLevels.h"
 #include "mail/window/EMail.h"
 #include "forms/RecordingWindowOpener.h"
 #include "mainwindow/OvzMerken.h"
@@ -81,6 +82,7 @@ struct Overview {
 
 class TestMarksOverview : public QObject {
     Q_OBJECT
+    ProjectFormLevels levels; // the windows count their levels in the project
 private slots:
     void rowsCellsAndTheRowItOpensOn()
     {

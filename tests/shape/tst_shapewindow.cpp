@@ -3,6 +3,7 @@
 // sizes per mark, Esc, F1 and the form level.
 #include "TestSupport.h"
 #include "ShapeTestMark.h"
+#include "app/ProjectFormLevels.h"
 #include "model/ProjectCommands.h"
 #include "forms/Form.h"
 #include "forms/RecordingWindowOpener.h"
@@ -101,6 +102,7 @@ QPair<int, int> darkPixels(const QImage &image, const QRect &inside)
 
 class TestShapeWindow : public QObject {
     Q_OBJECT
+    ProjectFormLevels levels; // the windows count their levels in the project
 private slots:
     void init();
     void cleanup();

@@ -1,6 +1,7 @@
 // The form-level stack on stand-in windows: levels handed out, windows above closed last-loaded
-// first, and the count kept by every unload.
+// first, and the count in the project state kept by every unload.
 #include "TestSupport.h"
+#include "app/ProjectFormLevels.h"
 #include "model/FormLevels.h"
 
 #include <QtTest>
@@ -10,7 +11,9 @@
 namespace {
 struct FakeWindow;
 struct Program {
-    ProjectState state;
+    ScopedProject project;
+    ProjectState &state = project.state();
+    ProjectFormLevels levels; // counts in `state`
     QList<LevelWindow *> loaded;
     QStringList unloads; // names, in the order they were unloaded
     LoadedWindows windows() { return [this] { return loaded; }; }
@@ -63,7 +66,7 @@ private slots:
     {
         Program p;
         FakeWindow main(p, "main"), shape(p, "shape"), drawing(p, "drawing"), options(p, "options");
-        for (FakeWindow *w : {&main, &shape, &drawing, &options}) RegisterFormLevel(p.state, *w);
+        for (FakeWindow *w : {&main, &shape, &drawing, &options}) RegisterFormLevel(p.levels, *w);
         QCOMPARE(main.tag, QString("0"));
         QCOMPARE(shape.tag, QString("1"));
         QCOMPARE(drawing.tag, QString("2"));
@@ -76,7 +79,7 @@ private slots:
 
         // The next window opened gets the level the closed one had.
         FakeWindow help(p, "help");
-        RegisterFormLevel(p.state, help);
+        RegisterFormLevel(p.levels, help);
         QCOMPARE(help.tag, QString("2"));
     }
 
@@ -85,8 +88,8 @@ private slots:
         Program p;
         FakeWindow frame(p, "frame"); // never registers
         FakeWindow main(p, "main"), shape(p, "shape");
-        RegisterFormLevel(p.state, main);
-        RegisterFormLevel(p.state, shape);
+        RegisterFormLevel(p.levels, main);
+        RegisterFormLevel(p.levels, shape);
         FakeWindow balloon(p, "balloon"); // never registers either
         CloseFormsAbove(shape, p.windows());
         QVERIFY(p.unloads.isEmpty());
@@ -111,7 +114,7 @@ private slots:
     {
         Program p;
         FakeWindow main(p, "main"), a(p, "a"), b(p, "b"), c(p, "c");
-        for (FakeWindow *w : {&main, &a, &b, &c}) RegisterFormLevel(p.state, *w);
+        for (FakeWindow *w : {&main, &a, &b, &c}) RegisterFormLevel(p.levels, *w);
         b.refuse = true;
         CloseFormsAbove(main, p.windows());
         QCOMPARE(p.unloads, (QStringList{"c", "a"}));
@@ -123,7 +126,7 @@ private slots:
         // Unloading the top window activates the shape window, which closes what is above it in turn.
         Program p;
         FakeWindow main(p, "main"), shape(p, "shape"), drawing(p, "drawing"), options(p, "options");
-        for (FakeWindow *w : {&main, &shape, &drawing, &options}) RegisterFormLevel(p.state, *w);
+        for (FakeWindow *w : {&main, &shape, &drawing, &options}) RegisterFormLevel(p.levels, *w);
         options.onUnload = [&] { CloseFormsAbove(shape, p.windows()); };
         CloseFormsAbove(main, p.windows());
         QCOMPARE(p.unloads, (QStringList{"options", "drawing", "shape"}));
