@@ -1,8 +1,8 @@
 #include "Form.h"
+#include "platform/Clock.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -13,7 +13,7 @@ QPointer<Form> lastActive;
 // The window system may first activate another window of ours (the frame): for a short while such
 // activations are taken as part of that hand-over, not as the user's move.
 QPointer<Form> handOver;
-QElapsedTimer handOverClock;
+qint64 handOverSince = -1;
 constexpr int HandOverMs = 300;
 std::function<void(int)> endHandler;
 
@@ -70,7 +70,7 @@ bool Form::unload()
     if (wasActive) {
         lastActive = topmostVisible();
         handOver = lastActive;
-        handOverClock.start();
+        handOverSince = steadyClockMs();
         if (lastActive) bringForward(lastActive->window());
     }
     return true;
@@ -114,7 +114,7 @@ void Form::activated(Form *form, bool fromWindowSystem)
 {
     if (!form || !form->loaded_ || form->kind_ == Kind::Frame) return;
     if (form == lastActive) return; // a dialog closed over it, or the user came back from elsewhere
-    if (fromWindowSystem && handOver && handOverClock.isValid() && handOverClock.elapsed() < HandOverMs
+    if (fromWindowSystem && handOver && handOverSince >= 0 && steadyClockMs() - handOverSince < HandOverMs
         && form != handOver) {
         bringForward(handOver->window());
         return;

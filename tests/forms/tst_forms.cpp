@@ -4,10 +4,12 @@
 #include "forms/Form.h"
 #include "forms/RecordingWindowOpener.h"
 #include "model/ProjectState.h"
+#include "platform/Clock.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QtTest>
 
 namespace {
@@ -157,6 +159,9 @@ private slots:
 
     void closingTheTopWindowHandsOverToTheOneBelow()
     {
+        // The hand-over lasts a while on the steady clock; stopped, a busy machine cannot end it early.
+        setSteadyClockStopped(true);
+        auto running = qScopeGuard([] { setSteadyClockStopped(false); });
         QPointer<TestForm> main = open("main"), shape = open("shape"), drawing = open("drawing");
         QApplication::setActiveWindow(drawing);
         QVERIFY(drawing->unload()); // the program closes it, as the ready button does
@@ -164,7 +169,8 @@ private slots:
         // The window system may first activate another of our windows: that is no move of the user's.
         QApplication::setActiveWindow(main);
         QVERIFY(shape->isLoaded());
-        QTest::qWait(400);
+        advanceSteadyClock(400);
+        QTest::qWait(0); // what the window system had queued meanwhile
         QApplication::setActiveWindow(main); // later, it is
         QVERIFY(!shape->isLoaded());
     }
