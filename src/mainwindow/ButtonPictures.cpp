@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <initializer_list>
+
 namespace {
 // A button picture: a transparent 36 by 36 pixmap, drawn smoothed by `draw`.
 template <typename Draw> QPixmap picture(Draw draw)
@@ -15,6 +17,16 @@ template <typename Draw> QPixmap picture(Draw draw)
     draw(p);
     p.end();
     return pm;
+}
+
+// A closed outline through the points, in their order.
+QPainterPath outline(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.moveTo(*points.begin());
+    for (auto it = points.begin() + 1; it != points.end(); ++it) path.lineTo(*it);
+    path.closeSubpath();
+    return path;
 }
 
 // Hands every request to a plain icon of the picture, made at the first request.
@@ -68,34 +80,16 @@ QPixmap sendPicture()
         p.drawLine(QPointF(envelope.center().x(), envelope.top() + 11), envelope.topRight());
         p.setBrush(QColor(220, 40, 30));
         p.setPen(Qt::NoPen);
-        QPainterPath arrow;
-        arrow.moveTo(22, 30);
-        arrow.lineTo(34, 30);
-        arrow.lineTo(34, 26);
-        arrow.lineTo(36, 31.5);
-        arrow.lineTo(34, 35);
-        arrow.lineTo(34, 33);
-        arrow.lineTo(22, 33);
-        arrow.closeSubpath();
-        p.drawPath(arrow);
+        p.drawPath(outline({{22, 30}, {34, 30}, {34, 26}, {36, 31.5}, {34, 35}, {34, 33}, {22, 33}}));
     });
 }
 
 QPixmap helpPicture()
 {
     return picture([](QPainter &p) {
-        QPainterPath pointer;
-        pointer.moveTo(6, 4);
-        pointer.lineTo(6, 26);
-        pointer.lineTo(11, 21);
-        pointer.lineTo(15, 30);
-        pointer.lineTo(18, 29);
-        pointer.lineTo(14, 20);
-        pointer.lineTo(21, 20);
-        pointer.closeSubpath();
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::white);
-        p.drawPath(pointer);
+        p.drawPath(outline({{6, 4}, {6, 26}, {11, 21}, {15, 30}, {18, 29}, {14, 20}, {21, 20}}));
         QFont f = p.font();
         f.setBold(true);
         f.setPixelSize(17);

@@ -3,6 +3,7 @@
 // Every code of the fill-code table through the options window's groups, the fill symbols, the
 // button pictures and the drawing file's opening field. A code missing from one of them fails by
 // name.
+#include "MarkBuilder.h"
 #include "drawing/CompartmentOptions.h"
 #include "drawing/DrawingExport.h"
 #include "drawing/FillSymbols.h"
@@ -78,9 +79,7 @@ private slots:
         // compartments, and the export order lists every compartment once.
         const ShapeVariant *variant = ShapeCodes::find(code);
         QVERIFY(variant);
-        FrameRecord mark;
-        mark.ShapeCode = code;
-        mark.Compartments.resize(count);
+        FrameRecord mark = MarkBuilder().shape(code).compartments(count);
         const QString factoryCode = ExportShapeCode(mark);
         QVERIFY2(ShapeCodes::isShapeCode(factoryCode), qPrintable(factoryCode));
         QCOMPARE(CompartmentCount(factoryCode), count);
@@ -280,10 +279,7 @@ private slots:
         QFETCH(QString, read);
         const ClearSizeLayout::MaxFormula f = ClearSizeLayout::parseMaxFormula(text);
         QCOMPARE(f.refused, refused);
-        FrameRecord mark;
-        mark.Width = 3000;
-        mark.Height = 2000;
-        mark.FrameThickness = 60;
+        FrameRecord mark = MarkBuilder().size(3000, 2000).frameThickness(60);
         if (refused) {
             QCOMPARE(f.value(mark), 0);
             return;

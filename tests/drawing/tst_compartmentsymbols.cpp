@@ -5,6 +5,7 @@
 // The canvas is as many twips as the frame has millimetres, so a recorded position is the frame
 // position itself. The compartment lies at (67, 67); every expected value below is worked out by
 // hand, rounding halves to even.
+#include "MarkBuilder.h"
 #include "drawing/CompartmentSymbols.h"
 #include "model/Vocabularies.h"
 #include "platform/ImageCanvas.h"
@@ -47,16 +48,12 @@ bool diagonal(const CanvasOp &op)
 
 // A frame of 4000 x 3000 mm, frame members 67 mm, with one compartment at (67, 67).
 struct Bench {
-    FrameRecord mark;
+    FrameRecord mark = MarkBuilder().frameThickness(67);
     RecordingCanvas canvas{4000, 3000};
     DrawTools tools{canvas};
     CompartmentSymbols symbols{tools};
 
-    Bench()
-    {
-        mark.FrameThickness = 67;
-        tools.SetDrawScale(4000, 3000);
-    }
+    Bench() { tools.SetDrawScale(4000, 3000); }
 
     // Parts as the fill code makes them, each holding a value the redraw must overwrite.
     CompartmentRecord &vak(const QString &type, const QString &code, int cw, int ch, int direction = 0,
@@ -676,8 +673,7 @@ void TestCompartmentSymbols::erasingOnThePicture()
 {
     // One pixel per millimetre: 15 twips to the millimetre (the canvas stays within 16 bits). The
     // frame 1100 x 1500, T 100; the opening (100, 100) 900 x 1300, the left member x 0 to 100.
-    FrameRecord mark;
-    mark.FrameThickness = 100;
+    FrameRecord mark = MarkBuilder().frameThickness(100);
     ImageCanvas canvas(1100 * 15, 1500 * 15);
     DrawTools tools(canvas);
     tools.SetDrawScale(1100, 1500);

@@ -1,3 +1,4 @@
+#include "MarkBuilder.h"
 #include "TestSupport.h"
 
 #include "drawing/DrawingExport.h"
@@ -51,18 +52,8 @@ CompartmentRecord compartment(const QString &type, const QString &code, int dire
 
 FrameRecord plainMark(const QString &label, const QString &shapeCode)
 {
-    FrameRecord m;
-    m.Mark = label;
-    m.CountDrawn = 1;
-    m.Width = 1000;
-    m.Height = 2000;
-    m.ShapeCode = shapeCode;
-    m.TimberType = "Meranti";
-    m.FrameThickness = 67;
-    m.FrameWidth = 114;
-    m.MullionThickness = 56;
-    m.TransomThickness = 78;
-    return m;
+    return MarkBuilder(label).counts(1).size(1000, 2000).shape(shapeCode).timber("Meranti")
+        .members(67, 56, 78).frameWidth(114);
 }
 
 // Two marks: a rectangular frame (of plainMark's timber and sizes) whose compartments go out in an
@@ -92,18 +83,9 @@ void fillTwoMarks(ProjectState &s)
     CompartmentRecord c4 = compartment("DEUR", "SD", 3, false, {part("3", 0, 1), part("", 0, 0)}, 1600, 850);
     a.Compartments = {c0, c1, c2, c3, c4};
 
-    FrameRecord b;
-    b.Mark = "B";
-    b.CountDrawn = 1;
-    b.Width = 1500;
-    b.Height = 2500;
-    b.ShapeCode = "L;4";
+    FrameRecord b = MarkBuilder("B").counts(1).size(1500, 2500).shape("L;4").timber("Vuren")
+                        .members(67, 50, 60).frameWidth(114);
     b.Colour = "Wit";
-    b.TimberType = "Vuren";
-    b.FrameThickness = 67;
-    b.FrameWidth = 114;
-    b.MullionThickness = 50;
-    b.TransomThickness = 60;
     b.UpperSectionHeight = 450;
     b.Remark = "Graag levering in week 12";
     CompartmentRecord d0 = compartment("DEUR", "DK", 1, true, {part("", 0, 0), part("", 0, 0)}, 1200, 450);

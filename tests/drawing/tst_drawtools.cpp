@@ -1,22 +1,11 @@
 // The drawing tools on a recording canvas: scale and centring, the mapping with halves to even,
 // the pen and fill state each primitive leaves, the label font, the marker and the hit test.
+#include "MarkBuilder.h"
 #include "drawing/DrawTools.h"
 #include "shape/ShapeWidthInputs.h"
 #include "platform/RecordingCanvas.h"
 
 #include <QTest>
-
-namespace {
-CompartmentRecord opening(int x, int y, int w, int h)
-{
-    CompartmentRecord c;
-    c.PosX = int16(x);
-    c.PosY = int16(y);
-    c.ClearWidth = int16(w);
-    c.ClearHeight = int16(h);
-    return c;
-}
-}
 
 class TestDrawTools : public QObject {
     Q_OBJECT
@@ -124,8 +113,7 @@ void TestDrawTools::mappingIsComputedInDouble()
     QCOMPARE(tools.DrawOffsetX(), 3630);
     QCOMPARE(tools.DrawOffsetY(), 45);
     QCOMPARE(tools.map(300, 45), QPoint(4860, 229));
-    FrameRecord mark;
-    mark.Compartments = {opening(45, 45, 210, 1410)};
+    FrameRecord mark = MarkBuilder().opening(45, 45, 210, 1410);
     QCOMPARE(tools.VakAtPoint(&mark, 3900, 229), int16(0));
     QCOMPARE(tools.VakAtPoint(&mark, 3900, 228), int16(-1));
     QCOMPARE(tools.PlaceVakMarker(&mark, 0).Top, 229 + 15);
@@ -138,8 +126,7 @@ void TestDrawTools::markerOfALargeOpeningAtALargeScale()
     DrawTools tools(canvas);
     tools.SetDrawScale(1, 1);
     QCOMPARE(tools.DrawScale(), 10000.0);
-    FrameRecord mark;
-    mark.Compartments = {opening(0, 0, 32767, 32767)};
+    FrameRecord mark = MarkBuilder().opening(0, 0, 32767, 32767);
     const MarkerGeometry m = tools.PlaceVakMarker(&mark, 0);
     QCOMPARE(m.Width, 327670000.0);
     QCOMPARE(m.Height, 327670000.0);
@@ -286,8 +273,7 @@ void TestDrawTools::markerSitsOnePixelInside()
     RecordingCanvas canvas(8490, 6240);
     DrawTools tools(canvas);
     tools.SetDrawScale(1000, 2000); // 3.1, (2695, 20)
-    FrameRecord mark;
-    mark.Compartments = {opening(67, 67, 866, 1866)};
+    FrameRecord mark = MarkBuilder().opening(67, 67, 866, 1866);
     const MarkerGeometry m = tools.PlaceVakMarker(&mark, 0);
     QVERIFY(m.visible);
     // 67 * 3.1 + 2695 = 2902.7 -> 2903, + 15; 67 * 3.1 + 20 = 227.7 -> 228, + 15
@@ -302,8 +288,7 @@ void TestDrawTools::markerHidesWhenEmpty()
     RecordingCanvas canvas(8490, 6240);
     DrawTools tools(canvas);
     tools.SetDrawScale(1000, 2000);
-    FrameRecord mark;
-    mark.Compartments = {opening(67, 67, -20, 100), opening(67, 67, 100, 0), opening(67, 67, 100, 100)};
+    FrameRecord mark = MarkBuilder().opening(67, 67, -20, 100).opening(67, 67, 100, 0).opening(67, 67, 100, 100);
     const MarkerGeometry negative = tools.PlaceVakMarker(&mark, 0);
     QVERIFY(!negative.visible);
     QCOMPARE(negative.Width, 0.0); // never a negative size
@@ -321,9 +306,8 @@ void TestDrawTools::hitTestEdgesAndOverlap()
     RecordingCanvas canvas(1000, 1000);
     DrawTools tools(canvas);
     tools.SetDrawScale(100, 100); // 10 twips per mm, no offsets
-    FrameRecord mark;
     // 0: x 100..400, y 100..400; 1: x 200..700, y 200..700 (overlapping 0)
-    mark.Compartments = {opening(10, 10, 30, 30), opening(20, 20, 50, 50)};
+    FrameRecord mark = MarkBuilder().opening(10, 10, 30, 30).opening(20, 20, 50, 50);
 
     struct Case { float x, y; int expected; };
     const Case cases[] = {
@@ -352,8 +336,7 @@ void TestDrawTools::hitTestWithOffsets()
     RecordingCanvas canvas(8490, 6240);
     DrawTools tools(canvas);
     tools.SetDrawScale(1000, 2000); // 3.1, (2695, 20)
-    FrameRecord mark;
-    mark.Compartments = {opening(67, 67, 866, 1866)};
+    FrameRecord mark = MarkBuilder().opening(67, 67, 866, 1866);
     // left 2902.7 -> 2903, top 227.7 -> 228, right 933 * 3.1 + 2695 = 5587.3 -> 5587,
     // bottom 1933 * 3.1 + 20 = 6012.3 -> 6012
     QCOMPARE(tools.VakAtPoint(&mark, 2903, 228), int16(0));
@@ -368,8 +351,7 @@ void TestDrawTools::hitTestWithoutScaleOrMark()
 {
     RecordingCanvas canvas(1000, 1000);
     DrawTools tools(canvas);
-    FrameRecord mark;
-    mark.Compartments = {opening(0, 0, 100, 100)};
+    FrameRecord mark = MarkBuilder().opening(0, 0, 100, 100);
     QCOMPARE(tools.VakAtPoint(&mark, 0, 0), int16(-1)); // no scale yet
     tools.SetDrawScale(100, 100);
     QCOMPARE(tools.VakAtPoint(&mark, 0, 0), int16(0));

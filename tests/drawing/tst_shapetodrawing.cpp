@@ -1,6 +1,6 @@
 // From the shape window's "Vakvulling" into the drawing window and, with every compartment
 // filled, the ready button closing both; the form levels along the way.
-#include "../shape/ShapeTestMark.h"
+#include "MarkBuilder.h"
 #include "WindowFixture.h"
 #include "platform/widgets/NumericField.h"
 
@@ -31,7 +31,7 @@ private:
 void TestShapeToDrawing::vakvullingOpensTheDrawingAndReadyClosesBoth()
 {
     ProjectState &s = Project();
-    s.FrameRecords = {testMark("K;;1;S", 2000, 2100, "A")}; // frame 67, mullion 56, transom 44
+    s.FrameRecords = {MarkBuilder("A").shape("K;;1;S").size(2000, 2100).members(67, 56, 44)};
     s.MarkCount = 1;
     s.CurrentMarkIndex = 0;
     s.NewShapePending = true;

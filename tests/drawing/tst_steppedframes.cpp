@@ -1,6 +1,6 @@
 // Every stepped code from the shape window's clear sizes into the drawing window: the frame is
 // drawn, every compartment lies where a click finds it, and a picture of each is saved.
-#include "../shape/ShapeTestMark.h"
+#include "MarkBuilder.h"
 #include "WindowFixture.h"
 #include "platform/widgets/ChoiceList.h"
 #include "platform/widgets/NumericField.h"
@@ -68,7 +68,7 @@ void TestSteppedFrames::drawnFromTheShapeWindow()
     QFETCH(QString, code);
     QFETCH(Typed, typed);
     ProjectState &s = Project();
-    s.FrameRecords = {testMark(code, 2400, 2400, "A")};
+    s.FrameRecords = {MarkBuilder("A").shape(code).size(2400, 2400).distinctMembers()};
     s.MarkCount = 1;
     s.CurrentMarkIndex = 0;
     s.NewShapePending = true;

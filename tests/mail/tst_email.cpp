@@ -2,6 +2,7 @@
 // receives it, the bar at 100 % before the success box, one log line per attempt, and what the user
 // sees when the server, the drawing file or the log fails.
 #include "MailServer.h"
+#include "MarkBuilder.h"
 #include "QuotationText.h"
 #include "SendWindowRun.h"
 #include "TestSupport.h"
@@ -72,10 +73,7 @@ class TestEMail : public QObject {
     void project(ProjectState &s)
     {
         for (const char *mark : {"A", "B", "C"}) {
-            FrameRecord r;
-            r.Mark = mark;
-            r.CountDrawn = 1;
-            s.FrameRecords << r;
+            s.FrameRecords << MarkBuilder(mark).counts(1).build();
         }
         s.MarkCount = 3;
         s.FactoryEMail = Factory;

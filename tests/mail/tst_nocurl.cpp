@@ -3,6 +3,7 @@
 // else is touched: the sendmail path still delivers. The loader is pointed at a library that is not
 // there before anything could load the real one, so this runs as a program of its own.
 #include "MailServer.h"
+#include "MarkBuilder.h"
 #include "SendWindowRun.h"
 #include "TestSupport.h"
 #include "mail/CurlLibrary.h"
@@ -37,10 +38,7 @@ class TestNoCurl : public QObject {
 
     void project(ProjectState &s)
     {
-        FrameRecord r;
-        r.Mark = "A";
-        r.CountDrawn = 1;
-        s.FrameRecords << r;
+        s.FrameRecords << MarkBuilder("A").counts(1).build();
         s.MarkCount = 1;
         s.FactoryEMail = Factory;
     }

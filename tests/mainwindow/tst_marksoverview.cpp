@@ -1,6 +1,7 @@
 // The marks overview: its grid, the row it opens on, pick, Enter, Esc and its buttons, and the main
 // screen waiting on it.
 #include "MailServer.h"
+#include "MarkBuilder.h"
 #include "ProgramFixture.h"
 #include "app/AppWindowOpener.h"
 #include "app/ProjectFormLevels.h"
@@ -20,14 +21,7 @@
 namespace {
 FrameRecord mark(const QString &label, const QString &description, int width, int height, int drawn, int mirrored)
 {
-    FrameRecord m;
-    m.Mark = label;
-    m.Description = description;
-    m.Width = int16(width);
-    m.Height = int16(height);
-    m.CountDrawn = int16(drawn);
-    m.CountMirrored = int16(mirrored);
-    return m;
+    return MarkBuilder(label).description(description).size(width, height).counts(drawn, mirrored);
 }
 
 void fourMarks(ProjectState &s, int current)
@@ -339,12 +333,7 @@ private slots:
         ScopedWindowOpener installed(&windows);
         QVERIFY(p.start());
         p.newMark("A", 1200, 2100);
-        FrameRecord &a = p.state().FrameRecords[0]; // a mark the drawing file can hold
-        a.ShapeCode = "K";
-        a.Compartments = {CompartmentRecord()};
-        a.Compartments[0].FillType = "GLASVAK";
-        a.Compartments[0].FillCode = "GL_BU";
-        a.Compartments[0].Parts.resize(1);
+        makeSendable(p.state().FrameRecords[0]);
         p.state().Personal.EMail = "jan@devries.example";
         p.state().Personal.MailServer = silent.address();
         const qsizetype boxesBefore = p.dialogs.shown.size();

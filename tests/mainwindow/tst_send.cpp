@@ -1,5 +1,6 @@
 // The send command: its confirmation, the mark on screen stored, then the project and the mail
 // fields checked in that order, each failure with its own message.
+#include "MarkBuilder.h"
 #include "ProgramFixture.h"
 
 #include <QtTest>
@@ -10,16 +11,6 @@ const QString NoAddress = QStringLiteral("U heeft uw e-mail adres niet ingevuld 
 const QString NoServer = QStringLiteral(
     "U heeft geen uitgaande mailserver (smtp) opgegeven !\r\n\r\nRaadpleeg uw provider gegevens of kijk bij uw "
     "account gegevens in uw e-mail programma (Bijv. Outlook)");
-
-void complete(FrameRecord &m)
-{
-    m.ShapeCode = "K";
-    CompartmentRecord c;
-    c.FillType = "GLASVAK";
-    c.FillCode = "GL_BU";
-    c.Parts.resize(1);
-    m.Compartments = {c};
-}
 }
 
 class TestSend : public QObject {
@@ -48,7 +39,7 @@ private slots:
         Program p;
         QVERIFY(p.start());
         p.newMark("A", 1200, 2100);
-        if (shaped) complete(p.state().FrameRecords[0]);
+        if (shaped) makeSendable(p.state().FrameRecords[0]);
         p.s().Text1[11]->setText(address);
         p.s().Text1[12]->setText(server);
         p.s().Command3[1]->setFocus();

@@ -1,3 +1,4 @@
+#include "MarkBuilder.h"
 #include "TestSupport.h"
 
 #include "model/Checks.h"
@@ -16,14 +17,7 @@ CompartmentRecord filled(const QString &code)
 
 FrameRecord completeMark(const QString &label, int compartments = 3)
 {
-    FrameRecord m;
-    m.Mark = label;
-    m.CountDrawn = 1;
-    m.Width = 1000;
-    m.Height = 2000;
-    m.ShapeCode = "K;;2;S";
-    for (int i = 0; i < compartments; ++i) m.Compartments << filled("RA");
-    return m;
+    return MarkBuilder(label).counts(1).size(1000, 2000).shape("K;;2;S").compartments(compartments, filled("RA"));
 }
 
 void setMarks(ProjectState &s, const QList<FrameRecord> &marks)

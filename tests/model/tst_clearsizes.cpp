@@ -1,4 +1,5 @@
 // The clear-size row check, and the clear sizes that every mark keeps through a save and a load.
+#include "MarkBuilder.h"
 #include "TestSupport.h"
 #include "model/Checks.h"
 #include "model/ClearSizes.h"
@@ -119,17 +120,8 @@ void TestClearSizes::perMarkSizesSurviveSaveAndLoad()
     const ClearSizeSet wide = sizes({1, 2, 3, 4}, {5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15}, {16, 17});
     SetProjectClearSizes(project.state(), wide);
     for (const char *label : {"A", "B", "C"}) {
-        FrameRecord m;
-        m.Mark = label;
-        m.CountDrawn = 1;
-        m.Width = 2000;
-        m.Height = 2100;
-        m.ShapeCode = "K;;1;S";
-        m.FrameThickness = 67;
-        m.FrameWidth = 114;
-        m.MullionThickness = 56;
-        m.TransomThickness = 44;
-        project->FrameRecords << m;
+        project->FrameRecords
+            << MarkBuilder(label).counts(1).size(2000, 2100).shape("K;;1;S").distinctMembers().frameWidth(114).build();
     }
     project->FrameRecords[0].ClearSizes = a;
     project->FrameRecords[2].ClearSizes = c;

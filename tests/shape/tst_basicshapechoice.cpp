@@ -1,5 +1,6 @@
 // What a shape button of the main screen does to the mark on screen, without the screen: the code
 // it takes, the question on a change of basic shape, and the loose window without a frame.
+#include "MarkBuilder.h"
 #include "TestSupport.h"
 
 #include "shape/BasicShapeChoice.h"
@@ -53,9 +54,7 @@ private slots:
         ScriptedDialogs dialogs;
         if (answer) dialogs.answer(answer, Question, "Zandrel tofmaar");
         ProjectState s;
-        FrameRecord m;
-        m.ShapeCode = code;
-        m.FrameThickness = 67;
+        FrameRecord m = MarkBuilder().shape(code).frameThickness(67);
         QCOMPARE(ChooseBasicShape(s, m, current, button), accepted);
         VERIFY_DIALOGS(dialogs);
         if (answer) QCOMPARE(dialogs.shown.last().style, MsgStyle::Question | MsgStyle::YesNo);
@@ -70,9 +69,7 @@ private slots:
     void theLooseWindowStaysWithoutAFrame()
     {
         for (const auto &[code, thickness] : {std::pair{"K0", 0}, std::pair{"K", 67}, std::pair{"", 67}}) {
-            FrameRecord m;
-            m.ShapeCode = code;
-            m.FrameThickness = 67;
+            FrameRecord m = MarkBuilder().shape(code).frameThickness(67);
             KeepLooseWithoutFrame(m);
             QCOMPARE(m.FrameThickness, int16(thickness));
         }

@@ -1,14 +1,14 @@
 // What the shape window does with the project: the flags on opening, the sizes it loads, and
 // "Vakvulling": the row checks in the order 3, 2, 1, 0, the construction and the commit.
 #include "TestSupport.h"
-#include "ShapeTestMark.h"
+#include "MarkBuilder.h"
 #include "shape/ClearSizeEntry.h"
 #include "shape/Compartments.h"
 
 #include <QTest>
 
 namespace {
-FrameRecord frame(const QString &code) { return testMark(code, 2000, 2100, "A"); }
+FrameRecord frame(const QString &code) { return MarkBuilder("A").shape(code).size(2000, 2100).distinctMembers(); }
 
 // One mark, laid out as the window does before "Vakvulling".
 void openOn(ScopedProject &project, const FrameRecord &mark, bool newShape)

@@ -1,6 +1,6 @@
 // The clear-size layout per shape code: which inputs show, the row maxima, and the places that the
 // window and the shape pictures share.
-#include "ShapeTestMark.h"
+#include "MarkBuilder.h"
 #include "shape/ClearSizeEntry.h"
 #include "shape/ClearSizeLayout.h"
 #include "shape/ShapeCodes.h"
@@ -11,7 +11,7 @@
 using namespace ClearSizeLayout;
 
 namespace {
-FrameRecord frame(const QString &code) { return testMark(code, 3000, 2100); }
+FrameRecord frame(const QString &code) { return MarkBuilder().shape(code).size(3000, 2100).distinctMembers(); }
 
 QString counts(const ShapeLayout &s)
 {

@@ -2,7 +2,7 @@
 // overall sizes, "Vakvulling" from the inputs to the mark and the request for the drawing window, the stored
 // sizes per mark, Esc, F1 and the form level.
 #include "TestSupport.h"
-#include "ShapeTestMark.h"
+#include "MarkBuilder.h"
 #include "app/ProjectFormLevels.h"
 #include "model/ProjectCommands.h"
 #include "forms/Form.h"
@@ -29,7 +29,10 @@ void removePicture(const QString &code)
 const QString Error = "FOUTMELDING";
 const QColor Highlight(0, 200, 255);
 
-FrameRecord frame(const QString &code, const QString &label = "A") { return testMark(code, 2000, 2100, label); }
+FrameRecord frame(const QString &code, const QString &label = "A")
+{
+    return MarkBuilder(label).shape(code).size(2000, 2100).distinctMembers();
+}
 
 QString missingPicture(const QString &code) { return "IMG\\" + code.toUpper() + ".BMP niet gevonden !"; }
 
