@@ -36,7 +36,7 @@ static void DrawingExportText1000(benchmark::State &st)
 {
     ProjectState s = largeProject();
     s.Personal = someone();
-    for (auto _ : st) benchmark::DoNotOptimize(DrawingExportText(s));
+    for (auto _ : st) benchmark::DoNotOptimize(drawingExportText(s));
 }
 BENCHMARK(DrawingExportText1000)->Unit(benchmark::kMillisecond);
 

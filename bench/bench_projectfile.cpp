@@ -36,7 +36,7 @@ BENCHMARK(LoadProject1000)->Unit(benchmark::kMillisecond);
 static QByteArray sameSize()
 {
     ProjectState s = largeProject();
-    return ProjectFileBytes(s);
+    return projectFileBytes(s);
 }
 
 static void PlainWriteSameSize(benchmark::State &st)

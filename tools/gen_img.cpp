@@ -396,8 +396,8 @@ int main(int argc, char **argv)
         int panes = 0;
         for (const Cell &c : sketch->cells) panes += c.kind == Kind::Pane;
         const Geometry g = layOut(*sketch, *layout);
-        if (panes != CompartmentCount(v.code)) {
-            QTextStream(stderr) << v.code << ": " << panes << " panes for " << CompartmentCount(v.code) << " compartments\n";
+        if (panes != compartmentCount(v.code)) {
+            QTextStream(stderr) << v.code << ": " << panes << " panes for " << compartmentCount(v.code) << " compartments\n";
             ok = false;
         }
         for (const QString &problem : g.problems) {

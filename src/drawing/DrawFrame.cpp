@@ -8,7 +8,7 @@ QString frameTooLargeMessage()
     return QStringLiteral("De maten van dit kozijn zijn te groot om te tekenen.");
 }
 
-QString FrameCaption(const FrameRecord *mark)
+QString frameCaption(const FrameRecord *mark)
 {
     QString text;
     if (mark && ShapeCodes::isLoose(mark->ShapeCode))
@@ -34,7 +34,7 @@ bool fits(const FrameGeometry &g, qsizetype compartments)
 FrameDrawn drawShape(DrawTools &tools, FrameRecord &mark, const ShapeDrawing *shape, FrameDrawingState &frame,
                      const ShapeWidthInputs *inputs)
 {
-    if (shape && mark.Compartments.size() < CompartmentCount(shape->code)) return FrameDrawn::TooFewCompartments;
+    if (shape && mark.Compartments.size() < compartmentCount(shape->code)) return FrameDrawn::TooFewCompartments;
     tools.SetDrawScale(mark.Width, mark.Height);
     if (!shape) return FrameDrawn::UnknownShape;
 
@@ -60,7 +60,7 @@ FrameDrawn DrawFrame(DrawTools &tools, ProjectState &state, FrameDrawingState &f
     const FrameDrawn result = mark
         ? drawShape(tools, *mark, FrameShapes::find(mark->ShapeCode), frame, inputs)
         : FrameDrawn::NoMark;
-    frame.Caption = FrameCaption(mark);
+    frame.Caption = frameCaption(mark);
     return result;
 }
 
@@ -70,7 +70,7 @@ bool namesNoSill(const QString &sillText)
            sillText.contains(QLatin1String("Zonder"), Qt::CaseInsensitive);
 }
 
-void DrawSill(DrawTools &tools, const SillRect &r, const QString &sillText)
+void drawSill(DrawTools &tools, const SillRect &r, const QString &sillText)
 {
     if (!r.isSet) return;
     tools.ClearBoxMm(r.X1, r.Y1, r.X2, r.Y2);

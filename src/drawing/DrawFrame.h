@@ -29,7 +29,7 @@ QString frameTooLargeMessage();
 
 // The caption: "<n> vaks <family word> kozijn (breedte x hoogte = <W> mm x <H> mm)", n being the
 // number of compartments the mark holds (0 without a mark); "Los raam/deur kozijn (...)" for "K0".
-QString FrameCaption(const FrameRecord *mark);
+QString frameCaption(const FrameRecord *mark);
 
 // inputs: the shape window's width inputs, for the shapes that read them (may be nullptr).
 FrameDrawn DrawFrame(DrawTools &tools, ProjectState &state, FrameDrawingState &frame,
@@ -39,4 +39,4 @@ FrameDrawn DrawFrame(DrawTools &tools, ProjectState &state, FrameDrawingState &f
 bool namesNoSill(const QString &sillText);
 // The sill as the chosen entry shows it: the box cleared, the entry's outline (the full box, or the
 // top edge alone) and its text as a label inside the top-left corner. Nothing where no sill was drawn.
-void DrawSill(DrawTools &tools, const SillRect &sill, const QString &sillText);
+void drawSill(DrawTools &tools, const SillRect &sill, const QString &sillText);

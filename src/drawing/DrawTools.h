@@ -36,7 +36,7 @@ public:
     // centre a frame of width x height mm on the canvas. A size of 0 or less gives scale 0.
     void SetDrawScale(int width, int height);
     double DrawScale() const { return scale_; }
-    int DrawScaleTenths() const { return scaleTenths_; }
+    int drawScaleTenths() const { return scaleTenths_; }
     int DrawOffsetX() const { return offsetX_; }
     int DrawOffsetY() const { return offsetY_; }
 

@@ -130,7 +130,7 @@ void compartmentLine(TextWriter &w, const CompartmentRecord &c, int number)
     grille(w, parts);
     w << sep;
     w.number(c.BreastWallHeight);
-    w << sep << ExportOpening(c) << sep << (c.AppliedBars ? QLatin1StringView("opplak") : QLatin1StringView()) << sep;
+    w << sep << exportOpening(c) << sep << (c.AppliedBars ? QLatin1StringView("opplak") : QLatin1StringView()) << sep;
     w.number(barsH);
     w << sep;
     w.number(barsV);
@@ -161,7 +161,7 @@ QString ExportShapeCode(const FrameRecord &mark)
     return shape && !shape->factoryCode.isEmpty() ? shape->factoryCode : mark.ShapeCode;
 }
 
-QString ExportOpening(const CompartmentRecord &c)
+QString exportOpening(const CompartmentRecord &c)
 {
     const int d = c.Direction;
     if (d == 0) return QStringLiteral("0");
@@ -182,14 +182,14 @@ QString ExportOpening(const CompartmentRecord &c)
     return d == 1 ? QStringLiteral("3") : QStringLiteral("4");
 }
 
-QString ExportCompartmentLine(const CompartmentRecord &c, int number)
+QString exportCompartmentLine(const CompartmentRecord &c, int number)
 {
     TextWriter w(100);
     compartmentLine(w, c, number);
     return w.take();
 }
 
-QString DrawingExportText(const ProjectState &state)
+QString drawingExportText(const ProjectState &state)
 {
     const PersonalData &personal = state.Personal;
     const int marks = state.marksInUse();
@@ -263,19 +263,19 @@ QString DrawingExportText(const ProjectState &state)
     return w.take();
 }
 
-QStringList DrawingExportLines(const ProjectState &state)
+QStringList drawingExportLines(const ProjectState &state)
 {
     // No text of the file holds a line break of its own, so the line ends split it exactly.
-    QStringList lines = DrawingExportText(state).split(QStringLiteral("\r\n"));
+    QStringList lines = drawingExportText(state).split(QStringLiteral("\r\n"));
     lines.removeLast();
     return lines;
 }
 
 QString ExportDrawings(ProjectState &state)
 {
-    const QString name = DateStampedName(".TEK");
+    const QString name = dateStampedName(".TEK");
     QString error;
-    if (!writeBytes(name, toCp1252(DrawingExportText(state)), &error))
+    if (!writeBytes(name, toCp1252(drawingExportText(state)), &error))
         return "Het tekeningenbestand kan niet worden geschreven !\r\n\r\n" + QFileInfo(name).absoluteFilePath() + "\r\n"
                + error;
     state.ProjectFileName = name;

@@ -18,14 +18,14 @@ QList<int> SetExportOrder(const FrameRecord &mark);
 QString ExportShapeCode(const FrameRecord &mark);
 
 // Field 5 of a compartment line.
-QString ExportOpening(const CompartmentRecord &c);
+QString exportOpening(const CompartmentRecord &c);
 // One compartment line; `number` is the 1-based compartment number.
-QString ExportCompartmentLine(const CompartmentRecord &c, int number);
+QString exportCompartmentLine(const CompartmentRecord &c, int number);
 
 // The text of the file, every line ended by CR LF; its head is the project's personal data.
-QString DrawingExportText(const ProjectState &state);
+QString drawingExportText(const ProjectState &state);
 // Every line of the file, without line ends.
-QStringList DrawingExportLines(const ProjectState &state);
+QStringList drawingExportLines(const ProjectState &state);
 
 // Writes the file for the whole project into the current folder under a new date-stamped name,
 // replacing one of that name, and leaves that bare name in ProjectFileName. Returns "" when written,

@@ -5,7 +5,7 @@
 // Each function draws the members in their order, then places the compartments by index. Sizes of
 // members come from particular compartments (a mullion may end at the clear height of its
 // neighbour); that is the shape's rule, not a slip. How many compartments a code has is the
-// construction's (CompartmentCount).
+// construction's (compartmentCount).
 #include "shape/ShapeWidthInputs.h"
 #include "model/Records.h"
 

@@ -193,7 +193,7 @@ void Form::Form_KeyDown(int keyCode)
     }
 }
 
-void Form::EndProgram(int code)
+void Form::endProgram(int code)
 {
     const QList<Form *> all = loadedList;
     for (qsizetype i = all.size() - 1; i >= 0; --i) {

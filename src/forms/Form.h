@@ -57,7 +57,7 @@ public:
 
     // Ends the program at once: every window is closed without its own unload work, then the
     // end handler runs (QCoreApplication::exit by default; a test records the code).
-    static void EndProgram(int code = 0);
+    static void endProgram(int code = 0);
     static void setProgramEndHandler(std::function<void(int)> handler);
 
     // The key-down of the window, with KeyCode values: F1 and Esc as described above.

@@ -13,7 +13,7 @@ FormLevelStack *setFormLevelStack(FormLevelStack *stack)
     return previous;
 }
 
-double ReadFormLevel(const QString &tag)
+double readFormLevel(const QString &tag)
 {
     qsizetype i = 0;
     while (i < tag.size() && (tag[i] == ' ' || tag[i] == '\t')) ++i;
@@ -41,12 +41,12 @@ void RegisterFormLevel(FormLevelStack &stack, LevelWindow &frm) { frm.setLevelTa
 
 void CloseFormsAbove(const LevelWindow &frm, const LoadedWindows &loaded)
 {
-    const double own = ReadFormLevel(frm.levelTag());
+    const double own = readFormLevel(frm.levelTag());
     // The walk keeps its own copy: unloads may load, unload or activate other windows meanwhile.
     const QList<LevelWindow *> walk = loaded();
     for (qsizetype pos = walk.size() - 1; pos >= 0; --pos) {
         LevelWindow *w = walk[pos];
         if (w == &frm || !loaded().contains(w)) continue;
-        if (own < ReadFormLevel(w->levelTag())) w->unloadWindow();
+        if (own < readFormLevel(w->levelTag())) w->unloadWindow();
     }
 }

@@ -38,7 +38,7 @@ FormLevelStack *setFormLevelStack(FormLevelStack *stack);
 
 // The number a level text begins with (leading blanks skipped); 0 for "" or for a text that does
 // not begin with a number.
-double ReadFormLevel(const QString &tag);
+double readFormLevel(const QString &tag);
 
 // Gives `frm` the next level of `stack`.
 void RegisterFormLevel(FormLevelStack &stack, LevelWindow &frm);

@@ -3,7 +3,7 @@
 #include "Form.h"
 #include "platform/EventWait.h"
 
-void WaitWhileOpen(const bool &flag, const QPointer<Form> &window)
+void waitWhileOpen(const bool &flag, const QPointer<Form> &window)
 {
     waitWithEvents([&] { return !flag || !window || !window->isLoaded(); });
 }

@@ -6,4 +6,4 @@
 
 class Form;
 
-void WaitWhileOpen(const bool &flag, const QPointer<Form> &window);
+void waitWhileOpen(const bool &flag, const QPointer<Form> &window);

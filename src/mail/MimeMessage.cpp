@@ -64,7 +64,7 @@ QString Mime::headerSafe(const QString &value)
     return out;
 }
 
-bool Mime::isSafeAddress(const QString &address) { return IsPlainMailAddress(address); }
+bool Mime::isSafeAddress(const QString &address) { return isPlainMailAddress(address); }
 
 QStringList Mime::splitAddresses(const QString &list)
 {

@@ -64,7 +64,7 @@ QString fromHeader(const QString &name, const QString &address);
 // CR, LF and NUL taken out: what is left cannot start a new header line.
 QString headerSafe(const QString &value);
 // An address we are willing to put into a header or an SMTP command: the one address rule,
-// IsPlainMailAddress (one "@", something on both sides, no blanks, control characters, "<" or ">").
+// isPlainMailAddress (one "@", something on both sides, no blanks, control characters, "<" or ">").
 bool isSafeAddress(const QString &address);
 // Recipients as a list: split at "," and ";", blanks around each taken off, empty ones dropped.
 QStringList splitAddresses(const QString &list);

@@ -142,7 +142,7 @@ bool QVMail::Send()
 
 bool QVMail::sendWinsock(const QString &address)
 {
-    if (!QVMailWS) return SendErrorHandler({MailFaults::NoMessage, "Geen bericht aangemaakt"});
+    if (!QVMailWS) return sendErrorHandler({MailFaults::NoMessage, "Geen bericht aangemaakt"});
     QVMailWS->SenderAddress = address;
     QVMailWS->SenderName = From;
     QVMailWS->ReadReceipt = Confirm;
@@ -166,13 +166,13 @@ bool QVMail::sendWinsock(const QString &address)
 
 bool QVMail::sendThroughSendmail(const QString &address)
 {
-    if (!OutlookItem) return SendErrorHandler({MailFaults::NoMessage, "Geen bericht aangemaakt"});
+    if (!OutlookItem) return sendErrorHandler({MailFaults::NoMessage, "Geen bericht aangemaakt"});
     OutlookItem->ReadReceiptRequested = Confirm;
     const std::optional<MailFault> fault = OutlookItem->Send(From, address);
     // The program ends with every message; QuitOutlook has nothing left to close.
     OutlookItem.reset();
     OutlookApp = false;
-    if (fault) return SendErrorHandler(*fault);
+    if (fault) return sendErrorHandler(*fault);
     return SendOk;
 }
 
@@ -197,7 +197,7 @@ bool QVMail::sendMailControl(const QString &address)
     return SendOk;
 }
 
-bool QVMail::SendErrorHandler(const MailFault &fault)
+bool QVMail::sendErrorHandler(const MailFault &fault)
 {
     SendOk = false;
     ++ErrorCount;

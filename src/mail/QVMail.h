@@ -78,7 +78,7 @@ private:
     void route(const QString &value, QString SmtpComponent::*component, QString SendmailItem::*item,
                QString MailControl::*control);
     void ReportMailControlError(int code, const QString &text);
-    bool SendErrorHandler(const MailFault &fault);
+    bool sendErrorHandler(const MailFault &fault);
     bool sendWinsock(const QString &address);
     bool sendThroughSendmail(const QString &address);
     bool sendMailControl(const QString &address);

@@ -144,7 +144,7 @@ bool WriteMailLog(const MailLogRecord &record, QString *error)
     return writeBytes(path, bytes, error);
 }
 
-bool RemoveMailLog()
+bool removeMailLog()
 {
     if (findFile(MailLogName).isEmpty()) return true;
     // Not between another program's read and its rename: that rename would bring the lines back.
@@ -165,7 +165,7 @@ QString NextLogField(QString &line)
     return field;
 }
 
-QList<QStringList> ReadMailLogRows()
+QList<QStringList> readMailLogRows()
 {
     const QString path = findFile(MailLogName);
     if (path.isEmpty()) return {};

@@ -45,11 +45,11 @@ bool WriteMailLog(const MailLogRecord &record, QString *error = nullptr);
 
 // Deletes "EMail.log" under the same lock; false when it is still there or the lock is not had.
 // A missing log is no error.
-bool RemoveMailLog();
+bool removeMailLog();
 
 // The next field of a log line, taken off the front of `line` with its ";" (an empty field reads as
 // ""). Without a ";" the whole line, which then stays as it is: later calls repeat the last field.
 QString NextLogField(QString &line);
 // The five cells of each line of "EMail.log"; none when the log is missing or cannot be read. A line
 // that begins with ";" shows whole in every cell.
-QList<QStringList> ReadMailLogRows();
+QList<QStringList> readMailLogRows();

@@ -46,7 +46,7 @@ void QuotationSend::log(const ProjectState &state, const QString &status)
 
 bool QuotationSend::clearLog()
 {
-    if (RemoveMailLog()) return true;
+    if (removeMailLog()) return true;
     MsgBox("Het logbestand " + MailLogName + " kan niet worden verwijderd !", MsgStyle::Exclamation, ErrorTitle);
     return false;
 }

@@ -8,7 +8,7 @@
 
 namespace Balloon {
 
-QPoint PointerPoint(double X, double Y, QPoint mouse)
+QPoint pointerPoint(double X, double Y, QPoint mouse)
 {
     if (X == 0 || Y == 0) return mouse;
     return QPoint(int(roundHalfEven(X).value_or(0)), int(roundHalfEven(Y).value_or(0)));
@@ -25,7 +25,7 @@ Placement PlaceAtPointer(QPoint p, QSize screen, QSize window)
     return {LowerLeft, QPoint(p.x() - 42, p.y() - SH)};
 }
 
-Tail TailFor(Corner corner, int SW, int SH)
+Tail tailFor(Corner corner, int SW, int SH)
 {
     switch (corner) {
     case LowerRight:
@@ -44,7 +44,7 @@ Tail TailFor(Corner corner, int SW, int SH)
     return {};
 }
 
-QRegion RoundRectRegion(int x1, int y1, int x2, int y2, int ew, int eh)
+QRegion roundRectRegion(int x1, int y1, int x2, int y2, int ew, int eh)
 {
     QRegion region;
     if (x2 <= x1 || y2 <= y1) return region;
@@ -63,7 +63,7 @@ QRegion RoundRectRegion(int x1, int y1, int x2, int y2, int ew, int eh)
     return region;
 }
 
-int ShadowWeight(int step) { return 20 * ((17 - step) / 2 + 1); }
+int shadowWeight(int step) { return 20 * ((17 - step) / 2 + 1); }
 
 QRgb BlendColours(QRgb a, QRgb b, int w, int extra)
 {
@@ -82,7 +82,7 @@ QRegion PaintShadow(QImage &surface, const QImage &beneath, int intensity)
     };
     // The screen pixels at the same places, darkened: 18 lines along the bottom and the right edge.
     for (int i = 17; i >= 0; --i) {
-        const int w = ShadowWeight(i);
+        const int w = shadowWeight(i);
         const int y = SH - 23 - i;
         for (int x = i + 5; x <= SW - 5 - i; ++x)
             if (surface.valid(x, y)) surface.setPixel(x, y, BlendColours(under(x, y), qRgb(0, 0, 0), w, intensity));
@@ -90,7 +90,7 @@ QRegion PaintShadow(QImage &surface, const QImage &beneath, int intensity)
         for (int yy = i + 23; yy <= SH - 23 - i; ++yy)
             if (surface.valid(x, yy)) surface.setPixel(x, yy, BlendColours(under(x, yy), qRgb(0, 0, 0), w, intensity));
     }
-    return RoundRectRegion(11, 29, SW - 5, SH - 23, 45, 35);
+    return roundRectRegion(11, 29, SW - 5, SH - 23, 45, 35);
 }
 
 namespace {
@@ -104,10 +104,10 @@ void fillRegion(QImage &surface, const QRegion &region, const QColor &colour)
 QRegion PaintBody(QImage &surface, const QColor &boxColour, const QColor &foreColour)
 {
     const int SW = surface.width(), SH = surface.height();
-    const QRegion body = RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20);
+    const QRegion body = roundRectRegion(0, 20, SW - 14, SH - 32, 20, 20);
     fillRegion(surface, body, QColor(70, 70, 70));
     // The face, one pixel smaller with rounder corners, outlined: the grey shows as a thin dark rim.
-    const QRegion face = RoundRectRegion(0, 20, SW - 15, SH - 33, 24, 24);
+    const QRegion face = roundRectRegion(0, 20, SW - 15, SH - 33, 24, 24);
     fillRegion(surface, face, boxColour);
     QRegion inside;
     for (const QRect &r : face) inside += QRect(r.left() + 1, r.top(), qMax(0, r.width() - 2), r.height());
@@ -118,7 +118,7 @@ QRegion PaintBody(QImage &surface, const QColor &boxColour, const QColor &foreCo
 
 QRegion PaintTail(QImage &surface, Corner corner, const QColor &boxColour)
 {
-    const Tail tail = TailFor(corner, surface.width(), surface.height());
+    const Tail tail = tailFor(corner, surface.width(), surface.height());
     if (tail.outer.isEmpty()) return {};
     const QRegion outer(tail.outer, Qt::OddEvenFill);
     fillRegion(surface, outer, Qt::black);
@@ -126,7 +126,7 @@ QRegion PaintTail(QImage &surface, Corner corner, const QColor &boxColour)
     return outer;
 }
 
-int TimerInterval(int nTime)
+int timerInterval(int nTime)
 {
     // In 32 bits: 33 seconds and more are as good as any other time.
     return nTime > 0 ? nTime * 1000 : 0;

@@ -18,7 +18,7 @@ inline const QColor DefaultColour(255, 255, 204);
 inline const QColor WindowBackground(224, 224, 224);
 
 // The point the tail points at: the mouse when X or Y is 0, else X and Y rounded.
-QPoint PointerPoint(double X, double Y, QPoint mouse);
+QPoint pointerPoint(double X, double Y, QPoint mouse);
 
 struct Placement {
     Corner corner = NoCorner;
@@ -33,13 +33,13 @@ struct Tail {
     QPolygon inner; // the balloon's colour over it
     QPoint tip;     // the outer triangle's point
 };
-Tail TailFor(Corner corner, int SW, int SH);
+Tail tailFor(Corner corner, int SW, int SH);
 
 // A rounded rectangle region (x1, y1)-(x2, y2) with corner ellipses of ew x eh.
-QRegion RoundRectRegion(int x1, int y1, int x2, int y2, int ew, int eh);
+QRegion roundRectRegion(int x1, int y1, int x2, int y2, int ew, int eh);
 
 // The shadow's darkness for its step i (17 outermost .. 0 innermost): 20 for 17 and 16, up to 180 for 1 and 0.
-int ShadowWeight(int step);
+int shadowWeight(int step);
 // Every channel (A x a + B x b) \ 256 with a = w + extra and b = 256 - w, each held to a byte.
 QRgb BlendColours(QRgb a, QRgb b, int w, int extra);
 
@@ -51,6 +51,6 @@ QRegion PaintBody(QImage &surface, const QColor &boxColour, const QColor &foreCo
 QRegion PaintTail(QImage &surface, Corner corner, const QColor &boxColour);
 
 // The timer interval of a balloon that closes itself after nTime seconds; 0 when it never does.
-int TimerInterval(int nTime);
+int timerInterval(int nTime);
 
 } // namespace Balloon

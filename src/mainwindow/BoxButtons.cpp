@@ -48,7 +48,7 @@ BoxButtons LayoutButtons(int flags, const QString &btn1, const QString &btn2, co
     return set;
 }
 
-int DefaultButtonFor(int flags, int current)
+int defaultButtonFor(int flags, int current)
 {
     switch (flags & 0x300) {
     case 0x000: return 1;
@@ -58,7 +58,7 @@ int DefaultButtonFor(int flags, int current)
     return current;
 }
 
-int FocusButton(const BoxButtons &set, int defaultButton)
+int focusButton(const BoxButtons &set, int defaultButton)
 {
     if (defaultButton >= 1 && defaultButton <= 3 && set.buttons[defaultButton - 1].shown) return defaultButton - 1;
     for (int i = 0; i < 3; ++i)
@@ -66,7 +66,7 @@ int FocusButton(const BoxButtons &set, int defaultButton)
     return -1;
 }
 
-int IconCell(int flags)
+int iconCell(int flags)
 {
     switch (flags & 0x70) {
     case 0x10: return 1; // stop

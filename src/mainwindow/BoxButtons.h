@@ -22,10 +22,10 @@ BoxButtons LayoutButtons(int flags, const QString &btn1, const QString &btn2, co
                          double buttonWidth = 1200);
 
 // The default button (1 to 3) that flags & 0x300 ask for; 0x300 keeps the current one.
-int DefaultButtonFor(int flags, int current);
+int defaultButtonFor(int flags, int current);
 
 // The button that takes the focus: the default one when it shows, else the first that shows; -1 for none.
-int FocusButton(const BoxButtons &set, int defaultButton);
+int focusButton(const BoxButtons &set, int defaultButton);
 
 // The icon cell of the strip that flags & 0x70 ask for; 0 for no icon.
-int IconCell(int flags);
+int iconCell(int flags);

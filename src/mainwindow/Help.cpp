@@ -54,16 +54,16 @@ Help::Help(QWidget *owner) : Form(owner)
 
 void Help::Form_Load() { RegisterFormLevel(); }
 
-void Help::Mainhelp() { showTopic(MainhelpTopic()); }
-void Help::SubVormHelp() { showTopic(SubVormHelpTopic()); }
-void Help::TekenFormHelp() { showTopic(TekenFormHelpTopic()); }
-void Help::SubVakkenHelp() { showTopic(SubVakkenHelpTopic()); }
+void Help::Mainhelp() { showTopic(mainhelpTopic()); }
+void Help::SubVormHelp() { showTopic(subVormHelpTopic()); }
+void Help::TekenFormHelp() { showTopic(tekenFormHelpTopic()); }
+void Help::SubVakkenHelp() { showTopic(subVakkenHelpTopic()); }
 
 void Help::showTopic(const HelpTopicText &topic)
 {
     setOuterWidth(topic.widthTwips);
     setOuterHeight(topic.heightTwips);
-    move(DialogPlace(ScreenSize(), QSize(px(outerWidth), px(outerHeight))));
+    move(dialogPlace(screenSize(), QSize(px(outerWidth), px(outerHeight))));
     Label1->setText(topic.title);
     textStore = topic.text;
     QString shown = textStore;
@@ -90,7 +90,7 @@ void Help::setOuterHeight(int twips)
 
 void Help::Form_Resize()
 {
-    const HelpLayout l = HelpLayoutFor(outerWidth, outerHeight, Command1->width() * TwipsPerPixel);
+    const HelpLayout l = helpLayoutFor(outerWidth, outerHeight, Command1->width() * TwipsPerPixel);
     Label1->setGeometry(twipsRect(TextLeft, TitleTop, qMax(0, outerWidth - 400), TitleHeight));
     if (l.hasTextWidth) Text1->setGeometry(px(TextLeft), px(TextTop), px(l.textWidth), Text1->height());
     if (l.hasTextHeight) Text1->setGeometry(px(TextLeft), px(TextTop), Text1->width(), px(l.textHeight));

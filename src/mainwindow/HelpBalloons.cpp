@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-std::optional<HelpBalloonText> HelpBalloonFor(const QString &array, int index)
+std::optional<HelpBalloonText> helpBalloonFor(const QString &array, int index)
 {
     if (array == "Command1") {
         switch (index) {
@@ -61,10 +61,10 @@ void ShowHelpBalloon(const QString &title, const QString &text)
     msgFrm::window()->MsgAuto_box(text, 0, title, 20, false, RGB(255, 255, 204), 0, 0, 60);
 }
 
-bool HelpClick(const QString &array, int index)
+bool helpClick(const QString &array, int index)
 {
     if (!HelpPointer::isOn()) return false;
-    const std::optional<HelpBalloonText> balloon = HelpBalloonFor(array, index);
+    const std::optional<HelpBalloonText> balloon = helpBalloonFor(array, index);
     if (!balloon) return false;
     HelpPointer::off();
     ShowHelpBalloon(balloon->title, balloon->text);

@@ -12,14 +12,14 @@ struct HelpBalloonText {
 
 // The balloon of a main-screen control, by control array and index ("Text1", 3); none for a control
 // without one (the timber list, the mail-method list, the resistance-class box, the help button).
-std::optional<HelpBalloonText> HelpBalloonFor(const QString &array, int index);
+std::optional<HelpBalloonText> helpBalloonFor(const QString &array, int index);
 
 // One balloon at the mouse, closing itself after 20 seconds.
 void ShowHelpBalloon(const QString &title, const QString &text);
 
 // A click on a control in help-pointer mode: the mode ends and the control's balloon shows. False when
 // the mode is off or the control has no balloon: the control then acts as usual.
-bool HelpClick(const QString &array, int index);
+bool helpClick(const QString &array, int index);
 
 // The mode is the program-wide mouse pointer: the what's-this pointer while on.
 namespace HelpPointer {

@@ -6,7 +6,7 @@ namespace {
 QString lines(const QStringList &l) { return l.join("\r\n"); }
 }
 
-HelpTopicText MainhelpTopic()
+HelpTopicText mainhelpTopic()
 {
     return {"Kozijnen tekenen", 8250, 8000,
             lines({
@@ -49,7 +49,7 @@ HelpTopicText MainhelpTopic()
             })};
 }
 
-HelpTopicText SubVormHelpTopic()
+HelpTopicText subVormHelpTopic()
 {
     return {"Vormkeuze en dagmaten", 6800, 4500,
             lines({
@@ -64,7 +64,7 @@ HelpTopicText SubVormHelpTopic()
             })};
 }
 
-HelpTopicText TekenFormHelpTopic()
+HelpTopicText tekenFormHelpTopic()
 {
     return {"Vakvulling opgeven", 8250, 5700,
             lines({
@@ -85,7 +85,7 @@ HelpTopicText TekenFormHelpTopic()
             })};
 }
 
-HelpTopicText SubVakkenHelpTopic()
+HelpTopicText subVakkenHelpTopic()
 {
     return {"Subvakken opgeven", 8000, 6200,
             lines({
@@ -108,7 +108,7 @@ HelpTopicText SubVakkenHelpTopic()
             })};
 }
 
-HelpLayout HelpLayoutFor(int W, int H, int buttonWidth)
+HelpLayout helpLayoutFor(int W, int H, int buttonWidth)
 {
     HelpLayout l;
     l.textWidth = W - 400;

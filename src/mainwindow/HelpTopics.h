@@ -10,10 +10,10 @@ struct HelpTopicText {
     QString text;
 };
 
-HelpTopicText MainhelpTopic();
-HelpTopicText SubVormHelpTopic();
-HelpTopicText TekenFormHelpTopic();
-HelpTopicText SubVakkenHelpTopic();
+HelpTopicText mainhelpTopic();
+HelpTopicText subVormHelpTopic();
+HelpTopicText tekenFormHelpTopic();
+HelpTopicText subVakkenHelpTopic();
 
 // Where the help window's controls go for an outer size of W x H twips. A step whose result would be
 // a negative size is skipped (its field stays unset); the controls then stay where they were.
@@ -22,4 +22,4 @@ struct HelpLayout {
     int textWidth = 0, textHeight = 0;
     int buttonLeft = 0, buttonTop = 0;
 };
-HelpLayout HelpLayoutFor(int W, int H, int buttonWidth);
+HelpLayout helpLayoutFor(int W, int H, int buttonWidth);

@@ -63,7 +63,7 @@ void HoofdScherm::Form_Load()
 {
     if (const auto missing = Catalogue::missingRequiredFile()) {
         MsgBox(*missing, MsgStyle::Critical + MsgStyle::OK, ErrorTitle);
-        EndProgram(1);
+        endProgram(1);
         return;
     }
     loadPersonalData();
@@ -82,8 +82,8 @@ void HoofdScherm::Form_Load()
 
 void HoofdScherm::loadPersonalData()
 {
-    for (const QString &method : MailMethodNames()) Combo1[MailMethodList]->addEntry(method);
-    const PersonalDataFile file = ReadPersonalDataFile(Text1[FirstPersonalField]->maxLength());
+    for (const QString &method : mailMethodNames()) Combo1[MailMethodList]->addEntry(method);
+    const PersonalDataFile file = readPersonalDataFile(Text1[FirstPersonalField]->maxLength());
     for (int i = 0; i < file.fields.size(); ++i) Text1[FirstPersonalField + i]->setText(file.fields[i]);
     if (file.mailMethod) Combo1[MailMethodList]->setListIndex(int(*file.mailMethod));
     // The project takes what the fields hold.
@@ -111,15 +111,15 @@ void HoofdScherm::Form_Unload(bool &cancel)
     QCoreApplication::processEvents();
     // The windows above do their own unload work first (a remark typed in the drawing window is stored).
     CloseFormsAbove();
-    if (!TakeScreenEdits() || !AskToSaveChanges(Project())) {
+    if (!takeScreenEdits() || !askToSaveChanges(Project())) {
         cancel = true;
         return;
     }
     if (!keepPersonalDataFile)
-        if (const QString failed = WritePersonalDataFile(Project().Personal, Project().MailMethod); !failed.isEmpty())
+        if (const QString failed = writePersonalDataFile(Project().Personal, Project().MailMethod); !failed.isEmpty())
             MsgBox(failed, MsgStyle::Exclamation, ErrorTitle);
     ReleaseFormLevel();
-    EndProgram(0);
+    endProgram(0);
 }
 
 void HoofdScherm::Form_Activate() { UpdateButtonStates(); }
@@ -131,7 +131,7 @@ void HoofdScherm::MenuHelp() { windowOpener().showHelp(HelpTopic::Main, this); }
 void HoofdScherm::checkSize(int field, bool &cancel)
 {
     const FrameSize size = field == WidthField ? FrameSize::Width : FrameSize::Height;
-    if (const QString problem = CheckFrameSize(Project(), size, Num1[field]->value()); !problem.isEmpty()) {
+    if (const QString problem = checkFrameSize(Project(), size, Num1[field]->value()); !problem.isEmpty()) {
         MsgBox(problem, MsgStyle::Exclamation, ErrorTitle);
         cancel = true;
     }
@@ -139,7 +139,7 @@ void HoofdScherm::checkSize(int field, bool &cancel)
 
 void HoofdScherm::checkEMail(bool &cancel)
 {
-    if (const QString problem = CheckEMailField(Text1[EMailField]->text()); !problem.isEmpty()) {
+    if (const QString problem = checkEMailField(Text1[EMailField]->text()); !problem.isEmpty()) {
         MsgBox(problem, MsgStyle::Exclamation, "Foutmelding");
         cancel = true;
     }
@@ -157,12 +157,12 @@ void HoofdScherm::storePersonalData()
 {
     ProjectState &s = Project();
     for (int i = FirstPersonalField; i <= LastPersonalField; ++i) s.Personal.setField(i, Text1[i]->text());
-    s.MailMethod = MailMethodAt(Combo1[MailMethodList]->listIndex());
+    s.MailMethod = mailMethodAt(Combo1[MailMethodList]->listIndex());
 }
 
-bool HoofdScherm::TakeScreenEdits()
+bool HoofdScherm::takeScreenEdits()
 {
-    if (!LookUpTypedMark()) return false;
+    if (!lookUpTypedMark()) return false;
     SaveRec();
     storePersonalData();
     return true;
@@ -172,8 +172,8 @@ bool HoofdScherm::TakeScreenEdits()
 
 void HoofdScherm::Command1_Click(int index)
 {
-    if (HelpClick("Command1", index)) return;
-    if (!LookUpTypedMark()) return;
+    if (helpClick("Command1", index)) return;
+    if (!lookUpTypedMark()) return;
     MarkList marks(Project());
     SaveRec();
     switch (index) {
@@ -193,7 +193,7 @@ void HoofdScherm::Command1_Click(int index)
     case OverviewButton: {
         // The overview reports back through the project: a picked row sets CurrentMarkIndex.
         const QPointer<Form> overview = windowOpener().open(WindowKind::MarksOverview, this);
-        WaitWhileOpen(Project().MarkOverviewOpen, overview);
+        waitWhileOpen(Project().MarkOverviewOpen, overview);
         if (overview) overview->unload();
         break;
     }
@@ -218,7 +218,7 @@ void HoofdScherm::Text1_LostFocus(int index)
     leavingMarkField = false;
 }
 
-bool HoofdScherm::LookUpTypedMark()
+bool HoofdScherm::lookUpTypedMark()
 {
     const FrameRecord *shown = Project().MarkCount > 0 ? Project().currentMark() : nullptr;
     const QString typed = Text1[MarkField]->text();
@@ -267,7 +267,7 @@ void HoofdScherm::storeFieldsExceptLabel(FrameRecord &m)
 {
     m.Description = Text1[DescriptionField]->text();
     for (const auto &[field, member] : MarkNumbers) m.*member = int16(Num1[field]->value());
-    KeepLooseWithoutFrame(m);
+    keepLooseWithoutFrame(m);
     m.TimberType = Combo1[TimberList]->text();
     m.ResistanceClass2 = WK2->isChecked();
 }
@@ -329,8 +329,8 @@ void HoofdScherm::UpdateButtonStates()
 
 void HoofdScherm::OpenFile()
 {
-    if (!TakeScreenEdits()) return;
-    if (OpenProject(Project(), this)) {
+    if (!takeScreenEdits()) return;
+    if (openProject(Project(), this)) {
         showPersonalData();
         ShowFrameRecord();
     }
@@ -378,29 +378,29 @@ void HoofdScherm::Command2_Click(int index)
 {
     if (index < 0 || index >= ShapeCodes::BasicShapeCount) return;
     FocusedShapeButton = index; // a click gives the button the focus first
-    if (HelpClick("Command2", index)) return;
-    if (!LookUpTypedMark()) return;
-    if (const auto problem = CheckSizesForShape(Num1[WidthField]->value(), Num1[HeightField]->value())) {
+    if (helpClick("Command2", index)) return;
+    if (!lookUpTypedMark()) return;
+    if (const auto problem = checkSizesForShape(Num1[WidthField]->value(), Num1[HeightField]->value())) {
         MsgBox(problem->message, MsgStyle::Exclamation, ErrorTitle);
         Num1[problem->size == FrameSize::Width ? WidthField : HeightField]->setFocus();
         return;
     }
     ProjectState &s = Project();
     FrameRecord *m = s.MarkCount > 0 ? s.currentMark() : nullptr;
-    if (!m || !TakeScreenEdits()) return;
+    if (!m || !takeScreenEdits()) return;
 
-    if (!ChooseBasicShape(s, *m, CurrentBasicCode, index)) {
+    if (!chooseBasicShape(s, *m, CurrentBasicCode, index)) {
         ShowShapeButtons(LastShapeButton);
         FocusedShapeButton = LastShapeButton;
         Command2[LastShapeButton]->setFocus();
     }
     LastShapeButton = index;
-    OpenShapeWindow();
+    openShapeWindow();
 }
 
 Form *HoofdScherm::shapeWindowOpen() const { return shapeWindow; }
 
-void HoofdScherm::OpenShapeWindow()
+void HoofdScherm::openShapeWindow()
 {
     // Activating this screen closes a shape window; one opened from code goes the same way.
     if (shapeWindow) shapeWindow->unload();
@@ -415,6 +415,6 @@ void HoofdScherm::Command3_Click(int index)
         HelpPointer::toggle();
         return;
     }
-    if (HelpClick("Command3", index)) return;
+    if (helpClick("Command3", index)) return;
     if (index == SendButton) emit sendRequested();
 }

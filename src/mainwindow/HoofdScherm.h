@@ -63,7 +63,7 @@ public:
     void OpenFile() override;
     void MenuHelp() override;
     // The label typed looked up, then the mark on screen and the personal data into the project.
-    bool TakeScreenEdits() override;
+    bool takeScreenEdits() override;
 
 protected:
     void Form_Load() override;
@@ -82,14 +82,14 @@ private:
     // A label typed into the mark field but not looked up yet (a command left the field without
     // moving the focus) is looked up as leaving the field does, so that storing the screen never
     // renames a mark. False when the label found no mark and the user made none.
-    bool LookUpTypedMark();
+    bool lookUpTypedMark();
     bool lookUpMark();
     // The fields of the mark on screen other than its label go into the record.
     void storeFieldsExceptLabel(FrameRecord &record);
     void showNewMarkDefaults();
     void checkSize(int field, bool &cancel);
     void checkEMail(bool &cancel);
-    void OpenShapeWindow();
+    void openShapeWindow();
 
     QPointer<Form> shapeWindow;
     bool leavingMarkField = false;

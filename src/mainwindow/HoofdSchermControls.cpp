@@ -121,11 +121,11 @@ void HoofdScherm::buildControls()
     for (int i = 0; i < 13; ++i) {
         Text1[i]->setObjectName(QString("Text1_%1").arg(i));
         connect(Text1[i], &TextField::LostFocus, this, [this, i] { Text1_LostFocus(i); });
-        connect(Text1[i], &TextField::Click, this, [i] { HelpClick("Text1", i); });
+        connect(Text1[i], &TextField::Click, this, [i] { helpClick("Text1", i); });
     }
     for (int i = 0; i < 8; ++i) {
         Num1[i]->setObjectName(QString("Num1_%1").arg(i));
-        connect(Num1[i], &TextField::Click, this, [i] { HelpClick("Num1", i); });
+        connect(Num1[i], &TextField::Click, this, [i] { helpClick("Num1", i); });
     }
     Combo1[0]->setObjectName("Combo1_0");
     Combo1[1]->setObjectName("Combo1_1");
@@ -134,5 +134,5 @@ void HoofdScherm::buildControls()
     connect(Num1[HeightField], &TextField::Validate, this, [this](bool &cancel) { checkSize(HeightField, cancel); });
     connect(Text1[EMailField], &TextField::Validate, this, &HoofdScherm::checkEMail);
     // The chosen mail method goes into the project at once, as the list reports every selection.
-    connect(Combo1[MailMethodList], &ChoiceList::Click, this, [](int index) { Project().MailMethod = MailMethodAt(index); });
+    connect(Combo1[MailMethodList], &ChoiceList::Click, this, [](int index) { Project().MailMethod = mailMethodAt(index); });
 }

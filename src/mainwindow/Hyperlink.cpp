@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QResizeEvent>
 
-QString HyperlinkTarget(const QString &link)
+QString hyperlinkTarget(const QString &link)
 {
     // A link that already names its scheme is never prefixed twice ("http://https://...").
     static const QRegularExpression scheme("^(https?://|mailto:)", QRegularExpression::CaseInsensitiveOption);
@@ -42,7 +42,7 @@ void Hyperlink::Init(const QString &link, const QString &text, quint32 backColou
         return;
     }
     const QString shown = text.trimmed().isEmpty() ? link : text;
-    linkTarget = HyperlinkTarget(link);
+    linkTarget = hyperlinkTarget(link);
     const QString face = fontName.trimmed().isEmpty() ? QStringLiteral("Arial") : fontName;
     const float size = fontSize == 0 ? 10.0f : fontSize;
     const QColor colour = fromBgr(foreColour == 0 ? 0xFF0000 : foreColour);

@@ -7,7 +7,7 @@ class QLabel;
 
 // The address a link opens: one that begins with a scheme stays as it is; one holding "@" is a mail
 // address and gets "mailto:" unless it holds that already; any other gets "http://" unless it holds that.
-QString HyperlinkTarget(const QString &link);
+QString hyperlinkTarget(const QString &link);
 
 class Hyperlink : public QWidget {
     Q_OBJECT

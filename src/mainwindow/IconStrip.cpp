@@ -134,7 +134,7 @@ QImage drawStrip()
 }
 }
 
-const QImage &Strip()
+const QImage &stripImage()
 {
     static const QImage strip = drawStrip();
     return strip;
@@ -152,9 +152,9 @@ void MaskedCopy(QImage &destination, const QImage &source, const QRect &sourceRe
     }
 }
 
-QImage CellPicture(int cell, int size, const QColor &back)
+QImage cellPicture(int cell, int size, const QColor &back)
 {
-    const QImage &strip = Strip();
+    const QImage &strip = stripImage();
     QImage canvas(strip.size(), QImage::Format_RGB32);
     canvas.fill(back);
     MaskedCopy(canvas, strip, strip.rect(), QPoint(0, 0), Transparent);

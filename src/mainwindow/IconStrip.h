@@ -12,13 +12,13 @@ constexpr QRgb Transparent = 0xFF00FF00; // pure green
 
 // Cells 1 to 12 from the left: stop, warning, information, question, persons, keys, magnifier,
 // disc with magnifier, close (normal, highlighted, pressed), white square.
-const QImage &Strip();
+const QImage &stripImage();
 
 // Copies the source rectangle to (x, y) of the destination, leaving the destination where the source
 // shows the transparent colour.
 void MaskedCopy(QImage &destination, const QImage &source, const QRect &sourceRect, QPoint at, QRgb transparent);
 
 // The picture of one cell (1 to 12) on the back colour: what an image button shows.
-QImage CellPicture(int cell, int size, const QColor &back);
+QImage cellPicture(int cell, int size, const QColor &back);
 
 } // namespace IconStrip

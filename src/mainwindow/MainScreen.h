@@ -14,7 +14,7 @@ public:
     // personal data. Before anything saves, sends or leaves the mark. A label typed into the mark
     // field is looked up first, as leaving the field does; false when the user refused it there:
     // the command stops.
-    virtual bool TakeScreenEdits() = 0;
+    virtual bool takeScreenEdits() = 0;
     virtual void MenuHelp() = 0;
 
 signals:

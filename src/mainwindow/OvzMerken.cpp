@@ -65,7 +65,7 @@ void OvzMerken::Form_Load()
 {
     ProjectState &s = Project();
     s.MarkOverviewOpen = true;
-    move(DialogPlace(ScreenSize(), size()));
+    move(dialogPlace(screenSize(), size()));
     RegisterFormLevel();
     SetupMarkGrid();
     FillMarkGrid();
@@ -73,15 +73,15 @@ void OvzMerken::Form_Load()
 
 void OvzMerken::SetupMarkGrid()
 {
-    gridModel = new GridModel(MarkGridColumns(), this);
+    gridModel = new GridModel(markGridColumns(), this);
     Grid1->setModel(gridModel);
 }
 
 void OvzMerken::FillMarkGrid()
 {
     const ProjectState &s = Project();
-    gridModel->setRows(MarkGridRows(s));
-    Grid1->goToRow(MarkGridSelectedRow(s));
+    gridModel->setRows(markGridRows(s));
+    Grid1->goToRow(markGridSelectedRow(s));
 }
 
 void OvzMerken::Form_Unload(bool &)
@@ -134,7 +134,7 @@ void OvzMerken::Command1_Click(int index)
             return;
         }
         const QPointer<Form> log = windowOpener().open(WindowKind::MailLogOverview, this);
-        WaitWhileOpen(Project().MailLogOverviewOpen, log);
+        waitWhileOpen(Project().MailLogOverviewOpen, log);
         if (log) log->unload();
         break;
     }

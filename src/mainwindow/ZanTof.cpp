@@ -72,11 +72,11 @@ void ZanTof::setMainScreen(MainScreen *screen)
     // Never smaller than the screen it holds: its shape and send buttons stay within reach.
     workspace->setMinimumSize(screen->size());
     resize(screen->width(), screen->height() + menuBar->sizeHint().height());
-    connect(screen, &MainScreen::markCountChanged, this, &ZanTof::MarkCountChanged);
+    connect(screen, &MainScreen::markCountChanged, this, &ZanTof::markCountChanged);
     connect(screen, &MainScreen::sendRequested, this, &ZanTof::Send_Click);
 }
 
-void ZanTof::MarkCountChanged(int marks)
+void ZanTof::markCountChanged(int marks)
 {
     for (QAction *item : {Save, SaveAs, Send}) item->setEnabled(marks >= 1);
 }
@@ -99,7 +99,7 @@ void ZanTof::Openen_Click()
 
 void ZanTof::saveFromMenu(bool saveAs)
 {
-    if (!main || !main->TakeScreenEdits()) return;
+    if (!main || !main->takeScreenEdits()) return;
     SaveProject(Project(), saveAs);
 }
 
@@ -126,8 +126,8 @@ void ZanTof::Send_Click()
                "Verzenden")
         != MsgAnswer::Yes)
         return;
-    if (!main->TakeScreenEdits()) return;
-    const QString problem = CheckSend(Project());
+    if (!main->takeScreenEdits()) return;
+    const QString problem = checkSend(Project());
     if (!problem.isEmpty()) {
         MsgBox(problem, MsgStyle::Exclamation, ErrorTitle);
         return;

@@ -43,7 +43,7 @@ public:
     void QVHelp_Click();
     void About_Click();
     // Save, save-as and send are offered once there is a mark.
-    void MarkCountChanged(int marks);
+    void markCountChanged(int marks);
 
 protected:
     void Form_Unload(bool &cancel) override;

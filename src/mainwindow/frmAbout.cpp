@@ -109,7 +109,7 @@ frmAbout::frmAbout(QWidget *owner) : Form(owner)
 
 void frmAbout::Form_Load()
 {
-    const QPoint place = DialogPlace(ScreenSize(), size());
+    const QPoint place = dialogPlace(screenSize(), size());
     move(x(), place.y());
     move(place.x(), y());
     setWindowTitle(ProgramTitle + " " + QString::number(VersionMajor) + "." + QString::number(VersionMinor) + "."

@@ -133,14 +133,14 @@ void msgFrm::setHeightTwips(int twips) { resize(width(), twips / TwipsPerPixelY)
 
 void msgFrm::ShapeBalloonWindow(bool NoPointer, double X, double Y, int Intensity)
 {
-    const QSize screen = ScreenSize();
+    const QSize screen = screenSize();
     const int SW = width(), SH = height();
     QPoint topLeft;
     if (NoPointer) {
         corner = NoCorner;
         topLeft = QPoint((screen.width() - SW) / 2, (screen.height() - SH) / 2);
     } else {
-        const Placement p = PlaceAtPointer(PointerPoint(X, Y, MousePosition()), screen, size());
+        const Placement p = PlaceAtPointer(pointerPoint(X, Y, mousePosition()), screen, size());
         corner = p.corner;
         topLeft = p.topLeft;
     }
@@ -169,7 +169,7 @@ void msgFrm::SelectIcon(int flags, int panel)
     QLabel *const images[3] = {P1, iPic, aPic};
     QLabel *const titles[3] = {LblTitle, iTitle, aTitle};
     QLabel *const messages[3] = {lblmsg, iMsg, aMsg};
-    const int cell = IconCell(flags);
+    const int cell = iconCell(flags);
     if (cell > 0) {
         images[panel]->show();
         DrawImageButton(images[panel], cell);
@@ -182,7 +182,7 @@ void msgFrm::SelectIcon(int flags, int panel)
 
 void msgFrm::DrawImageButton(QLabel *target, int cell)
 {
-    target->setPixmap(QPixmap::fromImage(IconStrip::CellPicture(cell, IconStrip::CellSize, BoxColour)));
+    target->setPixmap(QPixmap::fromImage(IconStrip::cellPicture(cell, IconStrip::CellSize, BoxColour)));
 }
 
 void msgFrm::finish()

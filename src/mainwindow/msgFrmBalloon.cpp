@@ -46,7 +46,7 @@ QString msgFrm::MsgAuto_box(const QString &mPrompt, int mFlags, const QString &m
     show();
     update();
     Timer1->stop();
-    const int interval = TimerInterval(nTime);
+    const int interval = timerInterval(nTime);
     if (interval > 0) {
         Timer1->setInterval(interval);
         Timer1->start();

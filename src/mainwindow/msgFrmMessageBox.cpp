@@ -31,7 +31,7 @@ void msgFrm::buildMessagePanel()
     Check1->hide();
 }
 
-void msgFrm::SetDefaultButton(int MF) { DefaultButtonNumber = DefaultButtonFor(MF, DefaultButtonNumber); }
+void msgFrm::SetDefaultButton(int MF) { DefaultButtonNumber = defaultButtonFor(MF, DefaultButtonNumber); }
 
 int msgFrm::Msg_Box(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
                     const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2, const QString &Btn3,
@@ -81,7 +81,7 @@ void msgFrm::focusDefaultButton()
 {
     if (!F1[0]->isVisible() || DefaultButtonNumber <= 0) return;
     // A default button the set does not show hands the focus to the first one shown.
-    const int i = FocusButton(buttons, DefaultButtonNumber);
+    const int i = focusButton(buttons, DefaultButtonNumber);
     if (i >= 0) cmd1[i]->setFocus();
 }
 

@@ -17,7 +17,7 @@ QStringList lines(const QString &name)
 
 int size(const QString &line)
 {
-    const int v = WholeNumber(line).value_or(0);
+    const int v = wholeNumber(line).value_or(0);
     return v >= 0 && v <= 9999 ? v : 0;
 }
 }
@@ -63,7 +63,7 @@ FactoryDefaults factoryDefaults(const QStringList &timberTypes)
         case 2: d.timberType = timberTypes.contains(line) ? line : timberTypes.value(0); break;
         case 3: d.frameThickness = size(line); break;
         case 4: d.frameWidth = size(line); break;
-        case 5: d.resistanceClass2 = WholeNumber(line).value_or(0) == 1; break;
+        case 5: d.resistanceClass2 = wholeNumber(line).value_or(0) == 1; break;
         case 6: d.factoryName = line; break;
         case 7: d.factoryPhone = line; break;
         }
@@ -102,7 +102,7 @@ QStringList breastWallEntries(int clearHeight)
     QStringList out;
     for (const QString &line : lines(QStringLiteral("BORSTW.TXT"))) {
         // A negative height is no breast wall: it would push the sash below the opening.
-        const double height = LeadingNumber(line);
+        const double height = leadingNumber(line);
         if (height >= 0 && height < clearHeight) out.append(line);
     }
     return out;

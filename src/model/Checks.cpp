@@ -53,7 +53,7 @@ QString CheckProject(const ProjectState &state)
     return kept;
 }
 
-QString CheckSend(const ProjectState &state)
+QString checkSend(const ProjectState &state)
 {
     const PersonalData &personal = state.Personal;
     const QString problem = CheckProject(state);
@@ -65,22 +65,22 @@ QString CheckSend(const ProjectState &state)
     return {};
 }
 
-QString CheckFrameSize(const ProjectState &state, FrameSize size, int value)
+QString checkFrameSize(const ProjectState &state, FrameSize size, int value)
 {
     if (value >= 2 * state.DefaultFrameThickness) return {};
     return size == FrameSize::Width ? "Ongeldige breedte opgegeven !" : "Ongeldige hoogte opgegeven !";
 }
 
-std::optional<FrameSizeProblem> CheckSizesForShape(int width, int height)
+std::optional<FrameSizeProblem> checkSizesForShape(int width, int height)
 {
     if (width == 0) return FrameSizeProblem{FrameSize::Width, "Ongeldige breedte van het kozijn !"};
     if (height == 0) return FrameSizeProblem{FrameSize::Height, "Ongeldige hoogte van het kozijn !"};
     return std::nullopt;
 }
 
-QString CheckEMailField(const QString &text)
+QString checkEMailField(const QString &text)
 {
     // Blanks around the address are no fault: the mail takes them off.
-    if (text.contains('.') && IsPlainMailAddress(text.trimmed())) return {};
+    if (text.contains('.') && isPlainMailAddress(text.trimmed())) return {};
     return "Ongeldig e-mail adres !";
 }

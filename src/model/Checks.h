@@ -18,19 +18,19 @@ QString CheckProject(const ProjectState &state);
 
 // The checks before the drawings are sent: every mark (CheckProject), the user's e-mail address and
 // mail server. "" when they can be sent; otherwise the message for the user.
-QString CheckSend(const ProjectState &state);
+QString checkSend(const ProjectState &state);
 
 // The main screen's width or height as the user leaves the field: at least twice the factory's
 // frame thickness.
 enum class FrameSize { Width, Height };
-QString CheckFrameSize(const ProjectState &state, FrameSize size, int value);
+QString checkFrameSize(const ProjectState &state, FrameSize size, int value);
 
 // A shape needs a width and a height: neither may be 0. The first that is, with its message.
 struct FrameSizeProblem {
     FrameSize size;
     QString message;
 };
-std::optional<FrameSizeProblem> CheckSizesForShape(int width, int height);
+std::optional<FrameSizeProblem> checkSizesForShape(int width, int height);
 
-// The user's own e-mail address as the field is left: a "." and a plain address (IsPlainMailAddress).
-QString CheckEMailField(const QString &text);
+// The user's own e-mail address as the field is left: a "." and a plain address (isPlainMailAddress).
+QString checkEMailField(const QString &text);

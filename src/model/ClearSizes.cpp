@@ -4,12 +4,12 @@ namespace {
 const QString Invalid = QStringLiteral("Ongeldige dagmaten opgegeven !\r\n\r\n");
 }
 
-QString ClearSizeSumMessage(int sum, int maximum)
+QString clearSizeSumMessage(int sum, int maximum)
 {
     return Invalid + QString("De totale opgegeven dagmaat (%1) is groter dan de maximale dagmaat (%2)").arg(sum).arg(maximum);
 }
 
-QString ClearSizeNoRoomMessage(int maximum)
+QString clearSizeNoRoomMessage(int maximum)
 {
     return Invalid
            + QString("De maten van het kozijn laten geen ruimte over voor de dagmaten (maximale dagmaat %1)").arg(maximum);
@@ -21,7 +21,7 @@ ClearSizeRowCheck CheckClearSizes(const QList<int> &values, int maximum)
     result.values = values;
     if (values.isEmpty()) return result;
     if (maximum <= 0) {
-        result.ClearSizeMessage = ClearSizeNoRoomMessage(maximum);
+        result.ClearSizeMessage = clearSizeNoRoomMessage(maximum);
         return result;
     }
     // In int: five inputs of 9999 must still read as a sum above any maximum.
@@ -32,7 +32,7 @@ ClearSizeRowCheck CheckClearSizes(const QList<int> &values, int maximum)
         if (v == 0) ++zeros;
     }
     if (sum > maximum) {
-        result.ClearSizeMessage = ClearSizeSumMessage(sum, maximum);
+        result.ClearSizeMessage = clearSizeSumMessage(sum, maximum);
         return result;
     }
     QList<int> &out = result.values;
@@ -56,7 +56,7 @@ ClearSizeRowCheck CheckClearSizes(const QList<int> &values, int maximum)
     return result;
 }
 
-bool CheckClearSizeRow(QList<int> &values, int maximum, QString &refusal)
+bool checkClearSizeRow(QList<int> &values, int maximum, QString &refusal)
 {
     const ClearSizeRowCheck check = CheckClearSizes(values, maximum);
     if (!check.valid) {
@@ -67,12 +67,12 @@ bool CheckClearSizeRow(QList<int> &values, int maximum, QString &refusal)
     return true;
 }
 
-ClearSizeSet ProjectClearSizes(const ProjectState &state)
+ClearSizeSet projectClearSizes(const ProjectState &state)
 {
     return ClearSizeSet{state.ClearHeightsLeft, state.ClearWidths, state.ClearHeightsRight, state.ClearHeightsMiddle};
 }
 
-void SetProjectClearSizes(ProjectState &state, const ClearSizeSet &sizes)
+void setProjectClearSizes(ProjectState &state, const ClearSizeSet &sizes)
 {
     state.ClearHeightsLeft = sizes.Left;
     state.ClearWidths = sizes.Widths;

@@ -21,11 +21,11 @@ ClearSizeRowCheck CheckClearSizes(const QList<int> &values, int maximum);
 
 // The same on a row in place: a refusal leaves the values as they were and gives its message in
 // `refusal` ("" for a row without inputs), for the window to show.
-bool CheckClearSizeRow(QList<int> &values, int maximum, QString &refusal);
+bool checkClearSizeRow(QList<int> &values, int maximum, QString &refusal);
 
-QString ClearSizeSumMessage(int sum, int maximum);
-QString ClearSizeNoRoomMessage(int maximum);
+QString clearSizeSumMessage(int sum, int maximum);
+QString clearSizeNoRoomMessage(int maximum);
 
 // The project-wide clear-size arrays as one set, and back.
-ClearSizeSet ProjectClearSizes(const ProjectState &state);
-void SetProjectClearSizes(ProjectState &state, const ClearSizeSet &sizes);
+ClearSizeSet projectClearSizes(const ProjectState &state);
+void setProjectClearSizes(ProjectState &state, const ClearSizeSet &sizes);

@@ -1,6 +1,6 @@
 #include "MailAddress.h"
 
-bool IsPlainMailAddress(const QString &address)
+bool isPlainMailAddress(const QString &address)
 {
     const qsizetype at = address.indexOf('@');
     if (at <= 0 || at != address.lastIndexOf('@') || at == address.size() - 1) return false;

@@ -4,4 +4,4 @@
 #include <QString>
 
 // One "@" with something on both sides, and no blanks, control characters, "<" or ">".
-bool IsPlainMailAddress(const QString &address);
+bool isPlainMailAddress(const QString &address);

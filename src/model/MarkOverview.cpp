@@ -1,6 +1,6 @@
 #include "MarkOverview.h"
 
-QList<GridColumn> MarkGridColumns()
+QList<GridColumn> markGridColumns()
 {
     constexpr Qt::Alignment text = Qt::AlignLeft | Qt::AlignVCenter;
     constexpr Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
@@ -14,7 +14,7 @@ QList<GridColumn> MarkGridColumns()
     };
 }
 
-QList<QStringList> MarkGridRows(const ProjectState &state)
+QList<QStringList> markGridRows(const ProjectState &state)
 {
     QList<QStringList> rows;
     const int count = state.marksInUse();
@@ -26,7 +26,7 @@ QList<QStringList> MarkGridRows(const ProjectState &state)
     return rows;
 }
 
-int MarkGridSelectedRow(const ProjectState &state)
+int markGridSelectedRow(const ProjectState &state)
 {
     const FrameRecord *current = state.currentMark();
     if (!current) return 0;

@@ -4,7 +4,7 @@
 #include "ProjectState.h"
 
 // Mark, description, width, height, count drawn, count mirrored.
-QList<GridColumn> MarkGridColumns();
-QList<QStringList> MarkGridRows(const ProjectState &state);
+QList<GridColumn> markGridColumns();
+QList<QStringList> markGridRows(const ProjectState &state);
 // The last row whose label equals the current mark's (case-sensitive); 0 when none does.
-int MarkGridSelectedRow(const ProjectState &state);
+int markGridSelectedRow(const ProjectState &state);

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString ProjectOpenFilter()
+QString projectOpenFilter()
 {
     const QChar nul(0);
     return QString("Zandrel Tofmaar bestand (*.tof)") + nul + "*.tof" + nul + "Alle bestanden(*.*)" + nul + "*.*" + nul + nul;

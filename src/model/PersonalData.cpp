@@ -17,18 +17,18 @@ void PersonalData::setField(int index, const QString &text)
         this->*PersonalFields[index - FirstPersonalField].member = text;
 }
 
-const QStringList &MailMethodNames()
+const QStringList &mailMethodNames()
 {
     static const QStringList names{"Standaard", "WinSock", "Outlook"};
     return names;
 }
 
-MailMethodKind MailMethodAt(int index)
+MailMethodKind mailMethodAt(int index)
 {
-    return index >= 0 && index < MailMethodNames().size() ? MailMethodKind(index) : MailMethodKind::None;
+    return index >= 0 && index < mailMethodNames().size() ? MailMethodKind(index) : MailMethodKind::None;
 }
 
-PersonalDataFile ReadPersonalDataFile(int longestField)
+PersonalDataFile readPersonalDataFile(int longestField)
 {
     const QString path = findFile("PersGeg.Txt");
     PersonalDataFile file;
@@ -56,14 +56,14 @@ PersonalDataFile ReadPersonalDataFile(int longestField)
             break;
         }
     if (lines.size() > count) {
-        const std::optional<int> method = WholeNumber(lines[count]);
+        const std::optional<int> method = wholeNumber(lines[count]);
         // -1, as an unselected method is written, comes back as the first.
-        if (method && *method >= -1 && *method < MailMethodNames().size()) file.mailMethod = MailMethodAt(qMax(0, *method));
+        if (method && *method >= -1 && *method < mailMethodNames().size()) file.mailMethod = mailMethodAt(qMax(0, *method));
     }
     return file;
 }
 
-QString WritePersonalDataFile(const PersonalData &personal, MailMethodKind method)
+QString writePersonalDataFile(const PersonalData &personal, MailMethodKind method)
 {
     QStringList lines;
     for (const PersonalField &f : PersonalFields) {

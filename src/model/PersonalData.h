@@ -64,9 +64,9 @@ static_assert(PersonalFields[MailServerField - FirstPersonalField].member == &Pe
 // number PersGeg.Txt keeps (-1: none chosen).
 enum class MailMethodKind { None = -1, Standard, WinSock, Outlook };
 // The names of the methods, in list order: "Standaard", "WinSock", "Outlook".
-const QStringList &MailMethodNames();
+const QStringList &mailMethodNames();
 // The method at list index `index`; None for -1 and for an index out of range.
-MailMethodKind MailMethodAt(int index);
+MailMethodKind mailMethodAt(int index);
 
 // PersGeg.Txt: the eleven fields one to a line, then the mail method's list index.
 struct PersonalDataFile {
@@ -78,7 +78,7 @@ struct PersonalDataFile {
     QString problem;
 };
 // Without the file: no fields and the first mail method. An unreadable file gives no fields either.
-PersonalDataFile ReadPersonalDataFile(int longestField);
+PersonalDataFile readPersonalDataFile(int longestField);
 // A field's line breaks become blanks, so that every field stays on its own line; an unselected
 // method (-1) is written as -1. Returns "" when written, else the message that says why not.
-QString WritePersonalDataFile(const PersonalData &personal, MailMethodKind mailMethod);
+QString writePersonalDataFile(const PersonalData &personal, MailMethodKind mailMethod);

@@ -18,7 +18,7 @@ bool SaveProject(ProjectState &state, bool saveAs)
         return false;
     }
     // Refused before anything is asked or written: a file the reader would refuse is no save.
-    if (const QString problem = ProjectSaveProblem(state); !problem.isEmpty()) {
+    if (const QString problem = projectSaveProblem(state); !problem.isEmpty()) {
         MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + problem, MsgStyle::Critical, ErrorTitle);
         return false;
     }
@@ -31,11 +31,11 @@ bool SaveProject(ProjectState &state, bool saveAs)
         state.ProjectFileName = withDefaultSuffix(dialogs().saveFile(request), request.defaultSuffix);
         if (state.ProjectFileName.isEmpty()) return false;
     } else {
-        state.ProjectFileName = DateStampedName(".TOF");
+        state.ProjectFileName = dateStampedName(".TOF");
     }
     const QString fullPath = QFileInfo(state.ProjectFileName).absoluteFilePath();
     QString error;
-    if (!writeBytes(state.ProjectFileName, ProjectFileBytes(state), &error)) {
+    if (!writeBytes(state.ProjectFileName, projectFileBytes(state), &error)) {
         MsgBox("De tekeningen zijn niet opgeslagen !\r\n\r\n" + fullPath + "\r\n\r\n" + error, MsgStyle::Critical,
                ErrorTitle);
         return false;
@@ -57,7 +57,7 @@ bool LoadProject(ProjectState &state)
     return true;
 }
 
-bool AskToSaveChanges(ProjectState &s)
+bool askToSaveChanges(ProjectState &s)
 {
     if (s.marksInUse() == 0) return true;
     if (!s.ProjectDirty) s.ProjectDirty = ProjectChanged(s);
@@ -68,11 +68,11 @@ bool AskToSaveChanges(ProjectState &s)
     return true;
 }
 
-bool OpenProject(ProjectState &s, QWidget *owner)
+bool openProject(ProjectState &s, QWidget *owner)
 {
-    if (!AskToSaveChanges(s)) return false;
+    if (!askToSaveChanges(s)) return false;
     QString initDir = QDir::currentPath();
-    QString filter = ProjectOpenFilter();
+    QString filter = projectOpenFilter();
     const QString chosen = ShowOpenDialog(owner, initDir, filter, QString(), 0);
     if (chosen.isEmpty()) return false;
     const QString previous = s.ProjectFileName;

@@ -18,11 +18,11 @@ bool LoadProject(ProjectState &state);
 // Asks "Wilt u de wijzigingen opslaan ?" when marks changed since the last load or save, and saves
 // on Yes. True when the caller may go on (nothing to save, No, or saved); false on Cancel or when
 // the save failed.
-bool AskToSaveChanges(ProjectState &state);
+bool askToSaveChanges(ProjectState &state);
 
 // The save question, then the open dialog in the current folder, then the chosen project loaded.
 // A refused file leaves the open project and its file name as they were. True when a project was loaded.
-bool OpenProject(ProjectState &state, QWidget *owner);
+bool openProject(ProjectState &state, QWidget *owner);
 
 // The mark list's questions, asked: newMarkQuestion, and on Yes the mark made (MarkList::answerNew);
 // deleteMarkQuestion, and on Yes the current mark deleted. True when made or deleted.

@@ -24,7 +24,7 @@ QByteArray ScrambleLine(const QByteArray &bytes)
 
 QString ScrambleLine(const QString &text) { return fromCp1252(ScrambleLine(toCp1252(text))); }
 
-QString DateStampedName(const QString &extension) { return Now().toString("yyMMdd-HHmm") + extension; }
+QString dateStampedName(const QString &extension) { return Now().toString("yyMMdd-HHmm") + extension; }
 
 namespace {
 inline char complement(char c) { return char(~static_cast<unsigned char>(c)); }
@@ -364,7 +364,7 @@ void takeProjectFile(ProjectState &state, ProjectFileContents project)
     state.FrameRecords = std::move(project.marks);
     state.MarkCount = int16(state.FrameRecords.size());
     state.CurrentMarkIndex = int16(state.MarkCount - 1);
-    SetProjectClearSizes(state, project.clearSizes);
+    setProjectClearSizes(state, project.clearSizes);
     state.SavedFrameRecords = state.FrameRecords;
     state.ProjectDirty = false;
 }
@@ -391,7 +391,7 @@ template <class Record, std::size_t N> bool textTooLong(const Record &r, const F
 }
 }
 
-QString ProjectSaveProblem(const ProjectState &state)
+QString projectSaveProblem(const ProjectState &state)
 {
     const QString limit = QString::number(ProjectFileLimit);
     for (const PersonalField &f : PersonalFields)
@@ -417,11 +417,11 @@ QString ProjectSaveProblem(const ProjectState &state)
     return {};
 }
 
-QByteArray ProjectFileBytes(const ProjectState &state)
+QByteArray projectFileBytes(const ProjectState &state)
 {
     LineWriter w;
-    const ClearSizeSet projectClearSizes = ProjectClearSizes(state);
-    Writing io{w, projectClearSizes};
+    const ClearSizeSet sharedSizes = projectClearSizes(state);
+    Writing io{w, sharedSizes};
     w.text(ProjectMagic);
     personalRecord(io, state.Personal);
     // Only the marks in use: the list may hold a spare record beyond them.

@@ -20,10 +20,10 @@ constexpr int ProjectFileLimit = 32767;
 
 // Why the project cannot be written so that it reads back (a list or a text over the limit), in
 // words for the user; "" when it can.
-QString ProjectSaveProblem(const ProjectState &state);
+QString projectSaveProblem(const ProjectState &state);
 
 // The whole file as it would be written, with its own file name left to the caller.
-QByteArray ProjectFileBytes(const ProjectState &state);
+QByteArray projectFileBytes(const ProjectState &state);
 
 // A project as its file holds it: the personal fields, the marks, and the project-wide clear sizes
 // (the last mark's).
@@ -52,4 +52,4 @@ ProjectFileRead readProjectFile(const QString &path);
 void takeProjectFile(ProjectState &state, ProjectFileContents contents);
 
 // The date-stamped name of a plain save: "YYMMDD-HHMM" + extension.
-QString DateStampedName(const QString &extension);
+QString dateStampedName(const QString &extension);

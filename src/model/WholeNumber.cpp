@@ -32,7 +32,7 @@ qsizetype numberLength(QStringView text)
 }
 }
 
-std::optional<int> WholeNumber(const QString &text)
+std::optional<int> wholeNumber(const QString &text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty() || numberLength(t) != t.size()) return std::nullopt;
@@ -44,7 +44,7 @@ std::optional<int> WholeNumber(const QString &text)
     return int(r);
 }
 
-double LeadingNumber(const QString &text)
+double leadingNumber(const QString &text)
 {
     QString t = text;
     t.remove(' ').remove('\t').remove('\n');

@@ -25,7 +25,7 @@ void mapFontFaces()
     }
 }
 
-int CaptionRoom(const QString &caption)
+int captionRoom(const QString &caption)
 {
     // The title bar's face is the window manager's; the faces the program knows stand in for it.
     constexpr int IconAndButtons = 140;

@@ -15,4 +15,4 @@ void mapFontFaces();
 // The width in pixels a window needs for the window manager to show `caption` whole: the caption in
 // bold at the system font's size, in the system's face and in every face mapped above, the widest,
 // and room for the title bar's icon and buttons.
-int CaptionRoom(const QString &caption);
+int captionRoom(const QString &caption);

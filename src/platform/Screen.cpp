@@ -23,15 +23,15 @@ RealScreenPixels realPixels;
 ScreenPixelSource *current = nullptr;
 }
 
-QSize ScreenSize()
+QSize screenSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize(800, 600);
 }
 
-QPoint MousePosition() { return QCursor::pos(); }
+QPoint mousePosition() { return QCursor::pos(); }
 
-QPoint DialogPlace(QSize screen, QSize window)
+QPoint dialogPlace(QSize screen, QSize window)
 {
     return QPoint((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 3);
 }

@@ -6,12 +6,12 @@
 #include <QSize>
 
 // Size of the primary screen in pixels.
-QSize ScreenSize();
+QSize screenSize();
 // The mouse position in screen pixels.
-QPoint MousePosition();
+QPoint mousePosition();
 
 // Where a dialog-like window of the given size stands: centred across, a third of the free height down.
-QPoint DialogPlace(QSize screen, QSize window);
+QPoint dialogPlace(QSize screen, QSize window);
 
 class ScreenPixelSource {
 public:

@@ -18,7 +18,7 @@ inline const QString FileList = QStringLiteral("uninst.lst");
 inline const QString MadeFolders = QStringLiteral("uninst.dir");
 // The files the installation package holds, relative to the program folder, as the build made it:
 // what uninst may remove of an installation whose own list is gone.
-QStringList PackageFiles();
+QStringList packageFiles();
 // The installation's icon, beside its programs: what the menu entries show.
 inline const QString ProgramIcon = QStringLiteral("ICO/ZanTof.ico");
 // Where the menu entries sit in a desktop's menu of categories: both together.

@@ -75,13 +75,13 @@ QString setRegistrationProgram(const QString &program)
     return previous;
 }
 
-bool IsRegistrationCall(int argc, char *argv[])
+bool isRegistrationCall(int argc, char *argv[])
 {
     return argc == 4 && std::strcmp(argv[1], CallArgument) == 0
         && (std::strcmp(argv[3], "register") == 0 || std::strcmp(argv[3], "unregister") == 0);
 }
 
-void RunRegistrationCall(char *argv[])
+void runRegistrationCall(char *argv[])
 {
     void *module = ::dlopen(argv[2], RTLD_NOW | RTLD_LOCAL);
     if (!module) ::_exit(NoModule);

@@ -10,14 +10,14 @@
 int setRegistrationWait(int milliseconds);
 
 // The program that loads the component and calls its entry: by default the running program itself,
-// whose main hands the call to RunRegistrationCall. "" restores that default; returns the previous one.
+// whose main hands the call to runRegistrationCall. "" restores that default; returns the previous one.
 QString setRegistrationProgram(const QString &program);
 
 // Whether the command line is a registration call: `<program> --zantof-register <component> register|unregister`.
-bool IsRegistrationCall(int argc, char *argv[]);
+bool isRegistrationCall(int argc, char *argv[]);
 // Loads the component of a registration call and calls its entry; ends the process with the exit code
 // that CallRegistrationEntry reads. To be called first in main, while the process has no other thread.
-[[noreturn]] void RunRegistrationCall(char *argv[]);
+[[noreturn]] void runRegistrationCall(char *argv[]);
 
 // True when the component was loaded and its entry ran to its end; the entry's own result is not examined.
 // `stop`, asked while the entry runs, ends the wait at once (the child is killed): false then.

@@ -40,7 +40,7 @@ std::optional<QJsonArray> load()
 bool save(const QJsonArray &keys)
 {
     const QString folder = QFileInfo(registryFile()).absolutePath();
-    const QString existing = NearestExistingFolder(folder);
+    const QString existing = nearestExistingFolder(folder);
     if (QDir().mkpath(folder) && writeSetupFile(registryFile(), QJsonDocument(keys).toJson())) return true;
     // A store that could not be written leaves no empty folders of its own behind.
     QStringList made;
@@ -89,7 +89,7 @@ bool RegWriteValue(RegRoot root, const QString &key, const QString &valueName, i
     return save(keys);
 }
 
-QList<RegValue> RegKeyValues(RegRoot root, const QString &key)
+QList<RegValue> regKeyValues(RegRoot root, const QString &key)
 {
     const QJsonArray keys = load().value_or(QJsonArray());
     const qsizetype index = findKey(keys, root, key);
@@ -102,11 +102,11 @@ QList<RegValue> RegKeyValues(RegRoot root, const QString &key)
     return out;
 }
 
-bool RegKeyExists(RegRoot root, const QString &key) { return findKey(load().value_or(QJsonArray()), root, key) >= 0; }
+bool regKeyExists(RegRoot root, const QString &key) { return findKey(load().value_or(QJsonArray()), root, key) >= 0; }
 
 QString RegReadString(RegRoot root, const QString &key, const QString &valueName)
 {
-    for (const RegValue &v : RegKeyValues(root, key)) {
+    for (const RegValue &v : regKeyValues(root, key)) {
         if (v.name.compare(valueName, Qt::CaseInsensitive) != 0) continue;
         // The stored size counts the terminating NUL.
         if (v.type != RegType::String || v.size <= 0) return {};

@@ -30,5 +30,5 @@ QString RegReadString(RegRoot root, const QString &key, const QString &valueName
 bool RegRemoveKey(RegRoot root, const QString &key);
 
 // The values of a key in the order written; empty when the key is missing.
-QList<RegValue> RegKeyValues(RegRoot root, const QString &key);
-bool RegKeyExists(RegRoot root, const QString &key);
+QList<RegValue> regKeyValues(RegRoot root, const QString &key);
+bool regKeyExists(RegRoot root, const QString &key);

@@ -39,7 +39,7 @@ QString xdgHome(const char *variable, const QString &fallback)
     return QDir::cleanPath(QDir::homePath() + "/" + fallback);
 }
 
-bool writable(const QString &dir) { return IsFolderWritable(NearestExistingFolder(dir)); }
+bool writable(const QString &dir) { return isFolderWritable(nearestExistingFolder(dir)); }
 
 bool parseVersion(const QString &text, short parts[4])
 {
@@ -108,7 +108,7 @@ QString componentUsersFile() { return GetSystemDir() + "/installations.lst"; }
 namespace {
 bool listedUser(const QStringList &users, const QString &folder)
 {
-    return std::any_of(users.begin(), users.end(), [&](const QString &user) { return IsSameFolder(user, folder); });
+    return std::any_of(users.begin(), users.end(), [&](const QString &user) { return isSameFolder(user, folder); });
 }
 }
 
@@ -129,7 +129,7 @@ bool removeComponentUser(const QString &folder)
     if (!users) return !QFileInfo::exists(file);
     QStringList kept;
     for (const QString &user : *users)
-        if (!IsSameFolder(user, folder)) kept << user;
+        if (!isSameFolder(user, folder)) kept << user;
     if (kept.size() == users->size()) return true;
     return kept.isEmpty() ? QFile::remove(file) : writeFileList(file, kept);
 }
@@ -162,7 +162,7 @@ bool IsRootFolder(const QString &path)
     return !trimmed.isEmpty() && QDir::cleanPath(trimmed) == "/";
 }
 
-bool IsSameFolder(const QString &a, const QString &b)
+bool isSameFolder(const QString &a, const QString &b)
 {
     const QString first = a.trimmed(), second = b.trimmed();
     if (first.isEmpty() || second.isEmpty()) return false;
@@ -171,9 +171,9 @@ bool IsSameFolder(const QString &a, const QString &b)
     return one.exists() && other.exists() && one.canonicalFilePath() == other.canonicalFilePath();
 }
 
-bool IsHomeFolder(const QString &path) { return IsSameFolder(path, QDir::homePath()); }
+bool isHomeFolder(const QString &path) { return isSameFolder(path, QDir::homePath()); }
 
-std::optional<QString> PathInside(const QString &base, const QString &folder)
+std::optional<QString> pathInside(const QString &base, const QString &folder)
 {
     const auto below = [](const QString &b, const QString &f) -> std::optional<QString> {
         if (b.isEmpty() || f.isEmpty()) return std::nullopt;
@@ -186,7 +186,7 @@ std::optional<QString> PathInside(const QString &base, const QString &folder)
     return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
 }
 
-QString NearestExistingFolder(const QString &path)
+QString nearestExistingFolder(const QString &path)
 {
     QString dir = QDir::cleanPath(path);
     while (!QFileInfo::exists(dir)) {
@@ -197,7 +197,7 @@ QString NearestExistingFolder(const QString &path)
     return dir;
 }
 
-bool IsFolderWritable(const QString &folder)
+bool isFolderWritable(const QString &folder)
 {
     // Making an entry takes both write and search rights on the folder.
     return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;

@@ -54,16 +54,16 @@ QString GetSpecialFolderPath(int folder);
 bool IsRootFolder(const QString &path);
 // Whether two paths name one folder, however they are written (trailing "/", "..", a link to it);
 // an empty path names none.
-bool IsSameFolder(const QString &a, const QString &b);
+bool isSameFolder(const QString &a, const QString &b);
 // The user's home folder itself.
-bool IsHomeFolder(const QString &path);
+bool isHomeFolder(const QString &path);
 // The path of `folder` relative to `base` ("" for the base itself, "/" separating its folders), as
 // written or with links resolved; nullopt when it lies outside.
-std::optional<QString> PathInside(const QString &base, const QString &folder);
+std::optional<QString> pathInside(const QString &base, const QString &folder);
 // The folder itself when it exists, else the nearest folder above it that does.
-QString NearestExistingFolder(const QString &path);
+QString nearestExistingFolder(const QString &path);
 // Whether this user may make entries in the folder (with the effective ids, as a write would).
-bool IsFolderWritable(const QString &folder);
+bool isFolderWritable(const QString &folder);
 bool CreateFolderPath(const QString &path, bool changeTo, bool silent);
 // Every folder CreateFolderPath made in this process, in the order made: what setup removes again,
 // where still empty, when the installation does not go through. Not locked: while the wizard's

@@ -78,8 +78,8 @@ private:
 bool leftOfAnInstallation(const QString &folder, const QString &entryApp)
 {
     if (!QDir::isAbsolutePath(folder) || !present(folder + "/" + Installed::Uninstaller)) return false;
-    if (IsSameFolder(entryApp, folder)) return true;
-    const QStringList package = Installed::PackageFiles();
+    if (isSameFolder(entryApp, folder)) return true;
+    const QStringList package = Installed::packageFiles();
     return std::any_of(package.begin(), package.end(), [&](const QString &name) {
         return name != Installed::Uninstaller && ours(folder, name) && QFileInfo(folder + "/" + name).isFile();
     });
@@ -89,8 +89,8 @@ bool leftOfAnInstallation(const QString &folder, const QString &entryApp)
 // program or setup's list in it, or what is left of an installation.
 bool isProgramFolder(const QString &folder, const QString &entryApp = QString())
 {
-    return !IsRootFolder(folder) && !IsHomeFolder(folder)
-        && (HoldsInstallation(folder) || leftOfAnInstallation(folder, entryApp));
+    return !IsRootFolder(folder) && !isHomeFolder(folder)
+        && (holdsInstallation(folder) || leftOfAnInstallation(folder, entryApp));
 }
 
 // The menu folder, given by its full path, where it lies inside the applications folder (not that
@@ -98,7 +98,7 @@ bool isProgramFolder(const QString &folder, const QString &entryApp = QString())
 QString menuFolderOf(const QString &folder)
 {
     const QString applications = QDir::cleanPath(GetSpecialFolderPath(SpecialFolder::CommonPrograms));
-    const std::optional<QString> inside = folder.isEmpty() ? std::nullopt : PathInside(applications, folder);
+    const std::optional<QString> inside = folder.isEmpty() ? std::nullopt : pathInside(applications, folder);
     if (!inside || inside->isEmpty() || !ours(applications, *inside)) return {};
     return applications + "/" + *inside;
 }
@@ -141,7 +141,7 @@ bool lastInstallation(const QString &folder, const QList<MenuEntry> &entries, co
     others << entryApp;
     for (const MenuEntry &e : entries) others << QFileInfo(e.program).absolutePath();
     for (const QString &other : others)
-        if (isProgramFolder(other) && !IsSameFolder(other, folder)) return false;
+        if (isProgramFolder(other) && !isSameFolder(other, folder)) return false;
     return true;
 }
 
@@ -187,7 +187,7 @@ QStringList madeFolders(const QString &app)
     QStringList out;
     for (const QString &noted : readFileList(app + "/" + Installed::MadeFolders).value_or(QStringList())) {
         const QString folder = QDir::cleanPath(noted);
-        if (QDir::isAbsolutePath(folder) && app.startsWith(folder + "/") && !IsRootFolder(folder) && !IsHomeFolder(folder))
+        if (QDir::isAbsolutePath(folder) && app.startsWith(folder + "/") && !IsRootFolder(folder) && !isHomeFolder(folder))
             out << folder;
     }
     return out;
@@ -236,7 +236,7 @@ QString resultText(const QString &folder, const QStringList &remains, bool runAg
 }
 }
 
-bool HoldsInstallation(const QString &folder)
+bool holdsInstallation(const QString &folder)
 {
     return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir()
         && !(findFile(Installed::Program, folder).isEmpty() && findFile(Installed::FileList, folder).isEmpty());
@@ -295,13 +295,13 @@ void Uninst::Main(const QString &startFolder, const Progress &progress)
 
     // The uninstall entry and the menu entries are this installation's only when they name its folder;
     // they are looked for in the applications folder only.
-    const bool ownEntry = IsSameFolder(entryApp, app);
+    const bool ownEntry = isSameFolder(entryApp, app);
     const QString entryLinks = ownEntry ? menuFolderOf(RegReadString(HKEY_CURRENT_USER, key, "ShellLnkPath")) : QString();
     const QList<MenuEntry> entries = menuEntries({GetSpecialFolderPath(SpecialFolder::CommonPrograms)});
 
     // The installation's own list of files; without it only what the package holds.
     const QString list = findFile(Installed::FileList, app);
-    QStringList listed = Installed::PackageFiles();
+    QStringList listed = Installed::packageFiles();
     if (!list.isEmpty()) {
         const std::optional<QStringList> read = readFileList(list);
         if (read) listed = *read;
@@ -311,7 +311,7 @@ void Uninst::Main(const QString &startFolder, const Progress &progress)
     if (remains.isEmpty()) {
         removeListed(app, listed, remains, progress);
         // What a killed setup left beside the files it was writing.
-        removeSetupTemporaries(app, listed + Installed::PackageFiles());
+        removeSetupTemporaries(app, listed + Installed::packageFiles());
     }
     // The components go with the last installation that uses them, else this one leaves their list.
     if (remains.isEmpty()) {
@@ -333,7 +333,7 @@ void Uninst::Main(const QString &startFolder, const Progress &progress)
     QStringList menuFolders;
     if (!entryLinks.isEmpty()) menuFolders << entryLinks;
     for (const MenuEntry &e : entries) {
-        if (!IsSameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
+        if (!isSameFolder(QFileInfo(e.program).absolutePath(), app)) continue;
         if (!finished && (QFileInfo(e.file).fileName() == Installed::UninstallerLink || present(e.program))) continue;
         if (!QFile::remove(e.file)) remains << e.file;
         const QString folder = QFileInfo(e.file).path();

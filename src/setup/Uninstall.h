@@ -36,7 +36,7 @@ inline constexpr int ShownPaths = 10;
 bool DeleteFiles(const QString &path, bool useShell, bool confirm, QStringList *failed = nullptr);
 
 // Whether a folder, given by its full path, holds an installation: the program or setup's list in it.
-bool HoldsInstallation(const QString &folder);
+bool holdsInstallation(const QString &folder);
 
 namespace Uninst {
 // Hears how many of the listed names have been dealt with: first with none, before any is removed,

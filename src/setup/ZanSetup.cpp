@@ -23,7 +23,7 @@ bool ValidateFolderName(const QString &text)
     return !refused;
 }
 
-bool ValidateStartMenuName(const QString &text)
+bool validateStartMenuName(const QString &text)
 {
     if (!ValidateFolderName(text)) return false;
     for (const QString &folder : text.split('\\')) {
@@ -35,7 +35,7 @@ bool ValidateStartMenuName(const QString &text)
     return true;
 }
 
-QString WithHomeFolder(const QString &path)
+QString withHomeFolder(const QString &path)
 {
     const QString folder = path.trimmed();
     if (folder == "~" || folder.startsWith("~/")) return QDir::homePath() + folder.mid(1);
@@ -66,15 +66,15 @@ bool ValidateTargetFolder(const QString &path, const std::function<bool(const QS
             }
         }
     }
-    if (accepted && IsHomeFolder(folder)) {
+    if (accepted && isHomeFolder(folder)) {
         MsgBox(SetupText::HomeFolderRefused(QDir::cleanPath(QDir::homePath())), MsgStyle::Exclamation, "Fout");
         accepted = false;
     }
     // Refused here rather than part-way through the unpacking. What is in the way of making the
     // folder (a file of that name) is left to CreateFolderPath, which names the reason.
     if (accepted) {
-        const QString existing = NearestExistingFolder(folder);
-        if (QFileInfo(existing).isDir() && !IsFolderWritable(existing)) {
+        const QString existing = nearestExistingFolder(folder);
+        if (QFileInfo(existing).isDir() && !isFolderWritable(existing)) {
             MsgBox(SetupText::FolderNotWritable(existing), MsgStyle::Exclamation, "Fout");
             accepted = false;
         }

@@ -30,7 +30,7 @@ inline const QString FolderNotEmpty = QStringLiteral(
 }
 
 // The path as typed, trimmed, with a leading "~" (alone or before "/") read as the home folder.
-QString WithHomeFolder(const QString &path);
+QString withHomeFolder(const QString &path);
 // Accepts an absolute path below the root whose folder names pass ValidateFolderName, that is not
 // the home folder itself and where this user may write, and creates the folder; a folder that holds
 // files is accepted only when the user says so. `beforeCreating`, where given, is asked with the
@@ -40,4 +40,4 @@ bool ValidateTargetFolder(const QString &path, const std::function<bool(const QS
 // character (below 0x20, or 0x7F).
 bool ValidateFolderName(const QString &text);
 // A Start-menu name: ValidateFolderName, and no empty, "." or ".." folder between its "\" separators.
-bool ValidateStartMenuName(const QString &text);
+bool validateStartMenuName(const QString &text);

@@ -3,7 +3,7 @@
 #include "ShapeCodes.h"
 #include "platform/Dialogs.h"
 
-bool ChooseBasicShape(ProjectState &s, FrameRecord &m, QString &currentBasicCode, int button)
+bool chooseBasicShape(ProjectState &s, FrameRecord &m, QString &currentBasicCode, int button)
 {
     const QString code = ShapeCodes::basicCode(button);
     bool accepted = true;
@@ -21,11 +21,11 @@ bool ChooseBasicShape(ProjectState &s, FrameRecord &m, QString &currentBasicCode
         }
     }
     // A declined change keeps the thickness of the mark's own shape.
-    KeepLooseWithoutFrame(m);
+    keepLooseWithoutFrame(m);
     return accepted;
 }
 
-void KeepLooseWithoutFrame(FrameRecord &m)
+void keepLooseWithoutFrame(FrameRecord &m)
 {
     if (ShapeCodes::isLoose(m.ShapeCode)) m.FrameThickness = 0;
 }

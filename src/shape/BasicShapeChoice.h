@@ -7,7 +7,7 @@
 // code and marks a new shape pending and the shape changed. `currentBasicCode` follows the mark's
 // code. A loose window or door gets frame thickness 0. False when the change was declined: the
 // mark keeps its shape.
-bool ChooseBasicShape(ProjectState &state, FrameRecord &mark, QString &currentBasicCode, int button);
+bool chooseBasicShape(ProjectState &state, FrameRecord &mark, QString &currentBasicCode, int button);
 
 // A loose window or door has no frame: its frame thickness is 0 whatever the main screen shows.
-void KeepLooseWithoutFrame(FrameRecord &mark);
+void keepLooseWithoutFrame(FrameRecord &mark);

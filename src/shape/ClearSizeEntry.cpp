@@ -5,7 +5,7 @@
 #include "ShapeCodes.h"
 #include "model/ClearSizes.h"
 
-bool SettleShapeFlags(ProjectState &state)
+bool settleShapeFlags(ProjectState &state)
 {
     if (state.ShapeChanged) {
         state.ShapeChanged = false;
@@ -13,16 +13,16 @@ bool SettleShapeFlags(ProjectState &state)
         return false;
     }
     const FrameRecord *mark = state.currentMark();
-    state.NewShapePending = !(mark && HasCompartmentsForCode(*mark));
+    state.NewShapePending = !(mark && hasCompartmentsForCode(*mark));
     return !state.NewShapePending;
 }
 
-ClearSizeSet StoredClearSizes(const ProjectState &state, const FrameRecord &mark)
+ClearSizeSet storedClearSizes(const ProjectState &state, const FrameRecord &mark)
 {
-    return mark.ClearSizes ? *mark.ClearSizes : ProjectClearSizes(state);
+    return mark.ClearSizes ? *mark.ClearSizes : projectClearSizes(state);
 }
 
-void ApplyShapeLayout(ProjectState &state)
+void applyShapeLayout(ProjectState &state)
 {
     state.ClearSizeMax = {};
     FrameRecord *mark = state.currentMark();
@@ -34,7 +34,7 @@ void ApplyShapeLayout(ProjectState &state)
     state.ClearSizeMax = ClearSizeLayout::maxima(*mark);
 }
 
-int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSizeMax, const ClearSizeSet &inputs)
+int rowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSizeMax, const ClearSizeSet &inputs)
 {
     if (row < 0 || row >= ClearSizeLayout::RowCount) return 0;
     int maximum = clearSizeMax[row];
@@ -44,7 +44,7 @@ int RowMaximum(const QString &code, int row, const std::array<int16, 4> &clearSi
     return maximum;
 }
 
-bool InputsCanHold(const QString &code, const ClearSizeSet &sizes)
+bool inputsCanHold(const QString &code, const ClearSizeSet &sizes)
 {
     const ClearSizeLayout::ShapeLayout *layout = ClearSizeLayout::find(code);
     if (!layout) return true;
@@ -54,7 +54,7 @@ bool InputsCanHold(const QString &code, const ClearSizeSet &sizes)
     return true;
 }
 
-QString ClearSizesBeyondInputsMessage()
+QString clearSizesBeyondInputsMessage()
 {
     return QStringLiteral("De dagmaten van dit kozijn passen niet in de invoervelden (hoogstens %1 mm per dagmaat)."
                           "\r\n\r\nHet kozijn wordt hier niet ingedeeld; de maten blijven zoals ze zijn.")
@@ -76,7 +76,7 @@ ClearSizeSet clearSizesOfInputs(const ClearSizeSet &setByProgram, const ClearSiz
     return sizes;
 }
 
-bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs, QString &refusal)
+bool checkShapeRows(const ProjectState &state, ClearSizeSet &inputs, QString &refusal)
 {
     const FrameRecord *mark = state.currentMark();
     const ClearSizeLayout::ShapeLayout *layout = mark ? ClearSizeLayout::find(mark->ShapeCode) : nullptr;
@@ -86,25 +86,25 @@ bool CheckShapeRows(const ProjectState &state, ClearSizeSet &inputs, QString &re
         if (n == 0) continue;
         std::span<int16> row = inputs.row(r);
         QList<int> values(row.begin(), row.begin() + n);
-        if (!CheckClearSizeRow(values, RowMaximum(mark->ShapeCode, r, state.ClearSizeMax, inputs), refusal)) return false;
+        if (!checkClearSizeRow(values, rowMaximum(mark->ShapeCode, r, state.ClearSizeMax, inputs), refusal)) return false;
         for (int i = 0; i < n; ++i) row[i] = int16(values[i]); // a completed value lies within the maximum
     }
     return true;
 }
 
-bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs, QString &refusal)
+bool acceptClearSizes(ProjectState &state, ClearSizeSet &inputs, QString &refusal)
 {
     FrameRecord *mark = state.currentMark();
     if (!mark) return false;
     if (!ClearSizeLayout::find(mark->ShapeCode)) {
-        refusal = UnknownShapeMessage(mark->ShapeCode);
+        refusal = unknownShapeMessage(mark->ShapeCode);
         return false;
     }
     const ClearSizeSet given = inputs;
-    if (!CheckShapeRows(state, inputs, refusal)) return false;
-    if (!InputsCanHold(mark->ShapeCode, inputs)) {
+    if (!checkShapeRows(state, inputs, refusal)) return false;
+    if (!inputsCanHold(mark->ShapeCode, inputs)) {
         inputs = given;
-        refusal = ClearSizesBeyondInputsMessage();
+        refusal = clearSizesBeyondInputsMessage();
         return false;
     }
     const CompartmentBuild build = BuildCompartments(*mark, inputs, state.NewShapePending);
@@ -114,18 +114,18 @@ bool AcceptClearSizes(ProjectState &state, ClearSizeSet &inputs, QString &refusa
     }
     *mark = build.mark;
     mark->ClearSizes = inputs;
-    SetProjectClearSizes(state, inputs);
+    setProjectClearSizes(state, inputs);
     // The drawing window starts from its own defaults for compartments made anew.
     if (build.fresh) state.NewShapePending = true;
     return true;
 }
 
-int VariantBasicShape(const FrameRecord &mark, int pressedButton)
+int variantBasicShape(const FrameRecord &mark, int pressedButton)
 {
     return mark.ShapeCode.isEmpty() ? pressedButton : ShapeCodes::basicShapeOf(mark.ShapeCode);
 }
 
-bool ChooseVariant(ProjectState &state, int k, int i)
+bool chooseVariant(ProjectState &state, int k, int i)
 {
     FrameRecord *mark = state.currentMark();
     const QString code = ShapeCodes::variantCode(k, i);

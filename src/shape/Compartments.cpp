@@ -202,26 +202,26 @@ QString sizeProblem(const char *what, int index, int value)
 }
 }
 
-int CompartmentCount(const QString &code)
+int compartmentCount(const QString &code)
 {
     const CodeRule *r = ruleOf(code);
     return r ? r->count : 0;
 }
 
-bool HasCompartmentsForCode(const FrameRecord &mark)
+bool hasCompartmentsForCode(const FrameRecord &mark)
 {
-    const int n = CompartmentCount(mark.ShapeCode);
+    const int n = compartmentCount(mark.ShapeCode);
     return n > 0 && mark.Compartments.size() == n && mark.CompartmentsCode == mark.ShapeCode;
 }
 
-QString UnknownShapeMessage(const QString &code) { return "Onbekende vorm kozijn: \"" + code + "\" !"; }
+QString unknownShapeMessage(const QString &code) { return "Onbekende vorm kozijn: \"" + code + "\" !"; }
 
 CompartmentBuild BuildCompartments(const FrameRecord &mark, const ClearSizeSet &inputs, bool newShapePending)
 {
     CompartmentBuild out;
     const CodeRule *rule = ruleOf(mark.ShapeCode);
     if (!rule) {
-        out.message = UnknownShapeMessage(mark.ShapeCode);
+        out.message = unknownShapeMessage(mark.ShapeCode);
         return out;
     }
     const Sizes sizes{mark.Width, mark.Height, mark.FrameThickness, mark.MullionThickness, mark.TransomThickness, inputs};
@@ -238,7 +238,7 @@ CompartmentBuild BuildCompartments(const FrameRecord &mark, const ClearSizeSet &
     FrameRecord &m = out.mark;
     m = mark;
     // A list built for another code is never written into: it is made anew, as for a new shape.
-    out.fresh = newShapePending || !HasCompartmentsForCode(m);
+    out.fresh = newShapePending || !hasCompartmentsForCode(m);
     if (out.fresh) {
         m.UpperSectionHeight = 0;
         m.Compartments = QList<CompartmentRecord>(rule->count);

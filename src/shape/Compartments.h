@@ -7,11 +7,11 @@
 #include <QString>
 
 // The number of compartments of a shape code; 0 for a code outside the 43.
-int CompartmentCount(const QString &code);
+int compartmentCount(const QString &code);
 
 // A mark counts as having compartments only when they were built for its present code (a variant
 // with as many compartments numbers them differently) and it holds as many as that code needs.
-bool HasCompartmentsForCode(const FrameRecord &mark);
+bool hasCompartmentsForCode(const FrameRecord &mark);
 
 struct CompartmentBuild {
     bool ok = false;
@@ -27,4 +27,4 @@ struct CompartmentBuild {
 // 16 bits; and a code outside the 43.
 CompartmentBuild BuildCompartments(const FrameRecord &mark, const ClearSizeSet &inputs, bool newShapePending);
 
-QString UnknownShapeMessage(const QString &code);
+QString unknownShapeMessage(const QString &code);

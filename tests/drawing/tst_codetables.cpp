@@ -49,7 +49,7 @@ private slots:
             QCOMPARE(layout->maxima[r].base != 0, layout->shown(r) > 0);
         }
 
-        const int count = CompartmentCount(code);
+        const int count = compartmentCount(code);
         QVERIFY2(count > 0, "no construction");
         QVERIFY(count <= MaxShapeCompartments);
 
@@ -82,7 +82,7 @@ private slots:
         FrameRecord mark = MarkBuilder().shape(code).compartments(count);
         const QString factoryCode = ExportShapeCode(mark);
         QVERIFY2(ShapeCodes::isShapeCode(factoryCode), qPrintable(factoryCode));
-        QCOMPARE(CompartmentCount(factoryCode), count);
+        QCOMPARE(compartmentCount(factoryCode), count);
         QCOMPARE(ShapeCodes::basicShapeOf(factoryCode), ShapeCodes::basicShapeOf(code));
         const QList<int> order = SetExportOrder(mark);
         if (!variant->exportOrder.isEmpty()) QCOMPARE(order, variant->exportOrder);
@@ -171,9 +171,9 @@ private slots:
         // The drawing file: fixed is "0" for every code; an opened one has a field of its own.
         CompartmentRecord c;
         c.FillCode = code;
-        QCOMPARE(ExportOpening(c), QString("0"));
+        QCOMPARE(exportOpening(c), QString("0"));
         c.Direction = 1;
-        const QString opened = ExportOpening(c);
+        const QString opened = exportOpening(c);
         QVERIFY(!opened.isEmpty() && opened != "0");
     }
 

@@ -56,7 +56,7 @@ struct Bench {
     Bench() { tools.SetDrawScale(4000, 3000); }
 
     // Parts as the fill code makes them, each holding a value the redraw must overwrite.
-    CompartmentRecord &vak(const QString &type, const QString &code, int cw, int ch, int direction = 0,
+    CompartmentRecord &compartment(const QString &type, const QString &code, int cw, int ch, int direction = 0,
                            bool inward = false)
     {
         CompartmentRecord c;
@@ -74,8 +74,8 @@ struct Bench {
         return mark.Compartments[0];
     }
 
-    // The compartment of a test row with the columns of addVakColumns().
-    CompartmentRecord &vakFromData()
+    // The compartment of a test row with the columns of addCompartmentColumns().
+    CompartmentRecord &compartmentFromData()
     {
         QFETCH(QString, type);
         QFETCH(QString, code);
@@ -83,7 +83,7 @@ struct Bench {
         QFETCH(bool, inward);
         QFETCH(int, cw);
         QFETCH(int, ch);
-        return vak(type, code, cw, ch, direction, inward);
+        return compartment(type, code, cw, ch, direction, inward);
     }
 
     QStringList redraw()
@@ -140,7 +140,7 @@ struct Bench {
     }
 };
 
-void addVakColumns()
+void addCompartmentColumns()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("code");
@@ -254,7 +254,7 @@ void TestCompartmentSymbols::partGeometry()
     QFETCH(int, bw);
     QFETCH(QList<QRect>, parts);
     Bench b;
-    CompartmentRecord &c = b.vak(type, code, cw, ch, 1);
+    CompartmentRecord &c = b.compartment(type, code, cw, ch, 1);
     c.ToughenedGlass = toughened;
     c.BreastWallHeight = int16(bw);
     const QStringList ops = b.redraw();
@@ -306,7 +306,7 @@ void TestCompartmentSymbols::panelPatterns()
     QFETCH(int, ch);
     QFETCH(QStringList, drawn);
     Bench b;
-    CompartmentRecord &c = b.vak("PANEEL", code, cw, ch, 1);
+    CompartmentRecord &c = b.compartment("PANEEL", code, cw, ch, 1);
     // A panel shows none of these.
     c.ScreenName = "Rolhor";
     c.Parts[0].GrilleCode = "3";
@@ -319,7 +319,7 @@ void TestCompartmentSymbols::breastWalls()
 {
     Bench b;
     // Glazing: pairs of lines 20 apart from the breast wall's top (1567 - 450) down, 150 apart.
-    CompartmentRecord &glass = b.vak("GLASVAK", "GL_BU", 1000, 1500, 0);
+    CompartmentRecord &glass = b.compartment("GLASVAK", "GL_BU", 1000, 1500, 0);
     glass.BreastWallHeight = 450;
     QCOMPARE(b.redraw().mid(1, 7), (QStringList{"line 67,1117 1067,1117", "line 67,1137 1067,1137",
                                                 "line 67,1267 1067,1267", "line 67,1287 1067,1287",
@@ -328,13 +328,13 @@ void TestCompartmentSymbols::breastWalls()
 
     // Two leaves: single lines under each, the first 150 below the top (1467 - 450 + 150), then the
     // leaf outlines, which end on the breast wall.
-    CompartmentRecord &sash = b.vak("RAAM", "SU", 1203, 1400, 0);
+    CompartmentRecord &sash = b.compartment("RAAM", "SU", 1203, 1400, 0);
     sash.BreastWallHeight = 450;
     QCOMPARE(b.redraw().mid(1, 6), (QStringList{"line 147,1167 589,1167", "line 147,1317 589,1317",
                                                 "line 749,1167 1191,1167", "line 749,1317 1191,1317",
                                                 "box 147,147 589,1017", "box 749,147 1191,1017"}));
     // A pane door: under the upper pane only.
-    CompartmentRecord &door = b.vak("DEUR", "D2", 900, 2001, 0);
+    CompartmentRecord &door = b.compartment("DEUR", "D2", 900, 2001, 0);
     door.BreastWallHeight = 500;
     // CInt(500 / CInt(3.33)) = 167, CInt(500 / 167 - 1) = 2: 2068 - 500 + 167 and + 334
     QCOMPARE(b.redraw().mid(1, 2), (QStringList{"line 184,1735 850,1735", "line 184,1902 850,1902"}));
@@ -342,7 +342,7 @@ void TestCompartmentSymbols::breastWalls()
 
 void TestCompartmentSymbols::openingLines_data()
 {
-    addVakColumns();
+    addCompartmentColumns();
     QTest::addColumn<QStringList>("lines"); // the last figures drawn
     // Side-hung: the lines meet at the middle of the edge opposite the hinges (600.5 + 67 -> 668).
     QTest::newRow("RA left") << "RAAM" << "RA" << 1 << false << 1000 << 1201
@@ -387,7 +387,7 @@ void TestCompartmentSymbols::openingLines()
     QFETCH(QString, code);
     QFETCH(QStringList, lines);
     Bench b;
-    b.vakFromData();
+    b.compartmentFromData();
     const QStringList ops = b.redraw();
     if (lines.isEmpty()) {
         QCOMPARE(b.diagonals(), QStringList{});
@@ -449,7 +449,7 @@ void TestCompartmentSymbols::grilles()
     QFETCH(QStringList, grilles);
     QFETCH(QStringList, drawn);
     Bench b;
-    CompartmentRecord &c = b.vak(type, code, cw, ch, 0);
+    CompartmentRecord &c = b.compartment(type, code, cw, ch, 0);
     for (qsizetype k = 0; k < grilles.size(); ++k) c.Parts[k].GrilleCode = grilles[k];
     b.redraw();
     QCOMPARE(b.fromGrilles(), drawn);
@@ -487,7 +487,7 @@ void TestCompartmentSymbols::glazingBars()
     QFETCH(int, vertical);
     QFETCH(QStringList, bars);
     Bench b;
-    CompartmentRecord &c = b.vak("RAAM", "DV", 1000, ch, 0);
+    CompartmentRecord &c = b.compartment("RAAM", "DV", 1000, ch, 0);
     c.AppliedBars = applied;
     c.Parts[0].GrilleCode = grille;
     c.Parts[0].BarsHorizontal = int16(horizontal);
@@ -501,7 +501,7 @@ void TestCompartmentSymbols::glazingBars()
 void TestCompartmentSymbols::screenLabel()
 {
     Bench b;
-    CompartmentRecord &c = b.vak("RAAM", "RA", 1000, 1200, 0);
+    CompartmentRecord &c = b.compartment("RAAM", "RA", 1000, 1200, 0);
     c.ScreenName = "Rolhor";
     QCOMPARE(b.redraw().last(), QString("print 92,77 Rolhor"));
     // An empty fill code draws nothing but the wipe, not even the screen.
@@ -511,7 +511,7 @@ void TestCompartmentSymbols::screenLabel()
 
 void TestCompartmentSymbols::hingeMarks_data()
 {
-    addVakColumns();
+    addCompartmentColumns();
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QStringList>("erased");
     // Door, hinged left: 10, 50, 90 % of 2100 (+ 67 - 55), and 17 % above 2000 mm; the boxes on the
@@ -562,7 +562,7 @@ void TestCompartmentSymbols::hingeMarks()
     QFETCH(QStringList, shown);
     QFETCH(QStringList, erased);
     Bench b;
-    b.vakFromData();
+    b.compartmentFromData();
     b.redraw();
     QCOMPARE(b.hinges(), shown);
     QCOMPARE(b.hinges(true), erased);
@@ -570,7 +570,7 @@ void TestCompartmentSymbols::hingeMarks()
 
 void TestCompartmentSymbols::handleMarks_data()
 {
-    addVakColumns();
+    addCompartmentColumns();
     QTest::addColumn<QStringList>("marks");
     // A door's lock case at half height: 1050 + 67 - 87.5 = 1029.5 -> 1030, the handle at 1088.
     // Hinged left: the case at 900 + 67 - 58.5 - 25 = 883.5 -> 884, the handle from 783.5 -> 784.
@@ -625,7 +625,7 @@ void TestCompartmentSymbols::handleMarks()
 {
     QFETCH(QStringList, marks);
     Bench b;
-    b.vakFromData();
+    b.compartmentFromData();
     b.redraw();
     QCOMPARE(b.handleMarks(), marks);
 }
@@ -633,7 +633,7 @@ void TestCompartmentSymbols::handleMarks()
 void TestCompartmentSymbols::clearVakErasesEveryHingePlaceAndClearsTheFilling()
 {
     Bench b;
-    CompartmentRecord &c = b.vak("DEUR", "BE", 900, 2100, 1, true);
+    CompartmentRecord &c = b.compartment("DEUR", "BE", 900, 2100, 1, true);
     c.BreastWallHeight = 300;
     c.AppliedBars = true;
     c.ToughenedGlass = true;
@@ -747,7 +747,7 @@ void TestCompartmentSymbols::smallSizesNeitherHangNorCrash()
     QFETCH(int, bw);
     QFETCH(QString, grille);
     Bench b;
-    CompartmentRecord &c = b.vak(type, code, cw, ch, 1, true);
+    CompartmentRecord &c = b.compartment(type, code, cw, ch, 1, true);
     c.BreastWallHeight = int16(bw);
     for (CompartmentPartRecord &p : c.Parts) {
         p.GrilleCode = grille;
@@ -765,12 +765,12 @@ void TestCompartmentSymbols::unfilledAndHalfFilledCompartments()
 {
     Bench b;
     // Never filled: no parts, nothing but the wipe.
-    CompartmentRecord &never = b.vak("", "", 600, 500);
+    CompartmentRecord &never = b.compartment("", "", 600, 500);
     QVERIFY(never.Parts.isEmpty());
     QCOMPARE(b.redraw(), QStringList{"box 67,67 667,567"});
 
     // Typed, emptied, with the parts of an earlier filling: they are not drawn.
-    CompartmentRecord &typed = b.vak("RAAM", "SU", 1203, 1400, 1);
+    CompartmentRecord &typed = b.compartment("RAAM", "SU", 1203, 1400, 1);
     typed.Parts[0].GrilleCode = "3";
     typed.Parts[1].BarsVertical = 2;
     typed.FillCode.clear();
@@ -778,7 +778,7 @@ void TestCompartmentSymbols::unfilledAndHalfFilledCompartments()
 
     // A code whose parts are missing (a file written elsewhere): what exists is drawn.
     for (const char *code : {"DU", "SD", "DK", "D2"}) {
-        CompartmentRecord &bare = b.vak("DEUR", code, 1801, 2100, 3, true);
+        CompartmentRecord &bare = b.compartment("DEUR", code, 1801, 2100, 3, true);
         bare.Parts.clear();
         b.redraw();
         bare.Parts = {CompartmentPartRecord{}};

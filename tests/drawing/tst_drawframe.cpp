@@ -185,7 +185,7 @@ void TestDrawFrame::shapes()
     FrameDrawingState frame;
 
     QCOMPARE(DrawFrame(tools, project.state(), frame), FrameDrawn::Drawn);
-    QCOMPARE(tools.DrawScaleTenths(), 10);
+    QCOMPARE(tools.drawScaleTenths(), 10);
     QCOMPARE(tools.DrawOffsetX(), 0);
     QCOMPARE(tools.DrawOffsetY(), 0);
     const QList<MemberBox> drawn = recordedBoxes(canvas);
@@ -389,7 +389,7 @@ void TestDrawFrame::steppedGuards()
 {
     WidthInputs inputs;
     for (const ShapeDrawing &row : FrameShapes::stepped()) {
-        const int n = CompartmentCount(row.code);
+        const int n = compartmentCount(row.code);
         const SteppedDrawing few = drawStepped(row.code, n - 1, &inputs);
         QVERIFY2(few.result == FrameDrawn::TooFewCompartments, qPrintable(row.code));
         QVERIFY(few.members.isEmpty());
@@ -517,7 +517,7 @@ void TestDrawFrame::tooFewCompartmentsChangesOnlyTheCaption()
     QVERIFY(canvas.ops().isEmpty());
     QCOMPARE(project->FrameRecords[0], before);
     QVERIFY(!frame.Sill.isSet);
-    QCOMPARE(tools.DrawScaleTenths(), 31); // the scale of the frame drawn before
+    QCOMPARE(tools.drawScaleTenths(), 31); // the scale of the frame drawn before
     QCOMPARE(frame.Caption, QString("5 vaks rechthoekig kozijn (breedte x hoogte = 3000 mm x 2000 mm)"));
 
     // The sill of an earlier drawing stays as it was.
@@ -541,7 +541,7 @@ void TestDrawFrame::markIndexOutOfRangeChangesOnlyTheCaption()
         QCOMPARE(DrawFrame(tools, project.state(), frame), FrameDrawn::NoMark);
         QVERIFY(canvas.ops().isEmpty());
         QVERIFY(!frame.Sill.isSet);
-        QCOMPARE(tools.DrawScaleTenths(), 0);
+        QCOMPARE(tools.drawScaleTenths(), 0);
         QCOMPARE(frame.Caption, QString("0 vaks  kozijn (breedte x hoogte = 0 mm x 0 mm)"));
     }
     QCOMPARE(project->FrameRecords[0].Compartments[0].PosX, int16(-1));
@@ -557,7 +557,7 @@ void TestDrawFrame::frameWithoutSizeStillPlacesItsCompartments()
     FrameDrawingState frame;
     QCOMPARE(DrawFrame(tools, project.state(), frame), FrameDrawn::Drawn);
     QVERIFY(canvas.ops().isEmpty());
-    QCOMPARE(tools.DrawScaleTenths(), 0);
+    QCOMPARE(tools.drawScaleTenths(), 0);
     QCOMPARE(storedPositions(project->FrameRecords[0]), (QList<FramePosition>{{60, 60}, {430, 60}}));
     QCOMPARE(frame.Sill, (SillRect{0, 1940, 0, 2000, true}));
     QCOMPARE(frame.Caption, QString("2 vaks rechthoekig kozijn (breedte x hoogte = 0 mm x 2000 mm)"));
@@ -581,7 +581,7 @@ void TestDrawFrame::unknownCodesDrawNothing()
         QVERIFY(canvas.ops().isEmpty());
         QCOMPARE(project->FrameRecords[0], before);
         QVERIFY(!frame.Sill.isSet);
-        QCOMPARE(tools.DrawScaleTenths(), 10); // the scale is still set for the mark
+        QCOMPARE(tools.drawScaleTenths(), 10); // the scale is still set for the mark
         QVERIFY(frame.Caption.startsWith("4 vaks "));
     }
 }
@@ -628,7 +628,7 @@ void TestDrawFrame::sillAsItsEntryShowsIt()
     RecordingCanvas canvas(3000, 2000);
     DrawTools tools(canvas);
     tools.SetDrawScale(3000, 2000);
-    DrawSill(tools, sill3000x2000, entry);
+    drawSill(tools, sill3000x2000, entry);
 
     const QList<CanvasOp> &ops = canvas.ops();
     QList<CanvasOp::Kind> kinds;
@@ -655,7 +655,7 @@ void TestDrawFrame::sillAsItsEntryShowsIt()
 
     // Without a sill rectangle (a frame that was not drawn) nothing is drawn.
     canvas.clear();
-    DrawSill(tools, SillRect{}, entry);
+    drawSill(tools, SillRect{}, entry);
     QVERIFY(canvas.ops().isEmpty());
 }
 

@@ -222,7 +222,7 @@ private slots:
         for (int i = 0; i < compartments; ++i) m.Compartments << compartment("PANEEL", "PRA", 0, false, {part("", 0, 0)}, 100 + i);
         s.FrameRecords = {m};
         s.MarkCount = 1;
-        const QStringList lines = DrawingExportLines(s);
+        const QStringList lines = drawingExportLines(s);
         QCOMPARE(lines.size(), 12 + 8 + compartments + 3);
         QCOMPARE(lines[13], ";" + exportedCode);
         QList<int> written;
@@ -267,7 +267,7 @@ private slots:
         QFETCH(bool, inward);
         QFETCH(QString, expected);
         const CompartmentRecord c = compartment("RAAM", code, direction, inward, {part("", 0, 0)});
-        const QStringList f = fieldsOf(ExportCompartmentLine(c, 1));
+        const QStringList f = fieldsOf(exportCompartmentLine(c, 1));
         QCOMPARE(f.size(), 13);
         QCOMPARE(f[4], expected);
     }
@@ -301,7 +301,7 @@ private slots:
         QFETCH(QString, barsH);
         QFETCH(QString, barsV);
         QFETCH(QString, placement);
-        const QStringList f = fieldsOf(ExportCompartmentLine(compartment("RAAM", "SU", 1, false, parts), 3));
+        const QStringList f = fieldsOf(exportCompartmentLine(compartment("RAAM", "SU", 1, false, parts), 3));
         QCOMPARE(f.size(), 13);
         QCOMPARE(f[2], grille);
         QCOMPARE(f[6], barsH);
@@ -331,7 +331,7 @@ private slots:
         who.Town = "Zwolle;Noord"; // a header line is one item: its ";" stays
 
         p->Personal = who;
-        const QStringList lines = DrawingExportLines(p.state());
+        const QStringList lines = drawingExportLines(p.state());
         const QStringList expected = {
             "@;2.0", "", "", "", "Dorpsstraat 1 achterom", "", "Zwolle;Noord", "", "", "", "", "",
             ":A,1;1;Hard,steen blauw", ";", ";-5;2000", ";1;0", ";Meranti;67;114;78;56", ";RAL 9010", ";", ";;;0;0;0",
@@ -379,7 +379,7 @@ private slots:
         ProjectState s;
         s.FrameRecords = {plainMark("A", "K;;1;S")}; // the blank element left by deleting the last mark
         s.MarkCount = 0;
-        QCOMPARE(DrawingExportLines(s).size(), 12);
+        QCOMPARE(drawingExportLines(s).size(), 12);
     }
 
     void aFailedWriteIsReportedAndChangesNothing()
@@ -420,7 +420,7 @@ private slots:
                                     "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
                                     "smtp.devries.example"};
         for (int i = 0; i < values.size(); ++i) p->Personal.setField(i + 2, values[i]);
-        const QStringList head = DrawingExportLines(p.state()).mid(0, 12);
+        const QStringList head = drawingExportLines(p.state()).mid(0, 12);
         QCOMPARE(head, (QStringList{"@;2.0", "K123", "Bouwbedrijf De Vries", "J. de Vries", "Dorpsstraat 1", "1234 AB",
                                     "Zwolle", "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
                                     ""}));

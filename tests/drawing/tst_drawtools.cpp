@@ -70,7 +70,7 @@ void TestDrawTools::scaleAndOffsets()
     DrawTools tools(canvas);
     tools.SetDrawScale(700, 700); // a previous frame: the new one replaces every value
     tools.SetDrawScale(w, h);
-    QCOMPARE(tools.DrawScaleTenths(), tenths);
+    QCOMPARE(tools.drawScaleTenths(), tenths);
     QCOMPARE(tools.DrawScale(), tenths / 10.0);
     QCOMPARE(tools.DrawOffsetX(), offX);
     QCOMPARE(tools.DrawOffsetY(), offY);
@@ -102,14 +102,14 @@ void TestDrawTools::mappingIsComputedInDouble()
     DrawTools tools(canvas);
     // 650 x 744: scale 8.3; (8490 - 650 * 8.3) / 2 with 650 * 8.3 just above 5395: 1547.4999.. -> 1547.
     tools.SetDrawScale(650, 744);
-    QCOMPARE(tools.DrawScaleTenths(), 83);
+    QCOMPARE(tools.drawScaleTenths(), 83);
     QCOMPARE(tools.DrawOffsetX(), 1547);
     QCOMPARE(tools.DrawOffsetY(), 32); // (6240 - 6175.2) / 2 = 32.4
 
     // "K" of 300 x 1500, frame 45: scale 4.1, offsets (3630, 45); 45 * 4.1 is just below 184.5, so
     // the top member's lower edge and the opening's top edge lie at 229.
     tools.SetDrawScale(300, 1500);
-    QCOMPARE(tools.DrawScaleTenths(), 41);
+    QCOMPARE(tools.drawScaleTenths(), 41);
     QCOMPARE(tools.DrawOffsetX(), 3630);
     QCOMPARE(tools.DrawOffsetY(), 45);
     QCOMPARE(tools.map(300, 45), QPoint(4860, 229));

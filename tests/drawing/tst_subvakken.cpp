@@ -47,7 +47,7 @@ public:
 
 
 // A compartment 900 x 900, filled as the drawing window leaves it: type, code, empty parts.
-CompartmentRecord filledVak(const QString &type, const QString &code, int parts, int clearHeight = 900)
+CompartmentRecord filledCompartment(const QString &type, const QString &code, int parts, int clearHeight = 900)
 {
     CompartmentRecord c;
     c.FillType = type;
@@ -111,7 +111,7 @@ private slots:
     void besideTheRealDrawingWindow();
 
 private:
-    SubVakken *open(const QList<CompartmentRecord> &vakken, int number = 1);
+    SubVakken *open(const QList<CompartmentRecord> &compartments, int number = 1);
 
     std::unique_ptr<ScopedProject> project;
     std::unique_ptr<TestFolder> folder;
@@ -139,16 +139,16 @@ void TestSubVakken::cleanup()
     project.reset();
 }
 
-SubVakken *TestSubVakken::open(const QList<CompartmentRecord> &vakken, int number)
+SubVakken *TestSubVakken::open(const QList<CompartmentRecord> &compartments, int number)
 {
     FrameRecord m = drawingMark("K", 1100, 1100, 100, {});
-    m.Compartments = vakken;
+    m.Compartments = compartments;
     ProjectState &s = Project();
     s.FrameRecords = {m};
     s.MarkCount = 1;
     s.CurrentMarkIndex = 0;
     drawing.number = number;
-    drawing.maximum = int(vakken.size());
+    drawing.maximum = int(compartments.size());
     return SubVakken::Show(&drawing);
 }
 
@@ -183,7 +183,7 @@ void TestSubVakken::offersPerFillCode()
     QFETCH(QString, code);
     QFETCH(int, group);
     QFETCH(QString, enabled);
-    SubVakken *w = open({filledVak(type, code, FillCodes::find(code)->parts)});
+    SubVakken *w = open({filledCompartment(type, code, FillCodes::find(code)->parts)});
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->windowTitle(), QString("Subvakken"));
     QCOMPARE(w->width(), 248);
@@ -206,7 +206,7 @@ void TestSubVakken::opensWithItsDefaults()
 {
     // Whatever the parts held, the lists' first choices are written: no grilles, the counts
     // (0, 0) in part 0 and none in part 1. The rest of the compartment is left alone.
-    CompartmentRecord pane = filledVak("DEUR", "B2", 2);
+    CompartmentRecord pane = filledCompartment("DEUR", "B2", 2);
     pane.Parts = parts({{"3", 4, 5}, {"6R", 2, 2}});
     pane.Direction = 2;
     pane.OpensInward = true;
@@ -229,7 +229,7 @@ void TestSubVakken::opensWithItsDefaults()
     // Glazing: outside glazing, fixed.
     w->unload();
     QCOMPARE(Project().FormLevel, int16(0));
-    CompartmentRecord glass = filledVak("GLASVAK", "GL_BI", 1);
+    CompartmentRecord glass = filledCompartment("GLASVAK", "GL_BI", 1);
     glass.Direction = 1;
     glass.OpensInward = true;
     w = open({glass});
@@ -271,7 +271,7 @@ void TestSubVakken::directionButtons()
     QFETCH(QList<int>, buttons);
     QFETCH(int, direction);
     QFETCH(bool, inward);
-    SubVakken *w = open({filledVak(type, code, FillCodes::find(code)->parts)});
+    SubVakken *w = open({filledCompartment(type, code, FillCodes::find(code)->parts)});
     QVERIFY(w);
     for (int b : buttons) {
         const int before = drawing.redraws;
@@ -309,7 +309,7 @@ void TestSubVakken::grilles()
     QFETCH(int, side);
     QFETCH(int, grille);
     QFETCH(QStringList, codes);
-    SubVakken *w = open({filledVak(type, code, FillCodes::find(code)->parts)});
+    SubVakken *w = open({filledCompartment(type, code, FillCodes::find(code)->parts)});
     QVERIFY(w);
     w->Combo1[0]->setListIndex(5); // something else first
     if (side >= 0) QVERIFY(w->Combo1[1]->setListIndex(side));
@@ -347,7 +347,7 @@ void TestSubVakken::grilleStoreAnswers()
     QFETCH(int, side);
     QFETCH(bool, complete);
     QFETCH(QStringList, codes);
-    CompartmentRecord c = filledVak("RAAM", "SU", parts);
+    CompartmentRecord c = filledCompartment("RAAM", "SU", parts);
     for (CompartmentPartRecord &p : c.Parts) p.GrilleCode = "oud";
     QCOMPARE(CompartmentOptions::setGrille(c, "3", side), complete);
     QStringList stored;
@@ -364,7 +364,7 @@ void TestSubVakken::bars()
         return out;
     };
     // Panes above each other: the counts go to the pane the placement names.
-    SubVakken *w = open({filledVak("DEUR", "B2", 2)});
+    SubVakken *w = open({filledCompartment("DEUR", "B2", 2)});
     QVERIFY(w);
     w->Num1[0]->setValue(3);
     QCOMPARE(counts(), parts({{"", 3, 0}, {"", 0, 0}}));
@@ -382,7 +382,7 @@ void TestSubVakken::bars()
 
     // Two leaves that are alike: every change stores both counts in both leaves.
     for (const char *code : {"DU", "DK", "SD"}) {
-        w = open({filledVak("DEUR", code, 2)});
+        w = open({filledCompartment("DEUR", code, 2)});
         QVERIFY(w);
         w->Num1[1]->setValue(4);
         QCOMPARE(counts(), parts({{"", 0, 4}, {"", 0, 4}}));
@@ -391,14 +391,14 @@ void TestSubVakken::bars()
         w->unload();
     }
     // French windows keep the placement list at the upper (left) one: only the left leaf gets bars.
-    w = open({filledVak("RAAM", "SU", 2)});
+    w = open({filledCompartment("RAAM", "SU", 2)});
     QVERIFY(w);
     w->Num1[0]->setValue(2);
     QCOMPARE(counts(), parts({{"", 2, 0}, {"", 0, 0}}));
     w->unload();
 
     // One part: the store into the missing second part is skipped, the first still made.
-    w = open({filledVak("RAAM", "RA", 1)});
+    w = open({filledCompartment("RAAM", "RA", 1)});
     QVERIFY(w);
     w->Combo1[2]->setListIndex(2);
     w->Num1[1]->setValue(5);
@@ -415,7 +415,7 @@ void TestSubVakken::breastWallListCutAtTheClearHeight()
 {
     // Only lines below the clear height, as they stand; a negative height is not offered.
     folder->write("BorstW.txt", "600\r\n900\r\n1000\r\n-50\r\n 450 mm\r\nabc\r\n");
-    SubVakken *w = open({filledVak("GLASVAK", "GL_BU", 1, 900)});
+    SubVakken *w = open({filledCompartment("GLASVAK", "GL_BU", 1, 900)});
     QVERIFY(w);
     QCOMPARE(w->Combo1[3]->entryCount(), 3);
     QCOMPARE(w->Combo1[3]->entry(0), QString("600"));
@@ -435,7 +435,7 @@ void TestSubVakken::breastWallListCutAtTheClearHeight()
 
     // No file: an empty list, no message.
     QVERIFY(QFile::remove(folder->file("BorstW.txt")));
-    w = open({filledVak("DEUR", "DE", 1, 2100)});
+    w = open({filledCompartment("DEUR", "DE", 1, 2100)});
     QVERIFY(w);
     QCOMPARE(w->Combo1[3]->entryCount(), 0);
     VERIFY_DIALOGS(*dialogs);
@@ -443,7 +443,7 @@ void TestSubVakken::breastWallListCutAtTheClearHeight()
 
 void TestSubVakken::glazingScreenAndCheckBoxes()
 {
-    SubVakken *w = open({filledVak("GLASVAK", "GL_BU", 1)});
+    SubVakken *w = open({filledCompartment("GLASVAK", "GL_BU", 1)});
     QVERIFY(w);
     CompartmentRecord &c = Project().FrameRecords[0].Compartments[0];
     QVERIFY(w->Combo1[4]->setListIndex(1));
@@ -452,7 +452,7 @@ void TestSubVakken::glazingScreenAndCheckBoxes()
     QCOMPARE(c.FillCode, QString("GL_BU"));
     w->unload();
 
-    w = open({filledVak("RAAM", "RA", 1)});
+    w = open({filledCompartment("RAAM", "RA", 1)});
     QVERIFY(w);
     CompartmentRecord &r = Project().FrameRecords[0].Compartments[0];
     // The screen list: an empty entry, then the catalogue's screens.
@@ -481,7 +481,7 @@ void TestSubVakken::noCompartmentStoresNothing()
 {
     // The drawing window's number names no compartment (empty or past the last): nothing is
     // stored, nothing fails, the redraw is still asked for.
-    const CompartmentRecord c = filledVak("DEUR", "DU", 2);
+    const CompartmentRecord c = filledCompartment("DEUR", "DU", 2);
     for (const bool empty : {true, false}) {
         drawing.has = !empty;
         SubVakken *w = open({c}, empty ? 0 : 2);
@@ -501,8 +501,8 @@ void TestSubVakken::noCompartmentStoresNothing()
 
 void TestSubVakken::okMovesOnEscDoesNot()
 {
-    const QList<CompartmentRecord> three = {filledVak("RAAM", "RA", 1), filledVak("RAAM", "RA", 1),
-                                            filledVak("RAAM", "RA", 1)};
+    const QList<CompartmentRecord> three = {filledCompartment("RAAM", "RA", 1), filledCompartment("RAAM", "RA", 1),
+                                            filledCompartment("RAAM", "RA", 1)};
     QPointer<SubVakken> w = open(three, 2);
     QVERIFY(w);
     int before = drawing.redraws;
@@ -529,7 +529,7 @@ void TestSubVakken::okMovesOnEscDoesNot()
 void TestSubVakken::helpAndHighlight()
 {
     RecordingWindowOpener opener;
-    SubVakken *w = open({filledVak("DEUR", "DE", 1)});
+    SubVakken *w = open({filledCompartment("DEUR", "DE", 1)});
     QVERIFY(w);
     QTest::keyClick(w, Qt::Key_F1);
     QCOMPARE(opener.helpTopics(), QList<HelpTopic>{HelpTopic::Options});
@@ -550,7 +550,7 @@ void TestSubVakken::helpAndHighlight()
 // shows the direction the compartment now has.
 void TestSubVakken::clickedDirectionIsHighlighted()
 {
-    SubVakken *w = open({filledVak("RAAM", "RA", 1)});
+    SubVakken *w = open({filledCompartment("RAAM", "RA", 1)});
     QVERIFY(w);
     QApplication::setActiveWindow(w);
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -576,7 +576,7 @@ void TestSubVakken::everyTextShowsWhole()
     QFETCH(QString, family);
     QFETCH(qreal, points);
     const ScopedAppFont font(family, points);
-    SubVakken *w = open({filledVak("RAAM", "SU", FillCodes::find("SU")->parts)});
+    SubVakken *w = open({filledCompartment("RAAM", "SU", FillCodes::find("SU")->parts)});
     QVERIFY(w);
     QVERIFY(!w->Combo1[2]->isEnabled()); // "Roedes alleen in bovenste vak", greyed
     for (ChoiceList *c : w->Combo1) {

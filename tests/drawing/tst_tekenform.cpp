@@ -23,13 +23,13 @@ namespace {
 // 3000 x 2000, T 60, S 70, D 50: scale 2.8, offsets (45, 320). Openings (mm):
 // 0 (60, 60) 600x500   1 (730, 60) 700x600   2 (1500, 60) 700x600   3 (2270, 60) 670x700
 // 4 (60, 610) 600x1330 5 (730, 710) 1470x1230 6 (2270, 810) 670x1130
-FrameRecord sevenVakken()
+FrameRecord sevenCompartments()
 {
     return drawingMark("K;;2;S;D1;D2;D3;S2", 3000, 2000, 60,
                        {{600, 500}, {700, 600}, {700, 600}, {670, 700}, {600, 1330}, {1470, 1230}, {670, 1130}});
 }
 // 1000 x 2000, T 67: scale 3.1, offsets (2695, 20); the sill (0, 1933, 1000, 2000).
-FrameRecord oneVak() { return drawingMark("K", 1000, 2000, 67, {{866, 1866}}); }
+FrameRecord oneCompartment() { return drawingMark("K", 1000, 2000, 67, {{866, 1866}}); }
 
 // Stands in for the shape window beneath the drawing window.
 class Beneath : public Form {
@@ -140,7 +140,7 @@ TekenForm *TestTekenForm::open(const FrameRecord &mark, bool newShape, Form *ben
 
 void TestTekenForm::opensANewMark()
 {
-    FrameRecord m = sevenVakken();
+    FrameRecord m = sevenCompartments();
     m.Colour = "Zwart RAL 9005"; // a new shape starts from the lists' first choices
     m.CavityBatten = "Spouwlat 40 mm";
     m.Sill = "Hardsteen onderdorpel";
@@ -214,7 +214,7 @@ void TestTekenForm::opensAKeptMark()
     QFETCH(int, sillIndex);
     QFETCH(QString, colourAfter);
     const QByteArray kleur = folder->read("Kleur.txt");
-    FrameRecord m = sevenVakken();
+    FrameRecord m = sevenCompartments();
     m.Colour = colour;
     m.CavityBatten = batten;
     m.Sill = sill;
@@ -252,7 +252,7 @@ void TestTekenForm::opensAKeptMark()
 void TestTekenForm::missingCatalogueFilesLeaveTheListsEmpty()
 {
     for (const char *name : {"Kleur.txt", "Spouwlat.txt", "EmOD.TXT"}) QVERIFY(QFile::remove(folder->file(name)));
-    FrameRecord m = oneVak();
+    FrameRecord m = oneCompartment();
     m.Colour = "Wit";
     TekenForm *f = open(m);
     QVERIFY(f);
@@ -279,7 +279,7 @@ void TestTekenForm::frameTooLargeToDrawIsReported()
 
 void TestTekenForm::selectsByClick()
 {
-    TekenForm *f = open(sevenVakken());
+    TekenForm *f = open(sevenCompartments());
     QVERIFY(f);
     // Pixel (190, 208) is twips (2850, 3120): mm (1001.8, 1000), inside compartment 5.
     QTest::mouseClick(f->Pic1, Qt::LeftButton, {}, QPoint(190, 208));
@@ -308,7 +308,7 @@ void TestTekenForm::selectsByClick()
 
 void TestTekenForm::selectsByNumberAlsoTheSameNumber()
 {
-    TekenForm *f = open(sevenVakken());
+    TekenForm *f = open(sevenCompartments());
     QVERIFY(f);
     f->Num1->setValue(3);
     // (1500, 60) -> (4245, 488); 700 x 600 at 2.8
@@ -327,7 +327,7 @@ void TestTekenForm::selectsByNumberAlsoTheSameNumber()
 
 void TestTekenForm::noValidCompartmentNumberDoesNothing()
 {
-    TekenForm *f = open(sevenVakken());
+    TekenForm *f = open(sevenCompartments());
     QVERIFY(f);
     const FrameRecord before = Project().FrameRecords[0];
     // An emptied box names no compartment. (A number it cannot hold puts back the marked one: see below.)
@@ -413,7 +413,7 @@ void TestTekenForm::fillTypeButtons()
     QFETCH(int, parts);
     QFETCH(int, box);
     QFETCH(bool, options);
-    FrameRecord m = sevenVakken();
+    FrameRecord m = sevenCompartments();
     CompartmentRecord &c = m.Compartments[1];
     c.FillType = "RAAM";
     c.FillCode = "SU";
@@ -503,7 +503,7 @@ void TestTekenForm::fillCodeButtons()
     QFETCH(int, parts);
     QFETCH(int, direction);
     QFETCH(QString, tooltip);
-    FrameRecord m = sevenVakken();
+    FrameRecord m = sevenCompartments();
     m.Compartments[1].Parts = {CompartmentPartRecord{5, 5, 5, 5, "1", 3, 3}, CompartmentPartRecord{}};
     TekenForm *f = open(m);
     QVERIFY(f);
@@ -537,7 +537,7 @@ void TestTekenForm::fillCodeButtons()
 
 void TestTekenForm::codeOfAnotherTypeClearsAndRetypes()
 {
-    FrameRecord m = sevenVakken();
+    FrameRecord m = sevenCompartments();
     CompartmentRecord &c = m.Compartments[3];
     c.FillType = "RAAM";
     c.FillCode = "RB";
@@ -565,7 +565,7 @@ void TestTekenForm::codeOfAnotherTypeClearsAndRetypes()
 
 void TestTekenForm::panelCodesMoveOnAndWrap()
 {
-    TekenForm *f = open(sevenVakken());
+    TekenForm *f = open(sevenCompartments());
     QVERIFY(f);
     f->Num1->setValue(7);
     f->Command1[3]->click();
@@ -578,7 +578,7 @@ void TestTekenForm::panelCodesMoveOnAndWrap()
     settle();
 
     // One compartment: the selection stays on it and is marked again.
-    f = open(oneVak());
+    f = open(oneCompartment());
     QVERIFY(f);
     f->Command1[3]->click();
     f->Command2[17]->click();
@@ -590,7 +590,7 @@ void TestTekenForm::panelCodesMoveOnAndWrap()
 
 void TestTekenForm::terugInACodeBoxOnlyHidesIt()
 {
-    TekenForm *f = open(sevenVakken());
+    TekenForm *f = open(sevenCompartments());
     QVERIFY(f);
     const QList<int> terug = {8, 16, 23};
     const QList<QFrame *> boxes = {f->PicDeur, f->PicRaam, f->PicPaneel};
@@ -613,7 +613,7 @@ void TestTekenForm::terugInACodeBoxOnlyHidesIt()
 
 void TestTekenForm::wissenClearsTheCompartment()
 {
-    FrameRecord m = oneVak();
+    FrameRecord m = oneCompartment();
     m.Compartments[0].FillType = "PANEEL";
     m.Compartments[0].FillCode = "PRA";
     m.Compartments[0].Parts = {CompartmentPartRecord{}};
@@ -633,7 +633,7 @@ void TestTekenForm::sillChoice()
 {
     folder->write("EmOD.TXT", "Hardhouten onderdorpel\r\n  \r\n\r\ngeen onderdorpel\r\nOnderdorpel ZONDER neus\r\n"
                               "  Kunststeen  \r\n");
-    TekenForm *f = open(oneVak());
+    TekenForm *f = open(oneCompartment());
     QVERIFY(f);
     ChoiceList *sills = f->Combo1[2];
     QCOMPARE(sills->entryCount(), 5);
@@ -697,24 +697,24 @@ void TestTekenForm::sillOfAFrameNotDrawnIsNotDrawn()
 void TestTekenForm::noCurrentMark()
 {
     ProjectState &s = Project();
-    s.FrameRecords = {oneVak()};
+    s.FrameRecords = {oneCompartment()};
     s.MarkCount = 1;
     s.CurrentMarkIndex = 3;
     s.NewShapePending = false;
     QPointer<TekenForm> f = TekenForm::Show();
     QVERIFY(f);
     QCOMPARE(f->windowTitle(), QString("0 vaks  kozijn (breedte x hoogte = 0 mm x 0 mm)"));
-    QCOMPARE(f->selectedVak(), -1);
+    QCOMPARE(f->selectedCompartment(), -1);
     QVERIFY(!f->Shape1->isShown());
     for (int k = 0; k < 5; ++k) f->Command1[k]->click();
     for (int k = 0; k < 24; ++k) f->Command2[k]->click();
     f->Combo1[2]->setListIndex(1);
     QTest::mouseClick(f->Pic1, Qt::LeftButton, {}, QPoint(200, 200));
-    QCOMPARE(Project().FrameRecords[0], oneVak());
+    QCOMPARE(Project().FrameRecords[0], oneCompartment());
     QVERIFY(optionsOpened().isEmpty());
     f->Command3->click(); // nothing to check: the window closes
     QVERIFY(!f->isLoaded());
-    QCOMPARE(Project().FrameRecords[0], oneVak());
+    QCOMPARE(Project().FrameRecords[0], oneCompartment());
     QCOMPARE(Project().FormLevel, int16(0));
 }
 
@@ -723,7 +723,7 @@ void TestTekenForm::readyRefusesThenClosesBothWindows()
     QPointer<Beneath> shape = new Beneath;
     shape->load();
     shape->show();
-    QPointer<TekenForm> f = open(sevenVakken(), true, shape);
+    QPointer<TekenForm> f = open(sevenCompartments(), true, shape);
     QVERIFY(f);
     QCOMPARE(f->levelTag(), QString("1"));
     QCOMPARE(Project().FormLevel, int16(2));
@@ -765,7 +765,7 @@ void TestTekenForm::formLevelsEscAndHelp()
     QPointer<Beneath> shape = new Beneath;
     shape->load();
     shape->show();
-    QPointer<TekenForm> f = open(oneVak(), true, shape);
+    QPointer<TekenForm> f = open(oneCompartment(), true, shape);
     QVERIFY(f);
     QPointer<Beneath> options = new Beneath; // the options window, one level above
     options->load();
@@ -799,8 +799,8 @@ void TestTekenForm::shots_data()
     QTest::addColumn<QList<int>>("clicks"); // type buttons pressed on compartments 1, 2, ...
     QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("name");
-    QTest::newRow("K") << oneVak() << QList<int>{0} << 1 << "tekenform-K";
-    QTest::newRow("7") << sevenVakken() << QList<int>{3, 1, 0} << 5 << "tekenform-K-2S-D1D2D3S2";
+    QTest::newRow("K") << oneCompartment() << QList<int>{0} << 1 << "tekenform-K";
+    QTest::newRow("7") << sevenCompartments() << QList<int>{3, 1, 0} << 5 << "tekenform-K-2S-D1D2D3S2";
     QTest::newRow("6") << drawingMark("K;;1;D;S1;S3;D1;D4", 1800, 1500, 60,
                                       {{400, 500}, {740, 1000}, {400, 600}, {400, 450}, {400, 350}, {1680, 330}})
                        << QList<int>{1} << 2 << "tekenform-K-1D-S1S3D1D4";
@@ -883,7 +883,7 @@ void TestTekenForm::filledShots_data()
                    {"GLASVAK", "GL_BI", 0, false, "", 2, 0, 600, true}})
         << "filled-door-sidelights";
     QTest::newRow("windows")
-        << filled(sevenVakken(), {{"RAAM", "KL", 1, false, "3"},
+        << filled(sevenCompartments(), {{"RAAM", "KL", 1, false, "3"},
                                   {"RAAM", "VA", 1, true},
                                   {"RAAM", "DV", 2, true, "", 1, 1},
                                   {"GLASVAK", "GL_BU", 0, false, "2"},

@@ -59,7 +59,7 @@ private slots:
     {
         QFETCH(QString, tag);
         QFETCH(double, level);
-        QCOMPARE(ReadFormLevel(tag), level);
+        QCOMPARE(readFormLevel(tag), level);
     }
 
     void fourWindowsTakeLevelsAndActivatingTheSecondClosesTheTwoAbove()

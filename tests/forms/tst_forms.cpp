@@ -204,7 +204,7 @@ private slots:
         int ended = -1;
         Form::setProgramEndHandler([&](int code) { ended = code; });
         events.clear();
-        Form::EndProgram(3);
+        Form::endProgram(3);
         Form::setProgramEndHandler(nullptr);
         QCOMPARE(ended, 3);
         QVERIFY(events.isEmpty());

@@ -69,14 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (p.MarkCount < 1 || p.MarkCount != p.FrameRecords.size() || p.CurrentMarkIndex != p.MarkCount - 1)
         fail("counts out of step with the records");
     if (p.ProjectDirty || p.SavedFrameRecords != p.FrameRecords) fail("a loaded project has changes to save");
-    if (!ProjectSaveProblem(p).isEmpty()) fail("a loaded file cannot be saved");
+    if (!projectSaveProblem(p).isEmpty()) fail("a loaded file cannot be saved");
 
-    const QByteArray saved = ProjectFileBytes(p);
+    const QByteArray saved = projectFileBytes(p);
     ProjectFileRead again = parseProjectFile(saved);
     if (!again.contents) fail("a saved file does not load");
     ProjectState reloaded;
     takeProjectFile(reloaded, std::move(*again.contents));
     if (!(observe(reloaded) == observe(p))) fail("a saved file loads other records");
-    if (ProjectFileBytes(reloaded) != saved) fail("a saved file saves other bytes");
+    if (projectFileBytes(reloaded) != saved) fail("a saved file saves other bytes");
     return 0;
 }

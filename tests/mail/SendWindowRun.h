@@ -16,7 +16,7 @@ inline QDateTime sendMoment() { return QDateTime(QDate(2026, 12, 7), QTime(9, 5,
 inline bool runSendWindow(const PersonalData &personal, int method, QPointer<EMail> *shown = nullptr)
 {
     Project().Personal = personal;
-    Project().MailMethod = MailMethodAt(method);
+    Project().MailMethod = mailMethodAt(method);
     QPointer<EMail> w = EMail::Show(nullptr);
     if (!w) return false;
     if (shown) *shown = w;

@@ -34,7 +34,7 @@ const QString NotSent = "De tekeningen zijn niet verzonden !";
 
 const QString ExpectedBody = DeVriesQuotationBody;
 
-const QByteArray LogLine(const QString &status) { return ("3;" + Factory + ";07-12-2026;09:05;" + status + "\r\n").toLatin1(); }
+const QByteArray logLine(const QString &status) { return ("3;" + Factory + ";07-12-2026;09:05;" + status + "\r\n").toLatin1(); }
 
 EMail *loadedSendWindow()
 {
@@ -118,7 +118,7 @@ private slots:
             // progress came in; see progressGradient).
             const QColor end = w->barPicture().image().pixelColor(359, 10);
             QVERIFY2(end.red() == 0 && end.green() >= 200 && end.blue() >= 254, qPrintable(end.name()));
-            QCOMPARE(folder.read("EMail.log"), LogLine("Verzonden"));
+            QCOMPARE(folder.read("EMail.log"), logLine("Verzonden"));
             saveShot(w, "email-sent");
             // Qt activates the window again under its box: the request still goes out once.
             Form::activated(w);
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(boxes.shown[0].style, int(MsgStyle::Information));
 
         QCOMPARE(project->ProjectFileName, Drawing);
-        QCOMPARE(folder.read("EMail.log"), LogLine("Verzonden"));
+        QCOMPARE(folder.read("EMail.log"), logLine("Verzonden"));
         QCOMPARE(server->count(), 1);
         QCOMPARE(server->envelope(0)["rcpt_tos"].toArray(), QJsonArray({Factory}));
         const QJsonObject m = server->parsed(0);
@@ -177,8 +177,8 @@ private slots:
         QCOMPARE(boxes.shown.size(), 2);
         QVERIFY2(boxes.shown[0].prompt.startsWith(firstBox), qPrintable(boxes.shown[0].prompt));
         QCOMPARE(boxes.shown[1].style, int(MsgStyle::Exclamation));
-        QCOMPARE(logAtOutcome, LogLine("Mislukt"));
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(logAtOutcome, logLine("Mislukt"));
+        QCOMPARE(folder.read("EMail.log"), logLine("Mislukt"));
         QCOMPARE(server->count(), 0);
     }
 
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(boxes.shown.size(), 2);
         const QString start = "Er is een fout opgetreden tijdens het versturen van de E-Mail naar " + Factory + reason;
         QVERIFY2(boxes.shown[0].prompt.startsWith(start), qPrintable(boxes.shown[0].prompt));
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(folder.read("EMail.log"), logLine("Mislukt"));
     }
 
     // The window manager raises and focuses whatever the user clicks: during a send, a click on
@@ -305,7 +305,7 @@ private slots:
         QVERIFY(sendWindow);
         QCOMPARE(clicks, 0);
         QCOMPARE(activeAfterClick, QString("send window"));
-        QCOMPARE(run.folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(run.folder.read("EMail.log"), logLine("Mislukt"));
     }
 
     // The send window belongs to the program's frame. The frame closed during the send (its unload
@@ -336,7 +336,7 @@ private slots:
         if (w->isLoaded()) Form::activated(w);
         VERIFY_DIALOGS(boxes);
         QCOMPARE(unloadsDuring, 0);
-        QCOMPARE(run.folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(run.folder.read("EMail.log"), logLine("Mislukt"));
         QTRY_VERIFY(!frame);
         QVERIFY(!w);
     }
@@ -354,7 +354,7 @@ private slots:
         QVERIFY(runSendWindow(devries(server->address()), 0));
         VERIFY_DIALOGS(boxes);
         QCOMPARE(folder.read("EMail.log"),
-                 "1;offerte@fabriek.nl;06-12-2026;17:00;Mislukt\r\n" + LogLine("Verzonden") + LogLine("Verzonden"));
+                 "1;offerte@fabriek.nl;06-12-2026;17:00;Mislukt\r\n" + logLine("Verzonden") + logLine("Verzonden"));
         QCOMPARE(server->count(), 2);
     }
 
@@ -411,7 +411,7 @@ private slots:
         VERIFY_DIALOGS(boxes);
         QCOMPARE(boxes.shown.size(), 1);
         QVERIFY(boxes.shown[0].prompt.startsWith("Het tekeningenbestand kan niet worden geschreven !"));
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(folder.read("EMail.log"), logLine("Mislukt"));
         QCOMPARE(folder.read(Drawing), QByteArray("oud"));
         QCOMPARE(server->count(), 0);
     }
@@ -479,7 +479,7 @@ private slots:
         VERIFY_DIALOGS(boxes);
         QVERIFY2(boxes.shown[0].prompt.contains("Foutcode: 28 "), qPrintable(boxes.shown[0].prompt));
         QCOMPARE(captionAtFailure, QString("99%"));
-        QCOMPARE(folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(folder.read("EMail.log"), logLine("Mislukt"));
     }
 
     // During the send the send window refuses its own close; it unloads itself after, with one log
@@ -514,7 +514,7 @@ private slots:
         QVERIFY(during);
         QVERIFY(loadedAfterClose);
         QCOMPARE(saves, 0);
-        QCOMPARE(run.folder.read("EMail.log"), LogLine("Mislukt"));
+        QCOMPARE(run.folder.read("EMail.log"), logLine("Mislukt"));
     }
 
     // The gradient, one line per twip of the 5400-twip strip (15 to a pixel, the last one drawn shows):

@@ -59,7 +59,7 @@ private slots:
         QFETCH(QStringList, cells);
         TestFolder folder(false);
         folder.write("EMail.log", line.toLatin1() + "\r\n");
-        QCOMPARE(ReadMailLogRows(), QList<QStringList>{cells});
+        QCOMPARE(readMailLogRows(), QList<QStringList>{cells});
     }
 
     // Whatever the record holds, the line the writer makes reads back into the same five columns:

@@ -32,7 +32,7 @@ void project(ProjectState &s, const PersonalData &personal, int method)
     s.MarkCount = 1;
     s.FactoryEMail = Factory;
     s.Personal = personal;
-    s.MailMethod = MailMethodAt(method);
+    s.MailMethod = mailMethodAt(method);
 }
 
 // What the log held at each box, and at each progress report with its percent.

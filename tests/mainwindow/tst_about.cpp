@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(about->Hyperlink1->target(), QString("http://www.timmerhout.example"));
         QCOMPARE(about->Hyperlink2->target(), QString("mailto:info@timmerhout.example"));
         QCOMPARE(about->size(), QSize(4140 / 15, 4995 / 15));
-        QCOMPARE(about->pos(), DialogPlace(ScreenSize(), about->size()));
+        QCOMPARE(about->pos(), dialogPlace(screenSize(), about->size()));
         // Above the main screen on the stack.
         QCOMPARE(about->levelTag(), QString("1"));
         for (QWidget *w : about->findChildren<QWidget *>())

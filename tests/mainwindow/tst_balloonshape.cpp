@@ -55,7 +55,7 @@ private slots:
         QFETCH(QPoint, tip);
         const QSize window(359, 154);
         const Placement p = PlaceAtPointer(point, QSize(800, 600), window);
-        const Tail t = TailFor(p.corner, window.width(), window.height());
+        const Tail t = tailFor(p.corner, window.width(), window.height());
         QCOMPARE(p.topLeft + t.tip, tip);
         QVERIFY(t.outer.contains(t.tip));
     }
@@ -63,16 +63,16 @@ private slots:
     void pointer()
     {
         const QPoint mouse(321, 123);
-        QCOMPARE(PointerPoint(0, 50, mouse), mouse);
-        QCOMPARE(PointerPoint(50, 0, mouse), mouse);
-        QCOMPARE(PointerPoint(10.5, 11.5, mouse), QPoint(10, 12));
-        QCOMPARE(PointerPoint(10.4, 11.6, mouse), QPoint(10, 12));
+        QCOMPARE(pointerPoint(0, 50, mouse), mouse);
+        QCOMPARE(pointerPoint(50, 0, mouse), mouse);
+        QCOMPARE(pointerPoint(10.5, 11.5, mouse), QPoint(10, 12));
+        QCOMPARE(pointerPoint(10.4, 11.6, mouse), QPoint(10, 12));
     }
 
     void shadowWeights()
     {
         QList<int> weights;
-        for (int i = 17; i >= 0; --i) weights << ShadowWeight(i);
+        for (int i = 17; i >= 0; --i) weights << shadowWeight(i);
         QCOMPARE(weights, (QList<int>{20, 20, 40, 40, 60, 60, 80, 80, 100, 100, 120, 120, 140, 140, 160, 160, 180, 180}));
     }
 
@@ -103,7 +103,7 @@ private slots:
 
     void roundRectEdgesAreExclusive()
     {
-        const QRegion r = RoundRectRegion(0, 20, 100, 80, 20, 20);
+        const QRegion r = roundRectRegion(0, 20, 100, 80, 20, 20);
         QCOMPARE(r.boundingRect(), QRect(QPoint(0, 20), QPoint(99, 79)));
         QVERIFY(r.contains(QPoint(50, 20)) && r.contains(QPoint(50, 79)));
         QVERIFY(r.contains(QPoint(0, 50)) && r.contains(QPoint(99, 50)));
@@ -125,13 +125,13 @@ private slots:
         for (int y = 0; y < SH; ++y)
             for (int x = 0; x < SW; ++x) beneath.setPixel(x, y, qRgb(2 * x, 2 * y, 100));
         const QRegion region = PaintShadow(surface, beneath, 60);
-        QCOMPARE(region, RoundRectRegion(11, 29, SW - 5, SH - 23, 45, 35));
+        QCOMPARE(region, roundRectRegion(11, 29, SW - 5, SH - 23, 45, 35));
 
         struct Probe { int x, y, step; };
         // Bottom line of step i at y = SH - 23 - i, right line at x = SW - 5 - i.
         for (const Probe p : {Probe{60, SH - 23 - 17, 17}, Probe{60, SH - 23, 0}, Probe{5, SH - 23, 0},
                               Probe{SW - 5 - 17, 50, 17}, Probe{SW - 5 - 9, 50, 9}, Probe{SW - 5, 23, 0}}) {
-            const QRgb expected = BlendColours(beneath.pixel(p.x, p.y), qRgb(0, 0, 0), ShadowWeight(p.step), 60);
+            const QRgb expected = BlendColours(beneath.pixel(p.x, p.y), qRgb(0, 0, 0), shadowWeight(p.step), 60);
             QCOMPARE(surface.pixel(p.x, p.y), expected);
         }
         // Outside the two bands nothing is drawn.
@@ -151,7 +151,7 @@ private slots:
         surface.fill(Qt::magenta);
         const QColor box = DefaultColour;
         const QRegion body = PaintBody(surface, box);
-        QCOMPARE(body, RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20));
+        QCOMPARE(body, roundRectRegion(0, 20, SW - 14, SH - 32, 20, 20));
         const int middle = 40;
         QCOMPARE(surface.pixel(50, middle), box.rgb());
         QCOMPARE(surface.pixel(0, middle), qRgb(0, 0, 0));          // outline
@@ -168,7 +168,7 @@ private slots:
         QImage surface(SW, SH, QImage::Format_RGB32);
         surface.fill(Qt::magenta);
         const QRegion tail = PaintTail(surface, UpperLeft, DefaultColour);
-        QCOMPARE(tail, QRegion(TailFor(UpperLeft, SW, SH).outer, Qt::OddEvenFill));
+        QCOMPARE(tail, QRegion(tailFor(UpperLeft, SW, SH).outer, Qt::OddEvenFill));
         QCOMPARE(surface.pixel(40, 10), qRgb(0, 0, 0));              // the free edge
         QCOMPARE(surface.pixel(44, 15), DefaultColour.rgb());        // inside
         QCOMPARE(surface.pixel(55, 5), QColor(Qt::magenta).rgb());   // beside it
@@ -177,9 +177,9 @@ private slots:
 
     void timer()
     {
-        QCOMPARE(TimerInterval(20), 20000);
-        QCOMPARE(TimerInterval(40), 40000); // beyond what 16 bits hold
-        QCOMPARE(TimerInterval(0), 0);
+        QCOMPARE(timerInterval(20), 20000);
+        QCOMPARE(timerInterval(40), 40000); // beyond what 16 bits hold
+        QCOMPARE(timerInterval(0), 0);
     }
 };
 

@@ -65,31 +65,31 @@ private slots:
 
     void defaultAndFocus()
     {
-        QCOMPARE(DefaultButtonFor(0, 3), 1);
-        QCOMPARE(DefaultButtonFor(0x100 | 0x44, 3), 2);
-        QCOMPARE(DefaultButtonFor(0x200, 1), 3);
-        QCOMPARE(DefaultButtonFor(0x300, 2), 2);
+        QCOMPARE(defaultButtonFor(0, 3), 1);
+        QCOMPARE(defaultButtonFor(0x100 | 0x44, 3), 2);
+        QCOMPARE(defaultButtonFor(0x200, 1), 3);
+        QCOMPARE(defaultButtonFor(0x300, 2), 2);
         const BoxButtons yesNo = LayoutButtons(4, {}, {}, {}, P);
-        QCOMPARE(FocusButton(yesNo, 2), 1);
+        QCOMPARE(focusButton(yesNo, 2), 1);
         // A default button that is not shown hands the focus to the first that is.
-        QCOMPARE(FocusButton(yesNo, 3), 0);
-        QCOMPARE(FocusButton(LayoutButtons(6, "", "", "Later", P), 1), 2);
+        QCOMPARE(focusButton(yesNo, 3), 0);
+        QCOMPARE(focusButton(LayoutButtons(6, "", "", "Later", P), 1), 2);
     }
 
     void iconCells()
     {
         const QList<QPair<int, int>> table{{0, 0},     {0x10, 1}, {0x20, 4}, {0x30, 2}, {0x40, 3},
                                            {0x50, 5},  {0x60, 6}, {0x70, 7}, {0x44, 3}, {0x4 | 0x100, 0}};
-        for (const auto &[flags, cell] : table) QCOMPARE(IconCell(flags), cell);
+        for (const auto &[flags, cell] : table) QCOMPARE(iconCell(flags), cell);
     }
 
     void stripIsTransparentWherePureGreen()
     {
-        const QImage &strip = IconStrip::Strip();
+        const QImage &strip = IconStrip::stripImage();
         QCOMPARE(strip.size(), QSize(192, 16));
         for (const QColor back : {QColor(255, 255, 204), QColor(Qt::white)}) {
             for (int cell = 1; cell <= 12; ++cell) {
-                const QImage picture = IconStrip::CellPicture(cell, 16, back);
+                const QImage picture = IconStrip::cellPicture(cell, 16, back);
                 QCOMPARE(picture.size(), QSize(16, 16));
                 int transparent = 0, drawn = 0;
                 for (int y = 0; y < 16; ++y) {

@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(h->widthTwips(), width);
         QCOMPARE(h->heightTwips(), height);
         QCOMPARE(h->windowTitle(), QString(" Help"));
-        const QSize screen = ScreenSize();
+        const QSize screen = screenSize();
         QCOMPARE(h->pos(), QPoint((screen.width() - width / 15) / 2, (screen.height() - height / 15) / 3));
         // The text field shows every line; the button stays centred under it.
         QCOMPARE(h->Text1->toPlainText(), QString(text).replace("\r\n", "\n"));

@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        const std::optional<HelpBalloonText> balloon = HelpBalloonFor(array, index);
+        const std::optional<HelpBalloonText> balloon = helpBalloonFor(array, index);
         QCOMPARE(balloon.has_value(), !title.isEmpty());
         if (!balloon) return;
         QCOMPARE(balloon->title, title);

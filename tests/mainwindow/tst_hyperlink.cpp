@@ -27,7 +27,7 @@ private slots:
     {
         QFETCH(QString, link);
         QFETCH(QString, target);
-        QCOMPARE(HyperlinkTarget(link), target);
+        QCOMPARE(hyperlinkTarget(link), target);
     }
 
     void initDefaultsAndClick()

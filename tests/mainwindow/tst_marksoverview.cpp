@@ -126,7 +126,7 @@ private slots:
         for (const QString &l : labels) s.FrameRecords << mark(l, "", 0, 0, 1, 0);
         s.MarkCount = int16(labels.size());
         s.CurrentMarkIndex = int16(current);
-        QCOMPARE(MarkGridSelectedRow(s), row);
+        QCOMPARE(markGridSelectedRow(s), row);
     }
 
     void aPickSetsTheMarkAndEndsTheWaitWithoutClosing()

@@ -113,7 +113,7 @@ void saveComposedShot(QWidget *backdrop, msgFrm *m, const QString &name)
 QWidget *makeBackdrop()
 {
     auto *w = new QWidget(nullptr, Qt::FramelessWindowHint);
-    w->setGeometry(QRect(QPoint(0, 0), ScreenSize()));
+    w->setGeometry(QRect(QPoint(0, 0), screenSize()));
     w->setAutoFillBackground(true);
     auto *l = new QLabel(w);
     QString text;
@@ -158,18 +158,18 @@ private slots:
         QCOMPARE(m->Timer1->interval(), 20000);
 
         const int SW = m->width(), SH = m->height();
-        const QRegion expected = RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
-                                 | RoundRectRegion(11, 29, SW - 5, SH - 23, 45, 35)
-                                 | QRegion(TailFor(UpperLeft, SW, SH).outer, Qt::OddEvenFill);
+        const QRegion expected = roundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
+                                 | roundRectRegion(11, 29, SW - 5, SH - 23, 45, 35)
+                                 | QRegion(tailFor(UpperLeft, SW, SH).outer, Qt::OddEvenFill);
         QCOMPARE(m->shape(), expected);
         QCOMPARE(m->mask(), expected);
         QCOMPARE(screen.asked, QList<QRect>{QRect(158, 150, SW, SH)});
         // The shadow band darkens what the screen showed under it.
         const QRgb under = KnownScreen::at(158 + 100, 150 + SH - 24);
-        QCOMPARE(m->surface().pixel(100, SH - 24), BlendColours(under, 0, ShadowWeight(1), 60));
+        QCOMPARE(m->surface().pixel(100, SH - 24), BlendColours(under, 0, shadowWeight(1), 60));
         // The close image on the balloon's colour.
         QCOMPARE(m->command1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 IconStrip::CellPicture(9, 16, DefaultColour));
+                 IconStrip::cellPicture(9, 16, DefaultColour));
 
         // A longer text wraps and makes the same window taller, never wider; it moves and rearms.
         const int shortHeight = m->height();
@@ -206,23 +206,23 @@ private slots:
             const QPoint at(place.topLeft.x(), place.corner == LowerRight ? place.point.y() - SH : place.topLeft.y());
             QCOMPARE(m->pos(), at);
             QCOMPARE(m->tailCorner(), place.corner);
-            QCOMPARE(m->shape(), RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
-                                     | RoundRectRegion(11, 29, SW - 5, SH - 23, 45, 35)
-                                     | QRegion(TailFor(place.corner, SW, SH).outer, Qt::OddEvenFill));
+            QCOMPARE(m->shape(), roundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
+                                     | roundRectRegion(11, 29, SW - 5, SH - 23, 45, 35)
+                                     | QRegion(tailFor(place.corner, SW, SH).outer, Qt::OddEvenFill));
             // Every pixel of the band below and to the right of the body that the tail leaves.
-            const QRegion body = RoundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
-                                 | QRegion(TailFor(place.corner, SW, SH).outer, Qt::OddEvenFill);
+            const QRegion body = roundRectRegion(0, 20, SW - 14, SH - 32, 20, 20)
+                                 | QRegion(tailFor(place.corner, SW, SH).outer, Qt::OddEvenFill);
             for (int i = 17; i >= 0; --i) {
                 const int y = SH - 23 - i;
                 for (int x = i + 5; x <= SW - 5 - i; ++x)
                     if (!body.contains(QPoint(x, y)))
                         QCOMPARE(m->surface().pixel(x, y),
-                                 BlendColours(KnownScreen::at(at.x() + x, at.y() + y), 0, ShadowWeight(i), 60));
+                                 BlendColours(KnownScreen::at(at.x() + x, at.y() + y), 0, shadowWeight(i), 60));
                 const int x = SW - 5 - i;
                 for (int yy = i + 23; yy <= SH - 23 - i; ++yy)
                     if (!body.contains(QPoint(x, yy)))
                         QCOMPARE(m->surface().pixel(x, yy),
-                                 BlendColours(KnownScreen::at(at.x() + x, at.y() + yy), 0, ShadowWeight(i), 60));
+                                 BlendColours(KnownScreen::at(at.x() + x, at.y() + yy), 0, shadowWeight(i), 60));
             }
         }
         QVERIFY(m->shape() != first);
@@ -240,15 +240,15 @@ private slots:
         QCOMPARE(m->BoxColour, DefaultColour); // colour 0
         QVERIFY(!m->aPic->isHidden()); // information icon
         QCOMPARE(m->aPic->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 IconStrip::CellPicture(3, 16, DefaultColour));
+                 IconStrip::cellPicture(3, 16, DefaultColour));
         QVERIFY(!m->Timer1->isActive()); // nTime 0: never by itself
         // No pixels from the platform: the shadow darkens the window background.
         QCOMPARE(m->surface().pixel(100, m->height() - 23),
-                 BlendColours(WindowBackground.rgb(), 0, ShadowWeight(0), 60));
+                 BlendColours(WindowBackground.rgb(), 0, shadowWeight(0), 60));
 
         m->MsgAuto_box("tekst", 0, "Titel", 0, true, RGB(200, 230, 255), 0, 0, 60);
         QCOMPARE(m->tailCorner(), NoCorner);
-        const QSize s = ScreenSize();
+        const QSize s = screenSize();
         QCOMPARE(m->pos(), QPoint((s.width() - 359) / 2, (s.height() - m->height()) / 2));
         QCOMPARE(m->BoxColour, QColor(200, 230, 255));
         QCOMPARE(m->F1[2]->palette().color(QPalette::Window), QColor(200, 230, 255));
@@ -278,12 +278,12 @@ private slots:
         hover(m->command1, QPoint(8, 8));
         QCOMPARE(m->command1->property("tag").toString(), QString("1"));
         QCOMPARE(m->command1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 IconStrip::CellPicture(10, 16, DefaultColour));
+                 IconStrip::cellPicture(10, 16, DefaultColour));
         hover(m->F1[2], QPoint(100, 5));
         QCOMPARE(m->command1->property("tag").toString(), QString());
         QTest::mousePress(m->command1, Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(m->command1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 IconStrip::CellPicture(11, 16, DefaultColour));
+                 IconStrip::cellPicture(11, 16, DefaultColour));
         QTest::mouseRelease(m->command1, Qt::LeftButton, {}, QPoint(8, 8));
         QTRY_VERIFY(!msgFrm::open());
 
@@ -411,7 +411,7 @@ private slots:
             before = m->pos();
             QWidget *panel = m->F1[0];
             QTest::mousePress(m, Qt::LeftButton, {}, QPoint(20, 25));
-            QVERIFY(m->shape() == RoundRectRegion(0, 20, m->width() - 14, m->height() - 32, 20, 20));
+            QVERIFY(m->shape() == roundRectRegion(0, 20, m->width() - 14, m->height() - 32, 20, 20));
             QMouseEvent move(QEvent::MouseMove, QPointF(60, 85), m->mapToGlobal(QPointF(60, 85)), Qt::NoButton,
                              Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(m, &move);
@@ -436,7 +436,7 @@ private slots:
     {
         QWidget *backdrop = makeBackdrop();
         QVERIFY(QTest::qWaitForWindowExposed(backdrop));
-        const QSize s = ScreenSize();
+        const QSize s = screenSize();
         const QList<QPair<QPoint, QString>> corners{{QPoint(s.width() / 4, s.height() / 4), "balloon-upperleft"},
                                                      {QPoint(3 * s.width() / 4, s.height() / 4), "balloon-upperright"},
                                                      {QPoint(3 * s.width() / 4, 3 * s.height() / 4), "balloon-lowerright"},

@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(CheckProject(p.state()), QString());
     }
 
-    void checkSend_data()
+    void sendChecks_data()
     {
         QTest::addColumn<bool>("markComplete");
         QTest::addColumn<QString>("eMail");
@@ -170,7 +170,7 @@ private slots:
             << "U heeft geen uitgaande mailserver (smtp) opgegeven !\r\n\r\nRaadpleeg uw provider gegevens of kijk bij "
                "uw account gegevens in uw e-mail programma (Bijv. Outlook)";
     }
-    void checkSend()
+    void sendChecks()
     {
         QFETCH(bool, markComplete);
         QFETCH(QString, eMail);
@@ -182,7 +182,7 @@ private slots:
         setMarks(s, {m});
         s.Personal.setField(11, eMail);
         s.Personal.setField(12, server);
-        const QString got = CheckSend(s);
+        const QString got = checkSend(s);
         // The marks' own problem follows the heading; CheckProject words it.
         if (!markComplete)
             QCOMPARE(got, message + CheckProject(s));
@@ -200,11 +200,11 @@ private slots:
                                     "038-1234567", "038-7654321", "Nieuwbouw school", "info@devries.example",
                                     "smtp.devries.example"};
         for (int i = 0; i < values.size(); ++i) p->Personal.setField(i + 2, values[i]);
-        QCOMPARE(CheckSend(p.state()), QString());
+        QCOMPARE(checkSend(p.state()), QString());
         p->Personal.MailServer = " ";
-        QVERIFY(CheckSend(p.state()).startsWith("U heeft geen uitgaande mailserver (smtp) opgegeven !"));
+        QVERIFY(checkSend(p.state()).startsWith("U heeft geen uitgaande mailserver (smtp) opgegeven !"));
         p->Personal.EMail.clear();
-        QCOMPARE(CheckSend(p.state()), QString("U heeft uw e-mail adres niet ingevuld !"));
+        QCOMPARE(checkSend(p.state()), QString("U heeft uw e-mail adres niet ingevuld !"));
     }
 
     // The main screen's width and height as the field is left, against the factory's thickness.
@@ -230,7 +230,7 @@ private slots:
         QFETCH(QString, message);
         ProjectState s;
         s.DefaultFrameThickness = int16(thickness);
-        QCOMPARE(CheckFrameSize(s, height ? FrameSize::Height : FrameSize::Width, value), message);
+        QCOMPARE(checkFrameSize(s, height ? FrameSize::Height : FrameSize::Width, value), message);
     }
 
     // A shape button needs both sizes: the width is asked for first.
@@ -252,7 +252,7 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, field);
         QFETCH(QString, message);
-        const std::optional<FrameSizeProblem> got = CheckSizesForShape(width, height);
+        const std::optional<FrameSizeProblem> got = checkSizesForShape(width, height);
         QCOMPARE(got.has_value(), field >= 0);
         if (!got) return;
         QCOMPARE(got->size, field == 0 ? FrameSize::Width : FrameSize::Height);
@@ -279,7 +279,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, passes);
-        QCOMPARE(CheckEMailField(text), passes ? QString() : QString("Ongeldig e-mail adres !"));
+        QCOMPARE(checkEMailField(text), passes ? QString() : QString("Ongeldig e-mail adres !"));
     }
 };
 

@@ -93,17 +93,17 @@ void TestClearSizes::refusalIsGivenAndLeavesTheRow()
     ScriptedDialogs dialogs; // no box: the window shows the refusal
     QList<int> row{600, 600, 700};
     QString refusal;
-    QVERIFY(!CheckClearSizeRow(row, 1800, refusal));
+    QVERIFY(!checkClearSizeRow(row, 1800, refusal));
     QCOMPARE(row, (QList<int>{600, 600, 700}));
     QCOMPARE(refusal, sumMessage(1900, 1800));
 
     QList<int> empty;
     refusal.clear();
-    QVERIFY(!CheckClearSizeRow(empty, 1000, refusal));
+    QVERIFY(!checkClearSizeRow(empty, 1000, refusal));
     QCOMPARE(refusal, QString()); // nothing to show
 
     row = {0, 0, 0};
-    QVERIFY(CheckClearSizeRow(row, 1000, refusal));
+    QVERIFY(checkClearSizeRow(row, 1000, refusal));
     QCOMPARE(row, (QList<int>{333, 333, 334}));
     VERIFY_DIALOGS(dialogs);
 }
@@ -118,7 +118,7 @@ void TestClearSizes::perMarkSizesSurviveSaveAndLoad()
     const ClearSizeSet a = sizes({601, 602, 0, 0}, {811, 812, 813, 0, 0}, {921, 922, 0, 0, 0, 0}, {0, 0});
     const ClearSizeSet c = sizes({0, 0, 0, 0}, {1001, 1002, 0, 0, 0}, {1101, 0, 0, 0, 0, 7}, {31, 32});
     const ClearSizeSet wide = sizes({1, 2, 3, 4}, {5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15}, {16, 17});
-    SetProjectClearSizes(project.state(), wide);
+    setProjectClearSizes(project.state(), wide);
     for (const char *label : {"A", "B", "C"}) {
         project->FrameRecords
             << MarkBuilder(label).counts(1).size(2000, 2100).shape("K;;1;S").distinctMembers().frameWidth(114).build();
@@ -160,7 +160,7 @@ void TestClearSizes::perMarkSizesSurviveSaveAndLoad()
     QCOMPARE(loaded->FrameRecords[0].ClearSizes, std::optional<ClearSizeSet>(a));
     QCOMPARE(loaded->FrameRecords[1].ClearSizes, std::optional<ClearSizeSet>(wide));
     QCOMPARE(loaded->FrameRecords[2].ClearSizes, std::optional<ClearSizeSet>(c));
-    QCOMPARE(ProjectClearSizes(loaded.state()), c); // the last mark's stay project-wide
+    QCOMPARE(projectClearSizes(loaded.state()), c); // the last mark's stay project-wide
 
     // A mark's clear sizes are part of what is compared for the save question.
     QVERIFY(!ProjectChanged(loaded.state()));

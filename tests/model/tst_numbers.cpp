@@ -7,7 +7,7 @@
 class TestNumbers : public QObject {
     Q_OBJECT
 private slots:
-    void wholeNumber_data()
+    void wholeNumbers_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("read");
@@ -48,17 +48,17 @@ private slots:
         QTest::newRow("arabic-indic digit") << QString(QChar(0x0663)) << false << 0;
         QTest::newRow("fullwidth digit") << QString(QChar(0xFF11)) << false << 0;
     }
-    void wholeNumber()
+    void wholeNumbers()
     {
         QFETCH(QString, text);
         QFETCH(bool, read);
         QFETCH(int, value);
-        const std::optional<int> n = WholeNumber(text);
+        const std::optional<int> n = wholeNumber(text);
         QCOMPARE(n.has_value(), read);
         if (read) QCOMPARE(*n, value);
     }
 
-    void leadingNumber_data()
+    void leadingNumbers_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -80,11 +80,11 @@ private slots:
         QTest::newRow("second point ends it") << "1.2.3" << 1.2;
         QTest::newRow("arabic-indic digit") << QString(QChar(0x0663)) << 0.0;
     }
-    void leadingNumber()
+    void leadingNumbers()
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(LeadingNumber(text), value);
+        QCOMPARE(leadingNumber(text), value);
     }
 };
 

@@ -30,7 +30,7 @@ private slots:
         ScriptedDialogs d;
         d.answerOpen({folder.file("a.TOF")});
         QString dir = folder.path();
-        QString filter = ProjectOpenFilter();
+        QString filter = projectOpenFilter();
         QCOMPARE(ShowOpenDialog(nullptr, dir, filter, "", 0), folder.file("a.TOF"));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].request.filter,
@@ -48,7 +48,7 @@ private slots:
         d.onNext([&] { QDir::setCurrent(folder.file("elders")); });
         d.answerOpen({folder.file("elders/x.tof")});
         QString dir = before;
-        QString filter = ProjectOpenFilter();
+        QString filter = projectOpenFilter();
         QCOMPARE(ShowOpenDialog(nullptr, dir, filter, "Kies", 0), folder.file("elders/x.tof"));
         VERIFY_DIALOGS(d);
         QCOMPARE(QDir::currentPath(), before);

@@ -193,7 +193,7 @@ private slots:
         ScriptedDialogs d;
         if (!accepted) d.answer(MsgAnswer::OK, Characters, "Fout").answer(MsgAnswer::OK, Characters, "Fout");
         QCOMPARE(ValidateFolderName(name), accepted);
-        QCOMPARE(ValidateStartMenuName(name), accepted); // the Start-menu check says the same
+        QCOMPARE(validateStartMenuName(name), accepted); // the Start-menu check says the same
         VERIFY_DIALOGS(d);
     }
 
@@ -215,7 +215,7 @@ private slots:
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, control, "Fout").answer(MsgAnswer::OK, control, "Fout").answer(MsgAnswer::OK, control, "Fout");
         QVERIFY(!ValidateFolderName(name));
-        QVERIFY(!ValidateStartMenuName("Kantoor\\" + name));
+        QVERIFY(!validateStartMenuName("Kantoor\\" + name));
         const QStringList before = box.everything();
         QVERIFY(!ValidateTargetFolder(box.home() + "/" + name + "/Zandrel Tofmaar"));
         VERIFY_DIALOGS(d);
@@ -238,7 +238,7 @@ private slots:
         QFETCH(QString, name);
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, Segments, "Fout");
-        QVERIFY(!ValidateStartMenuName(name));
+        QVERIFY(!validateStartMenuName(name));
         VERIFY_DIALOGS(d);
         QCOMPARE(d.shown[0].style, 48);
     }

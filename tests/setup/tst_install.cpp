@@ -171,7 +171,7 @@ private slots:
             QVERIFY2(files.contains(name), qPrintable(name));
         QVERIFY(files.contains("Vormen/Kozijn1.bmp"));
         // uninst knows the package's files without any list of the installation's.
-        QCOMPARE(Installed::PackageFiles(), files);
+        QCOMPARE(Installed::packageFiles(), files);
         QCOMPARE(readFileList(target + "/uninst.lst").value(), files);
         for (const QString &name : files) QCOMPARE(readFile(target + "/" + name).isEmpty(), false);
         QVERIFY(QFileInfo(target + "/ZanTof").isExecutable());
@@ -188,7 +188,7 @@ private slots:
 
         // The uninstall entry: exactly four values, in order.
         const QString links = z.box.applications() + "/Zandrel Tofmaar";
-        const QList<RegValue> values = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+        const QList<RegValue> values = regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
         QCOMPARE(values.size(), 4);
         const QStringList names{"DisplayName", "UninstallString", "AppPath", "ShellLnkPath"};
         const QStringList data{"Zandrel Tofmaar 2.0", target + "/uninst", target, links};
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(no.exitCode, 0);
         QCOMPARE(no.boxes, QStringList{confirm(target)});
         QCOMPARE(z.box.everything(), before);
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
 
         const Run yes = runInstalled(programs[1], target, {"Yes", "Yes", "OK"}, 20000);
         QCOMPARE(yes.exitCode, 0);
@@ -244,7 +244,7 @@ private slots:
                  QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
         QVERIFY(!QFileInfo::exists(links));
         QVERIFY(QFile::exists(z.box.applications() + "/ander.desktop"));
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         // The last installation takes the shared components, the registry store and their folders along.
         QVERIFY(!QFileInfo::exists(z.box.home() + "/.local/share/ZanTof"));
         QVERIFY(!QFileInfo::exists(z.box.config() + "/ZanTof"));
@@ -314,7 +314,7 @@ private slots:
         } sides[2] = {{first, z.box.applications() + "/Zandrel Tofmaar"}, {second, z.box.applications() + "/Tweede"}};
         if (secondFirst) std::swap(sides[0], sides[1]);
         const QStringList before = z.box.everything();
-        const QList<RegValue> entry = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+        const QList<RegValue> entry = regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
 
         const Side &one = sides[0], &other = sides[1];
         const Run run = runInstalled(entryProgram(one.links + "/" + Installed::UninstallerLink), one.folder, {"Yes", "Yes", "OK"}, 20000);
@@ -329,8 +329,8 @@ private slots:
         QCOMPARE(below(after, z.box.components()), below(before, z.box.components()));
         QCOMPARE(readFile(users), (other.folder + "\n").toUtf8());
         // The entry goes only with the installation it names.
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), one.folder == second ? 0 : 4);
-        if (one.folder == first) QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).last().data, entry.last().data);
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), one.folder == second ? 0 : 4);
+        if (one.folder == first) QCOMPARE(regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).last().data, entry.last().data);
 
         const Run last = runInstalled(entryProgram(other.links + "/" + Installed::UninstallerLink), other.folder, {"Yes", "Yes", "OK"}, 20000);
         QCOMPARE(last.exitCode, 0);
@@ -364,7 +364,7 @@ private slots:
         for (const QString name : {"uninst", "uninst.lst"}) QVERIFY2(QFile::exists(target + "/" + name), qPrintable(name));
         QVERIFY(!QFile::exists(target + "/ZanTof"));
         QCOMPARE(QDir(links).entryList(QDir::Files), QStringList{Installed::UninstallerLink});
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
         QVERIFY(QFile::exists(z.box.components() + "/libztshare.so"));
 
         QVERIFY(QFile::setPermissions(target + "/IMG", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

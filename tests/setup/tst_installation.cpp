@@ -105,7 +105,7 @@ private slots:
             QVERIFY(run.lockFree());
         }
         QCOMPARE(treeState(run.box.root()), before);
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
     }
 
     // A whole run: nothing failed, the menu entries and the uninstall entry name the folder. The lock

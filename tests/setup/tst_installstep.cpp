@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(z.ended, 1);
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown.last().style, answer == MsgAnswer::OK ? 16 : 16 + 4);
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(!QFileInfo::exists(z.box.applications()));
         if (answer != MsgAnswer::No) {
             QCOMPARE(treeState(z.box.root()), before);
@@ -304,7 +304,7 @@ private slots:
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown[0].style, 48);
         QCOMPARE(z.s().CurrentStep, 5);
-        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), trouble == "list");
+        QCOMPARE(regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), trouble == "list");
         QVERIFY(QFileInfo(z.target() + "/ZanTof").isExecutable());
         if (trouble == "damaged") QCOMPARE(readFile(registryFolder + "/registry.json"), damaged); // the other keys in it
     }
@@ -351,7 +351,7 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!z.w);
             QCOMPARE(treeState(z.box.root()), before); // nothing installed and nothing left
-            QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+            QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
             return;
         }
         QVERIFY(z.w);
@@ -539,7 +539,7 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!z.w);
             QCOMPARE(treeState(z.box.root()), before);
-            QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+            QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         } else {
             QVERIFY(z.waitForInstall());
             QVERIFY(z.alive());

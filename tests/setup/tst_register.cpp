@@ -84,7 +84,7 @@ private slots:
             QList<char *> argv;
             for (QByteArray &w : words) argv << w.data();
             argv << nullptr;
-            return IsRegistrationCall(int(words.size()), argv.data());
+            return isRegistrationCall(int(words.size()), argv.data());
         };
         QVERIFY(call({"setup", "--zantof-register", "/x/libztshare.so", "register"}));
         QVERIFY(call({"setup", "--zantof-register", "/x/libztshare.so", "unregister"}));

@@ -42,7 +42,7 @@ private slots:
         RegWriteValue(HKEY_CURRENT_USER, key, "ShellLnkPath", RegType::String, "");
         QVERIFY(QFileInfo(box.config() + "/ZanTof/registry.json").isFile());
 
-        const QList<RegValue> values = RegKeyValues(HKEY_CURRENT_USER, key);
+        const QList<RegValue> values = regKeyValues(HKEY_CURRENT_USER, key);
         QCOMPARE(values.size(), 4);
         const QStringList names{"DisplayName", "UninstallString", "AppPath", "ShellLnkPath"};
         const QList<int> sizes{20, 33, 26, 1};
@@ -62,8 +62,8 @@ private slots:
         const QString longPath = "/home/jan/" + QString(600, QChar(0x00eb));
         RegWriteValue(HKEY_CURRENT_USER, key, "AppPath", RegType::String, longPath);
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, key, "AppPath"), longPath);
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, key)[2].size, int(longPath.size()) + 1);
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, key).size(), 4);
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, key)[2].size, int(longPath.size()) + 1);
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, key).size(), 4);
     }
 
     void removingAKeyLeavesTheOthers()
@@ -72,10 +72,10 @@ private slots:
         RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1");
         RegWriteValue(HKEY_CURRENT_USER, "Software\\B", "y", RegType::String, "2");
         RegRemoveKey(HKEY_CURRENT_USER, "software\\a");
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, "Software\\A"));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, "Software\\A"));
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\B", "y"), QString("2"));
         RegRemoveKey(HKEY_CURRENT_USER, "Software\\A"); // gone already: nothing happens
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, "Software\\B"));
+        QVERIFY(regKeyExists(HKEY_CURRENT_USER, "Software\\B"));
         QVERIFY(QFile::exists(box.config() + "/ZanTof/registry.json"));
 
         // The last key takes the file and its emptied folder along; the configuration folder stays.
@@ -104,7 +104,7 @@ private slots:
         if (folder) QDir().mkpath(registryFile());
         else writeFile(registryFile(), content);
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());
-        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, "Software\\A"), false);
+        QCOMPARE(regKeyExists(HKEY_CURRENT_USER, "Software\\A"), false);
         QCOMPARE(RegWriteValue(HKEY_CURRENT_USER, "Software\\A", "x", RegType::String, "1"), false);
         QCOMPARE(RegRemoveKey(HKEY_CURRENT_USER, "Software\\A"), false);
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, "Software\\A", "x"), QString());

@@ -286,8 +286,8 @@ private slots:
         QVERIFY(QDir().mkpath(dir.path() + "/real/sub"));
         QVERIFY(QFile::link(dir.path() + "/real", dir.path() + "/link"));
         const auto at = [&](const QString &p) { return p.trimmed().isEmpty() ? p : dir.path() + p; };
-        QCOMPARE(IsSameFolder(at(a), at(b)), same);
-        QCOMPARE(IsSameFolder(at(b), at(a)), same);
+        QCOMPARE(isSameFolder(at(a), at(b)), same);
+        QCOMPARE(isSameFolder(at(b), at(a)), same);
     }
 };
 

@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(links));
         QCOMPARE(QDir(i.box.applications()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  foreignEntry ? QStringList{"Kantoor"} : QStringList());
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         // The last installation takes the shared components and their folders along.
         QVERIFY(!QFileInfo::exists(i.box.home() + "/.local/share/ZanTof"));
         QVERIFY(QFileInfo(i.box.home() + "/.local/share").isDir());
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(i.left(), QStringList({"123456-1200.TEK", "EMail.log", "IMG", "Mijn notities.txt", "PersGeg.Txt",
                                         "Project.tof", "basis.txt", "eigen.doc"}));
         QCOMPARE(QDir(i.app + "/IMG").entryList(QDir::Files), QStringList{"eigen.ico"});
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(!QFileInfo::exists(i.box.components()));
     }
 
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(d.shown[1].style, 48);
         QVERIFY(QFile::exists(i.box.home() + "/ZanTof"));
         QVERIFY(QFile::exists(i.box.home() + "/Anders/Basis.TXT"));
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QCOMPARE(i.box.everything(), before); // nothing at all: not even the menu entries
     }
 
@@ -264,7 +264,7 @@ private slots:
             Installation::entry("AppPath", other);
         }
         Installation::entry("ShellLnkPath", otherInstallation ? otherLinks : i.links);
-        const QList<RegValue> entry = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+        const QList<RegValue> entry = regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
         const QStringList others = otherInstallation ? i.box.everything().filter(QRegularExpression("/(Tweede|Tweede map)(/|$)"))
                                                      : QStringList();
         ScriptedDialogs d;
@@ -273,7 +273,7 @@ private slots:
         VERIFY_DIALOGS(d);
         QCOMPARE(QDir(i.links).entryList(QDir::Files), QStringList{"ander.desktop"});
         QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), entry.size());
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), entry.size());
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath"), entry.last().data);
         QCOMPARE(i.box.everything().filter(QRegularExpression("/(Tweede|Tweede map)(/|$)")), others);
         // The shared components stay while another installation uses them.
@@ -341,7 +341,7 @@ private slots:
         Uninst::Main(i.app);
         setFolderWritable(i.app + "/SYS", true);
         VERIFY_DIALOGS(d);
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(QFile::exists(i.app + "/uninst.lst")); // so that a second run can finish the work
         QVERIFY(!QFile::exists(i.app + "/ZanTof"));
         // The uninstaller and its menu entry stay to be run again; the program's entry went with it.
@@ -354,7 +354,7 @@ private slots:
         Uninst::Main(i.app);
         VERIFY_DIALOGS(d);
         QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(!QFileInfo::exists(i.links));
         QVERIFY(!QFileInfo::exists(i.box.components()));
     }
@@ -396,7 +396,7 @@ private slots:
         removeWhole(i);
         if (QTest::currentTestFailed()) return;
         QVERIFY(!QFileInfo::exists(i.box.components()));
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
     }
 
     // Whatever part of an installation is left stays removable: uninst beside the package's files, or
@@ -438,7 +438,7 @@ private slots:
         VERIFY_DIALOGS(d);
         QCOMPARE(i.left(), QStringList({"EMail.log", "Project.tof", "eigen.doc"}));
         QVERIFY(!QFileInfo::exists(i.links));
-        QCOMPARE(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), entry == "other");
+        QCOMPARE(regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey), entry == "other");
         QVERIFY(!QFileInfo::exists(i.box.components()));
     }
 
@@ -541,7 +541,7 @@ private slots:
             QCOMPARE(i.left(), QStringList({"EMail.log", "ICO", "IMG", "Project.tof", "SYS", "Vormen", "eigen.doc", "uninst", "uninst.lst"}));
         QCOMPARE(QDir(i.links).entryList(QDir::Files),
                  list == "own" ? QStringList({Installed::UninstallerLink, Installed::ProgramLink}) : QStringList{Installed::UninstallerLink});
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(QFile::exists(i.box.components() + "/libztshare.so"));
     }
 

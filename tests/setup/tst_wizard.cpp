@@ -251,7 +251,7 @@ private slots:
         saveBoxShots(z.dialogs, "setup-box-andere-installatie");
 
         // The entry names the new installation, with its four values.
-        const QList<RegValue> values = RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
+        const QList<RegValue> values = regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
         QCOMPARE(values.size(), 4);
         const QStringList data{"Zandrel Tofmaar 2.0", second + "/uninst", second, z.box.applications() + "/Tweede"};
         for (int i = 0; i < 4; ++i) QCOMPARE(values[i].data, data[i]);
@@ -304,7 +304,7 @@ private slots:
         QVERIFY(z.waitForInstall());
         QVERIFY(z.alive());
         QCOMPARE(z.s().CurrentStep, 5);
-        QVERIFY(RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         key(&z.s(), Qt::Key_Escape); // nothing to cancel any more
         QVERIFY(z.w);
         VERIFY_DIALOGS(z.dialogs);
@@ -594,7 +594,7 @@ private slots:
         QCOMPARE(z.ended, 1);
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown[0].style, style);
-        QVERIFY(!RegKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
+        QVERIFY(!regKeyExists(HKEY_CURRENT_USER, Installed::UninstallKey));
         QVERIFY(!QFileInfo::exists(z.box.applications()));
         QVERIFY(!QFileInfo::exists(z.box.home() + "/buiten.txt"));
     }
@@ -781,7 +781,7 @@ private slots:
         VERIFY_DIALOGS(z.dialogs);
         QCOMPARE(z.dialogs.shown[0].style, 48);
         QCOMPARE(z.s().CurrentStep, 5);
-        QCOMPARE(RegKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
+        QCOMPARE(regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey).size(), 4);
         QCOMPARE(RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath"), links);
     }
 };

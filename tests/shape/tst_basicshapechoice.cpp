@@ -55,7 +55,7 @@ private slots:
         if (answer) dialogs.answer(answer, Question, "Zandrel tofmaar");
         ProjectState s;
         FrameRecord m = MarkBuilder().shape(code).frameThickness(67);
-        QCOMPARE(ChooseBasicShape(s, m, current, button), accepted);
+        QCOMPARE(chooseBasicShape(s, m, current, button), accepted);
         VERIFY_DIALOGS(dialogs);
         if (answer) QCOMPARE(dialogs.shown.last().style, MsgStyle::Question | MsgStyle::YesNo);
         QCOMPARE(m.ShapeCode, codeAfter);
@@ -70,7 +70,7 @@ private slots:
     {
         for (const auto &[code, thickness] : {std::pair{"K0", 0}, std::pair{"K", 67}, std::pair{"", 67}}) {
             FrameRecord m = MarkBuilder().shape(code).frameThickness(67);
-            KeepLooseWithoutFrame(m);
+            keepLooseWithoutFrame(m);
             QCOMPARE(m.FrameThickness, int16(thickness));
         }
     }

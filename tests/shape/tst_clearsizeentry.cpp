@@ -17,7 +17,7 @@ void openOn(ScopedProject &project, const FrameRecord &mark, bool newShape)
     project->MarkCount = 1;
     project->CurrentMarkIndex = 0;
     project->NewShapePending = newShape;
-    ApplyShapeLayout(project.state());
+    applyShapeLayout(project.state());
 }
 
 const QString Invalid = "Ongeldige dagmaten opgegeven !\r\n\r\n";
@@ -52,12 +52,12 @@ void TestClearSizeEntry::flagsOnOpening()
 
     // No confirmed change, compartments of its code: keep them, load the sizes.
     project->NewShapePending = true;
-    QVERIFY(SettleShapeFlags(project.state()));
+    QVERIFY(settleShapeFlags(project.state()));
     QVERIFY(!project->NewShapePending);
 
     // A confirmed change of the basic shape.
     project->ShapeChanged = true;
-    QVERIFY(!SettleShapeFlags(project.state()));
+    QVERIFY(!settleShapeFlags(project.state()));
     QVERIFY(project->NewShapePending);
     QVERIFY(!project->ShapeChanged);
 
@@ -67,7 +67,7 @@ void TestClearSizeEntry::flagsOnOpening()
         project->FrameRecords[0].Compartments.resize(n);
         project->FrameRecords[0].CompartmentsCode = builtFor;
         project->NewShapePending = false;
-        QVERIFY(!SettleShapeFlags(project.state()));
+        QVERIFY(!settleShapeFlags(project.state()));
         QVERIFY(project->NewShapePending);
     }
 }
@@ -79,8 +79,8 @@ void TestClearSizeEntry::storedSizesPerMark()
     FrameRecord own = frame("K;;1;S");
     own.ClearSizes = ClearSizeSet{};
     own.ClearSizes->Widths = {900, 1000, 0, 0, 0};
-    QCOMPARE(StoredClearSizes(project.state(), own).Widths, (std::array<int16, 5>{900, 1000, 0, 0, 0}));
-    QCOMPARE(StoredClearSizes(project.state(), frame("K;;1;S")).Widths, (std::array<int16, 5>{1, 2, 3, 4, 5}));
+    QCOMPARE(storedClearSizes(project.state(), own).Widths, (std::array<int16, 5>{900, 1000, 0, 0, 0}));
+    QCOMPARE(storedClearSizes(project.state(), frame("K;;1;S")).Widths, (std::array<int16, 5>{1, 2, 3, 4, 5}));
 }
 
 void TestClearSizeEntry::rowZeroLessTheRightColumn()
@@ -88,14 +88,14 @@ void TestClearSizeEntry::rowZeroLessTheRightColumn()
     const std::array<int16, 4> max{2000, 3000, 4000, 5000};
     ClearSizeSet in;
     in.Right = {500, 300, 200, 0, 0, 0};
-    QCOMPARE(RowMaximum("M;5", 0, max, in), 1200);
-    QCOMPARE(RowMaximum("M;5", 0, max, in), 1200); // the laid-out maximum is never changed
-    QCOMPARE(RowMaximum("M;2", 0, max, in), 1500);
-    QCOMPARE(RowMaximum("M;4", 0, max, in), 1500);
-    QCOMPARE(RowMaximum("K;;1;D;S1;S3;D1;D4", 0, max, in), 1800);
-    QCOMPARE(RowMaximum("M;1", 0, max, in), 2000);
-    QCOMPARE(RowMaximum("M;5", 2, max, in), 4000);
-    QCOMPARE(RowMaximum("M;5", 3, max, in), 5000);
+    QCOMPARE(rowMaximum("M;5", 0, max, in), 1200);
+    QCOMPARE(rowMaximum("M;5", 0, max, in), 1200); // the laid-out maximum is never changed
+    QCOMPARE(rowMaximum("M;2", 0, max, in), 1500);
+    QCOMPARE(rowMaximum("M;4", 0, max, in), 1500);
+    QCOMPARE(rowMaximum("K;;1;D;S1;S3;D1;D4", 0, max, in), 1800);
+    QCOMPARE(rowMaximum("M;1", 0, max, in), 2000);
+    QCOMPARE(rowMaximum("M;5", 2, max, in), 4000);
+    QCOMPARE(rowMaximum("M;5", 3, max, in), 5000);
 }
 
 // "M;2" with the right column empty: row 2 is completed first, then row 0 is checked against its
@@ -111,7 +111,7 @@ void TestClearSizeEntry::newMarkBuildsAndCopies()
     in.Left = {0, 0, 7, 7};        // hidden L(2), L(3) are copied as they are
     in.Widths = {400, 0, 400, 0, 0};
     QString refusal;
-    QVERIFY(AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, QString());
     // R: 1922 / 3 = 640, 1282 / 2 = 641, 641. L against 1922 - 640 = 1282: 641, 641. B: 400, 954, 400.
     QCOMPARE(in.Right, (std::array<int16, 6>{640, 641, 641, 0, 0, 0}));
@@ -146,14 +146,14 @@ void TestClearSizeEntry::existingMarkKeepsItsFillings()
     mark.Compartments[1].PosX = 555;
     project->FrameRecords = {mark};
     project->MarkCount = 1;
-    QVERIFY(SettleShapeFlags(project.state()));
-    ApplyShapeLayout(project.state());
+    QVERIFY(settleShapeFlags(project.state()));
+    applyShapeLayout(project.state());
 
     // The rows are checked at every press: the last width is completed to W - 2F - Mu = 1810.
     ClearSizeSet in;
     in.Widths = {800, 900, 0, 0, 0};
     QString refusal;
-    QVERIFY(AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, QString());
     QCOMPARE(in.Widths[1], int16(1010));
     const FrameRecord &m = project->FrameRecords[0];
@@ -179,7 +179,7 @@ void TestClearSizeEntry::failedRowStopsWithItsMessage()
     in.Left = {600, 600, 0, 0};
     in.Widths = {500, 0, 500, 0, 0};
     in.Right = {500, 300, 0, 0, 0, 0};
-    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(!acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, expected); // the shape window shows it
     QCOMPARE(in.Right, (std::array<int16, 6>{500, 300, 561, 561, 0, 0}));
     QCOMPARE(in.Widths, (std::array<int16, 5>{500, 754, 500, 0, 0}));
@@ -196,15 +196,15 @@ void TestClearSizeEntry::sizesTheInputsCannotShow()
                            "\r\n\r\nHet kozijn wordt hier niet ingedeeld; de maten blijven zoals ze zijn.";
     ClearSizeSet wide;
     wide.Widths = {14000, 14000, 0, 0, 0};
-    QVERIFY(!InputsCanHold("K;;1;S", wide));
-    QVERIFY(InputsCanHold("K", wide));     // a code without width inputs shows none of them
+    QVERIFY(!inputsCanHold("K;;1;S", wide));
+    QVERIFY(inputsCanHold("K", wide));     // a code without width inputs shows none of them
     ClearSizeSet negative;
     negative.Right[1] = -1;
-    QVERIFY(!InputsCanHold("K;;1;S;2", negative));
-    QVERIFY(InputsCanHold("K;;1;S", negative)); // R(1) is not an input of "K;;1;S"
+    QVERIFY(!inputsCanHold("K;;1;S;2", negative));
+    QVERIFY(inputsCanHold("K;;1;S", negative)); // R(1) is not an input of "K;;1;S"
     ClearSizeSet edge;
     edge.Widths = {9999, 0, 0, 0, 0};
-    QVERIFY(InputsCanHold("K;;1;S", edge));
+    QVERIFY(inputsCanHold("K;;1;S", edge));
 
     ScriptedDialogs dialogs;
     ScopedProject project;
@@ -214,7 +214,7 @@ void TestClearSizeEntry::sizesTheInputsCannotShow()
     const FrameRecord before = project->FrameRecords[0];
     ClearSizeSet in; // empty inputs: the row shares 28000 out
     QString refusal;
-    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(!acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, beyond);
     QCOMPARE(in.Widths, (std::array<int16, 5>{})); // shown as given, nothing brought within
     QCOMPARE(project->FrameRecords[0], before);
@@ -223,7 +223,7 @@ void TestClearSizeEntry::sizesTheInputsCannotShow()
     // Both typed: the row check recomputes the last to 19000, which no input shows either.
     in.Widths = {9000, 9000, 0, 0, 0};
     refusal.clear();
-    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(!acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, beyond);
     QCOMPARE(in.Widths, (std::array<int16, 5>{9000, 9000, 0, 0, 0}));
     VERIFY_DIALOGS(dialogs);
@@ -240,7 +240,7 @@ void TestClearSizeEntry::rowWithoutRoom()
     QString refusal;
     const QString expected = Invalid + "De maten van het kozijn laten geen ruimte over voor de dagmaten (maximale dagmaat -101)";
     ClearSizeSet in;
-    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(!acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, expected);
     QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
     VERIFY_DIALOGS(dialogs);
@@ -258,7 +258,7 @@ void TestClearSizeEntry::compartmentWithoutSizeCommitsNothing()
     ClearSizeSet in;
     in.Widths = {300, 1266, 0, 0, 0};
     in.Right = {1940, 0, 0, 0, 0, 0};
-    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(!acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, expected);
     QCOMPARE(in.Right[1], int16(26));
     QCOMPARE(project->FrameRecords[0], before);
@@ -274,7 +274,7 @@ void TestClearSizeEntry::unknownCode()
     QString refusal;
     const QString expected = "Onbekende vorm kozijn: \"X;1\" !";
     ClearSizeSet in;
-    QVERIFY(!AcceptClearSizes(project.state(), in, refusal));
+    QVERIFY(!acceptClearSizes(project.state(), in, refusal));
     QCOMPARE(refusal, expected);
     QVERIFY(project->FrameRecords[0].Compartments.isEmpty());
     VERIFY_DIALOGS(dialogs);
@@ -283,23 +283,23 @@ void TestClearSizeEntry::unknownCode()
 void TestClearSizeEntry::variants()
 {
     // The mark's own code decides the buttons; the pressed shape button only for a mark without one.
-    QCOMPARE(VariantBasicShape(frame("L;7"), 2), 4);
-    QCOMPARE(VariantBasicShape(frame(""), 2), 2);
-    QCOMPARE(VariantBasicShape(frame("L;1;"), 2), -1);
+    QCOMPARE(variantBasicShape(frame("L;7"), 2), 4);
+    QCOMPARE(variantBasicShape(frame(""), 2), 2);
+    QCOMPARE(variantBasicShape(frame("L;1;"), 2), -1);
 
     ScopedProject project;
     FrameRecord mark = frame("M;1");
     mark.Compartments.resize(3);
     project->FrameRecords = {mark};
     project->MarkCount = 1;
-    QVERIFY(ChooseVariant(project.state(), 5, 0)); // the code it has
+    QVERIFY(chooseVariant(project.state(), 5, 0)); // the code it has
     QVERIFY(!project->NewShapePending);
-    QVERIFY(ChooseVariant(project.state(), 5, 3));
+    QVERIFY(chooseVariant(project.state(), 5, 3));
     QCOMPARE(project->FrameRecords[0].ShapeCode, QString("M;5"));
     QVERIFY(project->NewShapePending);
     project->NewShapePending = false;
-    QVERIFY(!ChooseVariant(project.state(), 5, 6)); // no seventh variant
-    QVERIFY(!ChooseVariant(project.state(), 3, 0)); // no variant buttons
+    QVERIFY(!chooseVariant(project.state(), 5, 6)); // no seventh variant
+    QVERIFY(!chooseVariant(project.state(), 3, 0)); // no variant buttons
     QCOMPARE(project->FrameRecords[0].ShapeCode, QString("M;5"));
     QVERIFY(!project->NewShapePending);
 }

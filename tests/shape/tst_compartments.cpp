@@ -131,7 +131,7 @@ void TestCompartments::allCodes()
     QVERIFY2(b.ok, qPrintable(b.message));
     QVERIFY(b.fresh);
     QCOMPARE(sizesOf(b.mark), sizes);
-    QCOMPARE(CompartmentCount(code), int(b.mark.Compartments.size()));
+    QCOMPARE(compartmentCount(code), int(b.mark.Compartments.size()));
     QCOMPARE(int(b.mark.UpperSectionHeight), upper);
     QCOMPARE(int(b.mark.StepWidthLeft), stepLeft);
     QCOMPARE(int(b.mark.StepWidthRight), stepRight);
@@ -149,10 +149,10 @@ void TestCompartments::allCodes()
 
 void TestCompartments::everyCodeHasARow()
 {
-    for (const ShapeVariant &v : ShapeCodes::all()) QVERIFY2(CompartmentCount(v.code) > 0, qPrintable(v.code));
-    QCOMPARE(CompartmentCount("k"), 0);
-    QCOMPARE(CompartmentCount("L;1;;"), 0);
-    QCOMPARE(CompartmentCount(""), 0);
+    for (const ShapeVariant &v : ShapeCodes::all()) QVERIFY2(compartmentCount(v.code) > 0, qPrintable(v.code));
+    QCOMPARE(compartmentCount("k"), 0);
+    QCOMPARE(compartmentCount("L;1;;"), 0);
+    QCOMPARE(compartmentCount(""), 0);
 }
 
 void TestCompartments::keepsFillingsWhenNotNew()

@@ -108,7 +108,7 @@ void TestLayout::shownInputsAndMaxima()
     project->FrameRecords = {frame(code)};
     project->MarkCount = 1;
     project->ClearSizeMax = {9, 9, 9, 9};
-    ApplyShapeLayout(project.state());
+    applyShapeLayout(project.state());
     QCOMPARE(joined(project->ClearSizeMax), maxima);
 }
 
@@ -124,7 +124,7 @@ void TestLayout::everyCodeOnceInButtonOrder()
     project->FrameRecords = {frame("L;1 ")};
     project->MarkCount = 1;
     project->ClearSizeMax = {9, 9, 9, 9};
-    ApplyShapeLayout(project.state());
+    applyShapeLayout(project.state());
     QCOMPARE(joined(project->ClearSizeMax), QString("0,0,0,0"));
 }
 
@@ -220,13 +220,13 @@ void TestLayout::upperSectionOfANewShape()
         project->FrameRecords[0].UpperSectionHeight = 77;
         project->MarkCount = 1;
         project->NewShapePending = true;
-        ApplyShapeLayout(project.state());
+        applyShapeLayout(project.state());
         const bool band = QStringList{"L;5", "M;4", "M;5", "R;4", "R;5"}.contains(s.code);
         QCOMPARE(int(project->FrameRecords[0].UpperSectionHeight), band ? 1 : 0);
 
         project->FrameRecords[0].UpperSectionHeight = 77;
         project->NewShapePending = false;
-        ApplyShapeLayout(project.state());
+        applyShapeLayout(project.state());
         QCOMPARE(int(project->FrameRecords[0].UpperSectionHeight), 77);
     }
 }

@@ -179,7 +179,7 @@ bool SubVakken::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-CompartmentRecord *SubVakken::vak() const
+CompartmentRecord *SubVakken::compartment() const
 {
     if (!drawing_ || !drawing_->hasCompartmentNumber()) return nullptr;
     FrameRecord *mark = Project().currentMark();
@@ -190,7 +190,7 @@ CompartmentRecord *SubVakken::vak() const
 
 Options::Offered SubVakken::offered() const
 {
-    const CompartmentRecord *c = vak();
+    const CompartmentRecord *c = compartment();
     return Options::offered(c ? c->FillType : QString(), c ? c->FillCode : QString());
 }
 
@@ -208,11 +208,11 @@ void SubVakken::Form_Load()
     LoadBreastWallList();
     LoadScreenList();
     fitWidth();
-    const QSize screen = ScreenSize();
+    const QSize screen = screenSize();
     const int top = y();
     move(screen.width() - width() - px(1000), (screen.height() - top) / 5);
 
-    const CompartmentRecord *c = vak();
+    const CompartmentRecord *c = compartment();
     const QString code = c ? c->FillCode : QString();
     const QString type = c ? c->FillType : QString();
     const int group = Options::groupOf(code);
@@ -253,7 +253,7 @@ void SubVakken::FillGlazingBarList()
 void SubVakken::LoadBreastWallList()
 {
     Combo1[3]->clearEntries();
-    const CompartmentRecord *c = vak();
+    const CompartmentRecord *c = compartment();
     for (const QString &entry : Catalogue::breastWallEntries(c ? c->ClearHeight : 0)) Combo1[3]->addEntry(entry);
     Combo1[3]->setListIndex(-1);
 }
@@ -310,7 +310,7 @@ void SubVakken::Command1_Click(int index)
     if (index == OkButton) {
         unload();
     } else if (const auto choice = Options::directionOfButton(index)) {
-        if (CompartmentRecord *c = vak()) Options::setDirection(*c, *choice);
+        if (CompartmentRecord *c = compartment()) Options::setDirection(*c, *choice);
     }
     redraw();
     if (index == OkButton && drawing_) drawing_->selectNextCompartment();
@@ -318,7 +318,7 @@ void SubVakken::Command1_Click(int index)
 
 void SubVakken::Combo1_Click(int index)
 {
-    CompartmentRecord *c = vak();
+    CompartmentRecord *c = compartment();
     if (c) {
         switch (index) {
         case 0:
@@ -344,7 +344,7 @@ void SubVakken::Combo1_Click(int index)
 
 void SubVakken::Check1_Click(int index)
 {
-    if (CompartmentRecord *c = vak()) {
+    if (CompartmentRecord *c = compartment()) {
         const bool ticked = Check1[index]->checkState() == Qt::Checked; // the grey third state is no tick
         (index == 0 ? c->AppliedBars : c->ToughenedGlass) = ticked;
     }
@@ -353,7 +353,7 @@ void SubVakken::Check1_Click(int index)
 
 void SubVakken::Num1_Change()
 {
-    if (CompartmentRecord *c = vak()) {
+    if (CompartmentRecord *c = compartment()) {
         const int placement = Options::barsInBothLeaves(c->FillCode) ? 2 : Combo1[2]->listIndex();
         Options::setBars(*c, Num1[0]->value(), Num1[1]->value(), placement, true);
     }

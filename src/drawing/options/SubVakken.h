@@ -66,7 +66,7 @@ private:
     void Num1_Change();
 
     // The compartment the drawing window shows now; nullptr when its number names none.
-    CompartmentRecord *vak() const;
+    CompartmentRecord *compartment() const;
     // What the window offers for that compartment.
     CompartmentOptions::Offered offered() const;
     void redraw();

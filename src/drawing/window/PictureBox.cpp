@@ -33,25 +33,25 @@ void PictureBox::mousePressEvent(QMouseEvent *event)
     emit MouseDown(button, shift, float(at.x() * TwipsPerPixel), float(at.y() * TwipsPerPixel));
 }
 
-VakMarker::VakMarker(PictureBox *picture) : QWidget(picture)
+CompartmentMarker::CompartmentMarker(PictureBox *picture) : QWidget(picture)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents); // a click on the marker is a click on the drawing
     hide();
 }
 
-void VakMarker::place(const MarkerGeometry &geometry)
+void CompartmentMarker::place(const MarkerGeometry &geometry)
 {
     geometry_ = geometry;
     update_();
 }
 
-void VakMarker::setShown(bool shown)
+void CompartmentMarker::setShown(bool shown)
 {
     shown_ = shown;
     update_();
 }
 
-void VakMarker::update_()
+void CompartmentMarker::update_()
 {
     if (!shown_ || !geometry_.visible) {
         hide();
@@ -67,7 +67,7 @@ void VakMarker::update_()
     update();
 }
 
-void VakMarker::paintEvent(QPaintEvent *)
+void CompartmentMarker::paintEvent(QPaintEvent *)
 {
     // Hatched and otherwise transparent, so that what lies in the compartment stays visible.
     QPainter p(this);

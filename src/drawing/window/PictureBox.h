@@ -25,10 +25,10 @@ private:
 };
 
 // The marker: placed in twips on the picture box; shown only while it is made visible and has a size.
-class VakMarker : public QWidget {
+class CompartmentMarker : public QWidget {
     Q_OBJECT
 public:
-    explicit VakMarker(PictureBox *picture);
+    explicit CompartmentMarker(PictureBox *picture);
 
     void place(const MarkerGeometry &geometry);
     const MarkerGeometry &placed() const { return geometry_; }

@@ -67,7 +67,7 @@ void TekenForm::buildControls()
     Pic1->move(px(Border), px(Border));
     const int borderWidth = CanvasWidth + 2 * Border, borderHeight = CanvasHeight + 2 * Border;
     placeTwips(border, Margin, Margin, borderWidth, borderHeight);
-    Shape1 = new VakMarker(Pic1);
+    Shape1 = new CompartmentMarker(Pic1);
     connect(Pic1, &PictureBox::MouseDown, this, &TekenForm::Pic1_MouseDown);
 
     const int belowPicture = Margin + borderHeight + Margin;
@@ -167,7 +167,7 @@ void TekenForm::spin(int step)
     Num1->setValue(qBound(Num1->minimum(), v, Num1->maximum()));
 }
 
-int TekenForm::selectedVak() const
+int TekenForm::selectedCompartment() const
 {
     const FrameRecord *mark = Project().currentMark();
     if (!mark || Num1->isEmpty()) return -1;
@@ -271,7 +271,7 @@ void TekenForm::Combo1_Click(int index)
     case BattenList: mark->CavityBatten = Combo1[BattenList]->text(); break;
     case SillList:
         mark->Sill = Combo1[SillList]->text();
-        DrawSill(tools_, frame_.Sill, mark->Sill);
+        drawSill(tools_, frame_.Sill, mark->Sill);
         break;
     default: break;
     }
@@ -293,7 +293,7 @@ void TekenForm::Command1_Click(int index)
         return;
     }
     Num1->settleOutOfRange();
-    const int i = selectedVak();
+    const int i = selectedCompartment();
     if (i < 0) return;
     ClearVak(i);
     CompartmentRecord &c = Project().currentMark()->Compartments[i];
@@ -329,7 +329,7 @@ void TekenForm::Command2_Click(int index)
         return;
     }
     Num1->settleOutOfRange(); // the code buttons take no focus, so the number box may not have been left
-    const int i = selectedVak();
+    const int i = selectedCompartment();
     if (i < 0) return;
     Shape1->setShown(false);
     // A code always lands on a compartment of its own type: another type's drawing goes first.
@@ -353,7 +353,7 @@ void TekenForm::Command2_Click(int index)
 
 void TekenForm::Num1_Change()
 {
-    const int i = selectedVak();
+    const int i = selectedCompartment();
     if (i < 0) return;
     Shape1->setShown(true);
     Shape1->place(tools_.PlaceVakMarker(Project().currentMark(), i));

@@ -41,7 +41,7 @@ public:
 
     // The 0-based index of the compartment whose number Num1 holds; -1 when Num1 holds no
     // compartment of the mark (empty, 0, past the last) or there is no mark.
-    int selectedVak() const;
+    int selectedCompartment() const;
     // Redraws the selected compartment; nothing without a selected compartment.
     void ReDrawVak() override;
 
@@ -60,7 +60,7 @@ public:
 
     // The controls, under their names.
     PictureBox *Pic1 = nullptr;
-    VakMarker *Shape1 = nullptr;
+    CompartmentMarker *Shape1 = nullptr;
     enum List { ColourList, BattenList, SillList };
     std::array<ChoiceList *, 3> Combo1{};
     NumericField *Num1 = nullptr;

@@ -5,7 +5,7 @@
 
 void TekenForm::ReDrawVak()
 {
-    const int i = selectedVak();
+    const int i = selectedCompartment();
     if (i < 0) return;
     symbols_.ReDrawVak(*Project().currentMark(), i);
 }

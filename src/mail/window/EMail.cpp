@@ -51,7 +51,7 @@ EMail::EMail(QWidget *owner) : Form(owner), canvas_(PicWidth, PicHeight)
     setObjectName("EMail");
     setWindowTitle("Versturen tekeningen naar de timmerfabriek");
     // Wide enough for the window manager to show the caption whole; the bar stays in the middle.
-    const int width = std::max(px(PicWidth + 2 * Margin), CaptionRoom(windowTitle()));
+    const int width = std::max(px(PicWidth + 2 * Margin), captionRoom(windowTitle()));
     Pic1 = new ProgressStrip(canvas_, this);
     Pic1->setObjectName("Pic1");
     Pic1->move((width - Pic1->width()) / 2, px(Margin));
@@ -70,7 +70,7 @@ EMail::~EMail() = default;
 
 void EMail::Form_Load()
 {
-    move(DialogPlace(ScreenSize(), frameGeometry().size()));
+    move(dialogPlace(screenSize(), frameGeometry().size()));
     Label1->move((Pic1->width() - Label1->width()) / 2, (Pic1->height() - Label1->height()) / 2);
     canvas_.state().BackColor = Qt::white;
     canvas_.cls();

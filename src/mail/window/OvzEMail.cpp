@@ -59,7 +59,7 @@ void OvzEMail::Form_Load()
     FillMailLogGrid();
     // Sized to the columns the log's texts needed.
     adjustSize();
-    move(DialogPlace(ScreenSize(), frameGeometry().size()));
+    move(dialogPlace(screenSize(), frameGeometry().size()));
 }
 
 void OvzEMail::SetupMailLogGrid()
@@ -86,7 +86,7 @@ void OvzEMail::fitGrid()
     int width = 2 * Grid1->frameWidth() + 2;
     for (const GridColumn &c : grid->columns()) width += c.width;
     int height = 2 * Grid1->frameWidth() + GridView::HeadingHeight + VisibleRows * GridView::RowHeight;
-    const int room = ScreenSize().width() - 40;
+    const int room = screenSize().width() - 40;
     if (width > room) {
         width = room; // the rest is reached with the scroll bar under the rows
         height += Grid1->horizontalScrollBar()->sizeHint().height();
@@ -97,7 +97,7 @@ void OvzEMail::fitGrid()
 void OvzEMail::FillMailLogGrid()
 {
     // A log that is missing or cannot be read shows as an empty grid.
-    grid->setRows(ReadMailLogRows());
+    grid->setRows(readMailLogRows());
     fitGrid();
     Grid1->goToRow(0);
 }

@@ -65,7 +65,7 @@ int writeList(const QString &catalogue, const QString &list, const QString &sour
     files.removeDuplicates();
     QByteArray code = "// Made by zt_makepackage --list: the files the installation package holds.\n"
                       "#include \"setup/Installed.h\"\n\n"
-                      "QStringList Installed::PackageFiles()\n{\n    static const char *const names[] = {\n";
+                      "QStringList Installed::packageFiles()\n{\n    static const char *const names[] = {\n";
     for (const QString &f : files) code += "        " + literal(f) + ",\n";
     code += "    };\n    QStringList out;\n    for (const char *name : names) out << QString::fromUtf8(name);\n"
             "    return out;\n}\n";

@@ -282,7 +282,7 @@ QHBoxLayout *SetupFrm::buttonRow()
 void SetupFrm::refuse(const QString &text)
 {
     MsgBox(text, MsgStyle::Critical, ErrorTitle);
-    Form::EndProgram(1);
+    Form::endProgram(1);
 }
 
 void SetupFrm::Form_Load()
@@ -381,7 +381,7 @@ void SetupFrm::Command1_Click(int index)
 bool SetupFrm::ValidateStep()
 {
     if (CurrentStep == 2) {
-        const QString typed = Text1[0]->text(), folder = WithHomeFolder(typed);
+        const QString typed = Text1[0]->text(), folder = withHomeFolder(typed);
         if (folder != typed.trimmed()) Text1[0]->setText(folder);
         if (ValidateTargetFolder(Text1[0]->text(), [this](const QString &folder) { return confirmOtherInstallation(folder); }))
             return true;
@@ -394,7 +394,7 @@ bool SetupFrm::ValidateStep()
             name.chop(1);
             Text1[1]->setText(name);
         }
-        const bool accepted = ValidateStartMenuName(name) && menuFolderFree(name);
+        const bool accepted = validateStartMenuName(name) && menuFolderFree(name);
         if (!accepted) Text1[1]->setFocus();
         MessageText = "Doelmap: " + CRLF + "      " + Text1[0]->text() + CRLF + CRLF + "Menu Start map: " + CRLF + "      "
                     + Text1[1]->text();
@@ -410,7 +410,7 @@ bool SetupFrm::confirmOtherInstallation(const QString &folder)
 {
     OtherInstallation.clear();
     const QString other = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "AppPath");
-    if (other.isEmpty() || IsSameFolder(other, folder) || !HoldsInstallation(other)) return true;
+    if (other.isEmpty() || isSameFolder(other, folder) || !holdsInstallation(other)) return true;
     if (MsgBox(SetupFrmText::InstalledElsewhere(other, folder), MsgStyle::Question | MsgStyle::YesNo | MsgStyle::DefaultButton2,
                SetupFrmText::AppTitle)
         == MsgAnswer::No)
@@ -425,7 +425,7 @@ bool SetupFrm::menuFolderFree(const QString &name)
     if (OtherInstallation.isEmpty()) return true;
     const QString theirs = RegReadString(HKEY_CURRENT_USER, Installed::UninstallKey, "ShellLnkPath");
     const QString ours = GetSpecialFolderPath(SpecialFolder::CommonPrograms) + "/" + QString(name).replace('\\', '/');
-    const bool taken = IsSameFolder(theirs, ours)
+    const bool taken = isSameFolder(theirs, ours)
                     && (QFileInfo::exists(theirs + "/" + Installed::ProgramLink)
                         || QFileInfo::exists(theirs + "/" + Installed::UninstallerLink));
     if (taken) MsgBox(SetupFrmText::MenuFolderTaken(name, OtherInstallation), MsgStyle::Exclamation, "Fout");
@@ -435,7 +435,7 @@ bool SetupFrm::menuFolderFree(const QString &name)
 void SetupFrm::CmdBrowse_Click(int index)
 {
     if (index == 0) {
-        QString start = WithHomeFolder(Text1[0]->text());
+        QString start = withHomeFolder(Text1[0]->text());
         const QString chosen = BrowseForFolderEx(this, start, QString(), false, false);
         if (!chosen.isEmpty()) Text1[0]->setText(chosen); // a cancelled browse keeps what was typed
         return;
@@ -445,7 +445,7 @@ void SetupFrm::CmdBrowse_Click(int index)
     QString name;
     if (!chosen.isEmpty() && !programs.isEmpty()) {
         // Only a folder of the menu can hold menu entries; the field keeps what it had.
-        const std::optional<QString> inside = PathInside(programs, chosen);
+        const std::optional<QString> inside = pathInside(programs, chosen);
         if (!inside) {
             MsgBox(SetupFrmText::MenuFolderOutside(chosen, programs), MsgStyle::Exclamation, "Fout");
             return;
@@ -547,7 +547,7 @@ void SetupFrm::stopInstall(const QString &reason, const QString &detail)
         installation_.undo();
     }
     installation_.leave();
-    Form::EndProgram(1);
+    Form::endProgram(1);
 }
 
 void SetupFrm::CmdFinish_Click() { unload(); }

@@ -13,7 +13,7 @@
 // A component's registration starts setup again with arguments of its own: then it only runs that.
 int main(int argc, char *argv[])
 {
-    if (IsRegistrationCall(argc, argv)) RunRegistrationCall(argv);
+    if (isRegistrationCall(argc, argv)) runRegistrationCall(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Setup");
     // The folder browser's state goes with setup's end (the folder is removed then).

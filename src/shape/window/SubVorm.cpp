@@ -106,7 +106,7 @@ void SubVorm::Form_Load()
     move((screenWidth - width()) / 2, px(WindowTop));
     fonts.CreateLabelFonts(TwipsPerPixel);
     // Settled before the layout, so that the layout never reads the flag of an earlier opening.
-    const bool keepsCompartments = SettleShapeFlags(Project());
+    const bool keepsCompartments = settleShapeFlags(Project());
     LayoutShape();
     RegisterFormLevel();
     if (keepsCompartments && !LoadClearSizeInputs()) {
@@ -130,7 +130,7 @@ int SubVorm::basicShape() const
 {
     const int pressed = shapeButton ? shapeButton() : -1;
     const FrameRecord *mark = Project().currentMark();
-    return mark ? VariantBasicShape(*mark, pressed) : pressed;
+    return mark ? variantBasicShape(*mark, pressed) : pressed;
 }
 
 void SubVorm::ShowSubShapeButtons()
@@ -152,7 +152,7 @@ void SubVorm::ShowSubShapeButtons()
 
 void SubVorm::Command1_Click(int index)
 {
-    ChooseVariant(Project(), basicShape(), index);
+    chooseVariant(Project(), basicShape(), index);
     LayoutShape();
 }
 
@@ -169,7 +169,7 @@ void SubVorm::LayoutShape()
 {
     ShowClearSizeInputs(0, 0, 0, 0);
     ProjectState &state = Project();
-    ApplyShapeLayout(state);
+    applyShapeLayout(state);
     for (int r = 0; r < ClearSizeSet::RowCount; ++r)
         for (int i = 0; i < ClearSizeLayout::RowLength[r]; ++i) input(r, i)->clearValue();
     for (QPushButton *b : Command1) {
@@ -207,7 +207,7 @@ void SubVorm::showPicture(const QString &code)
     bitmapPath_ = ShapeCodes::shapeBitmap(code);
     if (bitmapPath_.isEmpty()) {
         Pic1->setPicture({});
-        MsgBox(UnknownShapeMessage(code), MsgStyle::Exclamation | MsgStyle::OK, ErrorTitle);
+        MsgBox(unknownShapeMessage(code), MsgStyle::Exclamation | MsgStyle::OK, ErrorTitle);
         return;
     }
     const QString path = findFile(bitmapPath_);
@@ -250,10 +250,10 @@ bool SubVorm::LoadClearSizeInputs()
 {
     const FrameRecord *mark = Project().currentMark();
     if (!mark) return true;
-    const ClearSizeSet stored = StoredClearSizes(Project(), *mark);
+    const ClearSizeSet stored = storedClearSizes(Project(), *mark);
     // Shown brought within the limits they would change at the next "Vakvulling": refused whole.
-    if (!InputsCanHold(mark->ShapeCode, stored)) {
-        MsgBox(ClearSizesBeyondInputsMessage(), MsgStyle::Exclamation, ErrorTitle);
+    if (!inputsCanHold(mark->ShapeCode, stored)) {
+        MsgBox(clearSizesBeyondInputsMessage(), MsgStyle::Exclamation, ErrorTitle);
         return false;
     }
     setClearSizeInputs(stored);
@@ -264,7 +264,7 @@ void SubVorm::Command2_Click()
 {
     ClearSizeSet sizes = clearSizeInputs();
     QString refusal;
-    const bool accepted = AcceptClearSizes(Project(), sizes, refusal);
+    const bool accepted = acceptClearSizes(Project(), sizes, refusal);
     if (!refusal.isEmpty()) MsgBox(refusal, MsgStyle::Exclamation, ErrorTitle);
     // The rows checked before a refused one keep their completed values.
     setClearSizeInputs(sizes);
