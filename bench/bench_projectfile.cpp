@@ -2,6 +2,7 @@
 #include "BenchSupport.h"
 
 #include "model/ProjectCommands.h"
+#include "model/ProjectFile.h"
 #include "platform/TextFile.h"
 
 #include <QFile>
