@@ -60,6 +60,47 @@ public:
         m.TimberType = type;
         return *this;
     }
+    MarkBuilder &complete(bool done = true)
+    {
+        m.IsComplete = done;
+        return *this;
+    }
+    MarkBuilder &sill(const QString &name)
+    {
+        m.Sill = name;
+        return *this;
+    }
+    MarkBuilder &resistanceClass2(bool on = true)
+    {
+        m.ResistanceClass2 = on;
+        return *this;
+    }
+    MarkBuilder &stepWidths(int left, int right)
+    {
+        m.StepWidthLeft = int16(left);
+        m.StepWidthRight = int16(right);
+        return *this;
+    }
+    MarkBuilder &colour(const QString &name)
+    {
+        m.Colour = name;
+        return *this;
+    }
+    MarkBuilder &cavityBatten(const QString &name)
+    {
+        m.CavityBatten = name;
+        return *this;
+    }
+    MarkBuilder &upperSectionHeight(int height)
+    {
+        m.UpperSectionHeight = int16(height);
+        return *this;
+    }
+    MarkBuilder &remark(const QString &text)
+    {
+        m.Remark = text;
+        return *this;
+    }
     // Appends `count` copies of one compartment.
     MarkBuilder &compartments(int count, const CompartmentRecord &c = {})
     {

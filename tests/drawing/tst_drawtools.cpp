@@ -357,7 +357,7 @@ void TestDrawTools::hitTestWithoutScaleOrMark()
     QCOMPARE(tools.VakAtPoint(&mark, 0, 0), int16(0));
     QCOMPARE(tools.VakAtPoint(nullptr, 0, 0), int16(-1));
     QCOMPARE(tools.VakAtPoint(&mark, qQNaN(), 0), int16(-1));
-    FrameRecord empty;
+    FrameRecord empty = MarkBuilder();
     QCOMPARE(tools.VakAtPoint(&empty, 0, 0), int16(-1));
     tools.SetDrawScale(-1, 100);
     QCOMPARE(tools.VakAtPoint(&mark, 0, 0), int16(-1));

@@ -76,26 +76,18 @@ void TestImageCanvas::frameFillsTheCanvasCentred_data()
     QTest::addColumn<QRect>("area"); // in pixels: twips / 15, cut
     QTest::addColumn<QString>("shot");
     // 3.1, (2695, 20): x 2695..5795 -> 179..386, y 20..6220 -> 1..414
-    QTest::newRow("K") << drawingMark("K", 1000, 2000, 67, {{866, 1866}}) << QRect(QPoint(179, 1), QPoint(386, 414))
-                       << "drawing-K";
+    QTest::newRow("K") << oneCompartment() << QRect(QPoint(179, 1), QPoint(386, 414)) << "drawing-K";
     // 2.8, (45, 320): x 45..8445 -> 3..563, y 320..5920 -> 21..394
     QTest::newRow("K;;2;S;D1;D2;D3;S2")
-        << drawingMark("K;;2;S;D1;D2;D3;S2", 3000, 2000, 60,
-                {{600, 500}, {700, 600}, {700, 600}, {670, 700}, {600, 1330}, {1470, 1230}, {670, 1130}})
-        << QRect(QPoint(3, 21), QPoint(563, 394)) << "drawing-K-2S-D1D2D3S2";
+        << sevenCompartments() << QRect(QPoint(3, 21), QPoint(563, 394)) << "drawing-K-2S-D1D2D3S2";
     // 4.1, (555, 45): x 555..7935 -> 37..529, y 45..6195 -> 3..413
     QTest::newRow("K;;1;D;S1;S3;D1;D4")
-        << drawingMark("K;;1;D;S1;S3;D1;D4", 1800, 1500, 60,
-                {{400, 500}, {740, 1000}, {400, 600}, {400, 450}, {400, 350}, {1680, 330}})
-        << QRect(QPoint(37, 3), QPoint(529, 413)) << "drawing-K-1D-S1S3D1D4";
+        << sixCompartmentsTransomFirst() << QRect(QPoint(37, 3), QPoint(529, 413)) << "drawing-K-1D-S1S3D1D4";
     // 2.8, (45, 320) as above
     QTest::newRow("K;;1;S;D1;D2;S1;D1")
-        << drawingMark("K;;1;S;D1;D2;S1;D1", 3000, 2000, 60,
-                {{800, 600}, {800, 500}, {1000, 1150}, {940, 1000}, {1870, 680}, {940, 830}})
-        << QRect(QPoint(3, 21), QPoint(563, 394)) << "drawing-K-1S-D1D2S1D1";
+        << sixCompartmentsMullionFirst() << QRect(QPoint(3, 21), QPoint(563, 394)) << "drawing-K-1S-D1D2S1D1";
     // 2.9, (2940, 75): x 2940..5550 -> 196..370, y 75..6165 -> 5..411
-    QTest::newRow("K0") << drawingMark("K0", 900, 2100, 0, {{900, 2100}}) << QRect(QPoint(196, 5), QPoint(370, 411))
-                        << "drawing-K0";
+    QTest::newRow("K0") << looseWindow() << QRect(QPoint(196, 5), QPoint(370, 411)) << "drawing-K0";
 }
 
 void TestImageCanvas::frameFillsTheCanvasCentred()

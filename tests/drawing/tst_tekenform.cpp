@@ -20,17 +20,6 @@
 #include <QtTest>
 
 namespace {
-// 3000 x 2000, T 60, S 70, D 50: scale 2.8, offsets (45, 320). Openings (mm):
-// 0 (60, 60) 600x500   1 (730, 60) 700x600   2 (1500, 60) 700x600   3 (2270, 60) 670x700
-// 4 (60, 610) 600x1330 5 (730, 710) 1470x1230 6 (2270, 810) 670x1130
-FrameRecord sevenCompartments()
-{
-    return drawingMark("K;;2;S;D1;D2;D3;S2", 3000, 2000, 60,
-                       {{600, 500}, {700, 600}, {700, 600}, {670, 700}, {600, 1330}, {1470, 1230}, {670, 1130}});
-}
-// 1000 x 2000, T 67: scale 3.1, offsets (2695, 20); the sill (0, 1933, 1000, 2000).
-FrameRecord oneCompartment() { return drawingMark("K", 1000, 2000, 67, {{866, 1866}}); }
-
 // Stands in for the shape window beneath the drawing window.
 class Beneath : public Form {
 public:
@@ -801,13 +790,9 @@ void TestTekenForm::shots_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("K") << oneCompartment() << QList<int>{0} << 1 << "tekenform-K";
     QTest::newRow("7") << sevenCompartments() << QList<int>{3, 1, 0} << 5 << "tekenform-K-2S-D1D2D3S2";
-    QTest::newRow("6") << drawingMark("K;;1;D;S1;S3;D1;D4", 1800, 1500, 60,
-                                      {{400, 500}, {740, 1000}, {400, 600}, {400, 450}, {400, 350}, {1680, 330}})
-                       << QList<int>{1} << 2 << "tekenform-K-1D-S1S3D1D4";
-    QTest::newRow("K0") << drawingMark("K0", 900, 2100, 0, {{900, 2100}}) << QList<int>{3} << 1 << "tekenform-K0";
-    QTest::newRow("other") << drawingMark("K;;1;S;D1;D2;S1;D1", 3000, 2000, 60,
-                                          {{800, 600}, {800, 500}, {1000, 1150}, {940, 1000}, {1870, 680}, {940, 830}})
-                           << QList<int>{} << 4 << "tekenform-K-1S-D1D2S1D1";
+    QTest::newRow("6") << sixCompartmentsTransomFirst() << QList<int>{1} << 2 << "tekenform-K-1D-S1S3D1D4";
+    QTest::newRow("K0") << looseWindow() << QList<int>{3} << 1 << "tekenform-K0";
+    QTest::newRow("other") << sixCompartmentsMullionFirst() << QList<int>{} << 4 << "tekenform-K-1S-D1D2S1D1";
 }
 
 void TestTekenForm::shots()

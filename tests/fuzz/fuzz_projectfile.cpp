@@ -1,6 +1,7 @@
 // Feeds bytes to the project-file parser as the open command hands it a file. A refused file must
 // say why in one of the parser's words; a parsed file, once taken into a project, must save and
 // parse back to the same records and the same bytes.
+#include "MarkBuilder.h"
 #include "model/ProjectFile.h"
 
 #include <cstdint>
@@ -38,10 +39,7 @@ Observed observe(const ProjectState &s)
 // The project that is open when the file is chosen: a parsed file replaces all of it.
 void openProject(ProjectState &s)
 {
-    FrameRecord old;
-    old.Mark = "Z";
-    old.Width = 900;
-    old.Compartments = {CompartmentRecord{}};
+    const FrameRecord old = MarkBuilder("Z").size(900, 0).compartments(1);
     s.FrameRecords = {old, old};
     s.SavedFrameRecords = {old};
     s.MarkCount = 2;

@@ -3,6 +3,7 @@
 // of the send before it logs the attempt and before its outcome, reports 100% only once the server
 // took the request, stops at a drawing file it cannot write; and "Log wissen".
 #include "MailServer.h"
+#include "MarkBuilder.h"
 #include "QuotationText.h"
 #include "TestSupport.h"
 #include "mail/QuotationSend.h"
@@ -25,10 +26,7 @@ QByteArray logLine(const QString &status) { return ("1;" + Factory + ";07-12-202
 // One mark, the factory's address, and the customer with his mail method.
 void project(ProjectState &s, const PersonalData &personal, int method)
 {
-    FrameRecord r;
-    r.Mark = "A";
-    r.CountDrawn = 1;
-    s.FrameRecords << r;
+    s.FrameRecords << MarkBuilder("A").counts(1);
     s.MarkCount = 1;
     s.FactoryEMail = Factory;
     s.Personal = personal;

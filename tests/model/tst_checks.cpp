@@ -151,7 +151,7 @@ private slots:
     void checkProjectLooksOnlyAtMarksInUse()
     {
         ScopedProject p;
-        p->FrameRecords = {FrameRecord{}}; // left after the last mark was deleted
+        p->FrameRecords = {MarkBuilder()}; // left after the last mark was deleted
         p->MarkCount = 0;
         QCOMPARE(CheckProject(p.state()), QString());
     }

@@ -1,6 +1,7 @@
 // The mark list without a window: finding a label, offering and adding a mark with the factory
 // defaults, deleting, moving at both ends, and the proposed next label; the list shows no box, its
 // commands ask its questions and show its message.
+#include "MarkBuilder.h"
 #include "TestSupport.h"
 #include "model/MarkList.h"
 #include "model/ProjectCommands.h"
@@ -19,13 +20,8 @@ QString offer(const QString &label)
 void setMarks(ProjectState &s, const QStringList &labels, int current = 0)
 {
     s.FrameRecords.clear();
-    for (const QString &label : labels) {
-        FrameRecord m;
-        m.Mark = label;
-        m.ShapeCode = "K";
-        s.FrameRecords << m;
-    }
-    s.FrameRecords << FrameRecord();
+    for (const QString &label : labels) s.FrameRecords << MarkBuilder(label).shape("K");
+    s.FrameRecords << MarkBuilder();
     s.MarkCount = int16(labels.size());
     s.CurrentMarkIndex = int16(current);
 }
@@ -75,14 +71,8 @@ private slots:
         QCOMPARE(s.FrameRecords.size(), 3);
         QCOMPARE(s.CurrentMarkIndex, int16(2));
         QVERIFY(s.NewShapePending && s.ProjectDirty);
-        FrameRecord expected;
-        expected.Mark = "C";
-        expected.CountDrawn = 1;
-        expected.TimberType = "Meranti";
-        expected.FrameThickness = 67;
-        expected.FrameWidth = 114;
-        expected.MullionThickness = 56;
-        expected.TransomThickness = 44;
+        const FrameRecord expected =
+            MarkBuilder("C").counts(1).timber("Meranti").members(67, 56, 44).frameWidth(114);
         QCOMPARE(s.FrameRecords[2], expected);
         VERIFY_DIALOGS(dialogs);
     }

@@ -1,3 +1,4 @@
+#include "MarkBuilder.h"
 #include "TestSupport.h"
 
 #include "model/Checks.h"
@@ -24,28 +25,6 @@ void fillPersonal(PersonalData &f)
 // One mark, one compartment, one part, every field set to a value of its own.
 void fillSmallProject(ProjectState &s)
 {
-    FrameRecord m;
-    m.IsComplete = true;
-    m.Mark = "A";
-    m.Description = "Voorgevel";
-    m.CountDrawn = 2;
-    m.CountMirrored = 1;
-    m.Width = 1200;
-    m.Height = 2400;
-    m.Sill = "Hardsteen";
-    m.ResistanceClass2 = true;
-    m.ShapeCode = "K;;1;S";
-    m.StepWidthLeft = 5;
-    m.StepWidthRight = 6;
-    m.Colour = "Wit";
-    m.CavityBatten = "Spouwlat 30";
-    m.TimberType = "Meranti";
-    m.FrameThickness = 67;
-    m.FrameWidth = 114;
-    m.MullionThickness = 56;
-    m.TransomThickness = 78;
-    m.UpperSectionHeight = 300;
-    m.Remark = "Let op";
     CompartmentRecord c;
     c.FillType = "RAAM";
     c.FillCode = "RA";
@@ -61,8 +40,23 @@ void fillSmallProject(ProjectState &s)
     c.ToughenedGlass = true;
     c.ScreenName = "Rolhor";
     c.Parts = {CompartmentPartRecord{10, 20, 1000, 2000, "4L", 2, 3}};
-    m.Compartments = {c};
-    s.FrameRecords = {m};
+    s.FrameRecords = {MarkBuilder("A")
+                          .complete()
+                          .description("Voorgevel")
+                          .counts(2, 1)
+                          .size(1200, 2400)
+                          .sill("Hardsteen")
+                          .resistanceClass2()
+                          .shape("K;;1;S")
+                          .stepWidths(5, 6)
+                          .colour("Wit")
+                          .cavityBatten("Spouwlat 30")
+                          .timber("Meranti")
+                          .members(67, 56, 78)
+                          .frameWidth(114)
+                          .upperSectionHeight(300)
+                          .remark("Let op")
+                          .compartment(c)};
     s.MarkCount = 1;
     s.ClearHeightsLeft = {1, 2, 3, 4};
     s.ClearWidths = {5, 6, 7, 8, 9};
@@ -213,13 +207,12 @@ private slots:
         fields.setField(9, "");
         fillSmallProject(p.state());
 
-        FrameRecord second; // empty texts, negative numbers, no compartments
-        second.Mark = QString::fromUtf8("ò");
-        second.CountDrawn = -1;
-        second.Width = -32768;
-        second.Height = 32767;
-        second.TimberType = QString::fromUtf8("õ");
-        second.Remark = QString::fromUtf8("regel 1\r\nregel 2 ò\r\nõ einde ò");
+        // empty texts, negative numbers, no compartments
+        const FrameRecord second = MarkBuilder(QString::fromUtf8("ò"))
+                                       .counts(-1)
+                                       .size(-32768, 32767)
+                                       .timber(QString::fromUtf8("õ"))
+                                       .remark(QString::fromUtf8("regel 1\r\nregel 2 ò\r\nõ einde ò"));
         FrameRecord third = p->FrameRecords[0];
         third.Mark = "C";
         CompartmentRecord unfilled;   // no fill, no parts
@@ -270,10 +263,7 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        FrameRecord m;
-        m.Mark = "A";
-        m.CountDrawn = 1;
-        p->FrameRecords = {m};
+        p->FrameRecords = {MarkBuilder("A").counts(1)};
         p->MarkCount = 1;
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK);
@@ -372,8 +362,7 @@ private slots:
         ScopedProject p;
         PersonalData &fields = p->Personal;
         fields.setField(3, "Oud bedrijf");
-        FrameRecord old;
-        old.Mark = "Z";
+        const FrameRecord old = MarkBuilder("Z");
         p->FrameRecords = {old, old};
         p->MarkCount = 2;
         p->CurrentMarkIndex = 1;
@@ -472,7 +461,7 @@ private slots:
     {
         TestFolder folder(false);
         ScopedProject p;
-        p->FrameRecords = {FrameRecord{}}; // what is left after the last mark is deleted
+        p->FrameRecords = {MarkBuilder()}; // what is left after the last mark is deleted
         ScriptedDialogs d;
         d.answer(MsgAnswer::OK, "Er zijn geen kozijntekeningen om op te slaan !", Foutmelding);
         QVERIFY(!SaveProject(p.state(), false));
