@@ -170,7 +170,8 @@ private slots:
         QApplication::setActiveWindow(main);
         QVERIFY(shape->isLoaded());
         advanceSteadyClock(400);
-        QTest::qWait(0); // what the window system had queued meanwhile
+        // The hand-over has brought the one below forward again.
+        QTRY_COMPARE(QApplication::activeWindow(), shape.data());
         QApplication::setActiveWindow(main); // later, it is
         QVERIFY(!shape->isLoaded());
     }
