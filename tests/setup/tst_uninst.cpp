@@ -47,14 +47,14 @@ void menuEntry(const QString &file, const QString &program)
 
 // An installation as setup leaves it, written by hand: program files, the shared components, the
 // menu entries and the entry.
-struct Installation {
+struct InstalledFolder {
     Sandbox box;
     QString app = box.home() + "/Zandrel Tofmaar";
     QString links = box.applications() + "/Zandrel Tofmaar";
     QStringList files = {"ZanTof", "uninst", "Basis.TXT", "Kleur.txt", "ICO/ZanTof.ico", "IMG/10.ico",
                          "SYS/libztshare.so", "SYS/libztshare.so.version", "Vormen/Kozijn1.bmp"};
 
-    explicit Installation(bool withList = true)
+    explicit InstalledFolder(bool withList = true)
     {
         for (const QString &f : files) writeFile(app + "/" + f, "x");
         if (withList) writeFileList(app + "/uninst.lst", files);
@@ -80,7 +80,7 @@ struct Installation {
 
 // Runs the uninstaller, answering Yes to it and to its menu folder: it says the installation is gone,
 // and the user's files are left.
-void removeWhole(const Installation &i)
+void removeWhole(const InstalledFolder &i)
 {
     ScriptedDialogs d;
     d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(i.links), "Verwijderen");
@@ -120,7 +120,7 @@ class TestUninst : public QObject {
 private slots:
     void noChangesNothing()
     {
-        Installation i;
+        InstalledFolder i;
         const QStringList before = i.box.everything();
         ScriptedDialogs d;
         d.answer(MsgAnswer::No, confirm(i.app), Title);
@@ -144,12 +144,12 @@ private slots:
     {
         QFETCH(QString, menu);
         QFETCH(bool, foreignEntry);
-        Installation i;
+        InstalledFolder i;
         const QString links = i.box.applications() + "/" + menu;
         QDir().rename(i.links, i.box.applications() + "/tmp");
         QDir().mkpath(QFileInfo(links).path());
         QDir().rename(i.box.applications() + "/tmp", links);
-        Installation::entry("ShellLnkPath", links);
+        InstalledFolder::entry("ShellLnkPath", links);
         if (foreignEntry) writeFile(i.box.applications() + "/Kantoor/ander.desktop", "[Desktop Entry]\n");
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(links), "Verwijderen");
@@ -171,7 +171,7 @@ private slots:
     // Without setup's list only files the package holds go: never the user's own, whatever they are called.
     void withoutTheListOnlyThePackagesFilesGo()
     {
-        Installation i(false);
+        InstalledFolder i(false);
         for (const QString mine : {"PersGeg.Txt", "Mijn notities.txt", "123456-1200.TEK", "IMG/eigen.ico", "basis.txt"})
             writeFile(i.app + "/" + mine, "mine");
         ScriptedDialogs d;
@@ -190,7 +190,7 @@ private slots:
 
     void theListNeverReachesOutside()
     {
-        Installation i;
+        InstalledFolder i;
         writeFile(i.box.home() + "/buiten.txt", "x");
         writeFile(i.box.home() + "/buiten/10.ico", "x");
         QFile::link(i.box.home() + "/buiten", i.app + "/Plaatjes");
@@ -220,13 +220,13 @@ private slots:
     {
         QFETCH(QString, folder);
         QFETCH(QString, shown);
-        Installation i;
+        InstalledFolder i;
         folder.replace("@home", i.box.home());
         shown.replace("@home", i.box.home());
         writeFile(i.box.home() + "/Anders/Basis.TXT", "x");
         writeFile(i.box.home() + "/ZanTof", "x"); // even with a program in it, the home is refused
         writeFile(i.box.home() + "/uninst.lst", "ZanTof\n");
-        Installation::entry("AppPath", folder);
+        InstalledFolder::entry("AppPath", folder);
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes, confirm(shown));
         d.answer(MsgAnswer::OK, notDone(shown) + shown + " (geen programmamap van Zandrel Tofmaar)", Title);
@@ -251,7 +251,7 @@ private slots:
     void whatBelongsToAnotherInstallationStays()
     {
         QFETCH(bool, otherInstallation);
-        Installation i;
+        InstalledFolder i;
         const QString other = i.box.home() + "/Tweede map", otherLinks = i.box.applications() + "/Tweede";
         writeFile(i.links + "/ander.desktop", "[Desktop Entry]\n");
         RegRemoveKey(HKEY_CURRENT_USER, Installed::UninstallKey);
@@ -261,9 +261,9 @@ private slots:
             writeFileList(i.box.components() + "/installations.lst", {i.app, other});
             menuEntry(otherLinks + "/" + Installed::ProgramLink, other + "/ZanTof");
             menuEntry(otherLinks + "/" + Installed::UninstallerLink, other + "/uninst");
-            Installation::entry("AppPath", other);
+            InstalledFolder::entry("AppPath", other);
         }
-        Installation::entry("ShellLnkPath", otherInstallation ? otherLinks : i.links);
+        InstalledFolder::entry("ShellLnkPath", otherInstallation ? otherLinks : i.links);
         const QList<RegValue> entry = regKeyValues(HKEY_CURRENT_USER, Installed::UninstallKey);
         const QStringList others = otherInstallation ? i.box.everything().filter(QRegularExpression("/(Tweede|Tweede map)(/|$)"))
                                                      : QStringList();
@@ -301,7 +301,7 @@ private slots:
         QFETCH(bool, otherThere);
         QFETCH(bool, componentsGo);
         QFETCH(QString, usersLeft);
-        Installation i;
+        InstalledFolder i;
         const QString other = i.box.root() + "/elders/Zandrel Tofmaar", list = i.box.components() + "/installations.lst";
         QDir().mkpath(other);
         if (otherThere) writeFile(other + "/ZanTof", "x");
@@ -322,7 +322,7 @@ private slots:
     // installation goes all the same.
     void anUnreadableRegistryStaysAsItWas()
     {
-        Installation i;
+        InstalledFolder i;
         const QByteArray damaged = readFile(registryFile()).left(40);
         writeFile(registryFile(), damaged);
         removeWhole(i);
@@ -332,7 +332,7 @@ private slots:
 
     void whatCannotBeDeletedIsNamedAndTheEntryStays()
     {
-        Installation i;
+        InstalledFolder i;
         if (!setFolderWritable(i.app + "/SYS", false)) QSKIP("cannot make a folder refuse changes here");
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes);
@@ -362,7 +362,7 @@ private slots:
     // A long result names the first paths and counts the rest, so that its button stays on a small screen.
     void aLongResultFitsTheScreen()
     {
-        Installation i;
+        InstalledFolder i;
         QStringList many = i.files;
         for (int n = 0; n < 80; ++n) many << QString("IMG/plaatje met een lange naam %1.ico").arg(n, 2, 10, QChar('0'));
         for (const QString &f : many) writeFile(i.app + "/" + f, "x");
@@ -389,7 +389,7 @@ private slots:
     // A list with CR LF line ends names the same files as one with LF.
     void aListWithCrLfLineEnds()
     {
-        Installation i;
+        InstalledFolder i;
         QByteArray crlf;
         for (const QString &f : i.files) crlf += (f + "\r\n").toUtf8();
         writeFile(i.app + "/uninst.lst", crlf);
@@ -420,7 +420,7 @@ private slots:
         QFETCH(QString, gone);
         QFETCH(QString, entry);
         QFETCH(QString, listed);
-        Installation i;
+        InstalledFolder i;
         if (!listed.isEmpty()) {
             QStringList lines = i.files;
             for (QString line : listed.split(',')) {
@@ -430,7 +430,7 @@ private slots:
             writeFileList(i.app + "/uninst.lst", lines);
         }
         for (const QString &name : gone.split(',', Qt::SkipEmptyParts)) QVERIFY(QFile::remove(i.app + "/" + name));
-        if (entry == "other") Installation::entry("AppPath", i.box.home() + "/Elders");
+        if (entry == "other") InstalledFolder::entry("AppPath", i.box.home() + "/Elders");
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(i.links), "Verwijderen");
         d.answer(MsgAnswer::OK, done(i.app), Title);
@@ -457,7 +457,7 @@ private slots:
     void theMenuFolderOfTheEntryStaysInTheApplicationsFolder()
     {
         QFETCH(QString, links);
-        Installation i;
+        InstalledFolder i;
         links.replace("@home", i.box.home()).replace("@root", i.box.root()).replace("@apps", i.box.applications());
         QDir().mkpath(i.box.home() + "/Documenten");
         // A copy of our menu entry that the user keeps elsewhere is no entry of the menu.
@@ -469,7 +469,7 @@ private slots:
                 QVERIFY(QFile::rename(i.links + "/" + name, i.box.applications() + "/" + name));
             QVERIFY(QDir().rmdir(i.links));
         }
-        Installation::entry("ShellLnkPath", links);
+        InstalledFolder::entry("ShellLnkPath", links);
         const QStringList documents = TreeState(treeState(i.box.home() + "/Documenten")).keys();
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes, confirm(i.app), Title);
@@ -497,11 +497,11 @@ private slots:
     void anInstallationOnNoListKeepsTheComponents()
     {
         QFETCH(bool, byTheEntry);
-        Installation i;
+        InstalledFolder i;
         const QString other = i.box.root() + "/elders/Zandrel Tofmaar";
         writeFile(other + "/ZanTof", "x");
         RegRemoveKey(HKEY_CURRENT_USER, Installed::UninstallKey);
-        if (byTheEntry) Installation::entry("AppPath", other);
+        if (byTheEntry) InstalledFolder::entry("AppPath", other);
         else menuEntry(i.box.applications() + "/Elders/" + Installed::ProgramLink, other + "/ZanTof");
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes, confirm(i.app), Title).answer(MsgAnswer::Yes, folderQuestion(i.links), "Verwijderen");
@@ -527,7 +527,7 @@ private slots:
     {
         QFETCH(QString, list);
         QFETCH(QString, what);
-        Installation i;
+        InstalledFolder i;
         const QString path = list == "own" ? i.app + "/uninst.lst" : i.box.components() + "/installations.lst";
         putInTheWay(path, what);
         const QStringList before = i.left();
@@ -555,7 +555,7 @@ private slots:
     void aRegistryOrMenuEntryThatIsNoFileHoldsNothingUp()
     {
         QFETCH(QString, which);
-        Installation i;
+        InstalledFolder i;
         const QString path = which == "registry" ? registryFile() : i.box.applications() + "/Ander/" + Installed::ProgramLink;
         QDir().mkpath(QFileInfo(path).path());
         putInTheWay(path, "fifo");
@@ -574,7 +574,7 @@ private slots:
     void aProgramThatStaysKeepsItsMenuEntries()
     {
         RUN_AS_UNPRIVILEGED_USER();
-        Installation i;
+        InstalledFolder i;
         QVERIFY(setFolderWritable(i.app, false));
         ScriptedDialogs d;
         d.answer(MsgAnswer::Yes, confirm(i.app), Title);
@@ -590,7 +590,7 @@ private slots:
     // Exactly one path more than a result names: the count line shows.
     void elevenPathsLeft()
     {
-        Installation i;
+        InstalledFolder i;
         QStringList many = i.files;
         for (int n = 0; n < 10; ++n) many << QString("IMG/%1.ico").arg(20 + n);
         for (const QString &f : many) writeFile(i.app + "/" + f, "x");
@@ -609,7 +609,7 @@ private slots:
     // What a killed setup left beside its files goes with the installation: only in the package's folders.
     void theTemporariesOfAKilledSetupGo()
     {
-        Installation i;
+        InstalledFolder i;
         writeFile(i.app + "/IMG/.zantof-Ab12Cd", "half");
         writeFile(i.app + "/.zantof-Xy34Zw", "half");
         writeFile(i.app + "/Eigen/.zantof-Ab12Cd", "mine");
@@ -627,7 +627,7 @@ private slots:
     // and writes nothing; once that one has let go it runs, and leaves no lock file behind.
     void aFolderInUseIsLeftAlone()
     {
-        Installation i;
+        InstalledFolder i;
         QProcess holder;
         holder.setProgram("flock");
         holder.setArguments({"--exclusive", i.app + "/" + Installed::LockFile, "-c", "echo held; exec cat"});
@@ -652,7 +652,7 @@ private slots:
     // removes the first file.
     void aLongListGoesInReasonableTime()
     {
-        Installation i;
+        InstalledFolder i;
         QStringList many = i.files;
         // Two files a folder: what grows with the list is the files and the folders alike.
         for (int n = 0; n < 100000; ++n) many << QString("IMG/map%1/plaatje%2.ico").arg(n / 2).arg(n);
@@ -726,7 +726,7 @@ private slots:
     void shots()
     {
         if (qEnvironmentVariable("ZANTOF_SHOTS").isEmpty()) QSKIP("no ZANTOF_SHOTS folder");
-        Installation i;
+        InstalledFolder i;
         const QStringList names = {"uninst-1-zeker", "uninst-2-map", "uninst-3-verwijderd"};
         const int shown = runWithRealBoxes(i.app, [&](QMessageBox *box, int n) { saveShot(box, names.value(n)); });
         QCOMPARE(shown, 3);
